@@ -1,0 +1,75 @@
+// cameralistmodel.h: the table of every device the camera library lists.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
+#include <QMutex>
+#include <QVector>
+
+#include <memory>
+
+#include "camera.h"
+
+class AsyncEvent;
+
+// Holds one Camera per listed device and reloads itself, in the GUI thread, whenever the
+// driver reports a device joining, leaving or changing.
+class CameraListModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        ColFree,
+        ColAvail,
+        ColType,
+        ColCameraId,
+        ColDeviceId,
+        ColModel,
+        ColSerial
+    };
+    enum Role
+    {
+        CameraRole = Qt::UserRole
+    };
+    static constexpr int ColumnCount = 7;
+
+    // Loads the list once and starts watching driver events; throws VyroException when the
+    // library refuses the event registration.
+    explicit CameraListModel(QObject *parent = nullptr);
+    ~CameraListModel() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The cameras in list order.
+    QList<Camera> cameras() const;
+
+    // The "Model" column text: every "KX" becomes "KX-".
+    static QString displayModelName(const QString &fullModelName);
+
+signals:
+    // Emitted from the event thread when the driver reports a change of the list.
+    void listChanged();
+
+public slots:
+    void retranslate();
+    // Reloads the list inside a model reset.
+    void onCameraListChanged();
+
+private:
+    Q_DISABLE_COPY(CameraListModel)
+
+    void reload();
+    QIcon icon(const QString &path) const;
+
+    // Guards m_cameras while a reload replaces it.
+    mutable QMutex m_mutex;
+    QVector<Camera> m_cameras;
+    mutable QHash<QString, QIcon> m_icons;
+    std::unique_ptr<AsyncEvent> m_events;
+};

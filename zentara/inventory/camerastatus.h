@@ -1,0 +1,40 @@
+// camerastatus.h: the one place that decides the status verdicts of a camera.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "cameraverdict.h"
+
+class Camera;
+
+// Pure evaluations over a Camera record; none of them calls the camera library. Main-window
+// texts are translated in the context "QVyroZentara", list texts in "CameraListModel".
+class CameraStatus final
+{
+public:
+    using Rule = std::function<bool(const Camera &)>;
+
+    CameraStatus() = delete;
+
+    // The main-window verdict; camera null means no camera is selected.
+    static CameraVerdict evaluate(const Camera *camera);
+
+    // The rules of the discontinued-model line; the line shows when any matches.
+    static const std::vector<Rule> &discontinuedRules();
+    static bool isDiscontinued(const Camera &camera);
+
+    // The list icon (":/images/..."), and the "Free" and "Avail." texts of the list.
+    static QString listIcon(const Camera &camera);
+    static QString freeText(const Camera &camera);
+    static QString availableText(const Camera &camera);
+
+    // The size of the blank picture shown for devices without a drawing.
+    static QSize blankPictureSize() { return QSize(170, 80); }
+
+    // "%1.%2.%3" of a packed version, minor two and build four digits wide.
+    static QString versionText(uint32_t packed);
+};

@@ -1,0 +1,39 @@
+// cameraverdict.h: what the status evaluation decides for one camera (or for no camera).
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+// The outcome of the main-window evaluation. Buttons that the evaluation leaves alone are
+// std::nullopt: the caller keeps their previous state.
+struct CameraVerdict
+{
+    enum class Picture
+    {
+        Unchanged, // leave the model picture as it is
+        Clear,     // no picture
+        Blank,     // a white picture of blankPictureSize
+        Resource,  // the resource named by picturePath
+    };
+
+    QString sentence; // translated, wrapped where the rules say so
+    QColor colour;
+    Picture picture = Picture::Unchanged;
+    QString picturePath; // ":/images/..." when picture is Resource
+
+    std::optional<bool> cameraInformation;
+    std::optional<bool> manualEthConfiguration;
+    std::optional<bool> automaticEthConfiguration;
+    std::optional<bool> uploadStarterFirmware;
+    std::optional<bool> additionalCameraInfo;
+    bool createSupportFile = true;
+    bool daemonControl = true;
+
+    bool discontinuedVisible = false;
+    QString discontinuedText; // rich text, set when discontinuedVisible
+
+    // The sentence as the status label shows it: "<font color='#rrggbb'>sentence</font>".
+    QString html() const;
+};
