@@ -1,0 +1,155 @@
+// cameralistmodel.cpp: loading the camera list and presenting it in seven columns.
+#include "cameralistmodel.h"
+
+#include <QMutexLocker>
+
+#include <vector>
+
+#include "asyncevent.h"
+#include "camerastatus.h"
+
+namespace {
+
+const char *const HeaderTexts[CameraListModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("CameraListModel", "Free"),
+    QT_TRANSLATE_NOOP("CameraListModel", "Avail."),
+    QT_TRANSLATE_NOOP("CameraListModel", "Type"),
+    QT_TRANSLATE_NOOP("CameraListModel", "Cam. ID"),
+    QT_TRANSLATE_NOOP("CameraListModel", "Dev. ID"),
+    QT_TRANSLATE_NOOP("CameraListModel", "Model"),
+    QT_TRANSLATE_NOOP("CameraListModel", "Ser. No."),
+};
+
+} // namespace
+
+// The pictures live in this static library; make sure the linker keeps them. Outside any
+// namespace, as the resource initialiser is declared where this expands.
+static void initResources()
+{
+    Q_INIT_RESOURCE(zentara_inventory);
+}
+
+CameraListModel::CameraListModel(QObject *parent)
+    : QAbstractTableModel(parent), m_events(std::make_unique<AsyncEvent>())
+{
+    initResources();
+    Camera::registerMetaTypes();
+    // Handlers run in the event thread; the queued delivery moves the reload to our thread.
+    connect(this, &CameraListModel::listChanged, this, &CameraListModel::onCameraListChanged,
+            Qt::QueuedConnection);
+    for (int eventId : {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED})
+        m_events->addHandler(eventId, [this] { emit listChanged(); });
+    reload();
+}
+
+CameraListModel::~CameraListModel()
+{
+    // No handler may run once the cameras are gone.
+    m_events->stop();
+}
+
+int CameraListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_cameras.size();
+}
+
+int CameraListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CameraListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= m_cameras.size() ||
+        index.column() < 0 || index.column() >= ColumnCount)
+        return QVariant();
+    const Camera &camera = m_cameras.at(index.row());
+    if (role == CameraRole)
+        return QVariant::fromValue(camera);
+    if (role == Qt::DecorationRole)
+        return index.column() == ColFree ? QVariant(icon(CameraStatus::listIcon(camera)))
+                                         : QVariant();
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (index.column()) {
+    case ColFree:
+        return CameraStatus::freeText(camera);
+    case ColAvail:
+        return CameraStatus::availableText(camera);
+    case ColType:
+        return camera.typeText();
+    case ColCameraId:
+        return camera.cameraId();
+    case ColDeviceId:
+        return camera.deviceId();
+    case ColModel:
+        return displayModelName(camera.fullModelName());
+    case ColSerial:
+        return camera.serialNumber();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CameraListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section;
+    if (section < 0 || section >= ColumnCount)
+        return QVariant();
+    return tr(HeaderTexts[section]);
+}
+
+QList<Camera> CameraListModel::cameras() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_cameras.toList();
+}
+
+QString CameraListModel::displayModelName(const QString &fullModelName)
+{
+    QString name = fullModelName;
+    return name.replace(QStringLiteral("KX"), QStringLiteral("KX-"), Qt::CaseSensitive);
+}
+
+void CameraListModel::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void CameraListModel::onCameraListChanged()
+{
+    beginResetModel();
+    reload();
+    endResetModel();
+}
+
+void CameraListModel::reload()
+{
+    QMutexLocker locker(&m_mutex);
+    QVector<Camera> cameras;
+    int32_t count = 0;
+    if (vy_GetNumberOfCameras(&count) == VY_SUCCESS && count > 0) {
+        // Whole entries, so the library never writes past what we allocated.
+        std::vector<uint32_t> buffer((VY_CAMERA_LIST_SIZE(count) + 3) / 4, 0);
+        auto *list = reinterpret_cast<VY_CAMERA_LIST *>(buffer.data());
+        list->count = static_cast<uint32_t>(count);
+        if (vy_GetCameraList(list) == VY_SUCCESS) {
+            const uint32_t valid = qMin<uint32_t>(list->count, static_cast<uint32_t>(count));
+            cameras.reserve(static_cast<int>(valid));
+            for (uint32_t i = 0; i < valid; ++i)
+                cameras.append(Camera(list->entries[i]));
+        }
+    }
+    m_cameras = std::move(cameras);
+}
+
+QIcon CameraListModel::icon(const QString &path) const
+{
+    auto it = m_icons.find(path);
+    if (it == m_icons.end())
+        it = m_icons.insert(path, QIcon(path));
+    return it.value();
+}

@@ -1,0 +1,503 @@
+// camerastatus.cpp: status sentence, colour, picture, buttons and list texts of a camera.
+#include "camerastatus.h"
+
+#include <QCoreApplication>
+
+#include "camera.h"
+
+namespace {
+
+QString productFamily()
+{
+    return QStringLiteral("Orv Vyro");
+}
+
+QString wrapped(const Camera &camera, const QString &sentence)
+{
+    return QCoreApplication::translate("QVyroZentara", "Status of device %1: %2")
+        .arg(QString::number(camera.deviceId()), sentence);
+}
+
+QString withDevice(const Camera &camera, const QString &text)
+{
+    return text.arg(camera.deviceId());
+}
+
+QString correctSentence(const Camera &camera)
+{
+    return withDevice(camera, QCoreApplication::translate(
+                                  "QVyroZentara",
+                                  "Status of device %1: The camera is configured correctly and can "
+                                  "be opened."));
+}
+
+QString lowerSpeedSentence(const Camera &camera)
+{
+    return withDevice(camera, QCoreApplication::translate(
+                                  "QVyroZentara",
+                                  "Status of device %1: The camera is configured correctly and can "
+                                  "be opened. Please note that this device currently is using a "
+                                  "lower speed than supported by it."));
+}
+
+QString openedSentence(const Camera &camera)
+{
+    return wrapped(camera,
+                   QCoreApplication::translate("QVyroZentara", "You have opened the camera"));
+}
+
+QString resource(const char *name)
+{
+    return QStringLiteral(":/images/") + QLatin1String(name);
+}
+
+void setPicture(CameraVerdict &v, const char *name)
+{
+    v.picture = CameraVerdict::Picture::Resource;
+    v.picturePath = resource(name);
+}
+
+bool inRange(uint32_t value, uint32_t low, uint32_t high)
+{
+    return value >= low && value <= high;
+}
+
+bool isUsbLike(const Camera &camera)
+{
+    return camera.isUsb() || camera.isVisionStandard();
+}
+
+void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
+{
+    v.manualEthConfiguration = camera.deviceTypeCode() == 226 && !(camera.listStatus() & 0x1);
+    v.automaticEthConfiguration = false;
+    v.uploadStarterFirmware = false;
+    if (camera.inUse()) {
+        v.cameraInformation = false;
+        v.additionalCameraInfo = false;
+        v.sentence = openedSentence(camera);
+        v.colour = Qt::darkGreen;
+    } else if (camera.listStatus() & 0x1) {
+        v.cameraInformation = false;
+        v.additionalCameraInfo = false;
+        v.sentence = withDevice(
+            camera,
+            QCoreApplication::translate(
+                "QVyroZentara",
+                "Status of device %1: The camera cannot be opened because it is running with "
+                "service firmware. Either start the camera in runtime using the "
+                "\"orv_devicecommand\" tool (--reset-to-runtime) or update the camera "
+                "firmware, e.g. using the \"orv_deviceupdate\" tool.\n"));
+        v.colour = Qt::red;
+    } else if (camera.listStatus() & 0x8) {
+        v.sentence = wrapped(camera, QCoreApplication::translate(
+                                         "QVyroZentara",
+                                         "The camera is using an invalid IP range and can't be "
+                                         "opened. Please use the 'Manual ETH configuration' "
+                                         "button to set a valid IP address."));
+        v.colour = Qt::red;
+    } else {
+        v.cameraInformation = true;
+        v.additionalCameraInfo = true;
+        v.sentence = correctSentence(camera);
+        v.colour = Qt::black;
+    }
+    setPicture(v, "cam_crest.png");
+}
+
+void usbPicture(const Camera &camera, CameraVerdict &v)
+{
+    switch (camera.deviceTypeCode()) {
+    case 0x40:
+        setPicture(v, "cam_usb.png");
+        break;
+    case 0x41:
+        setPicture(v, "cam_jo.png");
+        break;
+    case 0x42:
+        setPicture(v, "cam_hz.png");
+        break;
+    case 0x43:
+        setPicture(v, "cam_gu.png");
+        break;
+    case 0x45:
+        setPicture(v, "cam_usb_dy.png");
+        break;
+    case 0x60:
+        setPicture(v, "cam_vt.png");
+        break;
+    case 0x62:
+    case 0x65:
+        setPicture(v, "cam_usb3_hz_dy.png");
+        break;
+    case 0x63:
+        setPicture(v, "cam_usb3_fj.png");
+        break;
+    case 0x64:
+        if (camera.variantFlags() & 0x40)
+            setPicture(v, "cam_usb3_qn.png");
+        else if (camera.hardwareVariant() == 0x0D08)
+            setPicture(v, "cam_usb_rwq.png");
+        else
+            setPicture(v, "cam_usb3_qn_rev2.png");
+        break;
+    default:
+        break;
+    }
+}
+
+void evaluateUsb(const Camera &camera, CameraVerdict &v)
+{
+    v.manualEthConfiguration = false;
+    v.automaticEthConfiguration = false;
+    v.uploadStarterFirmware = false;
+    const uint32_t status = camera.listStatus();
+    if (camera.inUse()) {
+        v.cameraInformation = false;
+        v.additionalCameraInfo = false;
+        v.sentence = openedSentence(camera);
+        v.colour = Qt::darkGreen;
+    } else if (!(status & 0x3)) {
+        v.cameraInformation = true;
+        v.additionalCameraInfo = true;
+        if (camera.linkSpeed() < 4000 && inRange(camera.deviceTypeCode(), 0x60, 0x6F)) {
+            v.sentence = lowerSpeedSentence(camera);
+            v.colour = QColor(QStringLiteral("orange"));
+        } else {
+            v.sentence = correctSentence(camera);
+            v.colour = Qt::black;
+        }
+    } else {
+        v.cameraInformation = false;
+        v.additionalCameraInfo = false;
+        const QString noUpload =
+            QCoreApplication::translate(
+                "QVyroZentara",
+                "An upload of the camera firmware is not possible. The hardware of your camera "
+                "is probably not compatible to the installed %1 driver. Your hardware is not "
+                "supported by driver versions higher than 3.00.")
+                .arg(productFamily());
+        QString sentence;
+        if ((status & 0x3) == 0x2)
+            sentence = QCoreApplication::translate("QVyroZentara",
+                                                   "This camera does not support Fullspeed USB.");
+        else if ((status & 0x3) == 0x1)
+            sentence = noUpload;
+        else
+            sentence = noUpload + QCoreApplication::translate(
+                                      "QVyroZentara",
+                                      " In addition, the camera does not support Fullspeed USB.");
+        v.sentence = wrapped(camera, sentence);
+        v.colour = Qt::red;
+    }
+    usbPicture(camera, v);
+}
+
+void networkPicture(const Camera &camera, CameraVerdict &v)
+{
+    if (camera.isReadOnlyDevice()) {
+        setPicture(v, "cam_pmc.png");
+        return;
+    }
+    const bool wbVariant = inRange(camera.hardwareVariant(), 0x0500, 0x05FF);
+    switch (camera.networkTypeCode()) {
+    case 0x81:
+    case 0x86:
+        setPicture(v, wbVariant ? "cam_wb.png" : "cam_vt.png");
+        break;
+    case 0x82:
+        setPicture(v, "cam_eth_hz.png");
+        break;
+    case 0x84:
+        setPicture(v, "cam_qn.png");
+        break;
+    case 0x88:
+        setPicture(v, "cam_z40.png");
+        break;
+    case 0x8A:
+        setPicture(v, "cam_wb.png");
+        break;
+    case 0x8B:
+        setPicture(v, "cam_vt.png");
+        break;
+    case 0x8C:
+        setPicture(v,
+                   camera.hardwareVariant() == 0x0D08 ? "cam_eth_rwq.png" : "cam_usb3_qn_rev2.png");
+        break;
+    case 0xF1:
+        v.picture = CameraVerdict::Picture::Blank;
+        v.picturePath.clear();
+        break;
+    default:
+        setPicture(v, "cam_eth.png");
+        break;
+    }
+}
+
+QString networkDiagnosis(const Camera &camera)
+{
+    const uint32_t control = camera.controlStatus();
+    const uint32_t device = camera.deviceStatus();
+    if ((control & 0x88000000u) != 0x08000000u)
+        return QCoreApplication::translate("QVyroZentara",
+                                           "Internal driver error. Please reinstall the %1 setup.")
+            .arg(productFamily());
+    if (!(device & 0x1)) {
+        if ((camera.dhcpState() & 0x12) == 0x10)
+            return QCoreApplication::translate("QVyroZentara", "Waiting for %1.")
+                .arg(QStringLiteral("DHCPOFFER"));
+        return QCoreApplication::translate(
+            "QVyroZentara", "Internal device error. Please upload a new starter firmware.");
+    }
+    if (device & 0x80000000u)
+        return QCoreApplication::translate(
+            "QVyroZentara", "Internal device error. The runtime firmware is corrupted.");
+    if (!(control & 0x20))
+        return QCoreApplication::translate(
+            "QVyroZentara",
+            "The device is not compatible to the driver. Please upload a new starter "
+            "firmware.");
+    if (control & 0x40)
+        return QCoreApplication::translate(
+            "QVyroZentara",
+            "The network adapter is configured to use DHCP. Please assign a static IP "
+            "address and subnetmask via the dialog 'Manual ETH configuration'. DHCP "
+            "will be deactivated automatically.");
+    if (!(control & 0x80))
+        return QCoreApplication::translate(
+            "QVyroZentara", "The network adapter is not configured to use packets larger than the "
+                            "normal size of 1,5 KB.Please set the packet size to at least 2 KB.");
+    if ((control & 0x6) != 0x6)
+        return QCoreApplication::translate(
+            "QVyroZentara",
+            "The camera is not configured properly. Please use the 'Manual ETH "
+            "configuration' or 'Automatic ETH configuration' button to set a IP "
+            "address. Or enable the camera DHCP client if a DHCP server is available.");
+    return QString();
+}
+
+void setAllButtons(CameraVerdict &v, bool on)
+{
+    v.cameraInformation = on;
+    v.manualEthConfiguration = on;
+    v.automaticEthConfiguration = on;
+    v.uploadStarterFirmware = on;
+    v.additionalCameraInfo = on;
+}
+
+void evaluateNetwork(const Camera &camera, CameraVerdict &v)
+{
+    networkPicture(camera, v);
+    const bool available = camera.controlStatus() & 0x1;
+    const bool unpaired = camera.deviceStatus() & 0x100;
+
+    if (!available && !unpaired) {
+        setAllButtons(v, false);
+        if (camera.controlStatus() & 0x1200) {
+            v.sentence = openedSentence(camera);
+            v.colour = Qt::darkGreen;
+        } else {
+            v.sentence = wrapped(
+                camera,
+                camera.deviceId() < 1500
+                    ? QCoreApplication::translate("QVyroZentara",
+                                                  "The camera is being used by another host "
+                                                  "and cannot be opened at the moment.")
+                    : QCoreApplication::translate("QVyroZentara",
+                                                  "The camera is not opened by another host "
+                                                  "and cannot be opened at the moment."));
+            v.colour = Qt::red;
+        }
+    } else if (!available) {
+        setAllButtons(v, false);
+        v.manualEthConfiguration = true;
+        v.automaticEthConfiguration = true;
+        v.sentence = wrapped(camera, networkDiagnosis(camera));
+        v.colour = Qt::red;
+    } else if (camera.isReadOnlyDevice()) {
+        v.cameraInformation = false;
+        v.manualEthConfiguration = false;
+        v.automaticEthConfiguration = false;
+        v.additionalCameraInfo = false;
+        v.sentence = correctSentence(camera);
+        v.colour = Qt::black;
+    } else {
+        setAllButtons(v, true);
+        if (camera.runsRequiredStarterFirmware()) {
+            if (unpaired && (camera.linkSpeed() < 1000 || camera.adapterLinkSpeed() < 1000)) {
+                v.sentence = lowerSpeedSentence(camera);
+                v.colour = QColor(QStringLiteral("orange"));
+            } else if (unpaired) {
+                v.sentence = correctSentence(camera);
+                v.colour = Qt::black;
+            } else {
+                v.sentence = withDevice(
+                    camera, QCoreApplication::translate(
+                                "QVyroZentara", "Status of device %1: The camera is currently "
+                                                "running in the boot boost mode. It is configured "
+                                                "correctly and can be opened."));
+                v.colour = Qt::black;
+            }
+        } else if (camera.networkTypeCode() & 0x80) {
+            const uint32_t required = camera.requiredStarterFirmwareVersion();
+            if (required == 0) {
+                v.sentence =
+                    QCoreApplication::translate(
+                        "QVyroZentara", "Firmware image is not available or corrupted. Please "
+                                        "reinstall the %1 setup.")
+                        .arg(productFamily());
+            } else {
+                v.sentence =
+                    QCoreApplication::translate(
+                        "QVyroZentara",
+                        "The starter firmware of the camera is incompatible to the driver.\nAn "
+                        "automatic upload will be initiated next time you open the camera. "
+                        "This upload will take several seconds. Do not switch off the power "
+                        "supply and do not unplug the camera! It is strongly recommended to "
+                        "upload the firmware over the button 'Starter Firmware Upload'. The "
+                        "requested starter firmware version is %1.%2.%3")
+                        .arg(required >> 24)
+                        .arg((required >> 16) & 0xFF, 2, 10, QLatin1Char('0'))
+                        .arg(required & 0xFFFF, 4, 10, QLatin1Char('0'));
+            }
+            v.colour = Qt::red;
+        } else {
+            v.sentence.clear();
+            v.colour = Qt::red;
+        }
+    }
+
+    if (camera.deviceInfoResult() != 0) {
+        v.sentence =
+            QCoreApplication::translate("QVyroZentara",
+                                        "Transfer failed (Errorcode: %1): API DLL or kernel driver "
+                                        "incompatible. Please reinstall the setup.")
+                .arg(camera.deviceInfoResult());
+        v.colour = Qt::red;
+    }
+}
+
+} // namespace
+
+QString CameraVerdict::html() const
+{
+    return QStringLiteral("<font color='%1'>%2</font>").arg(colour.name(), sentence);
+}
+
+const std::vector<CameraStatus::Rule> &CameraStatus::discontinuedRules()
+{
+    static const std::vector<Rule> rules{
+        [](const Camera &c) { return c.networkTypeCode() == 128; },
+        [](const Camera &c) { return c.networkTypeCode() == 65; },
+        [](const Camera &c) {
+            return c.networkTypeCode() == 129 && inRange(c.hardwareVariant(), 0x0500, 0x05FF);
+        },
+    };
+    return rules;
+}
+
+bool CameraStatus::isDiscontinued(const Camera &camera)
+{
+    for (const Rule &rule : discontinuedRules()) {
+        if (rule(camera))
+            return true;
+    }
+    return false;
+}
+
+CameraVerdict CameraStatus::evaluate(const Camera *camera)
+{
+    CameraVerdict v;
+    if (!camera) {
+        v.picture = CameraVerdict::Picture::Clear;
+        v.cameraInformation = false;
+        v.manualEthConfiguration = false;
+        v.automaticEthConfiguration = false;
+        v.additionalCameraInfo = false;
+        v.uploadStarterFirmware = false;
+        v.sentence = QCoreApplication::translate("QVyroZentara", "No camera list available");
+        v.colour = Qt::red;
+        return v;
+    }
+
+    if (camera->deviceId() >= 2000)
+        evaluateVisionStandard(*camera, v);
+    else if (camera->isUsb())
+        evaluateUsb(*camera, v);
+    else
+        evaluateNetwork(*camera, v);
+
+    v.discontinuedVisible = isDiscontinued(*camera);
+    if (v.discontinuedVisible) {
+        v.discontinuedText =
+            QStringLiteral("<font color='%1'>%2</font>")
+                .arg(QStringLiteral("red"),
+                     QCoreApplication::translate(
+                         "QVyroZentara", "Attention: You are using a camera model which is no "
+                                         "longer supported by the current driver version."));
+    }
+    return v;
+}
+
+QString CameraStatus::listIcon(const Camera &camera)
+{
+    if (camera.isUsb() || (camera.isVisionStandard() && camera.deviceTypeCode() == 225)) {
+        if (camera.linkSpeed() < 4000 && inRange(camera.deviceTypeCode(), 0x60, 0x6F) &&
+            camera.isUsb())
+            return resource("usb_warning.png");
+        if (camera.inUse())
+            return resource("usb_disconnected.png");
+        return resource("usb_connect.png");
+    }
+    if (camera.isEth()) {
+        const bool unpaired = camera.deviceStatus() & 0x100;
+        const bool available = camera.controlStatus() & 0x1;
+        if (unpaired && !available)
+            return resource("eth_warning.png");
+        if (!unpaired && !available)
+            return resource("eth_disconnected.png");
+        if (camera.runsRequiredStarterFirmware())
+            return resource("eth_connect.png");
+        return resource("eth_warning2.png");
+    }
+    if (camera.isVisionStandard()) {
+        if (camera.listStatus() & 0xF)
+            return resource("eth_warning.png");
+        if (camera.inUse())
+            return resource("eth_disconnected.png");
+        return resource("eth_connect.png");
+    }
+    return resource(camera.inUse() ? "eth_disconnected.png" : "eth_connect.png");
+}
+
+QString CameraStatus::freeText(const Camera &camera)
+{
+    if (isUsbLike(camera)) {
+        return camera.inUse() ? QCoreApplication::translate("CameraListModel", "No")
+                              : QCoreApplication::translate("CameraListModel", "Yes");
+    }
+    if (camera.deviceStatus() & 0x100)
+        return QCoreApplication::translate("CameraListModel", "Yes");
+    if (camera.controlStatus() & 0x1)
+        return QCoreApplication::translate("CameraListModel", "Yes (BB)");
+    return QCoreApplication::translate("CameraListModel", "No");
+}
+
+QString CameraStatus::availableText(const Camera &camera)
+{
+    bool available;
+    if (isUsbLike(camera))
+        available = !camera.inUse() && !(camera.listStatus() & 0xF);
+    else
+        available = !camera.inUse() && (camera.controlStatus() & 0x1);
+    return available ? QCoreApplication::translate("CameraListModel", "Yes")
+                     : QCoreApplication::translate("CameraListModel", "No");
+}
+
+QString CameraStatus::versionText(uint32_t packed)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(packed >> 24)
+        .arg((packed >> 16) & 0xFF, 2, 10, QLatin1Char('0'))
+        .arg(packed & 0xFFFF, 4, 10, QLatin1Char('0'));
+}

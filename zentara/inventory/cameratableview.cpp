@@ -1,0 +1,94 @@
+// cameratableview.cpp: keeping the selection by device ID across model resets.
+#include "cameratableview.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+#include "cameralistmodel.h"
+
+CameraTableView::CameraTableView(QWidget *parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+}
+
+void CameraTableView::setModel(QAbstractItemModel *model)
+{
+    if (this->model())
+        disconnect(this->model(), nullptr, this, nullptr);
+    QTableView::setModel(model);
+    if (!model)
+        return;
+    connect(model, &QAbstractItemModel::modelReset, this, &CameraTableView::onModelReset);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CameraTableView::onCurrentChanged);
+    if (model->rowCount() > 0)
+        selectRow(0);
+}
+
+camera::optional CameraTableView::cameraAt(int row) const
+{
+    const QVariant value = model()->index(row, 0).data(CameraListModel::CameraRole);
+    if (!value.canConvert<Camera>())
+        return std::nullopt;
+    return value.value<Camera>();
+}
+
+void CameraTableView::onModelReset()
+{
+    QAbstractItemModel *m = model();
+    const int rows = m ? m->rowCount() : 0;
+    int row = -1;
+    if (m_camera && rows > 0) {
+        for (int r = 0; r < rows; ++r) {
+            if (m->index(r, CameraListModel::ColDeviceId).data().toUInt() == m_camera->deviceId()) {
+                row = r;
+                break;
+            }
+        }
+    }
+    if (row < 0) {
+        resizeColumnsToContents();
+        row = 0;
+    }
+    m_reselecting = true;
+    if (rows > 0) {
+        selectRow(row);
+        m_camera = cameraAt(row);
+    } else {
+        m_camera.reset();
+    }
+    m_reselecting = false;
+    emit selectedCameraChanged(m_camera);
+}
+
+void CameraTableView::onCurrentChanged(const QModelIndex &current)
+{
+    if (m_reselecting)
+        return;
+    m_camera = current.isValid() ? cameraAt(current.row()) : camera::optional();
+    emit selectedCameraChanged(m_camera);
+    widenColumns();
+}
+
+void CameraTableView::widenColumns()
+{
+    if (!model())
+        return;
+    QHeaderView *header = horizontalHeader();
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        const int wanted = qMax(sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (columnWidth(column) < wanted)
+            setColumnWidth(column, wanted);
+    }
+}
+
+void CameraTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        emit languageChanged();
+    QTableView::changeEvent(event);
+}
