@@ -3,28 +3,6 @@
 
 extern "C" {
 
-VYAPI uint32_t vy_GetDLLVersion(void)
-{
-    return 0x04510000u;
-}
-
-VYAPI int32_t vy_GetError(VY_HCAM hCam, int32_t *code, char **text)
-{
-    (void)hCam;
-    (void)code;
-    (void)text;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_Func(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    (void)hCam;
-    (void)command;
-    (void)buffer;
-    (void)size;
-    return VY_NOT_SUPPORTED;
-}
-
 VYAPI int32_t vy_Configuration(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
 {
     (void)hCam;
@@ -44,67 +22,8 @@ VYAPI int32_t vy_FetchTCPIP_Setup(void)
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_GetNumberOfCameras(int32_t *count)
-{
-    (void)count;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_GetCameraList(VY_CAMERA_LIST *list)
-{
-    (void)list;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_InitCamera(VY_HCAM *phCam, VY_HWND hWnd)
-{
-    (void)phCam;
-    (void)hWnd;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_ExitCamera(VY_HCAM hCam)
-{
-    (void)hCam;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_GetDuration(VY_HCAM hCam, uint32_t mode, int32_t *milliseconds)
-{
-    (void)hCam;
-    (void)mode;
-    (void)milliseconds;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_DeviceInfo(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    (void)hCam;
-    (void)command;
-    (void)buffer;
-    (void)size;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_Event(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    (void)hCam;
-    (void)command;
-    (void)buffer;
-    (void)size;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_Multicast(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    (void)hCam;
-    (void)command;
-    (void)buffer;
-    (void)size;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t command, void *buffer, uint32_t size)
+VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t command, void *buffer,
+                          uint32_t size)
 {
     (void)deviceId;
     (void)mac;
@@ -114,7 +33,8 @@ VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t comma
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_AccessAdapterCfg(uint32_t adapterIndex, uint32_t direction, uint32_t item, void *buffer, uint32_t size)
+VYAPI int32_t vy_AccessAdapterCfg(uint32_t adapterIndex, uint32_t direction, uint32_t item,
+                                  void *buffer, uint32_t size)
 {
     (void)adapterIndex;
     (void)direction;
@@ -124,7 +44,8 @@ VYAPI int32_t vy_AccessAdapterCfg(uint32_t adapterIndex, uint32_t direction, uin
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_AccessAdapterCfgByMAC(const uint8_t *mac, uint32_t direction, uint32_t item, void *buffer, uint32_t size)
+VYAPI int32_t vy_AccessAdapterCfgByMAC(const uint8_t *mac, uint32_t direction, uint32_t item,
+                                       void *buffer, uint32_t size)
 {
     (void)mac;
     (void)direction;
@@ -135,15 +56,6 @@ VYAPI int32_t vy_AccessAdapterCfgByMAC(const uint8_t *mac, uint32_t direction, u
 }
 
 VYAPI int32_t vy_AccessDeviceCfg(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    (void)hCam;
-    (void)command;
-    (void)buffer;
-    (void)size;
-    return VY_NOT_SUPPORTED;
-}
-
-VYAPI int32_t vy_IO(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
 {
     (void)hCam;
     (void)command;
@@ -197,7 +109,8 @@ VYAPI int32_t vy_BootBoost(VY_HCAM hCam, uint32_t command, void *buffer, uint32_
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_MemContent(VY_HCAM hCam, uint32_t command, uint32_t area, uint32_t offset, void *buffer, uint32_t size)
+VYAPI int32_t vy_MemContent(VY_HCAM hCam, uint32_t command, uint32_t area, uint32_t offset,
+                            void *buffer, uint32_t size)
 {
     (void)hCam;
     (void)command;
@@ -259,7 +172,8 @@ VYAPI int32_t vy_AOI(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_AllocImageMem(VY_HCAM hCam, int32_t width, int32_t height, int32_t bitsPerPixel, char **memory, int32_t *memoryId)
+VYAPI int32_t vy_AllocImageMem(VY_HCAM hCam, int32_t width, int32_t height, int32_t bitsPerPixel,
+                               char **memory, int32_t *memoryId)
 {
     (void)hCam;
     (void)width;
@@ -394,7 +308,8 @@ VYAPI int32_t vy_SetExposureTime(VY_HCAM hCam, double exposure, double *newExpos
     return VY_NOT_SUPPORTED;
 }
 
-VYAPI int32_t vy_SetHardwareGain(VY_HCAM hCam, int32_t master, int32_t red, int32_t green, int32_t blue)
+VYAPI int32_t vy_SetHardwareGain(VY_HCAM hCam, int32_t master, int32_t red, int32_t green,
+                                 int32_t blue)
 {
     (void)hCam;
     (void)master;
@@ -419,5 +334,4 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
     (void)size;
     return VY_NOT_SUPPORTED;
 }
-
 }

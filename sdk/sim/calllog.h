@@ -1,0 +1,71 @@
+// calllog.h: the bounded log of every SDK call of this process, and the results that tests
+// force on functions.
+#ifndef VYSIM_CALLLOG_H
+#define VYSIM_CALLLOG_H
+
+#include "vyro_sim.h"
+
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace vysim {
+
+class CallLog final
+{
+public:
+    struct Entry
+    {
+        uint64_t sequence = 0;
+        std::string function;
+        int32_t handle = 0;
+        uint32_t command = 0;
+        int32_t result = 0;
+        bool forced = false;
+        uint32_t inSize = 0;
+        uint32_t outSize = 0;
+        std::vector<uint8_t> in;
+        std::vector<uint8_t> out;
+    };
+
+    static CallLog &instance();
+
+    void append(Entry entry);
+    uint32_t count() const;
+    bool entry(uint32_t index, Entry *out) const;
+    void clear();
+    void setEnabled(bool on);
+    bool enabled() const;
+
+    // Forced results: the most specific rule matching (function, command, handle) wins.
+    void force(const std::string &function, uint32_t command, int32_t handle, int32_t result,
+               uint32_t times);
+    void clearForced(const char *function);
+    // Consumes one use of a matching rule; false when none matches.
+    bool forced(const char *function, uint32_t command, int32_t handle, int32_t *result);
+
+private:
+    CallLog() = default;
+    CallLog(const CallLog &) = delete;
+    CallLog &operator=(const CallLog &) = delete;
+
+    struct Rule
+    {
+        std::string function;
+        uint32_t command;
+        int32_t handle;
+        int32_t result;
+        uint32_t times; // 0: until cleared
+    };
+
+    mutable std::mutex mutex_; // protects entries_, sequence_, enabled_ and rules_
+    std::deque<Entry> entries_;
+    uint64_t sequence_ = 0;
+    bool enabled_ = true;
+    std::vector<Rule> rules_;
+};
+
+} // namespace vysim
+
+#endif // VYSIM_CALLLOG_H

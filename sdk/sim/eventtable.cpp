@@ -1,0 +1,142 @@
+// eventtable.cpp: per-handle events with auto or manual reset and multi-event waits.
+#include "eventtable.h"
+
+namespace vysim {
+
+EventTable::EventTable()
+{
+    handles_[VY_DRIVER_HANDLE];
+}
+
+void EventTable::openHandle(VY_HCAM handle)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    handles_[handle];
+}
+
+void EventTable::closeHandle(VY_HCAM handle)
+{
+    if (handle == VY_DRIVER_HANDLE)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        handles_.erase(handle);
+        ++epoch_[handle];
+    }
+    changed_.notify_all();
+}
+
+int32_t EventTable::init(VY_HCAM handle, const VY_EVENT_INIT &init)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handle);
+    if (h == handles_.end())
+        return VY_INVALID_HANDLE;
+    Event e;
+    e.manualReset = init.manualReset != 0;
+    e.signalled = init.initialState != 0;
+    h->second[init.eventId] = e;
+    return VY_SUCCESS;
+}
+
+int32_t EventTable::enable(VY_HCAM handle, const std::vector<uint32_t> &ids, bool on)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handle);
+    if (h == handles_.end())
+        return VY_INVALID_HANDLE;
+    // All or nothing: an unknown event leaves the others unchanged.
+    for (uint32_t id : ids)
+        if (!h->second.count(id))
+            return VY_INVALID_PARAMETER;
+    for (uint32_t id : ids)
+        h->second[id].enabled = on;
+    return VY_SUCCESS;
+}
+
+int32_t EventTable::remove(VY_HCAM handle, const std::vector<uint32_t> &ids)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handle);
+    if (h == handles_.end())
+        return VY_INVALID_HANDLE;
+    int32_t result = VY_SUCCESS;
+    for (uint32_t id : ids)
+        if (h->second.erase(id) == 0)
+            result = VY_INVALID_PARAMETER;
+    return result;
+}
+
+int32_t EventTable::set(VY_HCAM handle, uint32_t id, bool requireEnabled)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto h = handles_.find(handle);
+        if (h == handles_.end())
+            return VY_INVALID_HANDLE;
+        auto e = h->second.find(id);
+        if (e == h->second.end())
+            return VY_INVALID_PARAMETER;
+        if (requireEnabled && !e->second.enabled)
+            return VY_NO_SUCCESS;
+        e->second.signalled = true;
+    }
+    changed_.notify_all();
+    return VY_SUCCESS;
+}
+
+int32_t EventTable::reset(VY_HCAM handle, uint32_t id)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handle);
+    if (h == handles_.end())
+        return VY_INVALID_HANDLE;
+    auto e = h->second.find(id);
+    if (e == h->second.end())
+        return VY_INVALID_PARAMETER;
+    e->second.signalled = false;
+    return VY_SUCCESS;
+}
+
+int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint32_t timeoutMs,
+                         uint32_t *signalled)
+{
+    using Clock = std::chrono::steady_clock;
+    const bool forever = timeoutMs == VY_EVENT_INFINITE;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!handles_.count(handle))
+        return VY_INVALID_HANDLE;
+    const uint64_t epoch = epoch_[handle];
+    // Looks for a signalled event; VY_NO_DATA when none is, else the wait's result.
+    auto take = [&]() -> int32_t {
+        auto h = handles_.find(handle);
+        if (h == handles_.end() || epoch_[handle] != epoch)
+            return VY_INVALID_HANDLE;
+        for (uint32_t id : ids) {
+            auto e = h->second.find(id);
+            if (e != h->second.end() && e->second.signalled) {
+                if (!e->second.manualReset)
+                    e->second.signalled = false;
+                *signalled = id;
+                return VY_SUCCESS;
+            }
+        }
+        return VY_NO_DATA;
+    };
+    for (;;) {
+        const int32_t result = take();
+        if (result != VY_NO_DATA)
+            return result;
+        if (forever) {
+            changed_.wait(lock);
+        } else if (changed_.wait_until(lock, deadline) == std::cv_status::timeout) {
+            // A signal may have come together with the time-out.
+            const int32_t last = take();
+            return last == VY_NO_DATA ? VY_TIMED_OUT : last;
+        }
+    }
+}
+
+} // namespace vysim

@@ -1,0 +1,176 @@
+// sharedstate.cpp: files of the state directory, their locks and atomic rewrites.
+#include "sharedstate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vysim {
+
+namespace {
+
+// Holds the state lock for one read-modify-write; the kernel drops it if the process dies.
+class StateLock final
+{
+public:
+    explicit StateLock(const QString &path)
+    {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ >= 0) {
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~StateLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    bool held() const { return fd_ >= 0; }
+
+private:
+    Q_DISABLE_COPY(StateLock)
+    int fd_ = -1;
+};
+
+} // namespace
+
+QString SharedState::defaultDirectory()
+{
+    const QByteArray home = qgetenv("VYRO_SIM_HOME");
+    if (!home.isEmpty())
+        return QFile::decodeName(home);
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (!data.isEmpty())
+        return QFile::decodeName(data) + QStringLiteral("/vyrosim");
+    return QDir::homePath() + QStringLiteral("/.local/share/vyrosim");
+}
+
+SharedState::SharedState(const QString &directory) : directory_(directory)
+{
+    QDir().mkpath(directory_ + QStringLiteral("/locks"));
+}
+
+QString SharedState::stateFile() const
+{
+    return directory_ + QStringLiteral("/state.json");
+}
+
+QString SharedState::lockPath(uint32_t deviceId) const
+{
+    return directory_ + QStringLiteral("/locks/%1.lock").arg(deviceId);
+}
+
+SharedState::FileId SharedState::fileId() const
+{
+    FileId id;
+    struct stat st;
+    if (::stat(QFile::encodeName(stateFile()).constData(), &st) == 0) {
+        id.inode = st.st_ino;
+        id.mtimeNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        id.size = st.st_size;
+    }
+    return id;
+}
+
+bool SharedState::read(State *state, FileId *id, QString *problem) const
+{
+    // The identity is taken before reading: a rewrite in between shows up at the next poll.
+    if (id)
+        *id = fileId();
+    QFile file(stateFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject() ||
+        !doc.object().value(QLatin1String("world")).isObject()) {
+        *problem = QStringLiteral("%1: not a simulator state file").arg(file.fileName());
+        return false;
+    }
+    const QJsonObject o = doc.object();
+    state->generation = quint64(o.value(QLatin1String("generation")).toDouble());
+    state->source = o.value(QLatin1String("source")).toString();
+    state->world = o.value(QLatin1String("world")).toObject();
+    return true;
+}
+
+bool SharedState::update(const Change &change, State *written, QString *problem)
+{
+    StateLock lock(directory_ + QStringLiteral("/state.lock"));
+    if (!lock.held()) {
+        *problem = QStringLiteral("cannot lock the simulator state in %1").arg(directory_);
+        return false;
+    }
+    State state;
+    QString readProblem;
+    const bool valid = read(&state, nullptr, &readProblem);
+    const quint64 generation = valid ? state.generation : 0;
+    if (!change(state, valid, problem))
+        return false;
+    state.generation = generation + 1;
+
+    QJsonObject o;
+    o.insert(QStringLiteral("generation"), double(state.generation));
+    o.insert(QStringLiteral("source"), state.source);
+    o.insert(QStringLiteral("world"), state.world);
+    QSaveFile file(stateFile());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QJsonDocument(o).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
+        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    if (written)
+        *written = state;
+    return true;
+}
+
+// Device locks are open-file-description locks: like flock() they belong to the descriptor and
+// vanish with the process, and unlike flock() they can be tested without being taken, so that
+// polling never makes another process's open fail.
+int SharedState::lockDevice(uint32_t deviceId) const
+{
+    const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return -1;
+    struct flock fl = {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void SharedState::unlockDevice(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool SharedState::isDeviceLocked(uint32_t deviceId) const
+{
+    const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false; // never opened by anyone
+    struct flock fl = {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    const bool locked = ::fcntl(fd, F_OFD_GETLK, &fl) == 0 && fl.l_type != F_UNLCK;
+    ::close(fd);
+    return locked;
+}
+
+} // namespace vysim

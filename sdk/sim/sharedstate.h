@@ -1,0 +1,73 @@
+// sharedstate.h: the state directory that every process using the simulator shares: the world
+// state file (rewritten atomically under a lock, with a generation counter) and one lock file
+// per device, locked (open-file-description lock) by the process that has the device open.
+#ifndef VYSIM_SHAREDSTATE_H
+#define VYSIM_SHAREDSTATE_H
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vysim {
+
+class SharedState final
+{
+public:
+    // Identity of the state file as seen by stat(); a rewrite (rename) changes it.
+    struct FileId
+    {
+        ino_t inode = 0;
+        int64_t mtimeNs = 0;
+        int64_t size = -1;
+        bool operator==(const FileId &o) const
+        {
+            return inode == o.inode && mtimeNs == o.mtimeNs && size == o.size;
+        }
+        bool operator!=(const FileId &o) const { return !(*this == o); }
+    };
+
+    struct State
+    {
+        quint64 generation = 0;
+        QString source; // the world file it came from, "default" for the built-in one
+        QJsonObject world;
+    };
+
+    // The directory: VYRO_SIM_HOME, else $XDG_DATA_HOME/vyrosim, else ~/.local/share/vyrosim.
+    static QString defaultDirectory();
+
+    explicit SharedState(const QString &directory);
+    const QString &directory() const { return directory_; }
+    QString stateFile() const;
+
+    FileId fileId() const;
+    // Reads the state file; false (with *problem) when it is missing or unreadable.
+    bool read(State *state, FileId *id, QString *problem) const;
+    // Under the state lock: reads the latest state (missing: valid = false), lets change edit
+    // it, and when change returns true writes it with the next generation. The result tells
+    // whether the state was written; *written receives what was.
+    using Change = std::function<bool(State &state, bool valid, QString *problem)>;
+    bool update(const Change &change, State *written, QString *problem);
+
+    // Device locks. lockDevice returns a descriptor that holds the lock (-1: held elsewhere
+    // or not possible); closing it releases the lock, as does the death of the process.
+    int lockDevice(uint32_t deviceId) const;
+    static void unlockDevice(int fd);
+    // Whether some open file description (any process, this one included) holds the lock.
+    bool isDeviceLocked(uint32_t deviceId) const;
+
+private:
+    QString lockPath(uint32_t deviceId) const;
+
+    QString directory_;
+};
+
+} // namespace vysim
+
+#endif // VYSIM_SHAREDSTATE_H

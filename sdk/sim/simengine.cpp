@@ -1,0 +1,679 @@
+// simengine.cpp: the process's simulator: shared world, handles, errors and driver events.
+#include "simengine.h"
+
+#include "fieldschema.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <cstring>
+#include <tuple>
+
+namespace vysim {
+
+namespace {
+
+constexpr std::chrono::milliseconds pollInterval(100);
+const QString defaultSource = QStringLiteral("default");
+
+bool isNetworkCamera(uint32_t id)
+{
+    return id >= 1000 && id < 2000;
+}
+
+} // namespace
+
+// Stops the poll thread when the program exits. The engine itself stays: other threads of the
+// program may still be inside SDK calls while static objects are destroyed.
+struct EngineShutdown
+{
+    SimEngine *engine = nullptr;
+    ~EngineShutdown()
+    {
+        if (!engine)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(engine->pollMutex_);
+            engine->stopping_ = true;
+        }
+        engine->pollWake_.notify_all();
+        if (engine->poller_.joinable())
+            engine->poller_.join();
+    }
+};
+
+SimEngine &SimEngine::instance()
+{
+    static EngineShutdown shutdown;
+    static SimEngine *engine = [] {
+        auto *e = new SimEngine;
+        e->start();
+        shutdown.engine = e;
+        return e;
+    }();
+    return *engine;
+}
+
+SimEngine::SimEngine() : state_(SharedState::defaultDirectory())
+{
+}
+
+bool SimEngine::readSource(QByteArray *json, QString *source, QString *problem) const
+{
+    const QByteArray path = qgetenv("VYRO_SIM_WORLD");
+    if (path.isEmpty()) {
+        *json = SimWorld::defaultJson();
+        *source = defaultSource;
+        return true;
+    }
+    QFile file(QFile::decodeName(path));
+    *source = file.fileName();
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        return false;
+    }
+    *json = file.readAll();
+    return true;
+}
+
+void SimEngine::start()
+{
+    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    SharedState::State state;
+    QString problem;
+    SimWorld world;
+    const bool namedWorld = !qEnvironmentVariableIsEmpty("VYRO_SIM_WORLD");
+    QByteArray sourceJson;
+    QString source;
+    const bool haveSource = readSource(&sourceJson, &source, &problem);
+
+    bool usable = state_.read(&state, &seenFile_, &problem) &&
+                  SimWorld::fromJson(state.world, &world, &problem) &&
+                  (!namedWorld || state.source == source);
+    if (!usable) {
+        // First run in this state directory, a damaged state, or another world file named.
+        SimWorld fresh;
+        if (!haveSource || !SimWorld::parse(sourceJson, &fresh, &problem)) {
+            std::fprintf(stderr, "vyrosim: world %s: %s\n", qPrintable(source),
+                         qPrintable(problem));
+        } else {
+            SharedState::State written;
+            const bool ok = state_.update(
+                [&](SharedState::State &s, bool valid, QString *) {
+                    SimWorld current;
+                    QString ignored;
+                    // Another process may have set it up meanwhile.
+                    if (valid && SimWorld::fromJson(s.world, &current, &ignored) &&
+                        (!namedWorld || s.source == source))
+                        return false;
+                    s.source = source;
+                    s.world = fresh.toJson();
+                    return true;
+                },
+                &written, &problem);
+            if (!ok && !problem.isEmpty())
+                std::fprintf(stderr, "vyrosim: %s\n", qPrintable(problem));
+        }
+        seenFile_ = SharedState::FileId();
+        if (state_.read(&state, &seenFile_, &problem) &&
+            SimWorld::fromJson(state.world, &world, &problem)) {
+            usable = true;
+        } else {
+            world = fresh;
+        }
+    }
+    seenGeneration_ = state.generation;
+    const std::set<uint32_t> locked = lockedDevices(world);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        world_ = world;
+        locked_ = locked;
+    }
+    poller_ = std::thread(&SimEngine::pollLoop, this);
+}
+
+void SimEngine::pollLoop()
+{
+    std::unique_lock<std::mutex> lock(pollMutex_);
+    while (!stopping_) {
+        pollWake_.wait_for(lock, pollInterval, [this] { return stopping_; });
+        if (stopping_)
+            break;
+        lock.unlock();
+        sync();
+        lock.lock();
+    }
+}
+
+void SimEngine::sync()
+{
+    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    refreshLocked();
+}
+
+void SimEngine::refreshLocked()
+{
+    SimWorld world;
+    bool changedWorld = false;
+    const SharedState::FileId id = state_.fileId();
+    if (id != seenFile_) {
+        SharedState::State state;
+        SharedState::FileId readId;
+        QString problem;
+        if (state_.read(&state, &readId, &problem) && state.generation != seenGeneration_ &&
+            SimWorld::fromJson(state.world, &world, &problem)) {
+            seenGeneration_ = state.generation;
+            changedWorld = true;
+        }
+        seenFile_ = readId;
+    }
+    if (!changedWorld) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        world = world_;
+    }
+    const std::set<uint32_t> locked = lockedDevices(world);
+    Pending pending;
+    apply(world, locked, &pending);
+    deliver(pending);
+}
+
+std::set<uint32_t> SimEngine::lockedDevices(const SimWorld &world)
+{
+    std::set<uint32_t> own;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (const auto &h : handles_)
+            own.insert(h.second.deviceId);
+    }
+    std::set<uint32_t> locked;
+    for (const SimDevice &d : world.devices)
+        if (own.count(d.id) || state_.isDeviceLocked(d.id))
+            locked.insert(d.id);
+    return locked;
+}
+
+bool SimEngine::entryInUse(const SimDevice &d) const
+{
+    return d.fields.value(QLatin1String("inUse")).toBool() || locked_.count(d.id) > 0;
+}
+
+void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    // Devices this process has open stay locked whatever the poll saw before the open.
+    std::set<uint32_t> nowLocked = locked;
+    for (const auto &h : handles_)
+        nowLocked.insert(h.second.deviceId);
+
+    bool added = false, removed = false, changed = false;
+    for (const SimDevice &d : world.devices) {
+        const SimDevice *old = world_.find(d.id);
+        if (!old) {
+            added = true;
+            continue;
+        }
+        const bool wasInUse = entryInUse(*old);
+        const bool isInUse =
+            d.fields.value(QLatin1String("inUse")).toBool() || nowLocked.count(d.id);
+        if (wasInUse != isInUse || old->fields != d.fields)
+            changed = true;
+    }
+    for (const SimDevice &d : world_.devices)
+        if (!world.find(d.id))
+            removed = true;
+
+    for (auto &h : handles_) {
+        const bool present = world.find(h.second.deviceId) != nullptr;
+        if (!present && !h.second.deviceGone) {
+            h.second.deviceGone = true;
+            pending->cameraEvents.emplace_back(h.first, VY_EVENT_DEVICE_REMOVAL);
+            pending->hooks.emplace_back(HandleEvent::DeviceRemoved, h.first, h.second.deviceId);
+        } else if (present && h.second.deviceGone) {
+            h.second.deviceGone = false;
+            pending->cameraEvents.emplace_back(h.first, VY_EVENT_DEVICE_RECONNECT);
+            pending->hooks.emplace_back(HandleEvent::DeviceReturned, h.first, h.second.deviceId);
+        }
+    }
+    if (added)
+        pending->driverEvents.push_back(VY_EVENT_NEW_DEVICE);
+    if (removed)
+        pending->driverEvents.push_back(VY_EVENT_REMOVE);
+    if (changed)
+        pending->driverEvents.push_back(VY_EVENT_STATUS_CHANGED);
+    world_ = world;
+    locked_ = nowLocked;
+}
+
+void SimEngine::deliver(const Pending &pending)
+{
+    for (uint32_t id : pending.driverEvents)
+        events_.set(VY_DRIVER_HANDLE, id, true);
+    for (const auto &e : pending.cameraEvents)
+        events_.set(e.first, e.second, true);
+    if (pending.hooks.empty())
+        return;
+    std::vector<HandleHook> hooks;
+    {
+        std::lock_guard<std::mutex> lock(hooksMutex_);
+        hooks = hooks_;
+    }
+    for (const auto &h : pending.hooks)
+        for (const HandleHook &hook : hooks)
+            hook(std::get<0>(h), std::get<1>(h), std::get<2>(h));
+}
+
+// ---- World reads ----
+
+std::vector<uint32_t> SimEngine::deviceIds()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<uint32_t> ids;
+    for (const SimDevice &d : world_.devices)
+        ids.push_back(d.id);
+    return ids;
+}
+
+QJsonObject SimEngine::deviceFields(uint32_t deviceId)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const SimDevice *d = world_.find(deviceId);
+    return d ? d->fields : QJsonObject();
+}
+
+QJsonObject SimEngine::driverFields()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return world_.driver;
+}
+
+QJsonObject SimEngine::worldJson()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return world_.toJson();
+}
+
+uint32_t SimEngine::libraryVersion()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return world_.libraryVersion();
+}
+
+std::vector<VY_CAMERA_LIST_ENTRY> SimEngine::cameraList()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<VY_CAMERA_LIST_ENTRY> list;
+    list.reserve(world_.devices.size());
+    for (const SimDevice &d : world_.devices) {
+        VY_CAMERA_LIST_ENTRY e = d.entry;
+        e.inUse = entryInUse(d) ? 1 : 0;
+        list.push_back(e);
+    }
+    return list;
+}
+
+int32_t SimEngine::deviceInfo(uint32_t deviceId, VY_DEVICE_INFO *info)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const SimDevice *d = world_.find(deviceId);
+    if (!d)
+        return VY_CAMERA_NOT_FOUND;
+    const int32_t result = d->fields.value(QLatin1String("deviceInfoResult")).toInt();
+    if (result != VY_SUCCESS)
+        return result;
+    *info = d->info;
+    if (info->control.driverVersion == 0)
+        info->control.driverVersion = world_.libraryVersion();
+    if (info->usb.driverVersion == 0)
+        info->usb.driverVersion = world_.libraryVersion();
+    return VY_SUCCESS;
+}
+
+int SimEngine::inUse(uint32_t deviceId)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const SimDevice *d = world_.find(deviceId);
+    return d ? (entryInUse(*d) ? 1 : 0) : -1;
+}
+
+// ---- Changes ----
+
+int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &change,
+                          QString *problem)
+{
+    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    int32_t result = VY_SUCCESS;
+    SharedState::State written;
+    const bool ok = state_.update(
+        [&](SharedState::State &s, bool valid, QString *why) {
+            if (!valid) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                s.world = world_.toJson();
+            }
+            QJsonObject world = s.world;
+            if (!change(world, why)) {
+                result = VY_INVALID_PARAMETER;
+                return false;
+            }
+            SimWorld checked;
+            if (!SimWorld::fromJson(world, &checked, why)) {
+                result = VY_INVALID_PARAMETER;
+                return false;
+            }
+            s.world = checked.toJson();
+            return true;
+        },
+        &written, problem);
+    if (!ok)
+        return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
+    // Take the new state in at once; the poll thread then finds nothing new.
+    refreshLocked();
+    return VY_SUCCESS;
+}
+
+int32_t SimEngine::setDeviceFields(uint32_t deviceId, const QJsonObject &fields, QString *problem)
+{
+    for (auto it = fields.begin(); it != fields.end(); ++it) {
+        if (it.key() == QLatin1String("deviceId")) {
+            *problem = QStringLiteral("the field \"deviceId\" cannot be changed (unplug and plug)");
+            return VY_INVALID_PARAMETER;
+        }
+        if (!FieldSchema::devices().check(it.key(), it.value(), problem))
+            return VY_INVALID_PARAMETER;
+    }
+    bool found = false;
+    const int32_t result = modify(
+        [&](QJsonObject &world, QString *) {
+            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
+            for (int i = 0; i < devices.size(); ++i) {
+                QJsonObject d = devices[i].toObject();
+                if (d.value(QLatin1String("deviceId")).toDouble() != double(deviceId))
+                    continue;
+                for (auto it = fields.begin(); it != fields.end(); ++it)
+                    d.insert(it.key(), it.value());
+                devices[i] = d;
+                found = true;
+            }
+            world.insert(QStringLiteral("devices"), devices);
+            return found;
+        },
+        problem);
+    if (!found) {
+        *problem = QStringLiteral("no device with ID %1").arg(deviceId);
+        return VY_CAMERA_NOT_FOUND;
+    }
+    return result;
+}
+
+int32_t SimEngine::setDriverFields(const QJsonObject &fields, QString *problem)
+{
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        if (!FieldSchema::driver().check(it.key(), it.value(), problem))
+            return VY_INVALID_PARAMETER;
+    return modify(
+        [&](QJsonObject &world, QString *) {
+            QJsonObject driver = world.value(QLatin1String("driver")).toObject();
+            for (auto it = fields.begin(); it != fields.end(); ++it)
+                driver.insert(it.key(), it.value());
+            world.insert(QStringLiteral("driver"), driver);
+            return true;
+        },
+        problem);
+}
+
+int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
+{
+    SimDevice d;
+    if (!SimWorld::makeDevice(device, &d, problem))
+        return VY_INVALID_PARAMETER;
+    return modify(
+        [&](QJsonObject &world, QString *why) {
+            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
+            for (const QJsonValue &v : devices) {
+                if (v.toObject().value(QLatin1String("deviceId")).toDouble() == double(d.id)) {
+                    *why = QStringLiteral("a device with ID %1 is already plugged in").arg(d.id);
+                    return false;
+                }
+            }
+            devices.append(d.fields);
+            world.insert(QStringLiteral("devices"), devices);
+            return true;
+        },
+        problem);
+}
+
+int32_t SimEngine::unplug(uint32_t deviceId)
+{
+    bool found = false;
+    QString problem;
+    const int32_t result = modify(
+        [&](QJsonObject &world, QString *) {
+            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
+            for (int i = devices.size() - 1; i >= 0; --i) {
+                if (devices[i].toObject().value(QLatin1String("deviceId")).toDouble() ==
+                    double(deviceId)) {
+                    devices.removeAt(i);
+                    found = true;
+                }
+            }
+            world.insert(QStringLiteral("devices"), devices);
+            return found;
+        },
+        &problem);
+    return found ? result : VY_CAMERA_NOT_FOUND;
+}
+
+int32_t SimEngine::checkWorld(const QByteArray &json, QString *problem)
+{
+    SimWorld world;
+    return SimWorld::parse(json, &world, problem) ? VY_SUCCESS : VY_INVALID_PARAMETER;
+}
+
+int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QString *problem)
+{
+    SimWorld world;
+    if (!SimWorld::parse(json, &world, problem))
+        return VY_INVALID_PARAMETER;
+    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    const bool ok = state_.update(
+        [&](SharedState::State &s, bool, QString *) {
+            s.world = world.toJson();
+            s.source = source;
+            return true;
+        },
+        nullptr, problem);
+    if (!ok)
+        return VY_IO_REQUEST_FAILED;
+    refreshLocked();
+    return VY_SUCCESS;
+}
+
+int32_t SimEngine::reset(QString *problem)
+{
+    QByteArray json;
+    QString source;
+    if (!readSource(&json, &source, problem))
+        return VY_INVALID_PARAMETER;
+    const int32_t result = loadWorld(json, source, problem);
+    if (result != VY_SUCCESS && !source.isEmpty() && source != defaultSource)
+        *problem = QStringLiteral("%1: %2").arg(source, *problem);
+    return result;
+}
+
+// ---- Handles ----
+
+int32_t SimEngine::open(VY_HCAM *handle)
+{
+    const uint32_t value = uint32_t(*handle);
+    uint32_t deviceId = 0;
+    const bool allowUpload = (value & VY_ALLOW_FW_UPLOAD) != 0;
+    bool upload = false;
+    VY_HCAM opened = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const SimDevice *d = nullptr;
+        if (value & VY_UNOPENED) {
+            d = world_.find(value & 0x7FFFu);
+        } else {
+            // Without the flag the caller names a camera ID; 0 takes the first free camera.
+            for (const SimDevice &c : world_.devices) {
+                if (value == 0 ? !entryInUse(c) : c.entry.cameraId == value) {
+                    d = &c;
+                    break;
+                }
+            }
+        }
+        if (!d)
+            return VY_CAMERA_NOT_FOUND;
+        deviceId = d->id;
+        const QJsonObject &f = d->fields;
+        const int32_t forced = f.value(QLatin1String("openResult")).toInt();
+        if (forced != VY_SUCCESS)
+            return forced;
+        if (entryInUse(*d))
+            return VY_DEVICE_IN_USE;
+        if (d->entry.status & 0x9u) // service firmware, or an invalid IP range
+            return VY_CANT_OPEN_DEVICE;
+        if (isNetworkCamera(deviceId) && !(d->info.control.controlStatus & 0x1u))
+            return (d->info.device.deviceStatus & 0x100u) ? VY_CANT_OPEN_DEVICE : VY_DEVICE_IN_USE;
+        if (f.value(QLatin1String("needsFirmwareUpload")).toBool()) {
+            if (!allowUpload)
+                return VY_STARTER_FW_UPLOAD_NEEDED;
+            upload = true;
+        }
+        const int fd = state_.lockDevice(deviceId);
+        if (fd < 0)
+            return VY_DEVICE_IN_USE;
+        while (handles_.count(nextHandle_) || nextHandle_ <= 0)
+            nextHandle_ = nextHandle_ >= 0x7FFF ? 1 : nextHandle_ + 1;
+        opened = nextHandle_;
+        nextHandle_ = nextHandle_ >= 0x7FFF ? 1 : nextHandle_ + 1;
+        handles_[opened] = Handle{deviceId, fd, false};
+        locked_.insert(deviceId);
+        events_.openHandle(opened);
+    }
+    *handle = opened;
+    if (upload) {
+        // The upload brings the required starter firmware; the camera opens normally next time.
+        const QJsonObject f = deviceFields(deviceId);
+        QJsonObject change;
+        change.insert(QStringLiteral("needsFirmwareUpload"), false);
+        change.insert(QStringLiteral("starterFirmware"),
+                      f.value(QLatin1String("requiredStarterFirmware")));
+        QString problem;
+        setDeviceFields(deviceId, change, &problem);
+    }
+    events_.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
+    return VY_SUCCESS;
+}
+
+int32_t SimEngine::close(VY_HCAM handle)
+{
+    uint32_t deviceId = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto h = handles_.find(handle);
+        if (h == handles_.end())
+            return VY_INVALID_HANDLE;
+        deviceId = h->second.deviceId;
+    }
+    Pending closing;
+    closing.hooks.emplace_back(HandleEvent::Closing, handle, deviceId);
+    deliver(closing);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto h = handles_.find(handle);
+        if (h == handles_.end())
+            return VY_INVALID_HANDLE; // closed by another thread meanwhile
+        SharedState::unlockDevice(h->second.lockFd);
+        handles_.erase(h);
+        locked_.erase(deviceId);
+        errors_.erase(handle);
+    }
+    events_.closeHandle(handle);
+    events_.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
+    return VY_SUCCESS;
+}
+
+uint32_t SimEngine::deviceOfHandle(VY_HCAM handle)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handle);
+    return h == handles_.end() ? 0 : h->second.deviceId;
+}
+
+VY_HCAM SimEngine::handleOfDevice(uint32_t deviceId)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const auto &h : handles_)
+        if (h.second.deviceId == deviceId)
+            return h.first;
+    return 0;
+}
+
+uint32_t SimEngine::resolve(VY_HCAM handleOrAddress)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto h = handles_.find(handleOrAddress);
+    if (h != handles_.end())
+        return h->second.deviceId;
+    const uint32_t value = uint32_t(handleOrAddress);
+    if (!(value & VY_UNOPENED))
+        return 0;
+    const uint32_t id = value & 0x7FFFu;
+    return world_.find(id) ? id : 0;
+}
+
+std::vector<OpenCamera> SimEngine::openCameras()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<OpenCamera> list;
+    for (const auto &h : handles_)
+        list.push_back({h.first, h.second.deviceId});
+    return list;
+}
+
+bool SimEngine::isKnownHandle(VY_HCAM handle)
+{
+    return handle == VY_DRIVER_HANDLE || resolve(handle) != 0;
+}
+
+int32_t SimEngine::firmwareUploadDuration(VY_HCAM handleOrAddress, int32_t *milliseconds)
+{
+    const uint32_t id = resolve(handleOrAddress);
+    if (!id)
+        return VY_INVALID_HANDLE;
+    *milliseconds = deviceFields(id).value(QLatin1String("firmwareUploadMs")).toInt();
+    return VY_SUCCESS;
+}
+
+// ---- Errors ----
+
+void SimEngine::setLastError(VY_HCAM handle, int32_t code, const char *text)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const char *stored = text ? texts_.insert(text).first->c_str() : errorText(code);
+    errors_[handle] = {code, stored};
+}
+
+void SimEngine::lastError(VY_HCAM handle, int32_t *code, const char **text)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto e = errors_.find(handle);
+    if (e == errors_.end()) {
+        *code = VY_SUCCESS;
+        *text = errorText(VY_SUCCESS);
+    } else {
+        *code = e->second.first;
+        *text = e->second.second;
+    }
+}
+
+void SimEngine::addHook(HandleHook hook)
+{
+    std::lock_guard<std::mutex> lock(hooksMutex_);
+    hooks_.push_back(std::move(hook));
+}
+
+} // namespace vysim

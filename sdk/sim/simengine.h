@@ -1,0 +1,128 @@
+// simengine.h: the simulator of this process: the in-memory world kept in step with the shared
+// state directory, the open handles, the last errors and the driver events that changes raise.
+#ifndef VYSIM_SIMENGINE_H
+#define VYSIM_SIMENGINE_H
+
+#include "eventtable.h"
+#include "sharedstate.h"
+#include "simcore.h"
+#include "simworld.h"
+
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
+
+namespace vysim {
+
+class SimEngine final
+{
+public:
+    // Created on first use, with the process's first SDK or control call; lives until exit.
+    static SimEngine &instance();
+
+    // ---- World, served from memory ----
+    std::vector<uint32_t> deviceIds();
+    QJsonObject deviceFields(uint32_t deviceId);
+    QJsonObject driverFields();
+    QJsonObject worldJson();
+    uint32_t libraryVersion();
+    std::vector<VY_CAMERA_LIST_ENTRY> cameraList();
+    // VY_CAMERA_NOT_FOUND, the device's deviceInfoResult, or VY_SUCCESS with *info filled.
+    int32_t deviceInfo(uint32_t deviceId, VY_DEVICE_INFO *info);
+    // 1 in use, 0 free, -1 not listed.
+    int inUse(uint32_t deviceId);
+
+    // ---- Changes of the shared world; the result is an SDK code, *problem says why ----
+    int32_t setDeviceFields(uint32_t deviceId, const QJsonObject &fields, QString *problem);
+    int32_t setDriverFields(const QJsonObject &fields, QString *problem);
+    int32_t plug(const QJsonObject &device, QString *problem);
+    int32_t unplug(uint32_t deviceId);
+    int32_t loadWorld(const QByteArray &json, const QString &source, QString *problem);
+    int32_t reset(QString *problem);
+    static int32_t checkWorld(const QByteArray &json, QString *problem);
+    // Reads the shared state and the device locks now (what the poll thread does).
+    void sync();
+    QString stateDirectory() const { return state_.directory(); }
+
+    // ---- Handles ----
+    int32_t open(VY_HCAM *handle);
+    int32_t close(VY_HCAM handle);
+    uint32_t deviceOfHandle(VY_HCAM handle);
+    VY_HCAM handleOfDevice(uint32_t deviceId);
+    uint32_t resolve(VY_HCAM handleOrAddress);
+    std::vector<OpenCamera> openCameras();
+    // 0, an open handle, or the unopened address of a listed device.
+    bool isKnownHandle(VY_HCAM handle);
+    int32_t firmwareUploadDuration(VY_HCAM handleOrAddress, int32_t *milliseconds);
+
+    // ---- Errors ----
+    void setLastError(VY_HCAM handle, int32_t code, const char *text);
+    void lastError(VY_HCAM handle, int32_t *code, const char **text);
+
+    // ---- Events and hooks ----
+    EventTable &events() { return events_; }
+    void addHook(HandleHook hook);
+
+private:
+    SimEngine();
+    ~SimEngine() = delete;
+    SimEngine(const SimEngine &) = delete;
+    SimEngine &operator=(const SimEngine &) = delete;
+
+    struct Handle
+    {
+        uint32_t deviceId;
+        int lockFd;
+        bool deviceGone;
+    };
+    struct Pending // what a world change raises, delivered without locks held
+    {
+        std::vector<uint32_t> driverEvents;
+        std::vector<std::pair<VY_HCAM, uint32_t>> cameraEvents;
+        std::vector<std::tuple<HandleEvent, VY_HCAM, uint32_t>> hooks;
+    };
+
+    void start();
+    void pollLoop();
+    bool readSource(QByteArray *json, QString *source, QString *problem) const;
+    // Rewrites the shared state through change and applies the result here.
+    int32_t modify(const std::function<bool(QJsonObject &world, QString *problem)> &change,
+                   QString *problem);
+    void refreshLocked(); // with refreshMutex_ held
+    std::set<uint32_t> lockedDevices(const SimWorld &world);
+    void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
+    void deliver(const Pending &pending);
+    bool entryInUse(const SimDevice &d) const; // with mutex_ held
+
+    SharedState state_;
+    EventTable events_;
+
+    std::mutex refreshMutex_; // serialises reading and rewriting the shared state
+    SharedState::FileId seenFile_;
+    quint64 seenGeneration_ = 0;
+
+    std::mutex mutex_; // protects world_, locked_, handles_, nextHandle_ and errors_
+    SimWorld world_;
+    std::set<uint32_t> locked_; // devices whose lock someone (this process too) holds
+    std::map<VY_HCAM, Handle> handles_;
+    VY_HCAM nextHandle_ = 1;
+    std::map<VY_HCAM, std::pair<int32_t, const char *>> errors_;
+    std::set<std::string> texts_; // own error texts; never shrinks, so pointers stay valid
+
+    std::mutex hooksMutex_; // protects hooks_
+    std::vector<HandleHook> hooks_;
+
+    std::mutex pollMutex_; // protects stopping_
+    std::condition_variable pollWake_;
+    bool stopping_ = false;
+    std::thread poller_;
+
+    friend struct EngineShutdown;
+};
+
+} // namespace vysim
+
+#endif // VYSIM_SIMENGINE_H
