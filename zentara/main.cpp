@@ -1,0 +1,11 @@
+// main.cpp: zentara, the camera manager.
+#include <QApplication>
+
+#include "startup.h"
+
+int main(int argc, char *argv[])
+{
+    Startup::initResources();
+    QApplication app(argc, argv);
+    return Startup::run(app, QApplication::arguments());
+}

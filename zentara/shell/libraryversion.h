@@ -1,0 +1,27 @@
+// libraryversion.h: the start-up check of the camera library's version.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+class LibraryVersion final
+{
+    Q_DECLARE_TR_FUNCTIONS(LibraryVersion)
+public:
+    static constexpr int MinimumMajor = 4;
+    static constexpr int MinimumMinor = 81;
+
+    LibraryVersion() = delete;
+
+    // True for a packed version of 4.81 or newer.
+    static bool isSupported(uint32_t packed);
+    // The message of the refusal.
+    static QString refusalText();
+    // Asks the library for its version; when it is too old, shows the refusal in a critical
+    // message box and returns false once the box is closed.
+    static bool check(QWidget *parent = nullptr);
+};

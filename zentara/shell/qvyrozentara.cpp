@@ -1,0 +1,673 @@
+// qvyrozentara.cpp: zentara's main window.
+#include "qvyrozentara.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMovie>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <unistd.h>
+
+#include "cameralist.h"
+#include "camerastatus.h"
+#include "cameraverdict.h"
+#include "deviceinfoview.h"
+#include "vyro_api.h"
+
+namespace {
+
+const char *const FamilyText = "Orv Vyro";
+const char *const MakerText = "Orv";
+const char *const SettingsGroup = "mainWindow";
+const int IdentifyDelayMs = 2000;
+const uint32_t IdentifyBlinks = 6;
+const QSize MaxPictureSize(200, 110);
+
+QSettings windowSettings()
+{
+    return QSettings(QStringLiteral("Orv"), QStringLiteral("Zentara"));
+}
+
+bool daemonConnected(uint32_t command)
+{
+    char info[VY_FUNC_DAEMON_INFO_SIZE] = {};
+    return vy_Func(VY_DRIVER_HANDLE, command, info, sizeof(info)) == VY_SUCCESS;
+}
+
+QString fontText(const QColor &colour, const QString &text)
+{
+    return QStringLiteral("<font color='%1'>%2</font>").arg(colour.name(), text);
+}
+
+} // namespace
+
+QVyroZentara::QVyroZentara(QWidget *parent) : QVyroZentara(defaultTranslationDirectory(), parent)
+{
+}
+
+QVyroZentara::QVyroZentara(const QString &translationDir, QWidget *parent)
+    : QMainWindow(parent), m_translationDir(translationDir)
+{
+    Camera::registerMetaTypes();
+    qRegisterMetaType<CoreStates>("CoreStates");
+
+    createWidgets();
+    createLayout();
+    connectSignals();
+    fillLanguageList();
+    retranslateUi();
+    setMinimumSize(800, 600);
+    resize(minimumSize());
+
+    applyDriverMulticastDefault();
+    m_selected = m_cameraList->currentCamera();
+    UpdateControls();
+    onServiceTimer();
+    m_serviceTimer->start(ServiceIntervalMs);
+    restoreSettings();
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
+}
+
+QVyroZentara::~QVyroZentara()
+{
+    saveSettings();
+}
+
+QString QVyroZentara::defaultTranslationDirectory()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lang/zentara"));
+}
+
+void QVyroZentara::createWidgets()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_listGroup = new QGroupBox(central);
+    m_cameraList = new CameraList(m_listGroup);
+    m_cameraList->setObjectName(QStringLiteral("cameraList"));
+
+    m_controlGroup = new QGroupBox(central);
+    m_expertBox = new QCheckBox(m_controlGroup);
+    m_expertBox->setObjectName(QStringLiteral("expertBox"));
+    m_refreshBox = new QCheckBox(m_controlGroup);
+    m_refreshBox->setObjectName(QStringLiteral("refreshBox"));
+    m_refreshBox->setEnabled(false);
+
+    auto button = [this](const char *name) {
+        auto *b = new QPushButton(m_controlGroup);
+        b->setObjectName(QLatin1String(name));
+        return b;
+    };
+    m_cameraInfoButton = button("cameraInfoButton");
+    m_generalInfoButton = button("generalInfoButton");
+    m_uploadFirmwareButton = button("uploadFirmwareButton");
+    m_supportFileButton = button("supportFileButton");
+    m_daemonButton = button("daemonButton");
+    m_additionalButton = button("additionalButton");
+    m_manualEthButton = button("manualEthButton");
+    m_autoEthButton = button("autoEthButton");
+    m_addCameraInfoButton = button("addCameraInfoButton");
+    m_readSupportButton = button("readSupportButton");
+    m_closeButton = button("closeButton");
+    m_addCameraInfoButton->hide();
+    m_readSupportButton->hide();
+
+    m_logoLabel = new QLabel(m_controlGroup);
+    m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setPixmap(QPixmap(QStringLiteral(":/images/logo_orv.png")));
+
+    m_languageCombo = new QComboBox(m_controlGroup);
+    m_languageCombo->setObjectName(QStringLiteral("languageCombo"));
+    m_languageCombo->setIconSize(QSize(24, 16));
+
+    m_pictureLabel = new QLabel(central);
+    m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
+    m_pictureLabel->setAlignment(Qt::AlignCenter);
+    m_pictureLabel->setMinimumSize(MaxPictureSize.width(), 80);
+
+    m_statusLabel = new QLabel(central);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->setWordWrap(true);
+    m_statusLabel->setMinimumHeight(60);
+    m_statusLabel->setTextFormat(Qt::RichText);
+    m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_discontinuedLabel = new QLabel(central);
+    m_discontinuedLabel->setObjectName(QStringLiteral("discontinuedLabel"));
+    m_discontinuedLabel->setWordWrap(true);
+    m_discontinuedLabel->hide();
+
+    m_busyLabel = new QLabel(central);
+    m_busyLabel->setObjectName(QStringLiteral("busyLabel"));
+    m_busyLabel->setMaximumWidth(38);
+    m_busyMovie = new QMovie(QStringLiteral(":/images/indicator.gif"), QByteArray(), this);
+    m_busyLabel->setMovie(m_busyMovie);
+    m_busyLabel->hide();
+
+    m_rootLabel = new QLabel(central);
+    m_rootLabel->setObjectName(QStringLiteral("rootLabel"));
+    m_rootLabel->setVisible(getuid() == 0);
+
+    m_detailsGroup = new QGroupBox(central);
+    m_deviceInfo = new DeviceInfoView(m_detailsGroup);
+    m_deviceInfo->setObjectName(QStringLiteral("deviceInfoView"));
+    m_detailsGroup->hide();
+
+    m_serviceTimer = new QTimer(this);
+
+    setWindowIcon(QIcon(QStringLiteral(":/images/Vyro Manager.ico")));
+
+    setTabOrder(m_expertBox, m_refreshBox);
+    setTabOrder(m_refreshBox, m_generalInfoButton);
+    setTabOrder(m_generalInfoButton, m_cameraInfoButton);
+    setTabOrder(m_cameraInfoButton, m_supportFileButton);
+    setTabOrder(m_supportFileButton, m_daemonButton);
+    setTabOrder(m_daemonButton, m_manualEthButton);
+    setTabOrder(m_manualEthButton, m_additionalButton);
+}
+
+void QVyroZentara::createLayout()
+{
+    auto *listLayout = new QVBoxLayout(m_listGroup);
+    listLayout->addWidget(m_cameraList);
+
+    auto *detailsLayout = new QVBoxLayout(m_detailsGroup);
+    detailsLayout->addWidget(m_deviceInfo);
+
+    auto *controls = new QVBoxLayout(m_controlGroup);
+    controls->addWidget(m_logoLabel);
+    controls->addWidget(m_expertBox);
+    controls->addWidget(m_refreshBox);
+    controls->addSpacing(4);
+    for (QPushButton *b :
+         {m_generalInfoButton, m_cameraInfoButton, m_addCameraInfoButton, m_manualEthButton,
+          m_autoEthButton, m_uploadFirmwareButton, m_supportFileButton, m_readSupportButton,
+          m_daemonButton, m_additionalButton})
+        controls->addWidget(b);
+    controls->addStretch(1);
+    controls->addWidget(m_languageCombo);
+    controls->addWidget(m_closeButton);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_listGroup, 3);
+    left->addWidget(m_detailsGroup, 4);
+
+    auto *status = new QHBoxLayout;
+    status->addWidget(m_pictureLabel);
+    status->addWidget(m_busyLabel);
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(m_statusLabel, 1);
+    texts->addWidget(m_discontinuedLabel);
+    texts->addWidget(m_rootLabel);
+    status->addLayout(texts, 1);
+
+    auto *grid = new QGridLayout(centralWidget());
+    grid->addLayout(left, 0, 0);
+    grid->addWidget(m_controlGroup, 0, 1);
+    grid->addLayout(status, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+}
+
+void QVyroZentara::connectSignals()
+{
+    connect(m_expertBox, &QCheckBox::toggled, this, &QVyroZentara::enableExpertView);
+    connect(m_refreshBox, &QCheckBox::clicked, m_cameraList, &CameraList::setAutoRefresh);
+    connect(m_cameraInfoButton, &QPushButton::clicked, this, &QVyroZentara::OnCameraInfoDlg);
+    connect(m_generalInfoButton, &QPushButton::clicked, this, &QVyroZentara::onGeneralInfo);
+    connect(m_additionalButton, &QPushButton::clicked, this,
+            &QVyroZentara::OnAdditionalFunctionsDlg);
+    connect(m_manualEthButton, &QPushButton::clicked, this, &QVyroZentara::onManualEthConfig);
+    connect(m_autoEthButton, &QPushButton::clicked, this, &QVyroZentara::onAutoConfig);
+    connect(m_uploadFirmwareButton, &QPushButton::clicked, this, &QVyroZentara::onUploadFirmware);
+    connect(m_supportFileButton, &QPushButton::clicked, this, &QVyroZentara::onWriteSupportFile);
+    connect(m_daemonButton, &QPushButton::clicked, this, &QVyroZentara::onEthDaemonConfig);
+    connect(m_readSupportButton, &QPushButton::clicked, this, &QVyroZentara::onReadSupportFile);
+    connect(m_addCameraInfoButton, &QPushButton::clicked, this, &QVyroZentara::onAddCameraInfo);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_serviceTimer, &QTimer::timeout, this, &QVyroZentara::onServiceTimer);
+    connect(this, &QVyroZentara::firmwareUploadFinished, this,
+            &QVyroZentara::onFirmwareUploadFinished);
+    connect(&m_autoConfigWatcher, &QFutureWatcher<int>::finished, this,
+            &QVyroZentara::onAutoConfigFinished);
+
+    connect(m_cameraList, &CameraList::cameraChanged, this, &QVyroZentara::onCurrentCameraChanged);
+    connect(m_cameraList, &CameraList::openCamera, this, &QVyroZentara::onOpenCamera);
+    connect(m_cameraList, &CameraList::identCamera, this, &QVyroZentara::onIdentifyCamera);
+    connect(m_cameraList, &CameraList::openIPSettings, this, &QVyroZentara::onManualEthConfig);
+    connect(m_cameraList, &CameraList::openMulticastSettings, this,
+            &QVyroZentara::onMulticastDialog);
+    connect(m_cameraList, &CameraList::openCameraInfo, this, &QVyroZentara::openCameraInfoDialog);
+    connect(m_cameraList, &CameraList::cameraListChanged, this, &QVyroZentara::onCameraListChanged);
+    connect(m_cameraList, &CameraList::openComportDlg, this, &QVyroZentara::onOpenComportDlg);
+
+    connect(m_languageCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &QVyroZentara::slotLanguageChanged);
+}
+
+void QVyroZentara::fillLanguageList()
+{
+    const QString prefix = QStringLiteral("zentara_");
+    const QString suffix = QStringLiteral(".qm");
+    const QStringList files =
+        QDir(m_translationDir)
+            .entryList({prefix + QLatin1Char('*') + suffix}, QDir::Files, QDir::Name);
+    {
+        const QSignalBlocker blocker(m_languageCombo);
+        for (const QString &file : files) {
+            const QString name =
+                file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+            if (name.isEmpty())
+                continue;
+            const QLocale locale(name);
+            m_languageCombo->addItem(QIcon(QStringLiteral(":/images/lang/%1.png").arg(name)),
+                                     locale.nativeLanguageName() + QStringLiteral(" (") +
+                                         locale.nativeCountryName() + QLatin1Char(')'),
+                                     name);
+        }
+    }
+    if (m_languageCombo->count() == 0)
+        return;
+
+    QSettings settings = windowSettings();
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    const QString system = QLocale::system().name().section(QLatin1Char('_'), 0, -2);
+    const QString wanted = settings
+                               .value(QStringLiteral("selectedLanguage"),
+                                      system.isEmpty() ? QStringLiteral("en") : system)
+                               .toString();
+    int index = m_languageCombo->findData(wanted);
+    if (index < 0)
+        index = m_languageCombo->findData(QStringLiteral("en"));
+    if (index < 0)
+        index = 0;
+    {
+        const QSignalBlocker blocker(m_languageCombo);
+        m_languageCombo->setCurrentIndex(index);
+    }
+    slotLanguageChanged(index);
+}
+
+void QVyroZentara::retranslateUi()
+{
+    const QString family = QLatin1String(FamilyText);
+    setWindowTitle(tr("%1 Zentara").arg(QLatin1String(MakerText)));
+    m_listGroup->setTitle(tr("Camera list"));
+    m_controlGroup->setTitle(tr("Control area"));
+    m_detailsGroup->setTitle(tr("Device details"));
+
+    m_expertBox->setText(tr("Expert mode"));
+    m_expertBox->setToolTip(tr("Show/hide detailed information view"));
+    m_refreshBox->setText(tr("Automatic parameter refresh"));
+    m_refreshBox->setToolTip(tr("Enables/Disables the automatic refresh of the detailed "
+                                "information view"));
+    m_cameraInfoButton->setText(tr("Camera information"));
+    m_cameraInfoButton->setToolTip(tr("Show additional camera information"));
+    m_generalInfoButton->setText(tr("General information"));
+    m_generalInfoButton->setToolTip(tr("Show general information dialog"));
+    m_uploadFirmwareButton->setText(tr("Upload starter firmware"));
+    m_uploadFirmwareButton->setToolTip(tr("Upload a runtime firmware manually"));
+    m_supportFileButton->setText(tr("Create support file"));
+    m_supportFileButton->setToolTip(tr("Create a support file with important system\n and %1 "
+                                       "information for sending to the %2 support")
+                                        .arg(family, QLatin1String(MakerText)));
+    m_daemonButton->setText(tr("Daemon control"));
+    m_daemonButton->setToolTip(tr("Show control dialog for ETH and USB daemon\ne.g. to "
+                                  "start/stop the ETH and USB daemon."));
+    m_additionalButton->setText(tr("Additional functions"));
+    m_manualEthButton->setText(tr("Manual ETH configuration"));
+    m_manualEthButton->setToolTip(tr("Show network device configuration dialog"));
+    m_autoEthButton->setText(tr("Automatic ETH configuration"));
+    m_autoEthButton->setToolTip(tr("Automatic network configuration"));
+    m_addCameraInfoButton->setText(tr("Additional Camera Info"));
+    m_addCameraInfoButton->setToolTip(tr("Show additional camera information"));
+    m_readSupportButton->setText(tr("Read support file"));
+    m_closeButton->setText(tr("Close"));
+    m_closeButton->setToolTip(tr("Quits the application window"));
+
+    m_rootLabel->setText(QStringLiteral("<b><font color='#FF0000'>%1</font></b>")
+                             .arg(tr("The %1 Zentara is running with root privileges!")
+                                      .arg(QLatin1String(MakerText))));
+}
+
+void QVyroZentara::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::LanguageChange:
+        retranslateUi();
+        // The status sentence is a translated text as well.
+        UpdateControls();
+        break;
+    case QEvent::LocaleChange: {
+        const QString name = QLocale::system().name().section(QLatin1Char('_'), 0, -2);
+        const int index = m_languageCombo->findData(name);
+        if (index >= 0)
+            m_languageCombo->setCurrentIndex(index);
+        else
+            loadLanguage(name);
+        break;
+    }
+    default:
+        break;
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void QVyroZentara::slotLanguageChanged(int index)
+{
+    if (index < 0)
+        return;
+    loadLanguage(m_languageCombo->itemData(index).toString());
+}
+
+void QVyroZentara::loadLanguage(const QString &localeName)
+{
+    QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (m_translator.load(QStringLiteral("zentara_%1").arg(localeName), m_translationDir))
+        QCoreApplication::installTranslator(&m_translator);
+    if (m_qtTranslator.load(QStringLiteral("qtbase_%1").arg(localeName),
+                            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+}
+
+void QVyroZentara::applyDriverMulticastDefault()
+{
+    if (vy_Multicast(VY_DRIVER_HANDLE, VY_MULTICAST_DRIVER_DEFAULT, nullptr, 0) == VY_SUCCESS)
+        vy_Multicast(VY_DRIVER_HANDLE, VY_MULTICAST_RO_RESCAN, nullptr, 0);
+}
+
+void QVyroZentara::restoreSettings()
+{
+    QSettings settings = windowSettings();
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    const bool expert = settings.value(QStringLiteral("checkExpert"), false).toBool();
+    const bool refresh = settings.value(QStringLiteral("checkRefresh"), false).toBool();
+    {
+        // The expert view is applied below in one step, not through the toggled signal.
+        const QSignalBlocker blocker(m_expertBox);
+        m_expertBox->setChecked(expert);
+    }
+    m_detailsGroup->setVisible(expert);
+    m_refreshBox->setEnabled(expert);
+    m_refreshBox->setChecked(refresh);
+    m_cameraList->setAutoRefresh(expert && refresh);
+}
+
+void QVyroZentara::saveSettings() const
+{
+    QSettings settings = windowSettings();
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("checkExpert"), m_expertBox->isChecked());
+    settings.setValue(QStringLiteral("checkRefresh"), m_refreshBox->isChecked());
+    if (m_languageCombo->currentIndex() >= 0)
+        settings.setValue(QStringLiteral("selectedLanguage"), m_languageCombo->currentData());
+}
+
+void QVyroZentara::enableExpertView(bool enable)
+{
+    if (enable) {
+        m_detailsGroup->show();
+        if (m_selected)
+            m_selected->refreshDeviceInfo();
+        UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, true);
+        UpdateControls();
+        m_refreshBox->setEnabled(true);
+        m_cameraList->setAutoRefresh(m_refreshBox->isChecked());
+    } else {
+        m_detailsGroup->hide();
+        m_refreshBox->setEnabled(false);
+        m_cameraList->setAutoRefresh(false);
+    }
+}
+
+void QVyroZentara::onServiceTimer()
+{
+    const CoreStates now{
+        daemonConnected(VY_FUNC_USB_DAEMON_INFO) ? CoreStates::Running : CoreStates::Stopped,
+        daemonConnected(VY_FUNC_ETH_DAEMON_INFO) ? CoreStates::Running : CoreStates::Stopped};
+    if (now != m_daemonStates) {
+        m_daemonStates = now;
+        UpdateControls();
+        emit vyrodStatusChanged(m_daemonStates);
+        showDaemonText();
+        return;
+    }
+    // With both daemons down the warning must stay visible, over any camera sentence.
+    if (now.usb == CoreStates::Stopped && now.eth == CoreStates::Stopped)
+        showDaemonText();
+}
+
+void QVyroZentara::showDaemonText()
+{
+    const QString family = QLatin1String(FamilyText);
+    const bool eth = m_daemonStates.eth == CoreStates::Running;
+    const bool usb = m_daemonStates.usb == CoreStates::Running;
+    const QString ethText = eth ? tr("%1 ETH daemon connected!<br/>").arg(family)
+                                : tr("%1 ETH daemon disconnected!<br/>").arg(family);
+    const QString usbText = usb ? tr("%1 USB daemon connected!").arg(family)
+                                : tr("%1 USB daemon disconnected!").arg(family);
+    m_statusLabel->setText(fontText(eth ? QColor(Qt::black) : QColor(Qt::red), ethText) +
+                           fontText(usb ? QColor(Qt::black) : QColor(Qt::red), usbText));
+}
+
+void QVyroZentara::Printer(const QString &text, const QColor &textcolour, bool bShowProgress)
+{
+    m_statusLabel->setText(fontText(textcolour, text));
+    m_busyLabel->setVisible(bShowProgress);
+    if (bShowProgress)
+        m_busyMovie->start();
+    else
+        m_busyMovie->stop();
+}
+
+void QVyroZentara::UpdateDeviceInfo(const Camera *camera, bool force_reset)
+{
+    m_deviceInfo->Update(camera, force_reset);
+}
+
+void QVyroZentara::setPicture(const QString &resource)
+{
+    QPixmap pixmap(resource);
+    if (pixmap.width() > MaxPictureSize.width() || pixmap.height() > MaxPictureSize.height())
+        pixmap = pixmap.scaled(MaxPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_pictureLabel->setPixmap(pixmap);
+}
+
+void QVyroZentara::UpdateControls()
+{
+    const CameraVerdict verdict = CameraStatus::evaluate(m_selected ? &*m_selected : nullptr);
+    m_supportFileButton->setEnabled(verdict.createSupportFile);
+    m_daemonButton->setEnabled(verdict.daemonControl);
+    const auto apply = [](QPushButton *button, const std::optional<bool> &enabled) {
+        if (enabled)
+            button->setEnabled(*enabled);
+    };
+    apply(m_cameraInfoButton, verdict.cameraInformation);
+    apply(m_manualEthButton, verdict.manualEthConfiguration);
+    apply(m_autoEthButton, verdict.automaticEthConfiguration);
+    apply(m_uploadFirmwareButton, verdict.uploadStarterFirmware);
+    apply(m_addCameraInfoButton, verdict.additionalCameraInfo);
+
+    switch (verdict.picture) {
+    case CameraVerdict::Picture::Unchanged:
+        break;
+    case CameraVerdict::Picture::Clear:
+        m_pictureLabel->clear();
+        break;
+    case CameraVerdict::Picture::Blank: {
+        QPixmap blank(CameraStatus::blankPictureSize());
+        blank.fill(Qt::white);
+        m_pictureLabel->setPixmap(blank);
+        break;
+    }
+    case CameraVerdict::Picture::Resource:
+        setPicture(verdict.picturePath);
+        break;
+    }
+
+    m_discontinuedLabel->setText(verdict.discontinuedText);
+    m_discontinuedLabel->setVisible(verdict.discontinuedVisible);
+    Printer(verdict.sentence, verdict.colour, false);
+}
+
+void QVyroZentara::onCurrentCameraChanged(const camera::optional &camera, bool clicked)
+{
+    m_selected = camera;
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, clicked);
+    UpdateControls();
+}
+
+void QVyroZentara::onCameraListChanged()
+{
+    if (m_selected && m_selected->isUsb())
+        m_deviceInfo->UpdateUsbTopology();
+    if (m_expertBox->isChecked())
+        UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+}
+
+void QVyroZentara::OnCameraListRefresh()
+{
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
+}
+
+void QVyroZentara::onOpenCamera(const QList<Camera> &cameras)
+{
+    for (const Camera &camera : cameras) {
+        if (camera.inUse() != 0)
+            continue;
+        const QString serial = camera.serialNumber();
+        QStringList arguments;
+        // A serial the device could not report arrives as replacement characters.
+        if (!serial.isEmpty() && !serial.startsWith(QChar(0xFFFD)))
+            arguments << QStringLiteral("-o") << serial;
+        else
+            arguments << QStringLiteral("-d") << QString::number(camera.deviceId());
+        QProcess::startDetached(QStringLiteral("vyrodemo"), arguments);
+    }
+}
+
+void QVyroZentara::onIdentifyCamera(const Camera &camera)
+{
+    if (m_identifying)
+        return;
+    VY_HCAM handle = camera.unopenedHandle();
+    if (vy_InitCamera(&handle, nullptr) != VY_SUCCESS)
+        return;
+    m_identifying = true;
+    // The camera needs a moment after opening before it takes the blink command; the window
+    // keeps painting meanwhile.
+    QEventLoop loop;
+    QTimer::singleShot(IdentifyDelayMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    uint32_t blinks = IdentifyBlinks;
+    vy_IO(handle, VY_IO_LED_BLINK, &blinks, sizeof(blinks));
+    vy_ExitCamera(handle);
+    m_identifying = false;
+}
+
+bool QVyroZentara::cameraInfoRefused(const Camera &camera)
+{
+    if (camera.inUse() != 0)
+        return true;
+    if (camera.isUsb() || camera.isVisionStandard())
+        return (camera.listStatus() & 0x3) != 0;
+    return (camera.controlStatus() & 0x1) == 0;
+}
+
+void QVyroZentara::OnCameraInfoDlg()
+{
+    if (m_selected)
+        openCameraInfoDialog(*m_selected);
+}
+
+void QVyroZentara::openCameraInfoDialog(const Camera &camera)
+{
+    if (cameraInfoRefused(camera))
+        return;
+    // No reloads while the dialog works on the camera.
+    m_cameraList->setAutoRefresh(false);
+    m_cameraList->setListUpdatesBlocked(true);
+    runCameraInfoDialog(camera);
+    m_cameraList->setListUpdatesBlocked(false);
+    m_cameraList->reloadList();
+    m_cameraList->setAutoRefresh(m_refreshBox->isEnabled() && m_refreshBox->isChecked());
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
+}
+
+void QVyroZentara::onAddCameraInfo()
+{
+    if (m_selected && !cameraInfoRefused(*m_selected))
+        runAdditionalCameraInfoDialog(*m_selected);
+}
+
+void QVyroZentara::runCameraInfoDialog(const Camera &camera)
+{
+    Q_UNUSED(camera)
+}
+
+void QVyroZentara::runAdditionalCameraInfoDialog(const Camera &camera)
+{
+    Q_UNUSED(camera)
+}
+
+void QVyroZentara::onFirmwareUploadFinished()
+{
+    UpdateControls();
+}
+
+// The tool dialogs below come with their own subsystems; until then the slots open nothing.
+void QVyroZentara::onManualEthConfig()
+{
+}
+void QVyroZentara::onAutoConfig()
+{
+}
+void QVyroZentara::onMulticastDialog()
+{
+}
+void QVyroZentara::onGeneralInfo()
+{
+}
+void QVyroZentara::onWriteSupportFile()
+{
+}
+void QVyroZentara::onUploadFirmware()
+{
+}
+void QVyroZentara::onReadSupportFile()
+{
+}
+void QVyroZentara::onAutoConfigFinished()
+{
+}
+void QVyroZentara::onOpenComportDlg()
+{
+}
+void QVyroZentara::OnAdditionalFunctionsDlg()
+{
+}
+void QVyroZentara::onEthDaemonConfig()
+{
+}

@@ -1,0 +1,139 @@
+// qvyrozentara.h: zentara's main window: camera list, control area, device details.
+#pragma once
+
+#include <QColor>
+#include <QFutureWatcher>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QTranslator>
+
+#include "camera.h"
+#include "corestates.h"
+
+class CameraList;
+class DeviceInfoView;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMovie;
+class QProgressDialog;
+class QPushButton;
+class QTimer;
+
+class QVyroZentara : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int ServiceIntervalMs = 4000;
+
+    explicit QVyroZentara(QWidget *parent = nullptr);
+    ~QVyroZentara() override;
+
+    // The folder the language combo lists: "lang/zentara" below the program's directory.
+    static QString defaultTranslationDirectory();
+    QString translationDirectory() const { return m_translationDir; }
+
+    CoreStates daemonStates() const { return m_daemonStates; }
+
+signals:
+    void vyrodStatusChanged(const CoreStates &status);
+    void firmwareUploadFinished();
+
+public slots:
+    void onServiceTimer();
+    void OnCameraInfoDlg();
+    void openCameraInfoDialog(const Camera &camera);
+    void OnCameraListRefresh();
+    void onManualEthConfig();
+    void onAutoConfig();
+    void onMulticastDialog();
+    void onGeneralInfo();
+    void onWriteSupportFile();
+    void onUploadFirmware();
+    void slotLanguageChanged(int index);
+    void onReadSupportFile();
+    void onCameraListChanged();
+    void onAutoConfigFinished();
+    void onAddCameraInfo();
+    void onOpenComportDlg();
+    virtual void OnAdditionalFunctionsDlg();
+    void onIdentifyCamera(const Camera &camera);
+    void onOpenCamera(const QList<Camera> &cameras);
+    void onCurrentCameraChanged(const camera::optional &camera, bool clicked);
+    void Printer(const QString &text, const QColor &textcolour, bool bShowProgress);
+    void enableExpertView(bool enable);
+    void UpdateDeviceInfo(const Camera *camera, bool force_reset);
+    void UpdateControls();
+    void onFirmwareUploadFinished();
+    virtual void onEthDaemonConfig();
+
+protected:
+    // For tests: the translations are looked up in translationDir instead of the default.
+    QVyroZentara(const QString &translationDir, QWidget *parent);
+
+    void changeEvent(QEvent *event) override;
+
+    // The dialogs of the camera information and the additional camera information; each runs
+    // only for a camera that passed the refusals of its slot.
+    virtual void runCameraInfoDialog(const Camera &camera);
+    virtual void runAdditionalCameraInfoDialog(const Camera &camera);
+
+private:
+    Q_DISABLE_COPY(QVyroZentara)
+
+    void createWidgets();
+    void createLayout();
+    void connectSignals();
+    void fillLanguageList();
+    void retranslateUi();
+    void applyDriverMulticastDefault();
+    void restoreSettings();
+    void saveSettings() const;
+    void loadLanguage(const QString &localeName);
+    void showDaemonText();
+    void setPicture(const QString &resource);
+    static bool cameraInfoRefused(const Camera &camera);
+
+    QString m_translationDir;
+    QTranslator m_translator;
+    QTranslator m_qtTranslator;
+
+    CameraList *m_cameraList = nullptr;
+    DeviceInfoView *m_deviceInfo = nullptr;
+    camera::optional m_selected;
+
+    QGroupBox *m_listGroup = nullptr;
+    QGroupBox *m_controlGroup = nullptr;
+    QGroupBox *m_detailsGroup = nullptr;
+    QCheckBox *m_expertBox = nullptr;
+    QCheckBox *m_refreshBox = nullptr;
+    QPushButton *m_cameraInfoButton = nullptr;
+    QPushButton *m_generalInfoButton = nullptr;
+    QPushButton *m_uploadFirmwareButton = nullptr;
+    QPushButton *m_supportFileButton = nullptr;
+    QPushButton *m_daemonButton = nullptr;
+    QPushButton *m_additionalButton = nullptr;
+    QPushButton *m_manualEthButton = nullptr;
+    QPushButton *m_autoEthButton = nullptr;
+    QPushButton *m_addCameraInfoButton = nullptr;
+    QPushButton *m_readSupportButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QLabel *m_logoLabel = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QLabel *m_discontinuedLabel = nullptr;
+    QLabel *m_busyLabel = nullptr;
+    QLabel *m_rootLabel = nullptr;
+    QMovie *m_busyMovie = nullptr;
+    QComboBox *m_languageCombo = nullptr;
+    QTimer *m_serviceTimer = nullptr;
+
+    CoreStates m_daemonStates;
+    QProgressDialog *m_progress = nullptr;
+    QFutureWatcher<int> m_autoConfigWatcher;
+    // Set while onIdentifyCamera waits with the camera open, so a second request cannot open
+    // it again from the nested event loop.
+    bool m_identifying = false;
+};

@@ -1,0 +1,23 @@
+// startup.h: zentara's start-up sequence between the application object and the event loop.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+
+class Startup final
+{
+public:
+    static const char *const ApplicationVersion;
+
+    Startup() = delete;
+
+    // Registers the pictures compiled into zentara's libraries.
+    static void initResources();
+    // Sets the application identity on app.
+    static void setIdentity(QApplication &app);
+    // Identity, command line, library check, main window, the dialog the options ask for, then
+    // the event loop. Returns the program's exit code: 0 when the library is refused.
+    static int run(QApplication &app, const QStringList &arguments);
+};
