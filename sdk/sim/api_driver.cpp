@@ -91,7 +91,7 @@ VYAPI int32_t vy_GetError(VY_HCAM hCam, int32_t *code, char **text)
     VYSIM_ENTER(call, "vy_GetError", hCam, 0, nullptr, 0);
     SimEngine &engine = SimEngine::instance();
     if (!engine.isKnownHandle(hCam))
-        return call.done(VY_INVALID_HANDLE);
+        return call.quiet(VY_INVALID_HANDLE);
     int32_t lastCode = 0;
     const char *lastText = nullptr;
     engine.lastError(hCam, &lastCode, &lastText);
@@ -100,7 +100,7 @@ VYAPI int32_t vy_GetError(VY_HCAM hCam, int32_t *code, char **text)
     if (text)
         *text = const_cast<char *>(lastText); // static text; callers only read it
     call.setOutput(code, code ? sizeof *code : 0);
-    return call.done(VY_SUCCESS);
+    return call.quiet(VY_SUCCESS);
 }
 
 VYAPI int32_t vy_Func(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)

@@ -163,6 +163,19 @@ std::vector<uint8_t> copyBytes(const void *buffer, uint32_t size)
     return std::vector<uint8_t>(b, b + std::min<uint32_t>(size, VYSIM_LOG_MAX_BYTES));
 }
 
+// The last error goes to the handle it concerns; a failure on an unopened address (opening,
+// device information) is also the driver's last error, which is what callers holding no handle
+// ask for.
+void recordError(VY_HCAM handle, int32_t code, const char *text)
+{
+    SimEngine &engine = SimEngine::instance();
+    if (engine.isKnownHandle(handle))
+        engine.setLastError(handle, code, text);
+    if (handle != VY_DRIVER_HANDLE && (uint32_t(handle) & VY_UNOPENED) &&
+        engine.deviceOfHandle(handle) == 0)
+        engine.setLastError(VY_DRIVER_HANDLE, code, text);
+}
+
 } // namespace
 
 ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
@@ -180,8 +193,8 @@ ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const v
 
 ApiCall::~ApiCall()
 {
-    if (result_ != VY_SUCCESS && !errorSet_ && SimEngine::instance().isKnownHandle(handle_))
-        setLastError(handle_, result_, nullptr);
+    if (result_ != VY_SUCCESS && !errorSet_)
+        recordError(handle_, result_, nullptr);
     CallLog &log = CallLog::instance();
     if (!log.enabled())
         return;
@@ -213,10 +226,15 @@ int32_t ApiCall::done(int32_t result)
 int32_t ApiCall::fail(int32_t result, const char *text)
 {
     result_ = result;
-    if (SimEngine::instance().isKnownHandle(handle_)) {
-        setLastError(handle_, result, text);
-        errorSet_ = true;
-    }
+    recordError(handle_, result, text);
+    errorSet_ = true;
+    return result;
+}
+
+int32_t ApiCall::quiet(int32_t result)
+{
+    result_ = result;
+    errorSet_ = true;
     return result;
 }
 

@@ -124,6 +124,8 @@ public:
     int32_t done(int32_t result);
     // Records a failure with an own message text.
     int32_t fail(int32_t result, const char *text);
+    // Records a result without touching the last error (for vy_GetError itself).
+    int32_t quiet(int32_t result);
 
 private:
     const char *function_;
