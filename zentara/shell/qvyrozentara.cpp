@@ -49,6 +49,14 @@ bool daemonConnected(uint32_t command)
     return vy_Func(VY_DRIVER_HANDLE, command, info, sizeof(info)) == VY_SUCCESS;
 }
 
+// The system locale's name cut at its last "_" ("de_DE" gives "de").
+QString systemLanguage()
+{
+    const QString name = QLocale::system().name();
+    const int cut = name.lastIndexOf(QLatin1Char('_'));
+    return cut > 0 ? name.left(cut) : name;
+}
+
 QString fontText(const QColor &colour, const QString &text)
 {
     return QStringLiteral("<font color='%1'>%2</font>").arg(colour.name(), text);
@@ -288,7 +296,7 @@ void QVyroZentara::fillLanguageList()
 
     QSettings settings = windowSettings();
     settings.beginGroup(QLatin1String(SettingsGroup));
-    const QString system = QLocale::system().name().section(QLatin1Char('_'), 0, -2);
+    const QString system = systemLanguage();
     const QString wanted = settings
                                .value(QStringLiteral("selectedLanguage"),
                                       system.isEmpty() ? QStringLiteral("en") : system)
@@ -356,7 +364,7 @@ void QVyroZentara::changeEvent(QEvent *event)
         UpdateControls();
         break;
     case QEvent::LocaleChange: {
-        const QString name = QLocale::system().name().section(QLatin1Char('_'), 0, -2);
+        const QString name = systemLanguage();
         const int index = m_languageCombo->findData(name);
         if (index >= 0)
             m_languageCombo->setCurrentIndex(index);

@@ -1,0 +1,165 @@
+// tst_languages.cpp: the language combo over the built translations, switching, the saved
+// choice and the system locale.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "shelltest.h"
+
+using shelltest::child;
+using shelltest::TestWindow;
+
+class tst_Languages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void comboListsTheTranslations();
+    void switchingRetranslatesEverything_data();
+    void switchingRetranslatesEverything();
+    void choiceIsSavedAndRestored();
+    void systemLocaleIsTheDefault();
+    void localeChangeFollowsTheSystem();
+    void missingTranslationsLeaveAnEmptyCombo();
+
+private:
+    QTemporaryDir m_settings;
+    QTemporaryDir m_lang;
+};
+
+void tst_Languages::initTestCase()
+{
+    QVERIFY(m_settings.isValid() && m_lang.isValid());
+    shelltest::useOwnSettings(m_settings);
+    // The built translations, copied so the test reads them from a place of its own.
+    const QDir built(QStringLiteral(ZENTARA_LANG_DIR));
+    for (const QString &name : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(built.filePath(name), m_lang.filePath(name)));
+    QVERIFY(QFile::exists(m_lang.filePath(QStringLiteral("zentara_de.qm"))));
+    QVERIFY(QFile::exists(m_lang.filePath(QStringLiteral("zentara_en.qm"))));
+    // Not a translation: the combo must skip it.
+    QFile other(m_lang.filePath(QStringLiteral("other_fr.qm")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+}
+
+void tst_Languages::init()
+{
+    simtest::resetWorld();
+    shelltest::clearSettings();
+}
+
+void tst_Languages::comboListsTheTranslations()
+{
+    TestWindow w(m_lang.path());
+    auto *combo = child<QComboBox>(w, "languageCombo");
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->itemData(0).toString(), QStringLiteral("de"));
+    QCOMPARE(combo->itemData(1).toString(), QStringLiteral("en"));
+    QCOMPARE(combo->itemText(0), QStringLiteral("Deutsch (Deutschland)"));
+    QVERIFY(combo->itemText(1).endsWith(QStringLiteral("(United States)")));
+    for (int i = 0; i < combo->count(); ++i)
+        QVERIFY(!combo->itemIcon(i).isNull());
+}
+
+void tst_Languages::switchingRetranslatesEverything_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expert");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("qtText");
+    QTest::newRow("de") << "de"
+                        << "Expertenmodus"
+                        << "Schließen"
+                        << "Kameraliste"
+                        << "Abbrechen";
+    QTest::newRow("en") << "en"
+                        << "Expert mode"
+                        << "Close"
+                        << "Camera list"
+                        << "Cancel";
+}
+
+void tst_Languages::switchingRetranslatesEverything()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, expert);
+    QFETCH(QString, close);
+    QFETCH(QString, group);
+    QFETCH(QString, qtText);
+    TestWindow w(m_lang.path());
+    w.show();
+    auto *combo = child<QComboBox>(w, "languageCombo");
+    // Start from the other language so that the switch is a real change.
+    combo->setCurrentIndex(combo->findData(language == QLatin1String("de") ? "en" : "de"));
+    QCoreApplication::processEvents();
+    combo->setCurrentIndex(combo->findData(language));
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), expert);
+    QCOMPARE(child<QPushButton>(w, "closeButton")->text(), close);
+    QCOMPARE(w.findChildren<QGroupBox *>().first()->title(), group);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Orv Zentara"));
+    // Qt's own texts follow as well.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtText);
+}
+
+void tst_Languages::choiceIsSavedAndRestored()
+{
+    {
+        TestWindow w(m_lang.path());
+        auto *combo = child<QComboBox>(w, "languageCombo");
+        combo->setCurrentIndex(combo->findData(QStringLiteral("de")));
+    }
+    {
+        QSettings settings(QStringLiteral("Orv"), QStringLiteral("Zentara"));
+        QCOMPARE(settings.value(QStringLiteral("mainWindow/selectedLanguage")).toString(),
+                 QStringLiteral("de"));
+        settings.setValue(QStringLiteral("mainWindow/selectedLanguage"), QStringLiteral("en"));
+    }
+    TestWindow w(m_lang.path());
+    QCOMPARE(child<QComboBox>(w, "languageCombo")->currentData().toString(), QStringLiteral("en"));
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
+}
+
+// main() below runs the test under a German system locale.
+void tst_Languages::systemLocaleIsTheDefault()
+{
+    TestWindow w(m_lang.path());
+    QCOMPARE(child<QComboBox>(w, "languageCombo")->currentData().toString(), QStringLiteral("de"));
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expertenmodus"));
+}
+
+void tst_Languages::localeChangeFollowsTheSystem()
+{
+    TestWindow w(m_lang.path());
+    auto *combo = child<QComboBox>(w, "languageCombo");
+    combo->setCurrentIndex(combo->findData(QStringLiteral("en")));
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(&w, &change);
+    QCOMPARE(combo->currentData().toString(), QStringLiteral("de"));
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expertenmodus"));
+}
+
+void tst_Languages::missingTranslationsLeaveAnEmptyCombo()
+{
+    TestWindow w(m_lang.filePath(QStringLiteral("missing")));
+    QCOMPARE(child<QComboBox>(w, "languageCombo")->count(), 0);
+    QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    qputenv("LANG", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_Languages test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_languages.moc"
