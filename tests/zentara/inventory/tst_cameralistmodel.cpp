@@ -1,0 +1,223 @@
+// tst_cameralistmodel.cpp: the camera table model over the simulated camera list.
+#include <QIcon>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cstring>
+
+#include "cameralistmodel.h"
+#include "camerastatus.h"
+#include "simworld.h"
+
+class TestCameraListModel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void headers();
+    void defaultWorldCells();
+    void invalidIndexes();
+    void modelName_data();
+    void modelName();
+    void reloadsOnDriverEvents();
+    void listRequestSize();
+    void failedListIsEmpty_data();
+    void failedListIsEmpty();
+    void retranslateAnnouncesHeaders();
+    void destructionStopsEventThread();
+};
+
+void TestCameraListModel::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<Qt::Orientation>();
+}
+
+void TestCameraListModel::init()
+{
+    vysim_clear_forced(nullptr);
+    QVERIFY(simworld::loadDefault());
+    vysim_log_clear();
+}
+
+void TestCameraListModel::headers()
+{
+    CameraListModel model;
+    QCOMPARE(model.columnCount(), 7);
+    const QStringList expected{"Free", "Avail.", "Type", "Cam. ID", "Dev. ID", "Model", "Ser. No."};
+    for (int c = 0; c < 7; ++c)
+        QCOMPARE(model.headerData(c, Qt::Horizontal).toString(), expected.at(c));
+    QVERIFY(!model.headerData(7, Qt::Horizontal).isValid());
+    QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    QCOMPARE(model.headerData(3, Qt::Vertical).toInt(), 3);
+}
+
+void TestCameraListModel::defaultWorldCells()
+{
+    const QList<Camera> listed = simworld::listedCameras();
+    QVERIFY(listed.size() >= 12);
+    CameraListModel model;
+    QCOMPARE(model.rowCount(), listed.size());
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const Camera &expected = listed.at(row);
+        auto cell = [&](int column, int role = Qt::DisplayRole) {
+            return model.data(model.index(row, column), role);
+        };
+        QCOMPARE(cell(0).toString(), CameraStatus::freeText(expected));
+        QCOMPARE(cell(1).toString(), CameraStatus::availableText(expected));
+        QCOMPARE(cell(2).toString(), expected.typeText());
+        QCOMPARE(cell(3).toUInt(), expected.cameraId());
+        QCOMPARE(cell(4).toUInt(), expected.deviceId());
+        QCOMPARE(cell(5).toString(), CameraListModel::displayModelName(expected.fullModelName()));
+        QCOMPARE(cell(6).toString(), expected.serialNumber());
+        // Numbers sort as numbers.
+        QCOMPARE(cell(4).userType(), int(QMetaType::UInt));
+        for (int column = 0; column < 7; ++column)
+            QCOMPARE(cell(column, CameraListModel::CameraRole).value<Camera>().deviceId(),
+                     expected.deviceId());
+        const QIcon icon = cell(0, Qt::DecorationRole).value<QIcon>();
+        QVERIFY2(!icon.pixmap(16, 16).isNull(), qPrintable(CameraStatus::listIcon(expected)));
+        QVERIFY(!cell(1, Qt::DecorationRole).isValid());
+        QVERIFY(!cell(2, Qt::ToolTipRole).isValid());
+    }
+    // The default world's boot boost camera and its "Yes (BB)".
+    bool bootBoost = false;
+    for (int row = 0; row < model.rowCount(); ++row)
+        bootBoost |= model.index(row, 0).data().toString() == QLatin1String("Yes (BB)");
+    QVERIFY(bootBoost);
+}
+
+void TestCameraListModel::invalidIndexes()
+{
+    CameraListModel model;
+    QVERIFY(!model.data(QModelIndex()).isValid());
+    QVERIFY(!model.data(model.index(model.rowCount(), 0)).isValid());
+    QVERIFY(!model.data(model.index(0, 7)).isValid());
+    QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+}
+
+void TestCameraListModel::modelName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one") << "VY-KX3880CP-C-HQ"
+                         << "VY-KX-3880CP-C-HQ";
+    QTest::newRow("two") << "KX-KX"
+                         << "KX--KX-";
+    QTest::newRow("adjacent") << "KXKX"
+                              << "KX-KX-";
+    QTest::newRow("lower_case") << "vy-kx3880"
+                                << "vy-kx3880";
+    QTest::newRow("none") << "VY-3240CP-M-GL"
+                          << "VY-3240CP-M-GL";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestCameraListModel::modelName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(CameraListModel::displayModelName(name), shown);
+}
+
+void TestCameraListModel::reloadsOnDriverEvents()
+{
+    CameraListModel model;
+    const int rows = model.rowCount();
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    char message[256] = {};
+    QCOMPARE(vysim_plug(R"({"deviceId": 77, "deviceType": "0x63", "busGeneration": 2,
+                            "serialNumber": "PLUGGED", "linkSpeed": 5000})",
+                        message, sizeof message),
+             VY_SUCCESS);
+    vysim_sync();
+    QTRY_COMPARE(model.rowCount(), rows + 1);
+    QVERIFY(reset.count() >= 1);
+    QCOMPARE(model.cameras().last().serialNumber(), QStringLiteral("PLUGGED"));
+
+    QCOMPARE(vysim_unplug(77), VY_SUCCESS);
+    vysim_sync();
+    QTRY_COMPARE(model.rowCount(), rows);
+
+    // A change of a listed device (here: its in-use state) reloads too.
+    const int before = reset.count();
+    QVERIFY(simworld::setField(1, "inUse", "true"));
+    QTRY_VERIFY(reset.count() > before);
+    QTRY_COMPARE(model.index(0, 0).data().toString(), QStringLiteral("No"));
+}
+
+void TestCameraListModel::listRequestSize()
+{
+    CameraListModel model;
+    const auto lists = vysim::callsOf("vy_GetCameraList");
+    QCOMPARE(lists.size(), size_t(1));
+    // The request carries the number of entries the buffer holds.
+    QVERIFY(lists[0].in.size() >= 4);
+    uint32_t count = 0;
+    std::memcpy(&count, lists[0].in.data(), 4);
+    QCOMPARE(int(count), model.rowCount());
+    // One device-information query per camera below 2500.
+    int expectedQueries = 0;
+    for (const Camera &c : model.cameras())
+        expectedQueries += c.deviceId() < 2500;
+    QCOMPARE(int(vysim::callsOf("vy_DeviceInfo").size()), expectedQueries);
+}
+
+void TestCameraListModel::failedListIsEmpty_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::newRow("count") << "vy_GetNumberOfCameras";
+    QTest::newRow("list") << "vy_GetCameraList";
+}
+
+void TestCameraListModel::failedListIsEmpty()
+{
+    QFETCH(QString, function);
+    vysim_force_result(function.toLatin1().constData(), VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE,
+                       VY_IO_REQUEST_FAILED, 0);
+    CameraListModel model;
+    QCOMPARE(model.rowCount(), 0);
+    vysim_clear_forced(nullptr);
+    model.onCameraListChanged();
+    QVERIFY(model.rowCount() >= 12);
+}
+
+void TestCameraListModel::retranslateAnnouncesHeaders()
+{
+    CameraListModel model;
+    QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
+    model.retranslate();
+    QCOMPARE(headers.count(), 1);
+    QCOMPARE(headers.at(0).at(0).value<Qt::Orientation>(), Qt::Horizontal);
+    QCOMPARE(headers.at(0).at(1).toInt(), 0);
+    QCOMPARE(headers.at(0).at(2).toInt(), 6);
+}
+
+void TestCameraListModel::destructionStopsEventThread()
+{
+    {
+        CameraListModel model;
+        vysim_log_clear();
+    }
+    std::vector<vysim::LoggedCall> events;
+    for (auto &c : vysim::callsOf("vy_Event"))
+        if (c.command != VY_EVENT_CMD_WAIT)
+            events.push_back(std::move(c));
+    QVERIFY(!events.empty());
+    QCOMPARE(events.front().command, uint32_t(VY_EVENT_CMD_SET));
+    QCOMPARE(events.front().in.size(), size_t(4));
+    uint32_t id = 0;
+    std::memcpy(&id, events.front().in.data(), 4);
+    QCOMPARE(id, 10000u);
+    // Every registration is taken back: four disables and four removals.
+    int removed = 0;
+    for (const auto &c : events)
+        removed += c.command == VY_EVENT_CMD_EXIT;
+    QCOMPARE(removed, 4);
+}
+
+QTEST_MAIN(TestCameraListModel)
+#include "tst_cameralistmodel.moc"
