@@ -459,7 +459,7 @@ void TestCameraList::languageChangeRetranslatesHeaders()
 void TestCameraList::screenshot()
 {
     CameraList list;
-    list.resize(560, 360);
+    list.resize(720, 420);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     const QPixmap shot = list.grab();
