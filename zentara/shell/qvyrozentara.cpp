@@ -214,8 +214,8 @@ void QVyroZentara::createLayout()
     controls->addWidget(m_closeButton);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(m_listGroup, 3);
-    left->addWidget(m_detailsGroup, 4);
+    left->addWidget(m_listGroup, 1);
+    left->addWidget(m_detailsGroup, 1);
 
     auto *status = new QHBoxLayout;
     status->addWidget(m_pictureLabel);
@@ -228,6 +228,8 @@ void QVyroZentara::createLayout()
 
     auto *grid = new QGridLayout(centralWidget());
     grid->addLayout(left, 0, 0);
+    // The control area keeps its natural width; the list takes the rest.
+    m_controlGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     grid->addWidget(m_controlGroup, 0, 1);
     grid->addLayout(status, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
