@@ -189,7 +189,7 @@ const char defaultWorld[] = R"json({
     },
     {
       "label": "readonly", "deviceId": 1500, "cameraId": 20, "sensorId": 538,
-      "serialNumber": "4104011111", "model": "VY-5240SE-M", "fullModelName": "VY-KX5240SE-M-GL",
+      "serialNumber": "PMC4104011111", "model": "VY-5240SE-M", "fullModelName": "VY-KX5240SE-M-GL",
       "deviceType": "0x82", "linkSpeed": 1000, "adapterLinkSpeed": 1000,
       "starterFirmware": "4.95.8", "requiredStarterFirmware": "4.95.8", "runtimeFirmware": "4.95.8",
       "deviceStatus": "0x101", "controlStatus": "0x080000A7",
