@@ -39,6 +39,10 @@ private slots:
     void noCameraList();
     void cameraInfoRefusals_data();
     void cameraInfoRefusals();
+    void cameraInfoDialogRestoresRefresh_data();
+    void cameraInfoDialogRestoresRefresh();
+    void additionalCameraInfoRefusals_data();
+    void additionalCameraInfoRefusals();
 
 private:
     QString noLanguages() const { return m_dir.filePath(QStringLiteral("nolang")); }
@@ -382,6 +386,52 @@ void tst_QVyroZentara::cameraInfoRefusals()
     QCOMPARE(w.cameraInfo, opens ? 1 : 0);
     // After the dialog the refresh follows the box again (off here).
     QVERIFY(!child<CameraList>(w, "cameraList")->autoRefresh());
+}
+
+void tst_QVyroZentara::cameraInfoDialogRestoresRefresh_data()
+{
+    QTest::addColumn<bool>("expert");
+    QTest::addColumn<bool>("refresh");
+    QTest::addColumn<bool>("autoRefresh");
+    QTest::newRow("expert on, refresh on") << true << true << true;
+    QTest::newRow("expert on, refresh off") << true << false << false;
+    // The box stays checked while expert mode is off; the dialog must not revive the refresh.
+    QTest::newRow("expert off, refresh on") << false << true << false;
+}
+
+void tst_QVyroZentara::cameraInfoDialogRestoresRefresh()
+{
+    QFETCH(bool, expert);
+    QFETCH(bool, refresh);
+    QFETCH(bool, autoRefresh);
+    {
+        QSettings settings(QStringLiteral("Orv"), QStringLiteral("Zentara"));
+        settings.setValue(QStringLiteral("mainWindow/checkExpert"), expert);
+        settings.setValue(QStringLiteral("mainWindow/checkRefresh"), refresh);
+    }
+    TestWindow w(noLanguages());
+    vysim_log_clear();
+    w.openCameraInfoDialog(shelltest::cameraOf(1));
+    QCOMPARE(w.cameraInfo, 1);
+    QCOMPARE(child<CameraList>(w, "cameraList")->autoRefresh(), autoRefresh);
+    // The list is read again once after the dialog.
+    QVERIFY(!vysim::callsOf("vy_GetCameraList").empty());
+}
+
+void tst_QVyroZentara::additionalCameraInfoRefusals_data()
+{
+    cameraInfoRefusals_data();
+}
+
+// The additional camera information works on the selected camera.
+void tst_QVyroZentara::additionalCameraInfoRefusals()
+{
+    QFETCH(uint32_t, deviceId);
+    QFETCH(bool, opens);
+    TestWindow w(noLanguages());
+    w.onCurrentCameraChanged(shelltest::cameraOf(deviceId), true);
+    w.onAddCameraInfo();
+    QCOMPARE(w.additionalCameraInfo, opens ? 1 : 0);
 }
 
 QTEST_MAIN(tst_QVyroZentara)
