@@ -415,6 +415,20 @@ VYAPI int32_t vy_SetColorMode(VY_HCAM hCam, int32_t mode);
 #define VY_AOI_IMAGE_SET_AOI 1
 #define VY_AOI_IMAGE_GET_AOI 2
 #define VY_AOI_IMAGE_GET_SIZE_MAX 16   /* two i32: width, height */
+
+/* Area of interest exchanged by VY_AOI_IMAGE_SET_AOI / VY_AOI_IMAGE_GET_AOI (16 bytes). */
+typedef struct VY_AOI_RECT {
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+} VY_AOI_RECT;
+
+/* Image size answered by VY_AOI_IMAGE_GET_SIZE_MAX (8 bytes). */
+typedef struct VY_AOI_SIZE {
+    int32_t width;
+    int32_t height;
+} VY_AOI_SIZE;
 VYAPI int32_t vy_AOI(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
 
 VYAPI int32_t vy_AllocImageMem(VY_HCAM hCam, int32_t width, int32_t height, int32_t bitsPerPixel,
@@ -510,6 +524,8 @@ static_assert(sizeof(VY_EVENT_WAIT) == (sizeof(void *) == 4 ? 24 : 32), "wait re
 static_assert(sizeof(VY_IP_RECORD) == 12, "");
 static_assert(sizeof(VY_ADAPTER_CONFIG) == VY_ADAPTER_BLOCK_SIZE, "");
 static_assert(sizeof(VY_CAMINFO) == 64, "");
+static_assert(sizeof(VY_AOI_RECT) == 16, "");
+static_assert(sizeof(VY_AOI_SIZE) == 8, "");
 #endif
 
 #endif /* VYRO_API_H */
