@@ -52,6 +52,9 @@ typedef void *VY_HWND;
 #define VY_CAPTURE_RUNNING 140
 #define VY_SEQUENCE_BUF_LOCKED 143
 #define VY_INVALID_MEMORY_POINTER 150
+#define VY_NO_IMAGE_MEMORY 151      /* capture needs at least one buffer in the sequence */
+#define VY_FILE_OPEN_ERROR 160      /* a named file cannot be opened, read or written */
+#define VY_FILE_FORMAT_ERROR 161    /* a named file is damaged or not of the expected format */
 #define VY_STARTER_FW_UPLOAD_NEEDED 184
 #define VY_TRANSFER_ERROR 187       /* the device did not answer a query */
 
