@@ -81,6 +81,7 @@ private slots:
     void badRecords_data();
     void badRecords();
     void closingHandleEndsItsWaits();
+    void openCameraRemovedAndBack();
 };
 
 void TestSimEvents::waitTimesOut()
@@ -277,6 +278,29 @@ void TestSimEvents::closingHandleEndsItsWaits()
     QCOMPARE(vy_ExitCamera(camera), VY_SUCCESS);
     QTRY_VERIFY_WITH_TIMEOUT(waiter.done(), 2000);
     QCOMPARE(waiter.result(), VY_INVALID_HANDLE);
+}
+
+// The open camera's own events: 128 when its device leaves, 9 when it comes back; the handle
+// stays open until the program closes it.
+void TestSimEvents::openCameraRemovedAndBack()
+{
+    VY_HCAM camera = 3 | VY_UNOPENED;
+    QCOMPARE(vy_InitCamera(&camera, nullptr), VY_SUCCESS);
+    simtest::enableEvents(camera, {2, 9, 128, 8});
+    QCOMPARE(vysim_unplug(3), VY_SUCCESS);
+    uint32_t signalled = 0;
+    QCOMPARE(simtest::waitFor(camera, {2, 9, 128, 8}, 1000, &signalled), VY_SUCCESS);
+    QCOMPARE(signalled, uint32_t(VY_EVENT_DEVICE_REMOVAL));
+    QCOMPARE(simtest::waitFor(0, {129}, 1000, &signalled), VY_SUCCESS);
+    QVERIFY(!simtest::listed(3));
+
+    runVyrosim({"plug", R"({"deviceId": 3, "model": "BACK"})"});
+    QCOMPARE(simtest::waitFor(camera, {2, 9, 128, 8}, 3000, &signalled), VY_SUCCESS);
+    QCOMPARE(signalled, uint32_t(VY_EVENT_DEVICE_RECONNECT));
+    // Still open here, so listed as in use.
+    QCOMPARE(simtest::listedInUse(3), 1u);
+    QCOMPARE(vy_ExitCamera(camera), VY_SUCCESS);
+    QCOMPARE(simtest::listedInUse(3), 0u);
 }
 
 QTEST_GUILESS_MAIN(TestSimEvents)
