@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "shelltest.h"
+#include "startup.h"
 
 using shelltest::child;
 using shelltest::TestWindow;
@@ -34,6 +35,7 @@ private:
 void tst_Languages::initTestCase()
 {
     QVERIFY(m_settings.isValid() && m_lang.isValid());
+    Startup::initResources();
     shelltest::useOwnSettings(m_settings);
     // The built translations, copied so the test reads them from a place of its own.
     const QDir built(QStringLiteral(ZENTARA_LANG_DIR));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "cameralist.h"
 #include "camerastatus.h"
 #include "shelltest.h"
+#include "startup.h"
 
 using shelltest::child;
 using shelltest::TestWindow;
@@ -23,6 +25,8 @@ class tst_QVyroZentara : public QObject
 private slots:
     void initTestCase();
     void init();
+    void picturesLoad_data();
+    void picturesLoad();
     void settingsRestore_data();
     void settingsRestore();
     void settingsSavedOnDestruction();
@@ -55,12 +59,38 @@ void tst_QVyroZentara::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     shelltest::useOwnSettings(m_dir);
+    Startup::initResources();
 }
 
 void tst_QVyroZentara::init()
 {
     simtest::resetWorld();
     shelltest::clearSettings();
+}
+
+void tst_QVyroZentara::picturesLoad_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("logo") << ":/images/logo_orv.png" << QSize(220, 64) << 1;
+    QTest::newRow("window icon") << ":/images/Vyro Manager.ico" << QSize(16, 16) << 6;
+    QTest::newRow("indicator") << ":/images/indicator.gif" << QSize(32, 32) << 12;
+    QTest::newRow("flag en") << ":/images/lang/en.png" << QSize(24, 16) << 1;
+    QTest::newRow("flag de") << ":/images/lang/de.png" << QSize(24, 16) << 1;
+}
+
+// Every picture the window names is compiled in and readable with the installed image plugins.
+void tst_QVyroZentara::picturesLoad()
+{
+    QFETCH(QString, resource);
+    QFETCH(QSize, size);
+    QFETCH(int, frames);
+    QImageReader reader(resource);
+    QVERIFY2(reader.canRead(), qPrintable(reader.errorString()));
+    QCOMPARE(reader.size(), size);
+    QCOMPARE(reader.imageCount(), frames);
+    QVERIFY(!reader.read().isNull());
 }
 
 void tst_QVyroZentara::settingsRestore_data()
