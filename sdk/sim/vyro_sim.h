@@ -105,6 +105,34 @@ VYAPI void vysim_log_clear(void);
 /* 0 switches logging off (e.g. for benchmarks), 1 on (the default). */
 VYAPI void vysim_log_enable(int32_t on);
 
+/* ---- Sensor (acquisition and hot pixels) ---- */
+
+/* One true hot pixel of a sensor: its position, the value it shows in every dark frame, and
+ * whether it is in the camera's factory list. */
+typedef struct VYSIM_HOT_PIXEL
+{
+    uint16_t x;
+    uint16_t y;
+    uint8_t level;
+    uint8_t factory;
+    uint16_t reserved;
+} VYSIM_HOT_PIXEL;
+
+/* The true hot pixels of a device's sensor (from hotPixelSeed and hotPixelCount), in the order
+ * they were made; the first factoryHotPixelCount of them form the factory list. *count receives
+ * the number of hot pixels; at most capacity are copied (VY_BUFFER_TOO_SMALL when not all fit). */
+VYAPI int32_t vysim_hot_pixels(uint32_t deviceId, VYSIM_HOT_PIXEL *pixels, uint32_t capacity,
+                               uint32_t *count);
+/* Frame number `index` of a device's sensor as the sensor makes it: full size, 8-bit raw
+ * (Bayer or grey), no correction, lit when the device's "lit" field is set; the same index
+ * always gives the same frame. Live capture delivers frames 0, 1, 2, ... of an open handle.
+ * size must be at least width x height. Synchronous: no camera needs to be open. */
+VYAPI int32_t vysim_sensor_frame(uint32_t deviceId, uint32_t index, void *buffer, uint32_t size);
+/* The frame number that an image buffer of an open handle holds (memory null: the last
+ * frame delivered); VY_NO_DATA while it holds none, VY_INVALID_MEMORY_POINTER for a pointer
+ * that is not the handle's. */
+VYAPI int32_t vysim_frame_index(VY_HCAM hCam, const char *memory, int64_t *index);
+
 #ifdef __cplusplus
 }
 
