@@ -1,0 +1,198 @@
+// The connected cameras for dapplix's camera list, refreshed by a timer; marks the open one.
+#include "cameralistmodel.h"
+
+#include "camera.h"
+#include "vyro_api.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+QString fixedText(const char *text, size_t size)
+{
+    return QString::fromLatin1(text, int(qstrnlen(text, uint(size))));
+}
+
+} // namespace
+
+CameraListModel::CameraListModel(QObject *parent, int refreshInterval)
+    : QAbstractTableModel(parent), headers{tr("Cam"), tr("Dev"), tr("Model"), tr("SerNo"),
+                                           tr("Status")}
+{
+    connect(&refreshTimer, &QTimer::timeout, this, &CameraListModel::updateList);
+    refreshTimer.start(refreshInterval);
+}
+
+int CameraListModel::rowCount(const QModelIndex &) const
+{
+    return entries.size();
+}
+
+int CameraListModel::columnCount(const QModelIndex &) const
+{
+    return headers.size();
+}
+
+QString CameraListModel::statusText(const CameraListEntry &e) const
+{
+    if (!e.inUse)
+        return tr("free");
+    return e.opened ? tr("opened") : tr("in use");
+}
+
+QVariant CameraListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= entries.size())
+        return QVariant();
+    const CameraListEntry &e = entries.at(index.row());
+    switch (index.column()) {
+    case CameraIdColumn:
+        return quint64(e.cameraId);
+    case DeviceIdColumn:
+        return quint64(e.deviceId);
+    case ModelColumn:
+        return e.model;
+    case SerialColumn:
+        return e.serial;
+    case StatusColumn:
+        return statusText(e);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CameraListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section;
+    return section >= 0 && section < headers.size() ? QVariant(headers.at(section)) : QVariant();
+}
+
+void CameraListModel::setOpenCamera(Camera *cam)
+{
+    openSerial = cam ? cam->serialNumber() : QString();
+}
+
+void CameraListModel::clearOpenCamera()
+{
+    openSerial.clear();
+}
+
+QVector<CameraListEntry> CameraListModel::readList() const
+{
+    int32_t n = 0;
+    if (vy_GetNumberOfCameras(&n) != VY_SUCCESS)
+        throw std::runtime_error(tr("Can't get number of cameras.").toStdString());
+    QVector<CameraListEntry> fresh;
+    if (n < 1)
+        return fresh;
+    std::vector<uint32_t> buffer((VY_CAMERA_LIST_SIZE(n) + 3) / 4, 0);
+    auto *list = reinterpret_cast<VY_CAMERA_LIST *>(buffer.data());
+    list->count = uint32_t(n);
+    if (vy_GetCameraList(list) != VY_SUCCESS)
+        throw std::runtime_error(tr("Can't get camera list.").toStdString());
+    const uint32_t valid = std::min<uint32_t>(list->count, uint32_t(n));
+    for (uint32_t i = 0; i < valid; ++i) {
+        const VY_CAMERA_LIST_ENTRY &s = list->entries[i];
+        CameraListEntry e;
+        e.cameraId = s.cameraId;
+        e.deviceId = s.deviceId;
+        e.sensorId = s.sensorId;
+        e.inUse = s.inUse;
+        e.serial = fixedText(s.serialNumber, sizeof s.serialNumber);
+        e.model = fixedText(s.model, sizeof s.model);
+        e.opened = !openSerial.isEmpty() && e.serial == openSerial;
+        fresh.append(e);
+    }
+    return fresh;
+}
+
+void CameraListModel::merge(const QVector<CameraListEntry> &freshList, bool &changed)
+{
+    QVector<CameraListEntry> fresh = freshList;
+    int row = 0;
+    while (row < entries.size()) {
+        const quint32 id = entries.at(row).deviceId;
+        auto it = std::find_if(fresh.begin(), fresh.end(),
+                               [id](const CameraListEntry &e) { return e.deviceId == id; });
+        if (it == fresh.end()) {
+            beginRemoveRows(QModelIndex(), row, row);
+            entries.remove(row);
+            endRemoveRows();
+            changed = true;
+            continue;
+        }
+        if (*it != entries.at(row)) {
+            entries[row] = *it;
+            emit dataChanged(index(row, 0), index(row, headers.size() - 1));
+            changed = true;
+        }
+        fresh.erase(it);
+        ++row;
+    }
+    if (!fresh.isEmpty()) {
+        beginInsertRows(QModelIndex(), entries.size(), entries.size() + fresh.size() - 1);
+        entries += fresh;
+        endInsertRows();
+        changed = true;
+    }
+}
+
+void CameraListModel::updateList()
+{
+    bool changed = false;
+    try {
+        merge(readList(), changed);
+    } catch (const std::exception &) {
+        // The list stays as it is until the next refresh.
+    }
+    if (changed)
+        emit somethingChanged();
+    emit rowToSelect(0);
+}
+
+void CameraListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column > StatusColumn ||
+        (order != Qt::AscendingOrder && order != Qt::DescendingOrder))
+        throw std::runtime_error(tr("Sort Error").toStdString());
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QVector<quint32> ids;
+    for (const QModelIndex &i : before)
+        ids.append(entries.at(i.row()).deviceId);
+    auto less = [this, column](const CameraListEntry &a, const CameraListEntry &b) {
+        switch (column) {
+        case CameraIdColumn:
+            return a.cameraId < b.cameraId;
+        case DeviceIdColumn:
+            return a.deviceId < b.deviceId;
+        case ModelColumn:
+            return a.model < b.model;
+        case SerialColumn:
+            return a.serial < b.serial;
+        default:
+            return QString::localeAwareCompare(statusText(a), statusText(b)) < 0;
+        }
+    };
+    if (order == Qt::AscendingOrder)
+        std::sort(entries.begin(), entries.end(), less);
+    else
+        std::sort(
+            entries.begin(), entries.end(),
+            [&less](const CameraListEntry &a, const CameraListEntry &b) { return less(b, a); });
+    // Keep selections on their devices.
+    QModelIndexList after;
+    for (int k = 0; k < before.size(); ++k) {
+        int row = 0;
+        while (row < entries.size() && entries.at(row).deviceId != ids.at(k))
+            ++row;
+        after.append(index(row, before.at(k).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+}

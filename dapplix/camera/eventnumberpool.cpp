@@ -1,0 +1,33 @@
+// The process-wide pool of private event numbers that event threads use to wake themselves.
+#include "eventnumberpool.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+EventNumberPool &EventNumberPool::instance()
+{
+    static EventNumberPool pool;
+    return pool;
+}
+
+EventNumberPool::EventNumberPool()
+{
+    freeNumbers.reserve(size);
+    for (int i = 0; i < size; ++i)
+        freeNumbers.append(first + quint32(i));
+}
+
+quint32 EventNumberPool::acquire()
+{
+    QMutexLocker lock(&mutex);
+    if (freeNumbers.isEmpty())
+        throw std::runtime_error(
+            QCoreApplication::translate("EventThread", "Too many events :D").toStdString());
+    return freeNumbers.takeLast();
+}
+
+void EventNumberPool::release(quint32 number)
+{
+    QMutexLocker lock(&mutex);
+    freeNumbers.append(number);
+}

@@ -1,0 +1,29 @@
+// The process-wide pool of private event numbers that event threads use to wake themselves.
+#ifndef DAPPLIX_EVENTNUMBERPOOL_H
+#define DAPPLIX_EVENTNUMBERPOOL_H
+
+#include <QMutex>
+#include <QVector>
+
+class EventNumberPool final
+{
+public:
+    static constexpr quint32 first = 10000;
+    static constexpr int size = 200;
+
+    static EventNumberPool &instance();
+
+    // Takes the most recently released number; throws when none is left.
+    quint32 acquire();
+    void release(quint32 number);
+
+private:
+    EventNumberPool();
+    Q_DISABLE_COPY(EventNumberPool)
+
+    /* Protects freeNumbers: threads are created and destroyed from any thread. */
+    QMutex mutex;
+    QVector<quint32> freeNumbers;
+};
+
+#endif

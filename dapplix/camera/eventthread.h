@@ -1,0 +1,43 @@
+// A thread that blocks in the SDK's event wait and reports each signalled event number.
+#ifndef DAPPLIX_EVENTTHREAD_H
+#define DAPPLIX_EVENTTHREAD_H
+
+#include "vyro_api.h"
+
+#include <QThread>
+#include <QVector>
+#include <atomic>
+
+class EventThread final : public QThread
+{
+    Q_OBJECT
+public:
+    // Takes a private exit event number from the pool; throws when the pool is empty.
+    explicit EventThread(QObject *parent = nullptr);
+    ~EventThread() override;
+
+    // Registers and enables the events (plus the exit event) on the handle and starts waiting.
+    // Returns 0, -1 when an event could not be initialised, or the enable call's code.
+    int start(VY_HCAM handle, const QVector<quint32> &events);
+    // Wakes the waiting thread through the exit event; it then releases the events and ends.
+    void stop();
+
+    bool isRunning() const { return running; }
+    quint32 exitEventNumber() const { return exitEvent; }
+
+signals:
+    void eventhappen(uint event);
+
+protected:
+    void run() override;
+
+private:
+    Q_DISABLE_COPY(EventThread)
+
+    VY_HCAM handle = 0;
+    QVector<quint32> events;
+    std::atomic<bool> running{false};
+    const quint32 exitEvent;
+};
+
+#endif

@@ -1,0 +1,27 @@
+// One image buffer allocated by the SDK.
+#ifndef DAPPLIX_IMAGEMEMORY_H
+#define DAPPLIX_IMAGEMEMORY_H
+
+#include "vyro_api.h"
+
+#include <QtGlobal>
+
+class ImageMemory final
+{
+public:
+    // Throws "Can't allocate image memory." when the SDK refuses.
+    ImageMemory(VY_HCAM handle, int width, int height, int bitsPerPixel);
+    ~ImageMemory();
+
+    char *memory() const { return mem; }
+    int memoryId() const { return id; }
+
+private:
+    Q_DISABLE_COPY(ImageMemory)
+
+    VY_HCAM handle;
+    int id = 0;
+    char *mem = nullptr;
+};
+
+#endif

@@ -1,0 +1,34 @@
+// The ring of SDK image buffers that live capture fills in turn.
+#include "imagesequence.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+ImageSequence::~ImageSequence()
+{
+    clear();
+}
+
+void ImageSequence::setup(VY_HCAM h, int count, const ImageInfo &info)
+{
+    clear();
+    handle = h;
+    imageInfo = info;
+    while (int(buffers.size()) < count) {
+        auto buffer = std::make_unique<ImageMemory>(handle, int(info.width), int(info.height),
+                                                    int(info.bitsPerPixel));
+        if (vy_AddToSequence(handle, buffer->memory(), buffer->memoryId()) != VY_SUCCESS)
+            throw std::runtime_error(
+                QCoreApplication::translate("Camera", "Can't add buffer to sequence.")
+                    .toStdString());
+        buffers.push_back(std::move(buffer));
+    }
+}
+
+void ImageSequence::clear()
+{
+    if (buffers.empty())
+        return;
+    vy_ClearSequence(handle);
+    buffers.clear();
+}

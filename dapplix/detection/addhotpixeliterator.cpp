@@ -1,0 +1,9 @@
+// Adds every pixel whose mean lies above the limit to a hot pixel list.
+#include "addhotpixeliterator.h"
+
+#include "badpixellistmodel.h"
+
+void AddHotpixelIterator::add(unsigned x, unsigned y)
+{
+    model->addBadpixel(QPoint(int(x), int(y)));
+}

@@ -1,0 +1,27 @@
+// Adds every pixel whose mean lies above the limit to a hot pixel list.
+#ifndef DAPPLIX_ADDHOTPIXELITERATOR_H
+#define DAPPLIX_ADDHOTPIXELITERATOR_H
+
+#include "pixelpositerator.h"
+
+class BadpixelListModel;
+
+class AddHotpixelIterator final : public PixelPosIterator
+{
+public:
+    AddHotpixelIterator(BadpixelListModel *list, unsigned limit) : model(list), limit(limit) {}
+
+    void operator()(unsigned &element, unsigned x, unsigned y) override
+    {
+        if (element > limit)
+            add(x, y);
+    }
+
+private:
+    void add(unsigned x, unsigned y);
+
+    BadpixelListModel *model;
+    unsigned limit;
+};
+
+#endif

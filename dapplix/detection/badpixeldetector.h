@@ -1,0 +1,57 @@
+// Averages a run of 8-bit frames per colour plane into matrices for hot pixel detection.
+#ifndef DAPPLIX_BADPIXELDETECTOR_H
+#define DAPPLIX_BADPIXELDETECTOR_H
+
+#include "matrix.h"
+#include "pixelpattern.h"
+
+#include <QImage>
+#include <QObject>
+#include <QVector>
+#include <memory>
+#include <stdexcept>
+
+class BadpixelDetector : public QObject
+{
+    Q_OBJECT
+public:
+    class ErrColorMode : public std::runtime_error
+    {
+    public:
+        ErrColorMode();
+    };
+
+    static constexpr PixelPattern monoPattern{0, 0, 1, 1};
+    // Plane 0 even x even y, 1 even x odd y, 2 odd x even y, 3 odd x odd y.
+    static constexpr PixelPattern bayerPattern[4] = {
+        {0, 0, 2, 2}, {0, 1, 2, 2}, {1, 0, 2, 2}, {1, 1, 2, 2}};
+
+    explicit BadpixelDetector(QObject *parent = nullptr);
+    ~BadpixelDetector() override;
+
+    // The frames are borrowed and must outlive the detection.
+    void setImages(int colorMode, const QVector<QImage> *images);
+    // Fills the plane matrices with the truncated per-pixel means of the frames; throws
+    // std::runtime_error (emitting detectionFinished first) on bad input.
+    void accumulate();
+
+    const Matrix<unsigned> *monoPlane() const { return monoMatrix.get(); }
+    const Matrix<unsigned> *bayerPlane(int plane) const { return bayerMatrix[plane].get(); }
+
+signals:
+    void detectionFinished();
+
+protected:
+    int colorMode = 0;
+    const QVector<QImage> *images = nullptr;
+    std::unique_ptr<Matrix<unsigned>> monoMatrix;
+    std::unique_ptr<Matrix<unsigned>> bayerMatrix[4];
+
+private:
+    Q_DISABLE_COPY(BadpixelDetector)
+
+    void accumulateImages();
+    void fillPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern);
+};
+
+#endif

@@ -1,0 +1,13 @@
+// Sets each element to its pixel value.
+#ifndef DAPPLIX_COPYITERATOR_H
+#define DAPPLIX_COPYITERATOR_H
+
+#include "pixelvaliterator.h"
+
+class CopyIterator final : public PixelValIterator
+{
+public:
+    void operator()(unsigned &element, unsigned char value) override { element = value; }
+};
+
+#endif

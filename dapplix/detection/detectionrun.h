@@ -1,0 +1,63 @@
+// One hot pixel detection run: collects dark frames, guards against light, then detects and
+// adds the found pixels to the hot pixel list.
+#ifndef DAPPLIX_DETECTIONRUN_H
+#define DAPPLIX_DETECTIONRUN_H
+
+#include <QImage>
+#include <QObject>
+#include <QVector>
+
+class BadpixelListModel;
+
+class DetectionRun final : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int framesPerRun = 10;
+    static constexpr int progressPerFrame = 10;
+    // A frame with more bytes above the bright level than this was not taken in the dark.
+    static constexpr int brightLevel = 100;
+    static constexpr int maxBrightBytes = 5000;
+
+    // The list receives the found pixels; it must outlive the run.
+    explicit DetectionRun(BadpixelListModel *list, QObject *parent = nullptr);
+
+    // Starts collecting; clear removes the user entries first.
+    void start(bool clear, unsigned threshold, int colorMode);
+    bool isDetecting() const { return detecting; }
+    int progress() const { return progressCounter; }
+    int collectedFrames() const { return frames.size(); }
+
+    // The number of pixel bytes above brightLevel, counted only until it passes stopAbove.
+    static int countBrightBytes(const QImage &frame, int stopAbove = maxBrightBytes);
+
+signals:
+    void progressChanged(int progress);
+    // The run ended at a lit frame; the window shows title and message.
+    void aborted(const QString &title, const QString &message);
+    // Detection failed; the message ends with the request to restart.
+    void failed(const QString &message);
+    // The run ended, with or without a failure.
+    void finished();
+    // Relayed from the detector.
+    void detectionFinished();
+
+public slots:
+    // The frame handler: takes frames while detecting, detects on the one after the last.
+    void addFrame(const QImage &frame);
+    void detectBadpixel();
+
+private:
+    Q_DISABLE_COPY(DetectionRun)
+
+    void abort();
+
+    BadpixelListModel *list;
+    QVector<QImage> frames;
+    bool detecting = false;
+    unsigned threshold = 0;
+    int colorMode = 0;
+    int progressCounter = 0;
+};
+
+#endif

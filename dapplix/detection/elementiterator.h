@@ -1,0 +1,14 @@
+// Base of the visitors that Matrix::foreach applies to each element.
+#ifndef DAPPLIX_ELEMENTITERATOR_H
+#define DAPPLIX_ELEMENTITERATOR_H
+
+class ElementIterator
+{
+public:
+    virtual ~ElementIterator() = default;
+    virtual void operator()(unsigned &element) = 0;
+    // Called after each matrix row; nothing to do for most visitors.
+    void endRow() {}
+};
+
+#endif

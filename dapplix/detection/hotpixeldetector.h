@@ -1,0 +1,28 @@
+// Finds the pixels whose mean lies more than a threshold above the mean of their plane.
+#ifndef DAPPLIX_HOTPIXELDETECTOR_H
+#define DAPPLIX_HOTPIXELDETECTOR_H
+
+#include "badpixeldetector.h"
+
+class BadpixelListModel;
+
+class HotpixelDetector : public BadpixelDetector
+{
+    Q_OBJECT
+public:
+    explicit HotpixelDetector(unsigned threshold, QObject *parent = nullptr);
+
+    // Adds each hot pixel to the list as a user entry; throws std::runtime_error.
+    virtual void detectHotpixels(BadpixelListModel *list);
+
+    unsigned threshold() const { return limitAboveMean; }
+
+private:
+    Q_DISABLE_COPY(HotpixelDetector)
+
+    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern, BadpixelListModel *list);
+
+    unsigned limitAboveMean;
+};
+
+#endif

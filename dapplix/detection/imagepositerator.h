@@ -1,0 +1,26 @@
+// Passes each element with its sensor position to a position visitor.
+#ifndef DAPPLIX_IMAGEPOSITERATOR_H
+#define DAPPLIX_IMAGEPOSITERATOR_H
+
+#include "imageiterator.h"
+
+// V is a PixelPosIterator; naming its final type lets the compiler inline the call.
+template <typename V> class ImagePosIterator final : public ImageIterator
+{
+public:
+    ImagePosIterator(const QImage &image, const PixelPattern &pattern, V &visitor)
+        : ImageIterator(image, pattern), inner(visitor)
+    {
+    }
+
+    void operator()(unsigned &element) override
+    {
+        inner(element, x, y);
+        x += stepX;
+    }
+
+private:
+    V &inner;
+};
+
+#endif

@@ -1,0 +1,77 @@
+// A dense rows x cols matrix walked by visitors, row by row.
+#ifndef DAPPLIX_MATRIX_H
+#define DAPPLIX_MATRIX_H
+
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+
+template <typename T> class Matrix final
+{
+public:
+    class out_of_range : public std::out_of_range
+    {
+    public:
+        using std::out_of_range::out_of_range;
+    };
+
+    // Throws std::length_error "Matrix has no size" when either extent is 0.
+    Matrix(unsigned rows, unsigned cols) : rowCount(rows), colCount(cols)
+    {
+        if (rows == 0 || cols == 0)
+            throw std::length_error("Matrix has no size");
+        values = std::make_unique<T[]>(size_t(rows) * cols);
+    }
+    Matrix(const Matrix &) = delete;
+    Matrix &operator=(const Matrix &) = delete;
+
+    unsigned rows() const { return rowCount; }
+    unsigned cols() const { return colCount; }
+
+    // Element (x, y), checked.
+    T &operator()(unsigned x, unsigned y)
+    {
+        check(x, y);
+        return values[index(x, y)];
+    }
+    const T &operator()(unsigned x, unsigned y) const
+    {
+        check(x, y);
+        return values[index(x, y)];
+    }
+
+    // Calls visitor(element) for every element, rows top to bottom, columns left to right, and
+    // visitor.endRow() after each row. The visitor's own type is used, so a final visitor's
+    // call operator is inlined.
+    template <typename V> void foreach (V &visitor)
+    {
+        foreach (visitor, 0, rowCount)
+            ;
+    }
+
+    // The same over count rows from first on (clipped to the matrix).
+    template <typename V> void foreach (V &visitor, unsigned first, unsigned count)
+    {
+        const unsigned end = first + count < rowCount ? first + count : rowCount;
+        for (unsigned y = first; y < end; ++y) {
+            T *row = values.get() + size_t(colCount) * y;
+            for (unsigned x = 0; x < colCount; ++x)
+                visitor(row[x]);
+            visitor.endRow();
+        }
+    }
+
+private:
+    size_t index(unsigned x, unsigned y) const { return x + size_t(colCount) * y; }
+    void check(unsigned x, unsigned y) const
+    {
+        if (y >= rowCount || x >= colCount)
+            throw out_of_range("Matrix<T>::operator() (unsigned posY, unsigned poX) out of range");
+    }
+
+    unsigned rowCount;
+    unsigned colCount;
+    std::unique_ptr<T[]> values;
+};
+
+#endif

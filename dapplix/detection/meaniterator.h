@@ -1,0 +1,26 @@
+// Averages the elements of a matrix.
+#ifndef DAPPLIX_MEANITERATOR_H
+#define DAPPLIX_MEANITERATOR_H
+
+#include "elementiterator.h"
+
+#include <cstdint>
+
+class MeanIterator final : public ElementIterator
+{
+public:
+    void operator()(unsigned &element) override
+    {
+        sum += element;
+        ++count;
+    }
+    // Truncated mean; 0 for no elements.
+    unsigned mean() const { return count ? unsigned(sum / count) : 0; }
+
+private:
+    // 64 bits: a bright frame of a 20-megapixel sensor overflows 32.
+    uint64_t sum = 0;
+    uint64_t count = 0;
+};
+
+#endif

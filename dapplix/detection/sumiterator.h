@@ -1,0 +1,13 @@
+// Adds each pixel value to its element.
+#ifndef DAPPLIX_SUMITERATOR_H
+#define DAPPLIX_SUMITERATOR_H
+
+#include "pixelvaliterator.h"
+
+class SumIterator final : public PixelValIterator
+{
+public:
+    void operator()(unsigned &element, unsigned char value) override { element += value; }
+};
+
+#endif

@@ -1,0 +1,447 @@
+// The hot pixel list of the open camera: factory and user entries, camera reads and writes,
+// and the list files.
+#include "badpixellistmodel.h"
+
+#include "camera.h"
+
+#include <QFile>
+#include <QTextStream>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Highest number of entries a camera list buffer may announce when read back.
+constexpr int maxCameraListEntries = 1000;
+// The software list's count word is 15 bits wide.
+constexpr int maxSoftwareListEntries = 0x7FFF;
+
+[[noreturn]] void fail(const QString &message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+std::wstring wideFileName(const QString &filename)
+{
+    return filename.toStdWString();
+}
+
+bool isTextByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 0x20 && u < 0x7F) || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+BadpixelListModel::BadpixelListModel(QObject *parent)
+    : QAbstractTableModel(parent), headers{tr("x"), tr("y"), tr("class")}
+{
+}
+
+BadpixelListModel::~BadpixelListModel() = default;
+
+void BadpixelListModel::setCounts(int maxUserBadpixels, int factoryBadpixelCount)
+{
+    maxUser = maxUserBadpixels;
+    factoryCount = factoryBadpixelCount;
+}
+
+int BadpixelListModel::rowCount(const QModelIndex &) const
+{
+    return int(entries.size());
+}
+
+int BadpixelListModel::columnCount(const QModelIndex &) const
+{
+    return headers.size();
+}
+
+QVariant BadpixelListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= int(entries.size()) ||
+        index.column() < 0 || index.column() >= headers.size() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QVariant();
+    const Badpixel &b = *entries[size_t(index.row())];
+    switch (index.column()) {
+    case XColumn:
+        return int(b.x);
+    case YColumn:
+        return int(b.y);
+    default:
+        // Untranslated: the delegate and setData compare these texts.
+        if (b.pixelclass == Badpixel::User)
+            return QStringLiteral("user");
+        if (b.pixelclass == Badpixel::Factory)
+            return QStringLiteral("factory");
+        return QStringLiteral("ignore");
+    }
+}
+
+QVariant BadpixelListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return section;
+    return section >= 0 && section < headers.size() ? QVariant(headers.at(section)) : QVariant();
+}
+
+Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &) const
+{
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}
+
+bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value, int)
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= int(entries.size()))
+        return false;
+    Badpixel &b = *entries[size_t(index.row())];
+    bool ok = false;
+    switch (index.column()) {
+    case XColumn:
+    case YColumn: {
+        const int v = value.toInt(&ok);
+        if (!ok)
+            return false;
+        (index.column() == XColumn ? b.x : b.y) = quint16(v);
+        break;
+    }
+    case ClassColumn: {
+        const QString text = value.toString();
+        if (text == QLatin1String("factory"))
+            b.pixelclass = Badpixel::Factory;
+        else if (text == QLatin1String("user"))
+            b.pixelclass = Badpixel::User;
+        else
+            return false;
+        break;
+    }
+    default:
+        return false;
+    }
+    emit dataChanged(index, index, {});
+    return true;
+}
+
+bool BadpixelListModel::insertRows(int row, int count, const QModelIndex &parent)
+{
+    if (count < 1 || row < 0 || row > int(entries.size()))
+        return false;
+    beginInsertRows(parent, row, row + count - 1);
+    for (int i = 0; i < count; ++i)
+        entries.insert(entries.begin() + row, std::make_unique<Badpixel>());
+    endInsertRows();
+    return true;
+}
+
+bool BadpixelListModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (count < 1 || row < 0 || row >= int(entries.size()))
+        return false;
+    const int last = std::min(row + count, int(entries.size())) - 1;
+    beginRemoveRows(parent, row, last);
+    entries.erase(entries.begin() + row, entries.begin() + last + 1);
+    endRemoveRows();
+    return true;
+}
+
+bool BadpixelListModel::addBadpixel(QPoint pos)
+{
+    Badpixel b;
+    b.x = quint16(pos.x());
+    b.y = quint16(pos.y());
+    b.pixelclass = Badpixel::User;
+    for (const auto &e : entries)
+        if (e->x == b.x && e->y == b.y &&
+            (e->pixelclass == Badpixel::Factory || e->pixelclass == Badpixel::User))
+            return false;
+    const int row = int(entries.size());
+    beginInsertRows(QModelIndex(), row, row);
+    entries.push_back(std::make_unique<Badpixel>(b));
+    endInsertRows();
+    emit pixelAdded(1);
+    return true;
+}
+
+bool BadpixelListModel::removeUserBadpixel(int row)
+{
+    if (entries.empty() || row < 0 || row >= int(entries.size()) ||
+        entries[size_t(row)]->pixelclass != Badpixel::User)
+        return false;
+    return removeRows(row, 1);
+}
+
+Badpixel BadpixelListModel::badpixelAt(int row) const
+{
+    return *entries.at(size_t(row));
+}
+
+QModelIndex BadpixelListModel::findBadpixel(int x, int y, int distance) const
+{
+    for (size_t row = 0; row < entries.size(); ++row) {
+        const int ex = entries[row]->x;
+        const int ey = entries[row]->y;
+        if (x - distance < ex && ex < x + distance && y - distance < ey && ey < y + distance)
+            return index(int(row), 0);
+    }
+    return QModelIndex();
+}
+
+void BadpixelListModel::readCameraList(VY_HCAM handle, quint32 listCommand, int count,
+                                       quint8 pixelclass)
+{
+    if (count < 1 || count > maxCameraListEntries)
+        return;
+    std::vector<quint16> buffer(size_t(2 * count + 1), 0);
+    buffer[0] = quint16(count);
+    if (vy_HotPixel(handle, listCommand, buffer.data(), quint32(2 + 4 * count)) != VY_SUCCESS)
+        return;
+    const int first = int(entries.size());
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+    for (int i = 0; i < count; ++i) {
+        auto b = std::make_unique<Badpixel>();
+        b->x = buffer[size_t(1 + 2 * i)];
+        b->y = buffer[size_t(2 + 2 * i)];
+        b->pixelclass = pixelclass;
+        entries.push_back(std::move(b));
+    }
+    endInsertRows();
+}
+
+void BadpixelListModel::getBadpixelList(Camera *cam)
+{
+    clearBadpixelList();
+    if (!cam)
+        return;
+    const VY_HCAM h = cam->handle();
+    int32_t value = 0;
+    vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_MAX_NUMBER, &value, sizeof value);
+    maxUser = value;
+    value = 0;
+    vy_HotPixel(h, VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER, &value, sizeof value);
+    factoryCount = value;
+    readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST, factoryCount, Badpixel::Factory);
+    int32_t userCount = 0;
+    vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_NUMBER, &userCount, sizeof userCount);
+    readCameraList(h, VY_HOTPIXEL_GET_USER_LIST, userCount, Badpixel::User);
+}
+
+std::vector<quint16> BadpixelListModel::userListBuffer() const
+{
+    std::vector<quint16> buffer(1, 0);
+    for (const auto &e : entries) {
+        if (e->pixelclass != Badpixel::User)
+            continue;
+        buffer.push_back(e->x);
+        buffer.push_back(e->y);
+    }
+    buffer[0] = quint16((buffer.size() - 1) / 2);
+    return buffer;
+}
+
+void BadpixelListModel::writeBadpixelList(Camera *cam)
+{
+    const int users = int(std::count_if(entries.begin(), entries.end(), [](const auto &e) {
+        return e->pixelclass == Badpixel::User;
+    }));
+    // The count word is 16 bits: more entries could never be written correctly.
+    if (int(entries.size()) - factoryCount > maxUser || users > 0xFFFF)
+        fail(tr("Can't write more than %1 hot pixel entries.").arg(maxUser));
+    const VY_HCAM h = cam ? cam->handle() : 0;
+    if (users == 0) {
+        if (vy_HotPixel(h, VY_HOTPIXEL_DELETE_USER_LIST, nullptr, 0) != VY_SUCCESS)
+            fail(tr("Error writing hotpixel list"));
+        return;
+    }
+    std::vector<quint16> buffer = userListBuffer();
+    if (vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, buffer.data(), quint32(4 * users + 2)) !=
+        VY_SUCCESS)
+        fail(tr("Error writing hotpixel list"));
+}
+
+void BadpixelListModel::clearUserBadpixelList()
+{
+    size_t row = 0;
+    while (row < entries.size()) {
+        if (entries[row]->pixelclass == Badpixel::User)
+            removeRows(int(row), 1);
+        else
+            ++row;
+    }
+}
+
+void BadpixelListModel::clearBadpixelList()
+{
+    if (entries.empty())
+        return;
+    beginRemoveRows(QModelIndex(), 0, int(entries.size()) - 1);
+    entries.clear();
+    endRemoveRows();
+}
+
+void BadpixelListModel::replaceUserEntries(std::vector<Badpixel> fresh)
+{
+    clearUserBadpixelList();
+    if (!fresh.empty()) {
+        const int first = int(entries.size());
+        beginInsertRows(QModelIndex(), first, first + int(fresh.size()) - 1);
+        for (const Badpixel &b : fresh)
+            entries.push_back(std::make_unique<Badpixel>(b));
+        endInsertRows();
+    }
+    emit layoutAboutToBeChanged();
+    emit layoutChanged();
+}
+
+int BadpixelListModel::readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list)
+{
+    list.clear();
+    if (vy_HotPixel(handle, VY_HOTPIXEL_SOFTWARE_LIST_EXISTS, nullptr, 0) != VY_SUCCESS) {
+        list.push_back(0);
+        return VY_SUCCESS;
+    }
+    int32_t n = 0;
+    int ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER, &n, sizeof n);
+    if (ret != VY_SUCCESS)
+        return ret;
+    // A count the list buffer cannot describe is not a list.
+    if (n < 0 || n > 0xFFFF)
+        return VY_INVALID_PARAMETER;
+    list.assign(size_t(2 * n + 1), 0);
+    list[0] = quint16(n);
+    ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST, list.data(), quint32(4 * n + 2));
+    // Never trust a count word larger than what was read.
+    list[0] = quint16(std::min<int>(list[0], n));
+    return ret;
+}
+
+void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
+{
+    const VY_HCAM h = cam ? cam->handle() : 0;
+    auto failed = [this](int code) {
+        fail(tr("write to file failed with ") + QString::number(code) + QLatin1Char('\n'));
+    };
+    std::vector<quint16> previous;
+    int ret = readSoftwareBadpixelList(h, previous);
+    if (ret != VY_SUCCESS)
+        failed(ret);
+    std::vector<quint16> list = userListBuffer();
+    if (list[0] > maxSoftwareListEntries)
+        fail(tr("Can't write more than %1 hot pixel entries.").arg(maxSoftwareListEntries));
+    ret = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, list.data(),
+                      quint32(list.size() * sizeof(quint16)));
+    if (ret != VY_SUCCESS)
+        failed(ret);
+    std::wstring name = wideFileName(filename);
+    const int saved = vy_HotPixel(h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, name.data(), 0);
+    const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
+                                     quint32(2 + 4 * previous[0]));
+    if (saved != VY_SUCCESS)
+        failed(saved);
+    if (restored != VY_SUCCESS)
+        failed(restored);
+}
+
+void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
+{
+    const VY_HCAM h = cam ? cam->handle() : 0;
+    auto failed = [this](int code) {
+        fail(tr("load from file failed with ") + QString::number(code) + QLatin1Char('\n'));
+    };
+    // The user's entries stay until the file's entries are in hand.
+    std::vector<quint16> previous;
+    int ret = readSoftwareBadpixelList(h, previous);
+    if (ret != VY_SUCCESS)
+        failed(ret);
+    std::wstring name = wideFileName(filename);
+    ret = vy_HotPixel(h, VY_HOTPIXEL_LOAD_SOFTWARE_LIST, name.data(), 0);
+    if (ret != VY_SUCCESS)
+        failed(ret);
+    std::vector<quint16> loaded;
+    ret = readSoftwareBadpixelList(h, loaded);
+    // The camera's software list goes back as it was in every case once the file replaced it.
+    const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
+                                     quint32(2 + 4 * previous[0]));
+    if (ret != VY_SUCCESS)
+        failed(ret);
+    std::vector<Badpixel> fresh;
+    fresh.reserve(loaded[0]);
+    for (size_t i = 0; i < loaded[0]; ++i)
+        fresh.push_back({loaded[1 + 2 * i], loaded[2 + 2 * i], Badpixel::User});
+    replaceUserEntries(std::move(fresh));
+    if (restored != VY_SUCCESS)
+        failed(restored);
+}
+
+void BadpixelListModel::exportAsFile(const QString &filename)
+{
+    QFile file(filename);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        fail(tr("Can't open file for writing."));
+    QTextStream out(&file);
+    for (const auto &e : entries)
+        if (e->pixelclass == Badpixel::User)
+            out << e->x << ' ' << e->y << ' ' << 1 << '\n';
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.flush())
+        fail(tr("Can't open file for writing."));
+}
+
+void BadpixelListModel::importFromFile(const QString &filename)
+{
+    QFile file(filename);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(tr("Can't open file for reading."));
+    // Read into a separate list first: the user entries stay when the file is refused.
+    std::vector<Badpixel> fresh;
+    char line[maxLineLength + 2];
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        if (lineNumber > maxFileEntries)
+            fail(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
+        const qint64 length = file.readLine(line, sizeof line);
+        if (length < 0)
+            fail(tr("Can't open file for reading."));
+        const qint64 content = length > 0 && line[length - 1] == '\n' ? length - 1 : length;
+        if (content > maxLineLength || !std::all_of(line, line + length, isTextByte))
+            fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
+        QTextStream fields(QByteArray(line, int(length)), QIODevice::ReadOnly);
+        uint x = 0, y = 0, pixelclass = 0;
+        fields >> x >> y >> pixelclass;
+        fresh.push_back({quint16(x), quint16(y), quint8(pixelclass)});
+    }
+    replaceUserEntries(std::move(fresh));
+}
+
+void BadpixelListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < XColumn || column > ClassColumn ||
+        (order != Qt::AscendingOrder && order != Qt::DescendingOrder))
+        fail(tr("Sort Error"));
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const Badpixel *> keep;
+    for (const QModelIndex &i : before)
+        keep.push_back(entries[size_t(i.row())].get());
+    auto key = [column](const Badpixel &b) -> int {
+        return column == XColumn ? b.x : (column == YColumn ? b.y : b.pixelclass);
+    };
+    if (order == Qt::AscendingOrder)
+        std::sort(entries.begin(), entries.end(),
+                  [&key](const auto &a, const auto &b) { return key(*a) < key(*b); });
+    else
+        std::sort(entries.begin(), entries.end(),
+                  [&key](const auto &a, const auto &b) { return key(*a) > key(*b); });
+    QModelIndexList after;
+    for (int k = 0; k < before.size(); ++k) {
+        const auto it = std::find_if(entries.begin(), entries.end(),
+                                     [&](const auto &e) { return e.get() == keep[size_t(k)]; });
+        after.append(index(int(it - entries.begin()), before.at(k).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+}

@@ -1,0 +1,88 @@
+// The hot pixel list of the open camera: factory and user entries, camera reads and writes,
+// and the list files.
+#ifndef DAPPLIX_BADPIXELLISTMODEL_H
+#define DAPPLIX_BADPIXELLISTMODEL_H
+
+#include "badpixel.h"
+#include "vyro_api.h"
+
+#include <QAbstractTableModel>
+#include <QPoint>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class Camera;
+
+class BadpixelListModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        XColumn,
+        YColumn,
+        ClassColumn
+    };
+
+    // A text file with more entries than this is refused without reading on: the camera holds
+    // far fewer, and a runaway file must not fill the memory.
+    static constexpr int maxFileEntries = 10000;
+    // Longer lines cannot be an entry; such a file is refused as not a hot pixel list.
+    static constexpr int maxLineLength = 255;
+
+    explicit BadpixelListModel(QObject *parent = nullptr);
+    ~BadpixelListModel() override;
+
+    int maxUserBadpixels() const { return maxUser; }
+    int factoryBadpixelCount() const { return factoryCount; }
+    void setCounts(int maxUserBadpixels, int factoryBadpixelCount);
+
+    bool addBadpixel(QPoint pos);
+    bool removeUserBadpixel(int row);
+    Badpixel badpixelAt(int row) const;
+    QModelIndex findBadpixel(int x, int y, int distance) const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+
+    // Copies the camera's software list (word 0 the count, then the pairs) into list.
+    static int readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list);
+
+signals:
+    void pixelAdded(int count);
+
+public slots:
+    void getBadpixelList(Camera *cam);
+    // The slots below throw std::runtime_error with the user message on failure.
+    void writeBadpixelList(Camera *cam);
+    void clearUserBadpixelList();
+    void clearBadpixelList();
+    void saveAsFile(Camera *cam, const QString &filename);
+    void loadFromFile(Camera *cam, const QString &filename);
+    void exportAsFile(const QString &filename);
+    void importFromFile(const QString &filename);
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    Q_DISABLE_COPY(BadpixelListModel)
+
+    void readCameraList(VY_HCAM handle, quint32 listCommand, int count, quint8 pixelclass);
+    // Replaces the user entries by the given ones, appended after the others.
+    void replaceUserEntries(std::vector<Badpixel> fresh);
+    std::vector<quint16> userListBuffer() const;
+
+    int maxUser = 0;
+    int factoryCount = 0;
+    std::vector<std::unique_ptr<Badpixel>> entries;
+    QStringList headers;
+};
+
+#endif
