@@ -16,13 +16,14 @@ constexpr qint64 U32 = 0xFFFFFFFFll;
 constexpr qint64 I32MIN = -2147483648ll;
 constexpr qint64 I32MAX = 2147483647ll;
 
-const QString zeroIp = QStringLiteral("0.0.0.0");
-const QString zeroMac = QStringLiteral("00-00-00-00-00-00");
-
 // The fields the core itself reads. Modules add their own with addDeviceFields.
 void addCoreDeviceFields(FieldSchema &s)
 {
     using T = FieldType;
+    // Locals, not globals: modules may add fields from their static initialisers, before the
+    // globals of this file would exist.
+    const QString zeroIp = QStringLiteral("0.0.0.0");
+    const QString zeroMac = QStringLiteral("00-00-00-00-00-00");
     s.add({
         {"label", T::String, QString(), 0, 32, "short name of the device (vyrosim presets)"},
         {"deviceId", T::Int, QJsonValue::Undefined, 1, 0x7FFF, "device ID (required)"},

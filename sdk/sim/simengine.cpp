@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <tuple>
 
@@ -25,35 +26,36 @@ bool isNetworkCamera(uint32_t id)
 
 } // namespace
 
-// Stops the poll thread when the program exits. The engine itself stays: other threads of the
-// program may still be inside SDK calls while static objects are destroyed.
-struct EngineShutdown
-{
-    SimEngine *engine = nullptr;
-    ~EngineShutdown()
-    {
-        if (!engine)
-            return;
-        {
-            std::lock_guard<std::mutex> lock(engine->pollMutex_);
-            engine->stopping_ = true;
-        }
-        engine->pollWake_.notify_all();
-        if (engine->poller_.joinable())
-            engine->poller_.join();
-    }
-};
+SimEngine *SimEngine::instance_ = nullptr;
 
 SimEngine &SimEngine::instance()
 {
-    static EngineShutdown shutdown;
+    // Never destroyed: threads of the program may still be inside SDK calls while static
+    // objects are destroyed at exit.
     static SimEngine *engine = [] {
         auto *e = new SimEngine;
         e->start();
-        shutdown.engine = e;
+        instance_ = e;
+        // Registered after everything start() set up, so that it runs before any of that is
+        // destroyed at exit.
+        std::atexit(&SimEngine::stopAtExit);
         return e;
     }();
     return *engine;
+}
+
+void SimEngine::stopAtExit()
+{
+    SimEngine *e = instance_;
+    if (!e)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(e->pollMutex_);
+        e->stopping_ = true;
+    }
+    e->pollWake_.notify_all();
+    if (e->poller_.joinable())
+        e->poller_.join();
 }
 
 SimEngine::SimEngine() : state_(SharedState::defaultDirectory())

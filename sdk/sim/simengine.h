@@ -87,6 +87,7 @@ private:
 
     void start();
     void pollLoop();
+    static void stopAtExit();
     bool readSource(QByteArray *json, QString *source, QString *problem) const;
     // Rewrites the shared state through change and applies the result here.
     int32_t modify(const std::function<bool(QJsonObject &world, QString *problem)> &change,
@@ -120,7 +121,7 @@ private:
     bool stopping_ = false;
     std::thread poller_;
 
-    friend struct EngineShutdown;
+    static SimEngine *instance_; // for stopAtExit
 };
 
 } // namespace vysim

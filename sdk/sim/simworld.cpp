@@ -291,7 +291,8 @@ QString SimWorld::machineMac()
 {
     // Read once: interfaces do not come and go while a test runs, and "auto" is resolved for
     // every device on every world change.
-    static const QString mac = [] {
+    // Never destroyed, like the engine that uses it from its thread until exit.
+    static const QString *mac = new QString([] {
         const QDir net(QStringLiteral("/sys/class/net"));
         const QStringList names = net.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (const QString &name : names) {
@@ -307,8 +308,8 @@ QString SimWorld::machineMac()
         }
         // A locally administered address, so that no real interface is named by mistake.
         return QStringLiteral("02-00-00-00-00-01");
-    }();
-    return mac;
+    }());
+    return *mac;
 }
 
 } // namespace vysim
