@@ -57,9 +57,9 @@ int Startup::run(QApplication &app, const QStringList &arguments)
     if (!LibraryVersion::check())
         return 0;
 
-    QVyroZentara window;
     // The start-up benchmark measures the way to the first painted window and stops there.
     QuitAfterFirstPaint quitter;
+    QVyroZentara window;
     if (qEnvironmentVariableIsSet("ZENTARA_EXIT_AFTER_SHOW"))
         window.installEventFilter(&quitter);
     window.show();
