@@ -1,0 +1,226 @@
+// Text export and import of hot pixel lists: format, parsing, refusals and bounded reading.
+#include "badpixellistmodel.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/resource.h>
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+QString failure(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const std::runtime_error &e) {
+        return QString(e.what());
+    }
+    return QString();
+}
+
+// The model with one factory entry and two unsaved user entries.
+void fill(BadpixelListModel &m)
+{
+    m.insertRows(0, 1);
+    m.setData(m.index(0, 0), 3);
+    m.setData(m.index(0, 1), 4);
+    m.setData(m.index(0, 2), "factory");
+    m.addBadpixel(QPoint(12, 345));
+    m.addBadpixel(QPoint(65535, 0));
+}
+
+QString entries(const BadpixelListModel &m)
+{
+    QStringList out;
+    for (int row = 0; row < m.rowCount(); ++row) {
+        const Badpixel b = m.badpixelAt(row);
+        out << QString("%1,%2,%3").arg(b.x).arg(b.y).arg(b.pixelclass);
+    }
+    return out.join(' ');
+}
+
+long maxRssKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+class tst_BadpixelTextFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exportFormat();
+    void exportFactoryOnly();
+    void exportUnwritable();
+    void roundTrip();
+    void importLines_data();
+    void importLines();
+    void importKeepsEntriesOnFailure_data();
+    void importKeepsEntriesOnFailure();
+    void importTenMillionLines();
+    void importAtTheLimit();
+
+private:
+    QTemporaryDir dir;
+};
+
+void tst_BadpixelTextFiles::exportFormat()
+{
+    BadpixelListModel m;
+    fill(m);
+    const QString path = dir.filePath("export.txt");
+    m.exportAsFile(path);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("12 345 1\n65535 0 1\n"));
+}
+
+void tst_BadpixelTextFiles::exportFactoryOnly()
+{
+    BadpixelListModel m;
+    fill(m);
+    m.clearUserBadpixelList();
+    const QString path = dir.filePath("factory.txt");
+    m.exportAsFile(path);
+    QCOMPARE(QFileInfo(path).size(), 0);
+}
+
+void tst_BadpixelTextFiles::exportUnwritable()
+{
+    BadpixelListModel m;
+    QCOMPARE(failure([&] { m.exportAsFile(dir.filePath("missing/dir/x.txt")); }),
+             QString("Can't open file for writing."));
+}
+
+void tst_BadpixelTextFiles::roundTrip()
+{
+    BadpixelListModel source;
+    fill(source);
+    for (int i = 0; i < 500; ++i)
+        source.addBadpixel(QPoint(i * 7, i * 3 + 1));
+    const QString path = dir.filePath("roundtrip.txt");
+    source.exportAsFile(path);
+    BadpixelListModel target;
+    target.insertRows(0, 1);
+    target.setData(target.index(0, 2), "factory");
+    target.addBadpixel(QPoint(99, 99)); // replaced by the file's entries
+    QSignalSpy layout(&target, &QAbstractItemModel::layoutChanged);
+    target.importFromFile(path);
+    QCOMPARE(layout.count(), 1);
+    QCOMPARE(target.rowCount(), 1 + 502);
+    for (int row = 1; row < target.rowCount(); ++row) {
+        const Badpixel a = source.badpixelAt(row);
+        const Badpixel b = target.badpixelAt(row);
+        QCOMPARE(b.x, a.x);
+        QCOMPARE(b.y, a.y);
+        QCOMPARE(b.pixelclass, quint8(Badpixel::User));
+    }
+}
+
+void tst_BadpixelTextFiles::importLines_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty_file") << QByteArray() << "3,4,0";
+    QTest::newRow("two_fields") << QByteArray("12 34\n") << "3,4,0 12,34,0";
+    QTest::newRow("empty_line") << QByteArray("1 2 1\n\n5 6 1\n") << "3,4,0 1,2,1 0,0,0 5,6,1";
+    QTest::newRow("wraps_16_bits") << QByteArray("70000 5 1\n") << "3,4,0 4464,5,1";
+    QTest::newRow("bases") << QByteArray("0x10 010 0b11\n") << "3,4,0 16,8,3";
+    QTest::newRow("ignore_class") << QByteArray("7 8 2\n9 9 7") << "3,4,0 7,8,2 9,9,7";
+    QTest::newRow("tabs_and_crlf") << QByteArray("7\t8 1\r\n") << "3,4,0 7,8,1";
+    QTest::newRow("words") << QByteArray("hot pixel\n") << "3,4,0 0,0,0";
+}
+
+void tst_BadpixelTextFiles::importLines()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    BadpixelListModel m;
+    fill(m);
+    m.importFromFile(writeFile(dir, "lines.txt", content));
+    QCOMPARE(entries(m), expected);
+}
+
+void tst_BadpixelTextFiles::importKeepsEntriesOnFailure_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("message");
+    QByteArray garbage(200000, '\0');
+    quint32 seed = 12345;
+    for (char &c : garbage) {
+        seed = seed * 1103515245u + 12345u;
+        c = char(seed >> 24);
+    }
+    QTest::newRow("unreadable") << QByteArray("1 2 1\n") << false << "Can't open file for reading.";
+    QTest::newRow("binary_garbage")
+        << garbage << true << "The file is not a hot pixel text file (line 1).";
+    QTest::newRow("nul_byte") << QByteArray("1 2 1\n3 4\0 1\n", 13) << true
+                              << "The file is not a hot pixel text file (line 2).";
+    QTest::newRow("endless_line") << QByteArray(5000000, '7') << true
+                                  << "The file is not a hot pixel text file (line 1).";
+}
+
+void tst_BadpixelTextFiles::importKeepsEntriesOnFailure()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(QString, message);
+    QString path = writeFile(dir, "bad.txt", content);
+    if (!readable)
+        path = dir.filePath("does-not-exist.txt");
+    BadpixelListModel m;
+    fill(m);
+    const QString before = entries(m);
+    QCOMPARE(failure([&] { m.importFromFile(path); }), message);
+    QCOMPARE(entries(m), before);
+}
+
+void tst_BadpixelTextFiles::importTenMillionLines()
+{
+    // 10 million lines, written in large blocks to stay fast.
+    const QString path = dir.filePath("huge.txt");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray block = QByteArray("1 2 1\n").repeated(100000);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(f.write(block), qint64(block.size()));
+    }
+    BadpixelListModel m;
+    fill(m);
+    const QString before = entries(m);
+    const long rssBefore = maxRssKiB();
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(failure([&] { m.importFromFile(path); }),
+             QString("The file holds more than 10000 hot pixel entries."));
+    QCOMPARE(entries(m), before);
+    // Refused after the limit, without reading the rest: no growth worth a megabyte scale.
+    QVERIFY2(maxRssKiB() - rssBefore < 20 * 1024, "import grew the memory");
+    QVERIFY(timer.elapsed() < 10000);
+}
+
+void tst_BadpixelTextFiles::importAtTheLimit()
+{
+    const QString path = writeFile(
+        dir, "limit.txt", QByteArray("4 5 1\n").repeated(BadpixelListModel::maxFileEntries));
+    BadpixelListModel m;
+    m.importFromFile(path);
+    QCOMPARE(m.rowCount(), BadpixelListModel::maxFileEntries);
+}
+
+QTEST_GUILESS_MAIN(tst_BadpixelTextFiles)
+#include "tst_badpixeltextfiles.moc"
