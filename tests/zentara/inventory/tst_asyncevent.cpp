@@ -60,6 +60,7 @@ private slots:
     void eventWithoutHandlerIgnored();
     void handlerAddedWhileWaiting();
     void lastHandlerRemovedStops();
+    void failingWaitDoesNotSpin();
     void failingEnableThrows_data();
     void failingEnableThrows();
     void failingUnregisterLogs();
@@ -191,6 +192,30 @@ void TestAsyncEvent::lastHandlerRemovedStops()
     QVERIFY(events.isRunning());
     signalEvent(VY_EVENT_STATUS_CHANGED);
     QTRY_COMPARE(calls.load(), 1);
+}
+
+void TestAsyncEvent::failingWaitDoesNotSpin()
+{
+    vysim_force_result("vy_Event", VY_EVENT_CMD_WAIT, VYSIM_ANY_HANDLE, VY_IO_REQUEST_FAILED, 0);
+    AsyncEvent events;
+    QElapsedTimer timer;
+    timer.start();
+    events.start();
+    auto waits = [] {
+        int n = 0;
+        for (const auto &c : vysim::callsOf("vy_Event"))
+            n += c.command == VY_EVENT_CMD_WAIT;
+        return n;
+    };
+    QTRY_VERIFY(waits() >= 2);
+    // One wait per time-out at most, not a busy loop.
+    QVERIFY2(waits() <= timer.elapsed() / qint64(AsyncEvent::WaitTimeoutMs) + 2,
+             qPrintable(QString::number(waits())));
+    // Stopping does not wait out the pause.
+    timer.restart();
+    events.stop();
+    QVERIFY(timer.elapsed() < qint64(AsyncEvent::WaitTimeoutMs));
+    vysim_clear_forced(nullptr);
 }
 
 void TestAsyncEvent::failingEnableThrows_data()

@@ -1,5 +1,6 @@
 // tst_camera.cpp: the Camera record as built from the simulator's camera list and device
 // information.
+#include <QNetworkInterface>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -49,6 +50,7 @@ private slots:
     void copyKeepsOldValues();
     void refreshPaths_data();
     void refreshPaths();
+    void adapterNameResolves();
     void metaTypes();
 };
 
@@ -293,6 +295,25 @@ void TestCamera::refreshPaths()
     vysim_log_clear();
     camera.refreshDeviceInfo();
     QCOMPARE(int(vysim::callsOf("vy_DeviceInfo").size()), queriesAtRefresh);
+}
+
+void TestCamera::adapterNameResolves()
+{
+    // The default world gives its network cameras the MAC of a real interface when there is one.
+    QVERIFY(simworld::loadDefault());
+    Camera eth;
+    for (const Camera &c : simworld::listedCameras())
+        if (c.deviceId() == 1001)
+            eth = c;
+    QCOMPARE(eth.deviceId(), 1001u);
+    QString expected;
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &iface : interfaces)
+        if (iface.hardwareAddress().replace(QLatin1Char(':'), QLatin1Char('-')) == eth.adapterMac())
+            expected = iface.name();
+    if (expected.isEmpty())
+        QSKIP("no local interface carries the adapter MAC of the world");
+    QCOMPARE(eth.adapterName(), expected);
 }
 
 void TestCamera::metaTypes()
