@@ -1,6 +1,8 @@
 // eventtable.cpp: per-handle events with auto or manual reset and multi-event waits.
 #include "eventtable.h"
 
+#include <algorithm>
+
 namespace vysim {
 
 EventTable::EventTable()
@@ -32,10 +34,11 @@ int32_t EventTable::init(VY_HCAM handle, const VY_EVENT_INIT &init)
     auto h = handles_.find(handle);
     if (h == handles_.end())
         return VY_INVALID_HANDLE;
-    Event e;
-    e.manualReset = init.manualReset != 0;
-    e.signalled = init.initialState != 0;
-    h->second[init.eventId] = e;
+    Event &e = h->second[init.eventId];
+    if (e.users++ == 0)
+        e.manualReset = init.manualReset != 0;
+    if (init.initialState != 0)
+        e.signalled = true;
     return VY_SUCCESS;
 }
 
@@ -49,8 +52,10 @@ int32_t EventTable::enable(VY_HCAM handle, const std::vector<uint32_t> &ids, boo
     for (uint32_t id : ids)
         if (!h->second.count(id))
             return VY_INVALID_PARAMETER;
-    for (uint32_t id : ids)
-        h->second[id].enabled = on;
+    for (uint32_t id : ids) {
+        Event &e = h->second[id];
+        e.enables = on ? e.enables + 1 : std::max(0, e.enables - 1);
+    }
     return VY_SUCCESS;
 }
 
@@ -61,9 +66,19 @@ int32_t EventTable::remove(VY_HCAM handle, const std::vector<uint32_t> &ids)
     if (h == handles_.end())
         return VY_INVALID_HANDLE;
     int32_t result = VY_SUCCESS;
-    for (uint32_t id : ids)
-        if (h->second.erase(id) == 0)
+    for (uint32_t id : ids) {
+        auto e = h->second.find(id);
+        if (e == h->second.end()) {
             result = VY_INVALID_PARAMETER;
+            continue;
+        }
+        if (--e->second.users <= 0) {
+            h->second.erase(e);
+        } else if (e->second.enables > e->second.users) {
+            // A user that removes without disabling first gives up its enable too.
+            e->second.enables = e->second.users;
+        }
+    }
     return result;
 }
 
@@ -77,7 +92,7 @@ int32_t EventTable::set(VY_HCAM handle, uint32_t id, bool requireEnabled)
         auto e = h->second.find(id);
         if (e == h->second.end())
             return VY_INVALID_PARAMETER;
-        if (requireEnabled && !e->second.enabled)
+        if (requireEnabled && e->second.enables == 0)
             return VY_NO_SUCCESS;
         e->second.signalled = true;
     }

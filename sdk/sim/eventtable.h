@@ -38,9 +38,13 @@ public:
                  uint32_t *signalled);
 
 private:
+    // Several parts of one program may register the same event on the same handle (two
+    // device watchers, say): registrations and enables are counted, so that one part removing
+    // its event does not take it from the others.
     struct Event
     {
-        bool enabled = false;
+        int users = 0;
+        int enables = 0;
         bool manualReset = false;
         bool signalled = false;
     };

@@ -143,13 +143,14 @@ int SharedState::lockDevice(uint32_t deviceId) const
     const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
-        return -1;
+        return noLock;
     struct flock fl = {};
     fl.l_type = F_WRLCK;
     fl.l_whence = SEEK_SET;
     if (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
+        const bool held = errno == EAGAIN || errno == EACCES;
         ::close(fd);
-        return -1;
+        return held ? heldElsewhere : noLock;
     }
     return fd;
 }

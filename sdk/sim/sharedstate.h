@@ -55,8 +55,12 @@ public:
     using Change = std::function<bool(State &state, bool valid, QString *problem)>;
     bool update(const Change &change, State *written, QString *problem);
 
-    // Device locks. lockDevice returns a descriptor that holds the lock (-1: held elsewhere
-    // or not possible); closing it releases the lock, as does the death of the process.
+    // Device locks. lockDevice returns a descriptor that holds the lock, heldElsewhere, or
+    // noLock when the lock file cannot be made (a read-only state directory: the camera is then
+    // opened for this process only). Closing the descriptor releases the lock, as does the
+    // death of the process.
+    static constexpr int heldElsewhere = -1;
+    static constexpr int noLock = -2;
     int lockDevice(uint32_t deviceId) const;
     static void unlockDevice(int fd);
     // Whether some open file description (any process, this one included) holds the lock.

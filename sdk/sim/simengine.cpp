@@ -544,9 +544,11 @@ int32_t SimEngine::open(VY_HCAM *handle)
                 return VY_STARTER_FW_UPLOAD_NEEDED;
             upload = true;
         }
-        const int fd = state_.lockDevice(deviceId);
-        if (fd < 0)
+        int fd = state_.lockDevice(deviceId);
+        if (fd == SharedState::heldElsewhere)
             return VY_DEVICE_IN_USE;
+        if (fd < 0)
+            fd = -1;
         while (handles_.count(nextHandle_) || nextHandle_ <= 0)
             nextHandle_ = nextHandle_ >= 0x7FFF ? 1 : nextHandle_ + 1;
         opened = nextHandle_;

@@ -82,6 +82,7 @@ private slots:
     void badRecords();
     void closingHandleEndsItsWaits();
     void openCameraRemovedAndBack();
+    void twoRegistrationsOfOneEvent();
 };
 
 void TestSimEvents::waitTimesOut()
@@ -301,6 +302,18 @@ void TestSimEvents::openCameraRemovedAndBack()
     QCOMPARE(simtest::listedInUse(3), 1u);
     QCOMPARE(vy_ExitCamera(camera), VY_SUCCESS);
     QCOMPARE(simtest::listedInUse(3), 0u);
+}
+
+// Two parts of one program watching the same driver event: one leaving does not deafen the
+// other.
+void TestSimEvents::twoRegistrationsOfOneEvent()
+{
+    simtest::enableEvents(0, {130});
+    simtest::removeEvents(0, {130});
+    QCOMPARE(vysim_plug(R"({"deviceId": 1102})", nullptr, 0), VY_SUCCESS);
+    uint32_t signalled = 0;
+    QCOMPARE(simtest::waitFor(0, {130}, 1000, &signalled), VY_SUCCESS);
+    QCOMPARE(signalled, 130u);
 }
 
 QTEST_GUILESS_MAIN(TestSimEvents)
