@@ -7,6 +7,7 @@
 
 #include "asyncevent.h"
 #include "camerastatus.h"
+#include "vyroexception.h"
 
 namespace {
 
@@ -37,8 +38,16 @@ CameraListModel::CameraListModel(QObject *parent)
     // Handlers run in the event thread; the queued delivery moves the reload to our thread.
     connect(this, &CameraListModel::listChanged, this, &CameraListModel::onCameraListChanged,
             Qt::QueuedConnection);
-    for (int eventId : {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED})
-        m_events->addHandler(eventId, [this] { emit listChanged(); });
+    try {
+        for (int eventId : {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED})
+            m_events->addHandler(eventId, [this] { emit listChanged(); });
+    } catch (const VyroException &e) {
+        // Without driver events the program still works on the list as loaded; the owner
+        // decides how to tell the user.
+        m_eventError = e.ret();
+        m_events->stop();
+        qWarning("Device events unavailable: %s", e.what());
+    }
     reload();
 }
 

@@ -35,8 +35,8 @@ public:
     };
     static constexpr int ColumnCount = 7;
 
-    // Loads the list once and starts watching driver events; throws VyroException when the
-    // library refuses the event registration.
+    // Loads the list once and starts watching driver events. When the library refuses the event
+    // registration the list still loads, but only reloads on request (see eventError).
     explicit CameraListModel(QObject *parent = nullptr);
     ~CameraListModel() override;
 
@@ -48,6 +48,9 @@ public:
 
     // The cameras in list order.
     QList<Camera> cameras() const;
+
+    // The library's code when the driver events could not be registered, else 0.
+    int eventError() const { return m_eventError; }
 
     // The "Model" column text: every "KX" becomes "KX-".
     static QString displayModelName(const QString &fullModelName);
@@ -72,4 +75,5 @@ private:
     QVector<Camera> m_cameras;
     mutable QHash<QString, QIcon> m_icons;
     std::unique_ptr<AsyncEvent> m_events;
+    int m_eventError = 0;
 };

@@ -27,6 +27,7 @@ private slots:
     void failedListIsEmpty();
     void retranslateAnnouncesHeaders();
     void destructionStopsEventThread();
+    void refusedEventsStillList();
 };
 
 void TestCameraListModel::initTestCase()
@@ -217,6 +218,23 @@ void TestCameraListModel::destructionStopsEventThread()
     for (const auto &c : events)
         removed += c.command == VY_EVENT_CMD_EXIT;
     QCOMPARE(removed, 4);
+}
+
+void TestCameraListModel::refusedEventsStillList()
+{
+    vysim_force_result("vy_Event", VY_EVENT_CMD_ENABLE, VYSIM_ANY_HANDLE, VY_NOT_SUPPORTED, 0);
+    QTest::ignoreMessage(QtWarningMsg, "Device events unavailable: Custom exception: ret=155");
+    CameraListModel model;
+    QCOMPARE(model.eventError(), VY_NOT_SUPPORTED);
+    QVERIFY(model.rowCount() >= 12);
+    vysim_clear_forced(nullptr);
+    // A reload on request still works.
+    QCOMPARE(vysim_unplug(1), VY_SUCCESS);
+    model.onCameraListChanged();
+    QCOMPARE(model.cameras().first().deviceId() == 1, false);
+
+    CameraListModel healthy;
+    QCOMPARE(healthy.eventError(), 0);
 }
 
 QTEST_MAIN(TestCameraListModel)
