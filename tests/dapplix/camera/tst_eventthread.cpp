@@ -1,0 +1,78 @@
+// EventThread and the event number pool: limits, waking and stopping.
+#include "eventnumberpool.h"
+#include "eventthread.h"
+#include "vyro_sim.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+class tst_EventThread : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QCOMPARE(vysim_reset(nullptr, 0), int32_t(VY_SUCCESS)); }
+    void twoHundredOneThreads();
+    void numbersAreReused();
+    void deviceEventsAndStop();
+    void failedEnable();
+};
+
+void tst_EventThread::twoHundredOneThreads()
+{
+    std::vector<std::unique_ptr<EventThread>> threads;
+    for (int i = 0; i < 200; ++i)
+        threads.push_back(std::make_unique<EventThread>());
+    try {
+        EventThread extra;
+        QFAIL("a 201st event thread was created");
+    } catch (const std::runtime_error &e) {
+        QCOMPARE(QString(e.what()), QString("Too many events :D"));
+    }
+    threads.pop_back();
+    EventThread again; // a released number can be taken again
+    QVERIFY(again.exitEventNumber() >= 10000 && again.exitEventNumber() < 10200);
+}
+
+void tst_EventThread::numbersAreReused()
+{
+    quint32 first = 0;
+    {
+        EventThread a;
+        first = a.exitEventNumber();
+    }
+    EventThread b;
+    QCOMPARE(b.exitEventNumber(), first); // last in, first out
+}
+
+void tst_EventThread::deviceEventsAndStop()
+{
+    EventThread thread;
+    QSignalSpy events(&thread, &EventThread::eventhappen);
+    QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE}), 0);
+    QVERIFY(thread.isRunning());
+    QCOMPARE(vysim_unplug(1), int32_t(VY_SUCCESS));
+    QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
+    QCOMPARE(events.at(0).at(0).toUInt(), uint(VY_EVENT_REMOVE));
+    QElapsedTimer timer;
+    timer.start();
+    thread.stop();
+    QVERIFY(thread.wait(2000));
+    QVERIFY(timer.elapsed() < 1000); // the exit event ends the wait at once
+    QVERIFY(!thread.isRunning());
+}
+
+void tst_EventThread::failedEnable()
+{
+    vysim_force_result("vy_Event", VY_EVENT_CMD_ENABLE, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
+    EventThread thread;
+    QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), int(VY_INVALID_PARAMETER));
+    QVERIFY(!thread.isRunning());
+    vysim_force_result("vy_Event", VY_EVENT_CMD_INIT, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
+    QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), -1);
+    vysim_clear_forced(nullptr);
+}
+
+QTEST_GUILESS_MAIN(tst_EventThread)
+#include "tst_eventthread.moc"
