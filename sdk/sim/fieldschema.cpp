@@ -168,31 +168,33 @@ void FieldSchema::add(std::initializer_list<FieldSpec> fields)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     for (const FieldSpec &f : fields) {
-        bool replaced = false;
-        for (FieldSpec &old : fields_) {
-            if (qstrcmp(old.name, f.name) == 0) {
-                old = f;
-                replaced = true;
-            }
-        }
-        if (!replaced)
+        const QString name = QLatin1String(f.name);
+        auto it = index_.constFind(name);
+        if (it != index_.constEnd()) {
+            fields_[*it] = f;
+        } else {
+            index_.insert(name, fields_.size());
             fields_.push_back(f);
+        }
     }
+}
+
+const FieldSpec *FieldSchema::findLocked(const QString &name) const
+{
+    auto it = index_.constFind(name);
+    return it == index_.constEnd() ? nullptr : &fields_[*it];
 }
 
 const FieldSpec *FieldSchema::find(const QString &name) const
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const FieldSpec &f : fields_)
-        if (name == QLatin1String(f.name))
-            return &f;
-    return nullptr;
+    return findLocked(name);
 }
 
 std::vector<FieldSpec> FieldSchema::fields() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    return fields_;
+    return std::vector<FieldSpec>(fields_.begin(), fields_.end());
 }
 
 bool integerValue(const QJsonValue &value, qint64 *out)
@@ -282,7 +284,13 @@ bool macBytes(const QJsonValue &value, uint8_t out[6])
 
 bool FieldSchema::check(const QString &name, const QJsonValue &value, QString *problem) const
 {
-    const FieldSpec *f = find(name);
+    std::lock_guard<std::mutex> lock(mutex_);
+    return checkLocked(name, value, problem);
+}
+
+bool FieldSchema::checkLocked(const QString &name, const QJsonValue &value, QString *problem) const
+{
+    const FieldSpec *f = findLocked(name);
     if (!f) {
         *problem = QStringLiteral("unknown field \"%1\"").arg(name);
         return false;
@@ -341,11 +349,12 @@ bool FieldSchema::check(const QString &name, const QJsonValue &value, QString *p
 
 bool FieldSchema::complete(const QJsonObject &given, QJsonObject *out, QString *problem) const
 {
+    std::lock_guard<std::mutex> lock(mutex_);
     for (auto it = given.begin(); it != given.end(); ++it)
-        if (!check(it.key(), it.value(), problem))
+        if (!checkLocked(it.key(), it.value(), problem))
             return false;
     QJsonObject result = given;
-    for (const FieldSpec &f : fields()) {
+    for (const FieldSpec &f : fields_) {
         const QString name = QLatin1String(f.name);
         if (result.contains(name))
             continue;

@@ -4,9 +4,11 @@
 
 #include "simcore.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -32,8 +34,14 @@ private:
     FieldSchema() = default;
     Q_DISABLE_COPY(FieldSchema)
 
-    mutable std::mutex mutex_; // protects fields_ (modules add fields at static initialisation)
-    std::vector<FieldSpec> fields_;
+    const FieldSpec *findLocked(const QString &name) const;
+    bool checkLocked(const QString &name, const QJsonValue &value, QString *problem) const;
+
+    // Protects fields_ and index_. Modules add fields at static initialisation; a deque keeps
+    // the specs in place, so the pointers find() returns stay valid.
+    mutable std::mutex mutex_;
+    std::deque<FieldSpec> fields_;
+    QHash<QString, size_t> index_;
 };
 
 // Integer fields accept JSON numbers and "0x..." texts; this reads either.

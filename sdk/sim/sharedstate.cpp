@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -102,7 +103,26 @@ bool SharedState::read(State *state, FileId *id, QString *problem) const
     state->generation = quint64(o.value(QLatin1String("generation")).toDouble());
     state->source = o.value(QLatin1String("source")).toString();
     state->world = o.value(QLatin1String("world")).toObject();
+    cache_ = *state;
+    cacheValid_ = true;
     return true;
+}
+
+quint64 SharedState::peekGeneration() const
+{
+    const int fd = ::open(QFile::encodeName(stateFile()).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    char head[64];
+    const ssize_t n = ::read(fd, head, sizeof head - 1);
+    ::close(fd);
+    if (n <= 0)
+        return 0;
+    head[n] = '\0';
+    static const char prefix[] = "{\"generation\":";
+    if (std::strncmp(head, prefix, sizeof prefix - 1) != 0)
+        return 0;
+    return std::strtoull(head + sizeof prefix - 1, nullptr, 10);
 }
 
 bool SharedState::update(const Change &change, State *written, QString *problem)
@@ -114,7 +134,14 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     }
     State state;
     QString readProblem;
-    const bool valid = read(&state, nullptr, &readProblem);
+    const quint64 current = peekGeneration();
+    bool valid = false;
+    if (cacheValid_ && current != 0 && current == cache_.generation) {
+        state = cache_;
+        valid = true;
+    } else {
+        valid = read(&state, nullptr, &readProblem);
+    }
     const quint64 generation = valid ? state.generation : 0;
     if (!change(state, valid, problem))
         return false;
@@ -130,6 +157,8 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
         *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
         return false;
     }
+    cache_ = state;
+    cacheValid_ = true;
     if (written)
         *written = state;
     return true;

@@ -47,6 +47,10 @@ public:
     QString stateFile() const;
 
     FileId fileId() const;
+    // The generation of the state file from its first bytes, without parsing the rest (the
+    // file is written with "generation" as its first member); 0 when unknown. Generations grow
+    // with every rewrite, so unlike the file's time stamps they never repeat.
+    quint64 peekGeneration() const;
     // Reads the state file; false (with *problem) when it is missing or unreadable.
     bool read(State *state, FileId *id, QString *problem) const;
     // Under the state lock: reads the latest state (missing: valid = false), lets change edit
@@ -70,6 +74,10 @@ private:
     QString lockPath(uint32_t deviceId) const;
 
     QString directory_;
+    // The state last read or written, so that a rewrite need not read the file again when
+    // nobody else changed it. Used by one thread at a time (the owner serialises all calls).
+    mutable State cache_;
+    mutable bool cacheValid_ = false;
 };
 
 } // namespace vysim

@@ -91,7 +91,7 @@ void SimEngine::start()
     QString source;
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
-    bool usable = state_.read(&state, &seenFile_, &problem) &&
+    bool usable = state_.read(&state, nullptr, &problem) &&
                   SimWorld::fromJson(state.world, &world, &problem) &&
                   (!namedWorld || state.source == source);
     if (!usable) {
@@ -118,8 +118,7 @@ void SimEngine::start()
             if (!ok && !problem.isEmpty())
                 std::fprintf(stderr, "vyrosim: %s\n", qPrintable(problem));
         }
-        seenFile_ = SharedState::FileId();
-        if (state_.read(&state, &seenFile_, &problem) &&
+        if (state_.read(&state, nullptr, &problem) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
             usable = true;
         } else {
@@ -159,17 +158,16 @@ void SimEngine::refreshLocked()
 {
     SimWorld world;
     bool changedWorld = false;
-    const SharedState::FileId id = state_.fileId();
-    if (id != seenFile_) {
+    // Reading the generation costs one small read; the world is parsed only when it moved on.
+    const quint64 generation = state_.peekGeneration();
+    if (generation != 0 && generation != seenGeneration_) {
         SharedState::State state;
-        SharedState::FileId readId;
         QString problem;
-        if (state_.read(&state, &readId, &problem) && state.generation != seenGeneration_ &&
+        if (state_.read(&state, nullptr, &problem) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
             seenGeneration_ = state.generation;
             changedWorld = true;
         }
-        seenFile_ = readId;
     }
     if (!changedWorld) {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -347,6 +345,7 @@ int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &c
     std::lock_guard<std::mutex> refresh(refreshMutex_);
     int32_t result = VY_SUCCESS;
     SharedState::State written;
+    SimWorld checked;
     const bool ok = state_.update(
         [&](SharedState::State &s, bool valid, QString *why) {
             if (!valid) {
@@ -354,12 +353,7 @@ int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &c
                 s.world = world_.toJson();
             }
             QJsonObject world = s.world;
-            if (!change(world, why)) {
-                result = VY_INVALID_PARAMETER;
-                return false;
-            }
-            SimWorld checked;
-            if (!SimWorld::fromJson(world, &checked, why)) {
+            if (!change(world, why) || !SimWorld::fromJson(world, &checked, why)) {
                 result = VY_INVALID_PARAMETER;
                 return false;
             }
@@ -369,8 +363,11 @@ int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &c
         &written, problem);
     if (!ok)
         return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
-    // Take the new state in at once; the poll thread then finds nothing new.
-    refreshLocked();
+    // Take the new world in at once; the poll thread then finds nothing new.
+    seenGeneration_ = written.generation;
+    Pending pending;
+    apply(checked, lockedDevices(checked), &pending);
+    deliver(pending);
     return VY_SUCCESS;
 }
 
@@ -478,16 +475,20 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
     if (!SimWorld::parse(json, &world, problem))
         return VY_INVALID_PARAMETER;
     std::lock_guard<std::mutex> refresh(refreshMutex_);
+    SharedState::State written;
     const bool ok = state_.update(
         [&](SharedState::State &s, bool, QString *) {
             s.world = world.toJson();
             s.source = source;
             return true;
         },
-        nullptr, problem);
+        &written, problem);
     if (!ok)
         return VY_IO_REQUEST_FAILED;
-    refreshLocked();
+    seenGeneration_ = written.generation;
+    Pending pending;
+    apply(world, lockedDevices(world), &pending);
+    deliver(pending);
     return VY_SUCCESS;
 }
 

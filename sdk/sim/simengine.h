@@ -102,7 +102,6 @@ private:
     EventTable events_;
 
     std::mutex refreshMutex_; // serialises reading and rewriting the shared state
-    SharedState::FileId seenFile_;
     quint64 seenGeneration_ = 0;
 
     std::mutex mutex_; // protects world_, locked_, handles_, nextHandle_ and errors_
