@@ -57,7 +57,8 @@ int32_t readList(const void *buffer, uint32_t size, uint32_t width, uint32_t hei
     if (size_t(size) < 2 + 4 * size_t(n))
         return VY_BUFFER_TOO_SMALL;
     std::vector<uint16_t> words(2 * size_t(n));
-    std::memcpy(words.data(), static_cast<const uint8_t *>(buffer) + 2, words.size() * 2);
+    if (n)
+        std::memcpy(words.data(), static_cast<const uint8_t *>(buffer) + 2, words.size() * 2);
     list->clear();
     for (size_t i = 0; i < n; ++i) {
         const PixelPos p{words[2 * i], words[2 * i + 1]};

@@ -456,7 +456,7 @@ private slots:
             int32_t number = 0;
             char *active = nullptr;
             QCOMPARE(vy_GetActSeqBuf(cam.handle, &number, &active, &last), VY_SUCCESS);
-            QCOMPARE(last, cam.memories[1]);
+            QCOMPARE(static_cast<void *>(last), static_cast<void *>(cam.memories[1]));
             QVERIFY(number >= 1 && number <= 3);
         }
         QCOMPARE(vy_StopLiveVideo(cam.handle, VY_WAIT), VY_SUCCESS);
