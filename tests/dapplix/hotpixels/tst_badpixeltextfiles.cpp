@@ -61,6 +61,11 @@ class tst_BadpixelTextFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<QList<QPersistentModelIndex>>();
+        qRegisterMetaType<QAbstractItemModel::LayoutChangeHint>();
+    }
     void exportFormat();
     void exportFactoryOnly();
     void exportUnwritable();
