@@ -264,6 +264,12 @@ SimCamera::~SimCamera()
         delete[] m.second.memory;
 }
 
+int SimCamera::position(int32_t memoryId) const
+{
+    const auto p = std::find(sequence.begin(), sequence.end(), memoryId);
+    return memoryId == 0 || p == sequence.end() ? -1 : int(p - sequence.begin());
+}
+
 void SimCamera::waitNotBusy(std::unique_lock<std::mutex> &lock, int32_t memoryId)
 {
     changed.wait(lock, [&] {
@@ -379,8 +385,9 @@ void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
     // The next buffer after the last filled one that is neither locked nor being read.
     int pos = -1;
     const int n = int(sequence.size());
+    const int last = position(lastFilledId);
     for (int i = 1; i <= n && !failed; ++i) {
-        const int p = (lastFilled + i + n) % n;
+        const int p = (last + i + n) % n;
         const int32_t id = sequence[size_t(p)];
         if (!locked.count(id) && !memories[id].busy) {
             pos = p;
@@ -407,7 +414,8 @@ void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
     }
 
     target->busy = true;
-    filling = pos;
+    const int32_t targetId = sequence[size_t(pos)];
+    fillingId = targetId;
     const Area area = aoi;
     const int32_t mode = colorMode;
     std::vector<PixelPos> fix;
@@ -449,8 +457,9 @@ void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
     lock.lock();
     target->busy = false;
     target->frameIndex = int64_t(index);
-    filling = -1;
-    lastFilled = pos;
+    fillingId = 0;
+    // The buffer may have left the sequence meanwhile (it stays allocated while busy).
+    lastFilledId = position(targetId) >= 0 ? targetId : lastFilledId;
     lastFrameIndex = int64_t(index);
     deliveries.push_back(Clock::now());
     while (deliveries.size() > FpsWindow)
@@ -663,15 +672,9 @@ VYAPI int32_t vy_FreeImageMem(VY_HCAM hCam, char *memory, int32_t memoryId)
     if (m == camera->memories.end())
         return call.done(VY_INVALID_MEMORY_POINTER);
     auto &seq = camera->sequence;
-    const auto inSeq = std::find(seq.begin(), seq.end(), memoryId);
-    if (inSeq != seq.end()) {
-        const int pos = int(inSeq - seq.begin());
-        seq.erase(inSeq);
-        if (camera->lastFilled == pos)
-            camera->lastFilled = -1;
-        else if (camera->lastFilled > pos)
-            --camera->lastFilled;
-    }
+    seq.erase(std::remove(seq.begin(), seq.end(), memoryId), seq.end());
+    if (camera->lastFilledId == memoryId)
+        camera->lastFilledId = 0;
     camera->locked.erase(memoryId);
     delete[] m->second.memory;
     camera->memories.erase(m);
@@ -706,10 +709,10 @@ VYAPI int32_t vy_ClearSequence(VY_HCAM hCam)
     std::unique_lock<std::mutex> lock(camera->mutex);
     if (camera->live)
         return call.done(VY_CAPTURE_RUNNING);
-    camera->changed.wait(lock, [&] { return camera->filling < 0; });
+    camera->changed.wait(lock, [&] { return camera->fillingId == 0; });
     camera->sequence.clear();
     camera->locked.clear();
-    camera->lastFilled = -1;
+    camera->lastFilledId = 0;
     return call.done(VY_SUCCESS);
 }
 
@@ -756,16 +759,15 @@ VYAPI int32_t vy_GetActSeqBuf(VY_HCAM hCam, int32_t *number, char **memory, char
     if (seq.empty())
         return call.done(VY_NO_IMAGE_MEMORY);
     // The buffer being written, or else the one the next frame goes to.
-    const int active =
-        camera->filling >= 0 ? camera->filling : (camera->lastFilled + 1) % int(seq.size());
+    const int last = camera->position(camera->lastFilledId);
+    const int filling = camera->position(camera->fillingId);
+    const int active = filling >= 0 ? filling : (last + 1) % int(seq.size());
     if (number)
         *number = active + 1;
     if (memory)
         *memory = camera->memories[seq[size_t(active)]].memory;
     if (lastMemory)
-        *lastMemory = camera->lastFilled >= 0
-                          ? camera->memories[seq[size_t(camera->lastFilled)]].memory
-                          : nullptr;
+        *lastMemory = last >= 0 ? camera->memories[camera->lastFilledId].memory : nullptr;
     return call.done(VY_SUCCESS);
 }
 

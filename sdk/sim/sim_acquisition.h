@@ -78,8 +78,8 @@ public:
     int32_t nextMemoryId = 1;
     std::vector<int32_t> sequence; // memory IDs in sequence order
     std::set<int32_t> locked;
-    int lastFilled = -1; // position in sequence, -1 when none
-    int filling = -1;    // position being written, -1 when none
+    int32_t lastFilledId = 0; // memory ID of the last completed frame, 0 when none
+    int32_t fillingId = 0;    // memory ID being written, 0 when none
     uint64_t nextFrameIndex = 0;
     int64_t lastFrameIndex = -1;
     uint64_t attempts = 0; // frames the sensor produced (delivered, failed or dropped)
@@ -97,6 +97,8 @@ public:
     // Waits (with the mutex held by lock) until the buffer at the position is not being
     // written.
     void waitNotBusy(std::unique_lock<std::mutex> &lock, int32_t memoryId);
+    // Position of a memory ID in the sequence, -1 when it is not in it.
+    int position(int32_t memoryId) const;
     // Forgets the measured frame rate (after a change of timing).
     void timingChanged() { deliveries.clear(); }
 
