@@ -115,7 +115,7 @@ void tst_DetectionRun::fullRun()
     QImage frame = darkFrame();
     frame.setPixel(10, 10, 200); // already a factory entry
     frame.setPixel(20, 30, 200); // new
-    run.addFrame(QImage()); // a closing camera's null image is no frame
+    run.addFrame(QImage());      // a closing camera's null image is no frame
     for (int i = 0; i < 10; ++i)
         run.addFrame(frame);
     QCOMPARE(progress.count(), 10);

@@ -110,8 +110,7 @@ void tst_HotpixelDetector::bayerPlanes()
     QVERIFY(m);
     QCOMPARE(m->cols(), 640u);
     QCOMPARE(m->rows(), 512u);
-    QCOMPARE((*m)(unsigned(pixel.x() / 2), unsigned(pixel.y() / 2)),
-             plane == 3 ? 110u : 60u);
+    QCOMPARE((*m)(unsigned(pixel.x() / 2), unsigned(pixel.y() / 2)), plane == 3 ? 110u : 60u);
 }
 
 void tst_HotpixelDetector::paddedOddFrame()
