@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -339,25 +340,30 @@ int SimEngine::inUse(uint32_t deviceId)
 
 // ---- Changes ----
 
-int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &change,
+int32_t SimEngine::modify(const std::function<bool(SimWorld &, QString *)> &change,
                           QString *problem)
 {
     std::lock_guard<std::mutex> refresh(refreshMutex_);
     int32_t result = VY_SUCCESS;
     SharedState::State written;
-    SimWorld checked;
+    SimWorld changed;
     const bool ok = state_.update(
         [&](SharedState::State &s, bool valid, QString *why) {
-            if (!valid) {
+            // The world in memory is the one in the file unless another process wrote since;
+            // only then is the file's world parsed again.
+            QString ignored;
+            if (valid && s.generation == seenGeneration_) {
                 std::lock_guard<std::mutex> lock(mutex_);
-                s.world = world_.toJson();
+                changed = world_;
+            } else if (!valid || !SimWorld::fromJson(s.world, &changed, &ignored)) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                changed = world_;
             }
-            QJsonObject world = s.world;
-            if (!change(world, why) || !SimWorld::fromJson(world, &checked, why)) {
+            if (!change(changed, why)) {
                 result = VY_INVALID_PARAMETER;
                 return false;
             }
-            s.world = checked.toJson();
+            s.world = changed.toJson();
             return true;
         },
         &written, problem);
@@ -366,7 +372,7 @@ int32_t SimEngine::modify(const std::function<bool(QJsonObject &, QString *)> &c
     // Take the new world in at once; the poll thread then finds nothing new.
     seenGeneration_ = written.generation;
     Pending pending;
-    apply(checked, lockedDevices(checked), &pending);
+    apply(changed, lockedDevices(changed), &pending);
     deliver(pending);
     return VY_SUCCESS;
 }
@@ -383,26 +389,21 @@ int32_t SimEngine::setDeviceFields(uint32_t deviceId, const QJsonObject &fields,
     }
     bool found = false;
     const int32_t result = modify(
-        [&](QJsonObject &world, QString *) {
-            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
-            for (int i = 0; i < devices.size(); ++i) {
-                QJsonObject d = devices[i].toObject();
-                if (d.value(QLatin1String("deviceId")).toDouble() != double(deviceId))
+        [&](SimWorld &world, QString *why) {
+            for (SimDevice &d : world.devices) {
+                if (d.id != deviceId)
                     continue;
-                for (auto it = fields.begin(); it != fields.end(); ++it)
-                    d.insert(it.key(), it.value());
-                devices[i] = d;
                 found = true;
+                QJsonObject merged = d.fields;
+                for (auto it = fields.begin(); it != fields.end(); ++it)
+                    merged.insert(it.key(), it.value());
+                return SimWorld::makeDevice(merged, &d, why);
             }
-            world.insert(QStringLiteral("devices"), devices);
-            return found;
+            *why = QStringLiteral("no device with ID %1").arg(deviceId);
+            return false;
         },
         problem);
-    if (!found) {
-        *problem = QStringLiteral("no device with ID %1").arg(deviceId);
-        return VY_CAMERA_NOT_FOUND;
-    }
-    return result;
+    return result == VY_INVALID_PARAMETER && !found ? VY_CAMERA_NOT_FOUND : result;
 }
 
 int32_t SimEngine::setDriverFields(const QJsonObject &fields, QString *problem)
@@ -411,11 +412,9 @@ int32_t SimEngine::setDriverFields(const QJsonObject &fields, QString *problem)
         if (!FieldSchema::driver().check(it.key(), it.value(), problem))
             return VY_INVALID_PARAMETER;
     return modify(
-        [&](QJsonObject &world, QString *) {
-            QJsonObject driver = world.value(QLatin1String("driver")).toObject();
+        [&](SimWorld &world, QString *) {
             for (auto it = fields.begin(); it != fields.end(); ++it)
-                driver.insert(it.key(), it.value());
-            world.insert(QStringLiteral("driver"), driver);
+                world.driver.insert(it.key(), it.value());
             return true;
         },
         problem);
@@ -427,16 +426,16 @@ int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
     if (!SimWorld::makeDevice(device, &d, problem))
         return VY_INVALID_PARAMETER;
     return modify(
-        [&](QJsonObject &world, QString *why) {
-            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
-            for (const QJsonValue &v : devices) {
-                if (v.toObject().value(QLatin1String("deviceId")).toDouble() == double(d.id)) {
-                    *why = QStringLiteral("a device with ID %1 is already plugged in").arg(d.id);
-                    return false;
-                }
+        [&](SimWorld &world, QString *why) {
+            if (world.find(d.id)) {
+                *why = QStringLiteral("a device with ID %1 is already plugged in").arg(d.id);
+                return false;
             }
-            devices.append(d.fields);
-            world.insert(QStringLiteral("devices"), devices);
+            if (int(world.devices.size()) >= SimWorld::maxDevices) {
+                *why = QStringLiteral("too many devices (at most %1)").arg(SimWorld::maxDevices);
+                return false;
+            }
+            world.devices.push_back(d);
             return true;
         },
         problem);
@@ -444,19 +443,14 @@ int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
 
 int32_t SimEngine::unplug(uint32_t deviceId)
 {
-    bool found = false;
     QString problem;
+    bool found = false;
     const int32_t result = modify(
-        [&](QJsonObject &world, QString *) {
-            QJsonArray devices = world.value(QLatin1String("devices")).toArray();
-            for (int i = devices.size() - 1; i >= 0; --i) {
-                if (devices[i].toObject().value(QLatin1String("deviceId")).toDouble() ==
-                    double(deviceId)) {
-                    devices.removeAt(i);
-                    found = true;
-                }
-            }
-            world.insert(QStringLiteral("devices"), devices);
+        [&](SimWorld &world, QString *) {
+            const auto end = std::remove_if(world.devices.begin(), world.devices.end(),
+                                            [&](const SimDevice &d) { return d.id == deviceId; });
+            found = end != world.devices.end();
+            world.devices.erase(end, world.devices.end());
             return found;
         },
         &problem);

@@ -90,7 +90,7 @@ private:
     static void stopAtExit();
     bool readSource(QByteArray *json, QString *source, QString *problem) const;
     // Rewrites the shared state through change and applies the result here.
-    int32_t modify(const std::function<bool(QJsonObject &world, QString *problem)> &change,
+    int32_t modify(const std::function<bool(SimWorld &world, QString *problem)> &change,
                    QString *problem);
     void refreshLocked(); // with refreshMutex_ held
     std::set<uint32_t> lockedDevices(const SimWorld &world);
