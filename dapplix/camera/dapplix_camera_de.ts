@@ -1,0 +1,108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Camera</name>
+    <message>
+        <location filename="camera.cpp" line="69"/>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="88"/>
+        <source>Upload of new firmware required. (approx. %1 seconds)</source>
+        <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="94"/>
+        <source>Could not initialize camera.</source>
+        <translation>Die Kamera konnte nicht initialisiert werden.</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="102"/>
+        <source>Unsupported camera type</source>
+        <translation>Nicht unterstützter Kameratyp</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="117"/>
+        <source>Color Mode not supported.</source>
+        <translation>Farbmodus nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="imagememory.cpp" line="11"/>
+        <source>Can&apos;t allocate image memory.</source>
+        <translation>Bildspeicher kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="imagesequence.cpp" line="22"/>
+        <source>Can&apos;t add buffer to sequence.</source>
+        <translation>Puffer kann nicht zur Sequenz hinzugefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CameraListModel</name>
+    <message>
+        <location filename="cameralistmodel.cpp" line="21"/>
+        <source>Cam</source>
+        <translation>Kam</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="21"/>
+        <source>Dev</source>
+        <translation>Ger</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="21"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="21"/>
+        <source>SerNo</source>
+        <translation>SerNr</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="22"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="41"/>
+        <source>free</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="42"/>
+        <source>opened</source>
+        <translation>geöffnet</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="42"/>
+        <source>in use</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="89"/>
+        <source>Can&apos;t get number of cameras.</source>
+        <translation>Die Anzahl der Kameras kann nicht ermittelt werden.</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="97"/>
+        <source>Can&apos;t get camera list.</source>
+        <translation>Die Kameraliste kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="cameralistmodel.cpp" line="162"/>
+        <source>Sort Error</source>
+        <translation>Sortierfehler</translation>
+    </message>
+</context>
+<context>
+    <name>EventThread</name>
+    <message>
+        <location filename="eventnumberpool.cpp" line="25"/>
+        <source>Too many events :D</source>
+        <translation>Zu viele Ereignisse :D</translation>
+    </message>
+</context>
+</TS>

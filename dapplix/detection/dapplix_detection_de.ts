@@ -1,0 +1,53 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BadpixelDetector</name>
+    <message>
+        <location filename="badpixeldetector.cpp" line="28"/>
+        <source>Color mode for hot pixel detection not supported.</source>
+        <translation>Der Farbmodus wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="badpixeldetector.cpp" line="60"/>
+        <source>No images acquired for hot pixel detection.</source>
+        <translation>Für die Hotpixel-Erkennung wurden keine Bilder aufgenommen.</translation>
+    </message>
+    <message>
+        <location filename="badpixeldetector.cpp" line="63"/>
+        <location filename="badpixeldetector.cpp" line="89"/>
+        <source>Image format for hot pixel detection not supported.</source>
+        <translation>Das Bildformat wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="badpixeldetector.cpp" line="86"/>
+        <source>Aqcuired images are not the same size.</source>
+        <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
+    </message>
+    <message>
+        <location filename="hotpixeldetector.cpp" line="31"/>
+        <source>Not instanced.</source>
+        <translation>Nicht angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>DetectionRun</name>
+    <message>
+        <location filename="detectionrun.cpp" line="66"/>
+        <source>Detection failed</source>
+        <translation>Erkennung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="detectionrun.cpp" line="67"/>
+        <source>Too many hot pixel have been found.
+Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
+        <translation>Es wurden zu viele Hotpixel gefunden.
+Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
+    </message>
+    <message>
+        <location filename="detectionrun.cpp" line="91"/>
+        <source> Please restart detection.</source>
+        <translation> Bitte starten Sie die Erkennung neu.</translation>
+    </message>
+</context>
+</TS>

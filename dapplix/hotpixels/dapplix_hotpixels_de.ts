@@ -1,0 +1,89 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BadpixelListModel</name>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="39"/>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="39"/>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="39"/>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="252"/>
+        <location filename="badpixellistmodel.cpp" line="333"/>
+        <source>Can&apos;t write more than %1 hot pixel entries.</source>
+        <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="256"/>
+        <location filename="badpixellistmodel.cpp" line="262"/>
+        <source>Error writing hotpixel list</source>
+        <translation>Fehler beim Schreiben der Hotpixel-Liste</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="325"/>
+        <source>write to file failed with </source>
+        <translation>Schreiben in die Datei fehlgeschlagen mit </translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="352"/>
+        <source>load from file failed with </source>
+        <translation>Laden aus der Datei fehlgeschlagen mit </translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="383"/>
+        <location filename="badpixellistmodel.cpp" line="390"/>
+        <source>Can&apos;t open file for writing.</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="397"/>
+        <location filename="badpixellistmodel.cpp" line="408"/>
+        <source>Can&apos;t open file for reading.</source>
+        <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="405"/>
+        <source>The file holds more than %1 hot pixel entries.</source>
+        <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="411"/>
+        <source>The file is not a hot pixel text file (line %1).</source>
+        <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="424"/>
+        <source>Sort Error</source>
+        <translation>Sortierfehler</translation>
+    </message>
+</context>
+<context>
+    <name>PixelclassDelegate</name>
+    <message>
+        <location filename="pixelclassdelegate.cpp" line="15"/>
+        <source>factory</source>
+        <translation>Werk</translation>
+    </message>
+    <message>
+        <location filename="pixelclassdelegate.cpp" line="16"/>
+        <source>user</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <location filename="pixelclassdelegate.cpp" line="17"/>
+        <source>ignore</source>
+        <translation>ignorieren</translation>
+    </message>
+</context>
+</TS>
