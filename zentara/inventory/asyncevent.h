@@ -32,7 +32,8 @@ public:
     // Stores the handler under the ID, replacing an earlier one; the first handler starts the
     // worker (which may throw VyroException).
     virtual void addHandler(int eventId, Handler handler);
-    // Erases the handler; the last one stops the worker.
+    // Erases the handler; the last one stops the worker, so a handler must not remove the last
+    // handler itself (the worker cannot join itself).
     virtual void removeHandler(int eventId);
 
     // Registers the exit event and the driver events 130, 129, 131 and launches the worker.
