@@ -1,0 +1,138 @@
+// Hot pixel detection of ten 8-bit frames and the per-frame light guard, each beside a reference
+// pass that reads the same bytes once (the memory-bound limit); the "ratio" counter compares.
+#include "badpixellistmodel.h"
+#include "detectionrun.h"
+#include "hotpixeldetector.h"
+#include "vyro_api.h"
+
+#include <QImage>
+#include <QVector>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Dark frames: a black level of 12 with noise, and one hot pixel in about 20000.
+QVector<QImage> darkFrames(int width, int height, int count)
+{
+    QVector<QImage> frames;
+    quint64 seed = 0x9E3779B97F4A7C15ull;
+    for (int i = 0; i < count; ++i) {
+        QImage f(width, height, QImage::Format_Indexed8);
+        for (int y = 0; y < height; ++y) {
+            uchar *row = f.scanLine(y);
+            for (int x = 0; x < width; x += 8) {
+                seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+                quint64 noise = seed >> 8;
+                for (int k = 0; k < 8 && x + k < width; ++k, noise >>= 3)
+                    row[x + k] = uchar(9 + (noise & 7));
+            }
+        }
+        for (int k = 0; k < width * height / 20000; ++k)
+            f.scanLine((k * 7919) % height)[(k * 104729) % width] = 200;
+        frames.append(f);
+    }
+    return frames;
+}
+
+// Reads every byte of the frames once, eight at a time.
+quint64 referencePass(const QVector<QImage> &frames)
+{
+    quint64 sum = 0;
+    for (const QImage &f : frames) {
+        const size_t words = size_t(f.sizeInBytes()) / 8;
+        const uchar *bits = f.constBits();
+        for (size_t i = 0; i < words; ++i) {
+            quint64 w;
+            std::memcpy(&w, bits + 8 * i, 8);
+            sum += w;
+        }
+    }
+    return sum;
+}
+
+double seconds(Clock::time_point a, Clock::time_point b)
+{
+    return std::chrono::duration<double>(b - a).count();
+}
+
+void BM_Detection(benchmark::State &state)
+{
+    const int width = int(state.range(0));
+    const int height = int(state.range(1));
+    const int mode = state.range(2) ? VY_CM_BAYER_RG8 : VY_CM_MONO8;
+    const QVector<QImage> frames = darkFrames(width, height, 10);
+    double detection = 0, reference = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        {
+            BadpixelListModel list;
+            HotpixelDetector detector(20);
+            detector.setImages(mode, &frames);
+            detector.detectHotpixels(&list);
+            benchmark::DoNotOptimize(list.rowCount());
+        }
+        const auto t1 = Clock::now();
+        benchmark::DoNotOptimize(referencePass(frames));
+        const auto t2 = Clock::now();
+        detection += seconds(t0, t1);
+        reference += seconds(t1, t2);
+        state.SetIterationTime(seconds(t0, t1));
+    }
+    const double n = double(state.iterations());
+    state.counters["reference_ms"] = reference / n * 1000.0;
+    state.counters["ratio"] = detection / reference;
+    state.SetBytesProcessed(int64_t(state.iterations()) * 10 * width * height);
+}
+
+void BM_LightGuard(benchmark::State &state)
+{
+    const int width = int(state.range(0));
+    const int height = int(state.range(1));
+    const QVector<QImage> frames = darkFrames(width, height, 1);
+    double guard = 0, reference = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        benchmark::DoNotOptimize(DetectionRun::countBrightBytes(frames[0]));
+        const auto t1 = Clock::now();
+        benchmark::DoNotOptimize(referencePass(frames));
+        const auto t2 = Clock::now();
+        guard += seconds(t0, t1);
+        reference += seconds(t1, t2);
+        state.SetIterationTime(seconds(t0, t1));
+    }
+    const double n = double(state.iterations());
+    state.counters["reference_ms"] = reference / n * 1000.0;
+    state.counters["ratio"] = guard / reference;
+    state.SetBytesProcessed(int64_t(state.iterations()) * width * height);
+}
+
+void sizes(benchmark::internal::Benchmark *b, bool withMode)
+{
+    for (const auto &s : {std::pair<int, int>{1280, 1024}, {2592, 1944}, {5472, 3648}}) {
+        if (withMode) {
+            b->Args({s.first, s.second, 0});
+            b->Args({s.first, s.second, 1});
+        } else {
+            b->Args({s.first, s.second});
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Detection)
+    ->Apply([](benchmark::internal::Benchmark *b) { sizes(b, true); })
+    ->ArgNames({"width", "height", "bayer"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LightGuard)
+    ->Apply([](benchmark::internal::Benchmark *b) { sizes(b, false); })
+    ->ArgNames({"width", "height"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
