@@ -74,9 +74,8 @@ uint32_t crc32(const uint8_t *data, size_t size)
 
 std::vector<uint8_t> encode(const std::vector<PixelPos> &pixels)
 {
-    std::vector<uint8_t> b;
+    std::vector<uint8_t> b = {'V', 'Y', 'H', 'P'};
     b.reserve(HeaderBytes + 4 * pixels.size() + 4);
-    b.insert(b.end(), {'V', 'Y', 'H', 'P'});
     putU16(b, Version);
     putU16(b, 0);
     putU32(b, uint32_t(pixels.size()));
