@@ -70,12 +70,17 @@ void SensorModel::buildHotPixels()
                     return false;
         return true;
     };
-    const uint64_t attempts = uint64_t(config_.hotPixelCount) * 50;
-    for (uint64_t a = 0; a < attempts && hotPixels_.size() < config_.hotPixelCount; ++a) {
+    // A sensor has room for only so many separated hot pixels: give up once places keep
+    // being taken instead of searching forever.
+    uint32_t misses = 0;
+    while (hotPixels_.size() < config_.hotPixelCount && misses < 10000) {
         const uint32_t x = Border + random.below(w - 2 * Border);
         const uint32_t y = Border + random.below(h - 2 * Border);
-        if (!clear(x, y))
+        if (!clear(x, y)) {
+            ++misses;
             continue;
+        }
+        misses = 0;
         taken.insert(key(x, y));
         // Varied strength: half far above any threshold, some moderate, some faint ones close
         // to the usual thresholds.

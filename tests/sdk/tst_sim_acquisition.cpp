@@ -376,6 +376,21 @@ private slots:
         }));
     }
 
+    // More hot pixels than the sensor has room for: as many as fit, each with clean
+    // neighbours.
+    void crowdedSensor()
+    {
+        QCOMPARE(vysim_plug(R"({"deviceId": 77, "sensorWidth": 64, "sensorHeight": 48,
+                                "hotPixelCount": 1000000})",
+                            nullptr, 0),
+                 VY_SUCCESS);
+        const auto hot = truth(77);
+        QVERIFY(hot.size() > 20 && hot.size() < 64 * 48 / 9);
+        for (size_t i = 0; i < hot.size(); ++i)
+            for (size_t j = i + 1; j < hot.size(); ++j)
+                QVERIFY(std::abs(hot[i].x - hot[j].x) > 2 || std::abs(hot[i].y - hot[j].y) > 2);
+    }
+
     void litSensor()
     {
         QCOMPARE(vysim_set_device_field(monoDevice, "lit", "true", nullptr, 0), VY_SUCCESS);
