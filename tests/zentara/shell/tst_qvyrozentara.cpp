@@ -312,8 +312,15 @@ void tst_QVyroZentara::identifyBlinksAndCloses()
     vysim_log_clear();
     QElapsedTimer timer;
     timer.start();
+    // A second request while the first waits with the camera open is ignored.
+    bool secondReturned = false;
+    QTimer::singleShot(100, this, [&] {
+        w.onIdentifyCamera(camera);
+        secondReturned = true;
+    });
     w.onIdentifyCamera(camera);
     QVERIFY(timer.elapsed() >= 1900);
+    QVERIFY(secondReturned);
     const auto init = vysim::callsOf("vy_InitCamera");
     const auto io = vysim::callsOf("vy_IO");
     const auto exit = vysim::callsOf("vy_ExitCamera");
