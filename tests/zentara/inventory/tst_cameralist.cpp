@@ -1,5 +1,6 @@
 // tst_cameralist.cpp: the camera list widget with a real event loop over the simulator.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QMenu>
@@ -86,6 +87,7 @@ private slots:
     void contextMenu_data();
     void contextMenu();
     void contextMenuSignals();
+    void contextMenuShownAtMouse();
     void activationOpensCamera();
     void autoRefresh();
     void sortingKeptAcrossReloads();
@@ -127,6 +129,7 @@ void TestCameraList::unplugSelectedSelectsRowZero()
     const uint32_t selected = idAtRow(list, 3);
     QCOMPARE(selectedId(list), selected);
     QSignalSpy changed(&list, &CameraList::cameraChanged);
+    QSignalSpy listChanged(&list, &CameraList::cameraListChanged);
 
     QCOMPARE(vysim_unplug(selected), VY_SUCCESS);
     vysim_sync();
@@ -137,6 +140,7 @@ void TestCameraList::unplugSelectedSelectsRowZero()
     const auto last = changed.last();
     QCOMPARE(last.at(0).value<camera::optional>()->deviceId(), idAtRow(list, 0));
     QCOMPARE(last.at(1).toBool(), true);
+    QVERIFY(!listChanged.isEmpty());
 }
 
 void TestCameraList::unplugOtherKeepsSelection()
@@ -368,6 +372,25 @@ void TestCameraList::contextMenuSignals()
     findAction(*menu, QStringLiteral("&Delete"))->trigger();
     QCOMPARE(remove.count(), 1);
     QCOMPARE(remove.last().at(0).value<Camera>().deviceId(), 1500u);
+}
+
+void TestCameraList::contextMenuShownAtMouse()
+{
+    CameraList list;
+    list.resize(600, 300);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        shown = menuTexts(*menu);
+        menu->close();
+    });
+    emit list.view()->customContextMenuRequested(QPoint(20, 20));
+    QCOMPARE(shown.value(0), QStringLiteral("&Open this camera"));
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TestCameraList::activationOpensCamera()
