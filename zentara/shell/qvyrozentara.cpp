@@ -25,6 +25,7 @@
 
 #include "cameralist.h"
 #include "camerastatus.h"
+#include "cameratableview.h"
 #include "cameraverdict.h"
 #include "deviceinfoview.h"
 #include "vyro_api.h"
@@ -443,6 +444,10 @@ void QVyroZentara::enableExpertView(bool enable)
         UpdateControls();
         m_refreshBox->setEnabled(true);
         m_cameraList->setAutoRefresh(m_refreshBox->isChecked());
+        // The list has just become shorter; keep the selected row in sight once it is laid out.
+        QTimer::singleShot(0, m_cameraList, [list = m_cameraList] {
+            list->view()->scrollTo(list->view()->currentIndex());
+        });
     } else {
         m_detailsGroup->hide();
         m_refreshBox->setEnabled(false);
