@@ -151,11 +151,16 @@ void SimEngine::pollLoop()
 
 void SimEngine::sync()
 {
-    std::lock_guard<std::mutex> refresh(refreshMutex_);
-    refreshLocked();
+    Pending pending;
+    {
+        std::lock_guard<std::mutex> refresh(refreshMutex_);
+        refreshLocked(&pending);
+    }
+    // Outside every lock: hooks may change the world themselves.
+    deliver(pending);
 }
 
-void SimEngine::refreshLocked()
+void SimEngine::refreshLocked(Pending *pending)
 {
     SimWorld world;
     bool changedWorld = false;
@@ -175,9 +180,7 @@ void SimEngine::refreshLocked()
         world = world_;
     }
     const std::set<uint32_t> locked = lockedDevices(world);
-    Pending pending;
-    apply(world, locked, &pending);
-    deliver(pending);
+    apply(world, locked, pending);
 }
 
 std::set<uint32_t> SimEngine::lockedDevices(const SimWorld &world)
@@ -343,6 +346,15 @@ int SimEngine::inUse(uint32_t deviceId)
 int32_t SimEngine::modify(const std::function<bool(SimWorld &, QString *)> &change,
                           QString *problem)
 {
+    Pending pending;
+    const int32_t result = modifyLocked(change, problem, &pending);
+    deliver(pending);
+    return result;
+}
+
+int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)> &change,
+                                QString *problem, Pending *pending)
+{
     std::lock_guard<std::mutex> refresh(refreshMutex_);
     int32_t result = VY_SUCCESS;
     SharedState::State written;
@@ -371,9 +383,7 @@ int32_t SimEngine::modify(const std::function<bool(SimWorld &, QString *)> &chan
         return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
     // Take the new world in at once; the poll thread then finds nothing new.
     seenGeneration_ = written.generation;
-    Pending pending;
-    apply(changed, lockedDevices(changed), &pending);
-    deliver(pending);
+    apply(changed, lockedDevices(changed), pending);
     return VY_SUCCESS;
 }
 
@@ -468,20 +478,22 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
     SimWorld world;
     if (!SimWorld::parse(json, &world, problem))
         return VY_INVALID_PARAMETER;
-    std::lock_guard<std::mutex> refresh(refreshMutex_);
-    SharedState::State written;
-    const bool ok = state_.update(
-        [&](SharedState::State &s, bool, QString *) {
-            s.world = world.toJson();
-            s.source = source;
-            return true;
-        },
-        &written, problem);
-    if (!ok)
-        return VY_IO_REQUEST_FAILED;
-    seenGeneration_ = written.generation;
     Pending pending;
-    apply(world, lockedDevices(world), &pending);
+    {
+        std::lock_guard<std::mutex> refresh(refreshMutex_);
+        SharedState::State written;
+        const bool ok = state_.update(
+            [&](SharedState::State &s, bool, QString *) {
+                s.world = world.toJson();
+                s.source = source;
+                return true;
+            },
+            &written, problem);
+        if (!ok)
+            return VY_IO_REQUEST_FAILED;
+        seenGeneration_ = written.generation;
+        apply(world, lockedDevices(world), &pending);
+    }
     deliver(pending);
     return VY_SUCCESS;
 }

@@ -92,7 +92,9 @@ private:
     // Rewrites the shared state through change and applies the result here.
     int32_t modify(const std::function<bool(SimWorld &world, QString *problem)> &change,
                    QString *problem);
-    void refreshLocked(); // with refreshMutex_ held
+    int32_t modifyLocked(const std::function<bool(SimWorld &world, QString *problem)> &change,
+                         QString *problem, Pending *pending);
+    void refreshLocked(Pending *pending); // with refreshMutex_ held
     std::set<uint32_t> lockedDevices(const SimWorld &world);
     void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
     void deliver(const Pending &pending);
