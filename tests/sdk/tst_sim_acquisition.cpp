@@ -491,6 +491,42 @@ private slots:
         QCOMPARE(int(used.size()), 3);
     }
 
+    // Buffers may leave the ring while it runs; the frames go on in the others.
+    void freeDuringCapture()
+    {
+        OpenCamera cam(monoDevice);
+        QVERIFY(cam.ok());
+        QCOMPARE(vy_CaptureVideo(cam.handle, VY_WAIT), VY_SUCCESS);
+        QCOMPARE(vy_FreeImageMem(cam.handle, cam.memories[1], cam.ids[1]), VY_SUCCESS);
+        cam.memories.erase(cam.memories.begin() + 1);
+        cam.ids.erase(cam.ids.begin() + 1);
+        int64_t index = -1;
+        QCOMPARE(vysim_frame_index(cam.handle, reinterpret_cast<char *>(&index), &index),
+                 VY_INVALID_MEMORY_POINTER);
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(cam.nextEvent(), uint32_t(VY_EVENT_FRAME));
+            char *last = nullptr;
+            QCOMPARE(vy_GetActSeqBuf(cam.handle, nullptr, nullptr, &last), VY_SUCCESS);
+            QVERIFY(last == cam.memories[0] || last == cam.memories[1]);
+        }
+    }
+
+    // Closing a capturing camera without stopping or freeing anything ends its capture and
+    // releases its buffers (the sanitizer build checks for leaks).
+    void exitWhileCapturing()
+    {
+        VY_HCAM h = VY_HCAM(monoDevice | VY_UNOPENED);
+        QCOMPARE(vy_InitCamera(&h, nullptr), VY_SUCCESS);
+        char *m = nullptr;
+        int32_t id = 0;
+        QCOMPARE(vy_AllocImageMem(h, 1280, 1024, 8, &m, &id), VY_SUCCESS);
+        QCOMPARE(vy_AddToSequence(h, m, id), VY_SUCCESS);
+        QCOMPARE(vy_CaptureVideo(h, VY_WAIT), VY_SUCCESS);
+        QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
+        QCOMPARE(vy_CaptureVideo(h, VY_DONT_WAIT), VY_INVALID_HANDLE);
+        QCOMPARE(vysim_device_in_use(monoDevice), 0);
+    }
+
     void freezeOneFrame()
     {
         OpenCamera cam(monoDevice);
