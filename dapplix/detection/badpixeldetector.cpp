@@ -1,10 +1,8 @@
 // Averages a run of 8-bit frames per colour plane into matrices for hot pixel detection.
 #include "badpixeldetector.h"
 
-#include "copyiterator.h"
 #include "diviterator.h"
 #include "imagevalueiterator.h"
-#include "sumiterator.h"
 #include "vyro_api.h"
 
 #include <QCoreApplication>
@@ -22,6 +20,19 @@ std::runtime_error error(const char *text)
 }
 
 } // namespace
+
+template <unsigned Step>
+void BadpixelDetector::walkFrames(Matrix<unsigned> &matrix, const PixelPattern &pattern,
+                                  CopyIterator &copy, SumIterator &sum, unsigned top,
+                                  unsigned count)
+{
+    ImageValueIterator<CopyIterator, Step> copier(images->first(), pattern, copy, top);
+    matrix.foreach(copier, top, count);
+    for (int i = 1; i < images->size(); ++i) {
+        ImageValueIterator<SumIterator, Step> adder(images->at(i), pattern, sum, top);
+        matrix.foreach(adder, top, count);
+    }
+}
 
 BadpixelDetector::ErrColorMode::ErrColorMode()
     : std::runtime_error(
@@ -65,19 +76,23 @@ void BadpixelDetector::accumulateImages()
     const unsigned width = unsigned(first.width());
     const unsigned height = unsigned(first.height());
     if (colorMode == VY_CM_BAYER_RG8) {
+        Matrix<unsigned> *planes[4];
         for (int plane = 0; plane < 4; ++plane) {
             bayerMatrix[plane] = std::make_unique<Matrix<unsigned>>(height / 2, width / 2);
-            fillPlane(*bayerMatrix[plane], bayerPattern[plane]);
+            planes[plane] = bayerMatrix[plane].get();
         }
+        fillPlanes(planes, bayerPattern, 4);
     } else if (colorMode == VY_CM_MONO8) {
         monoMatrix = std::make_unique<Matrix<unsigned>>(height, width);
-        fillPlane(*monoMatrix, monoPattern);
+        Matrix<unsigned> *plane = monoMatrix.get();
+        fillPlanes(&plane, &monoPattern, 1);
     } else {
         throw ErrColorMode();
     }
 }
 
-void BadpixelDetector::fillPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern)
+void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns,
+                                  int count)
 {
     const QImage &first = images->first();
     for (const QImage &frame : *images) {
@@ -89,19 +104,31 @@ void BadpixelDetector::fillPlane(Matrix<unsigned> &matrix, const PixelPattern &p
             throw error(QT_TRANSLATE_NOOP("BadpixelDetector",
                                           "Image format for hot pixel detection not supported."));
     }
-    const size_t frameRowBytes = size_t(first.bytesPerLine()) * pattern.stepY;
+    // The planes share the rows of a block: all of them are filled before the next block, so
+    // each frame row comes from memory once. Every plane has the same number of rows.
+    const size_t frameRowBytes = size_t(first.bytesPerLine()) * patterns[0].stepY;
     const unsigned block =
         unsigned(std::max<size_t>(1, blockBytes / (frameRowBytes * size_t(images->size()) + 1)));
     CopyIterator copy;
     SumIterator sum;
-    DivIterator div(unsigned(images->size()));
-    for (unsigned top = 0; top < matrix.rows(); top += block) {
-        ImageValueIterator<CopyIterator> copier(first, pattern, copy, top);
-        matrix.foreach (copier, top, block);
-        for (int i = 1; i < images->size(); ++i) {
-            ImageValueIterator<SumIterator> adder(images->at(i), pattern, sum, top);
-            matrix.foreach (adder, top, block);
+    // The elements are sums of 8-bit values: the division can take its quick path.
+    DivIterator div(unsigned(images->size()), 255u * unsigned(images->size()));
+    for (unsigned top = 0; top < matrices[0]->rows(); top += block) {
+        for (int plane = 0; plane < count; ++plane) {
+            Matrix<unsigned> &matrix = *matrices[plane];
+            const PixelPattern &pattern = patterns[plane];
+            switch (pattern.stepX) {
+            case 1:
+                walkFrames<1>(matrix, pattern, copy, sum, top, block);
+                break;
+            case 2:
+                walkFrames<2>(matrix, pattern, copy, sum, top, block);
+                break;
+            default:
+                walkFrames<0>(matrix, pattern, copy, sum, top, block);
+                break;
+            }
+            matrix.foreach(div, top, block);
         }
-        matrix.foreach (div, top, block);
     }
 }

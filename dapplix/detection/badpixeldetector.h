@@ -2,8 +2,10 @@
 #ifndef DAPPLIX_BADPIXELDETECTOR_H
 #define DAPPLIX_BADPIXELDETECTOR_H
 
+#include "copyiterator.h"
 #include "matrix.h"
 #include "pixelpattern.h"
+#include "sumiterator.h"
 
 #include <QImage>
 #include <QObject>
@@ -51,7 +53,12 @@ private:
     Q_DISABLE_COPY(BadpixelDetector)
 
     void accumulateImages();
-    void fillPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern);
+    // Fills each matrix with the per-pixel means of its pattern's pixels over the frames.
+    void fillPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns, int count);
+    // Copies frame 0 into count matrix rows from top on and adds the other frames.
+    template <unsigned Step>
+    void walkFrames(Matrix<unsigned> &matrix, const PixelPattern &pattern, CopyIterator &copy,
+                    SumIterator &sum, unsigned top, unsigned count);
 };
 
 #endif

@@ -17,10 +17,10 @@ void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pa
                                 BadpixelListModel *list)
 {
     MeanIterator mean;
-    matrix.foreach (mean);
+    matrix.foreach(mean);
     AddHotpixelIterator add(list, mean.mean() + limitAboveMean);
     ImagePosIterator<AddHotpixelIterator> walk(images->first(), pattern, add);
-    matrix.foreach (walk);
+    matrix.foreach(walk);
 }
 
 void HotpixelDetector::detectHotpixels(BadpixelListModel *list)

@@ -6,38 +6,39 @@
 #include "pixelpattern.h"
 
 #include <QImage>
+#include <cstddef>
 
 // Matrix element (col, row) stands for the pixel (startX + col * stepX, startY + row * stepY).
 // The position follows the matrix rows (endRow), so a plane of an odd-sized frame never
 // drifts, and rows are addressed by the image's own row length, padding included.
+// The walk state is kept in pointers and size_t values: an element store (unsigned) can then
+// never alias it, and the compiler keeps it in registers.
 class ImageIterator : public ElementIterator
 {
 public:
     // The walk starts at matrix row firstRow. The image must cover the pattern's pixels of
     // every matrix element that will be visited.
     ImageIterator(const QImage &image, const PixelPattern &pattern, unsigned firstRow = 0)
-        : bits(image.constBits()), bytesPerLine(size_t(image.bytesPerLine())),
-          startX(pattern.startX), stepX(pattern.stepX), stepY(pattern.stepY), x(startX),
-          y(pattern.startY + firstRow * pattern.stepY), row(bits + bytesPerLine * y)
+        : rowStep(size_t(image.bytesPerLine()) * pattern.stepY), startX(pattern.startX),
+          stepX(pattern.stepX),
+          rowStart(image.constBits() + size_t(image.bytesPerLine()) *
+                                           (pattern.startY + size_t(firstRow) * pattern.stepY)),
+          pixel(rowStart + startX)
     {
     }
 
     void endRow()
     {
-        x = startX;
-        y += stepY;
-        row = bits + bytesPerLine * y;
+        rowStart += rowStep;
+        pixel = rowStart + startX;
     }
 
 protected:
-    const uchar *bits;
-    size_t bytesPerLine;
-    unsigned startX;
-    unsigned stepX;
-    unsigned stepY;
-    unsigned x;
-    unsigned y;
-    const uchar *row;
+    size_t rowStep;
+    size_t startX;
+    size_t stepX;
+    const uchar *rowStart;
+    const uchar *pixel;
 };
 
 #endif

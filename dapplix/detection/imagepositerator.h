@@ -9,18 +9,29 @@ template <typename V> class ImagePosIterator final : public ImageIterator
 {
 public:
     ImagePosIterator(const QImage &image, const PixelPattern &pattern, V &visitor)
-        : ImageIterator(image, pattern), inner(visitor)
+        : ImageIterator(image, pattern), inner(visitor), x(pattern.startX), y(pattern.startY),
+          stepY(pattern.stepY)
     {
     }
 
     void operator()(unsigned &element) override
     {
-        inner(element, x, y);
+        inner(element, unsigned(x), unsigned(y));
         x += stepX;
+    }
+
+    void endRow()
+    {
+        ImageIterator::endRow();
+        x = startX;
+        y += stepY;
     }
 
 private:
     V &inner;
+    size_t x;
+    size_t y;
+    size_t stepY;
 };
 
 #endif

@@ -4,8 +4,10 @@
 
 #include "imageiterator.h"
 
-// V is a PixelValIterator; naming its final type lets the compiler inline the call.
-template <typename V> class ImageValueIterator final : public ImageIterator
+// V is a PixelValIterator; naming its final type lets the compiler inline the call. Step, when
+// not 0, is the pattern's horizontal step known at compile time, so that the row walk can be
+// vectorised; it must equal the pattern's stepX.
+template <typename V, unsigned Step = 0> class ImageValueIterator final : public ImageIterator
 {
 public:
     ImageValueIterator(const QImage &image, const PixelPattern &pattern, V &visitor,
@@ -16,8 +18,8 @@ public:
 
     void operator()(unsigned &element) override
     {
-        inner(element, row[x]);
-        x += stepX;
+        inner(element, *pixel);
+        pixel += Step ? Step : stepX;
     }
 
 private:

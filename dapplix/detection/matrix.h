@@ -43,19 +43,17 @@ public:
     // Calls visitor(element) for every element, rows top to bottom, columns left to right, and
     // visitor.endRow() after each row. The visitor's own type is used, so a final visitor's
     // call operator is inlined.
-    template <typename V> void foreach (V &visitor)
-    {
-        foreach (visitor, 0, rowCount)
-            ;
-    }
+    template <typename V> void foreach(V &visitor) { foreach(visitor, 0, rowCount); }
 
     // The same over count rows from first on (clipped to the matrix).
-    template <typename V> void foreach (V &visitor, unsigned first, unsigned count)
+    template <typename V> void foreach(V &visitor, unsigned first, unsigned count)
     {
-        const unsigned end = first + count < rowCount ? first + count : rowCount;
-        for (unsigned y = first; y < end; ++y) {
-            T *row = values.get() + size_t(colCount) * y;
-            for (unsigned x = 0; x < colCount; ++x)
+        // Locals: an element store could otherwise alias the extents and force reloads.
+        const size_t cols = colCount;
+        const size_t end = size_t(first) + count < rowCount ? size_t(first) + count : rowCount;
+        T *row = values.get() + cols * first;
+        for (size_t y = first; y < end; ++y, row += cols) {
+            for (size_t x = 0; x < cols; ++x)
                 visitor(row[x]);
             visitor.endRow();
         }

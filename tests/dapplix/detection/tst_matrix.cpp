@@ -86,7 +86,7 @@ void tst_Matrix::walkOrder()
         for (unsigned x = 0; x < 3; ++x)
             m(x, y) = x + 10 * y;
     Recorder r;
-    m.foreach (r);
+    m.foreach(r);
     QCOMPARE(r.seen, (std::vector<unsigned>{0, 1, 2, 10, 11, 12}));
     QCOMPARE(r.rowEnds, 2);
 }
@@ -98,7 +98,7 @@ void tst_Matrix::partialWalk()
         for (unsigned x = 0; x < 2; ++x)
             m(x, y) = x + 10 * y;
     Recorder r;
-    m.foreach (r, 1, 5); // clipped at the last row
+    m.foreach(r, 1, 5); // clipped at the last row
     QCOMPARE(r.seen, (std::vector<unsigned>{10, 11, 20, 21}));
 }
 
@@ -109,12 +109,12 @@ void tst_Matrix::meanAndDiv()
     m(1, 0) = 21;
     m(2, 0) = 35;
     DivIterator div(10);
-    m.foreach (div);
+    m.foreach(div);
     QCOMPARE(m(0, 0), 1u);
     QCOMPARE(m(1, 0), 2u);
     QCOMPARE(m(2, 0), 3u);
     MeanIterator mean;
-    m.foreach (mean);
+    m.foreach(mean);
     QCOMPARE(mean.mean(), 2u);
 }
 
