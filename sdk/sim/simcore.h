@@ -90,8 +90,9 @@ bool signalEvent(VY_HCAM handle, uint32_t eventId);
 
 // The static message text of a return code ("Unknown error" for codes without one).
 const char *errorText(int32_t code);
-// Sets the last error that vy_GetError reports for a handle (0: the driver). A null text uses
-// errorText(code). The text is copied into storage that lives as long as the process.
+// Sets the last error that vy_GetError reports for a handle (0: the driver) to the calling
+// thread: last errors are kept per thread and handle. A null text uses errorText(code). The
+// text is copied into storage that lives as long as the process.
 void setLastError(VY_HCAM handle, int32_t code, const char *text = nullptr);
 
 // ---- Entry of every vy_ function ----------------------------------------------------------

@@ -600,7 +600,8 @@ int32_t SimEngine::close(VY_HCAM handle)
         SharedState::unlockDevice(h->second.lockFd);
         handles_.erase(h);
         locked_.erase(deviceId);
-        errors_.erase(handle);
+        for (auto e = errors_.begin(); e != errors_.end();)
+            e = e->first.second == handle ? errors_.erase(e) : std::next(e);
     }
     events_.closeHandle(handle);
     events_.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
@@ -665,13 +666,13 @@ void SimEngine::setLastError(VY_HCAM handle, int32_t code, const char *text)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     const char *stored = text ? texts_.insert(text).first->c_str() : errorText(code);
-    errors_[handle] = {code, stored};
+    errors_[{std::this_thread::get_id(), handle}] = {code, stored};
 }
 
 void SimEngine::lastError(VY_HCAM handle, int32_t *code, const char **text)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    auto e = errors_.find(handle);
+    auto e = errors_.find({std::this_thread::get_id(), handle});
     if (e == errors_.end()) {
         *code = VY_SUCCESS;
         *text = errorText(VY_SUCCESS);

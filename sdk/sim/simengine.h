@@ -111,7 +111,9 @@ private:
     std::set<uint32_t> locked_; // devices whose lock someone (this process too) holds
     std::map<VY_HCAM, Handle> handles_;
     VY_HCAM nextHandle_ = 1;
-    std::map<VY_HCAM, std::pair<int32_t, const char *>> errors_;
+    // Last errors per thread and handle, so that one thread's failing (or timed-out) call
+    // never replaces the error another thread is about to read.
+    std::map<std::pair<std::thread::id, VY_HCAM>, std::pair<int32_t, const char *>> errors_;
     std::set<std::string> texts_; // own error texts; never shrinks, so pointers stay valid
 
     std::mutex hooksMutex_; // protects hooks_

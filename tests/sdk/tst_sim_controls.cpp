@@ -2,6 +2,8 @@
 // multicast commands zentara makes.
 #include "simtest.h"
 
+#include <thread>
+
 class TestSimControls : public QObject
 {
     Q_OBJECT
@@ -21,6 +23,7 @@ private slots:
     void driverMulticast();
     void deviceMulticast();
     void lastErrorPerHandle();
+    void lastErrorPerThread();
 };
 
 void TestSimControls::forcedResults_data()
@@ -226,6 +229,26 @@ void TestSimControls::lastErrorPerHandle()
     QCOMPARE(vy_ExitCamera(a), VY_SUCCESS);
     QCOMPARE(vy_ExitCamera(b), VY_SUCCESS);
     QVERIFY(vy_GetError(a, &code, &text) != VY_SUCCESS);
+}
+
+// Another thread's failure does not replace this thread's last error.
+void TestSimControls::lastErrorPerThread()
+{
+    QCOMPARE(vy_Multicast(0, VY_MULTICAST_ADD_RO_DEVICE, nullptr, 0), VY_NOT_SUPPORTED);
+    int32_t otherCode = 0;
+    std::thread other([&otherCode] {
+        uint32_t id = 4242;
+        VY_EVENT_WAIT wait = {&id, 1, 0, 0, 0, 0};
+        vy_Event(0, VY_EVENT_CMD_WAIT, &wait, sizeof wait); // times out: nothing signals it
+        char *text = nullptr;
+        vy_GetError(0, &otherCode, &text);
+    });
+    other.join();
+    QCOMPARE(otherCode, VY_TIMED_OUT);
+    int32_t code = 0;
+    char *text = nullptr;
+    QCOMPARE(vy_GetError(0, &code, &text), VY_SUCCESS);
+    QCOMPARE(code, VY_NOT_SUPPORTED);
 }
 
 QTEST_GUILESS_MAIN(TestSimControls)
