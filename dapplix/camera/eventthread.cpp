@@ -18,6 +18,7 @@ EventThread::~EventThread()
 int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
 {
     // A previous run must have released its events before the list is replaced.
+    stop();
     wait();
     handle = h;
     events = list;

@@ -17,6 +17,8 @@ private slots:
     void walkOrder();
     void partialWalk();
     void meanAndDiv();
+    void divExact_data();
+    void divExact();
 };
 
 void tst_Matrix::noSize_data()
@@ -116,6 +118,37 @@ void tst_Matrix::meanAndDiv()
     MeanIterator mean;
     m.foreach(mean);
     QCOMPARE(mean.mean(), 2u);
+}
+
+void tst_Matrix::divExact_data()
+{
+    QTest::addColumn<unsigned>("n");
+    for (unsigned n : {1u, 2u, 3u, 7u, 10u, 255u, 1000u, 65537u})
+        QTest::newRow(qPrintable(QString("by_%1").arg(n))) << n;
+}
+
+void tst_Matrix::divExact()
+{
+    QFETCH(unsigned, n);
+    // The general path over the whole 32-bit range, the quick one up to 255 n.
+    std::vector<unsigned> general{0, 1, n - 1, n, n + 1, 2549, 0x7FFFFFFF, 0xFFFFFFFE, 0xFFFFFFFF};
+    for (unsigned k = 1; k < 2000; ++k)
+        general.push_back(k * 2147483u + k);
+    Matrix<unsigned> m(1, unsigned(general.size()));
+    for (unsigned i = 0; i < general.size(); ++i)
+        m(i, 0) = general[i];
+    DivIterator div(n);
+    m.foreach(div);
+    for (unsigned i = 0; i < general.size(); ++i)
+        QCOMPARE(m(i, 0), general[i] / n);
+    const unsigned max = 255 * n;
+    Matrix<unsigned> q(1, 256);
+    for (unsigned i = 0; i < 256; ++i)
+        q(i, 0) = i == 255 ? max : i * n + (i % (n ? n : 1));
+    DivIterator quick(n, max);
+    q.foreach(quick);
+    for (unsigned i = 0; i < 256; ++i)
+        QCOMPARE(q(i, 0), (i == 255 ? max : i * n + (i % n)) / n);
 }
 
 QTEST_GUILESS_MAIN(tst_Matrix)
