@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstdlib>
@@ -151,12 +150,8 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     o.insert(QStringLiteral("generation"), double(state.generation));
     o.insert(QStringLiteral("source"), state.source);
     o.insert(QStringLiteral("world"), state.world);
-    QSaveFile file(stateFile());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(o).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
-        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    if (!writeAtomically(QJsonDocument(o).toJson(QJsonDocument::Compact), problem))
         return false;
-    }
     cache_ = state;
     cacheValid_ = true;
     if (written)
@@ -167,6 +162,34 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
 // Device locks are open-file-description locks: like flock() they belong to the descriptor and
 // vanish with the process, and unlike flock() they can be tested without being taken, so that
 // polling never makes another process's open fail.
+// Write and rename, under the state lock: readers see the old file or the new one, never a
+// part. No fsync: the state must be consistent between processes, not survive a power cut.
+bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) const
+{
+    const QByteArray target = QFile::encodeName(stateFile());
+    const QByteArray temporary = target + ".tmp";
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = fd >= 0;
+    for (qint64 done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += n;
+    }
+    const int error = ok ? 0 : errno;
+    if (fd >= 0 && ::close(fd) != 0 && ok)
+        ok = false;
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0)
+        ok = false;
+    if (!ok) {
+        *problem = QStringLiteral("%1: %2").arg(
+            stateFile(), QString::fromLocal8Bit(std::strerror(error ? error : errno)));
+        ::unlink(temporary.constData());
+    }
+    return ok;
+}
+
 int SharedState::lockDevice(uint32_t deviceId) const
 {
     const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(),

@@ -72,6 +72,7 @@ public:
 
 private:
     QString lockPath(uint32_t deviceId) const;
+    bool writeAtomically(const QByteArray &bytes, QString *problem) const;
 
     QString directory_;
     // The state last read or written, so that a rewrite need not read the file again when

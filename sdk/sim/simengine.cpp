@@ -200,7 +200,7 @@ std::set<uint32_t> SimEngine::lockedDevices(const SimWorld &world)
 
 bool SimEngine::entryInUse(const SimDevice &d) const
 {
-    return d.fields.value(QLatin1String("inUse")).toBool() || locked_.count(d.id) > 0;
+    return d.inUseInWorld || locked_.count(d.id) > 0;
 }
 
 void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending)
@@ -219,8 +219,7 @@ void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, P
             continue;
         }
         const bool wasInUse = entryInUse(*old);
-        const bool isInUse =
-            d.fields.value(QLatin1String("inUse")).toBool() || nowLocked.count(d.id);
+        const bool isInUse = d.inUseInWorld || nowLocked.count(d.id);
         if (wasInUse != isInUse || old->fields != d.fields)
             changed = true;
     }

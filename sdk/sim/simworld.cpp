@@ -64,6 +64,7 @@ bool cook(SimDevice *d, QString *problem)
 {
     const QJsonObject &f = d->fields;
     d->id = u32(f, "deviceId");
+    d->inUseInWorld = f.value(QLatin1String("inUse")).toBool();
 
     VY_CAMERA_LIST_ENTRY &e = d->entry;
     std::memset(&e, 0, sizeof e);

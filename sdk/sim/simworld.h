@@ -19,6 +19,7 @@ struct SimDevice
     QJsonObject fields;         // every schema field
     VY_CAMERA_LIST_ENTRY entry; // inUse left 0: the engine adds the live state
     VY_DEVICE_INFO info;
+    bool inUseInWorld = false; // the "inUse" field, read once
 };
 
 class SimWorld final
