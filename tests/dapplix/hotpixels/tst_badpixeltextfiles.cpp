@@ -213,8 +213,13 @@ void tst_BadpixelTextFiles::importTenMillionLines()
     QCOMPARE(failure([&] { m.importFromFile(path); }),
              QString("The file holds more than 10000 hot pixel entries."));
     QCOMPARE(entries(m), before);
-    // Refused after the limit, without reading the rest: no growth worth a megabyte scale.
+    // Refused after the limit, without reading the rest: no growth on the scale of the file.
+    // (AddressSanitizer's quarantine keeps freed memory, so its builds cannot tell.)
+#ifndef __SANITIZE_ADDRESS__
     QVERIFY2(maxRssKiB() - rssBefore < 20 * 1024, "import grew the memory");
+#else
+    Q_UNUSED(rssBefore)
+#endif
     QVERIFY(timer.elapsed() < 10000);
 }
 
