@@ -205,11 +205,18 @@ void tst_EditorCamera::unplugOpenCamera()
     QCOMPARE(vysim_unplug(1), int32_t(VY_SUCCESS));
     QTRY_COMPARE_WITH_TIMEOUT(removed.count(), 1, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(removedDevice.count(), 1, 5000);
-    camera.close();
+    // The device comes back while the handle is still open.
+    QSignalSpy reconnect(&camera, &Camera::cameraReconnect);
     char message[256] = {};
+    QCOMPARE(
+        vysim_plug(R"({"deviceId": 1, "serialNumber": "4103012345"})", message, sizeof message),
+        int32_t(VY_SUCCESS));
+    QTRY_COMPARE_WITH_TIMEOUT(reconnect.count(), 1, 5000);
+    camera.close();
+    QCOMPARE(reconnect.count(), 1);
     QCOMPARE(vysim_plug(R"({"deviceId": 77, "cameraId": 9})", message, sizeof message),
              int32_t(VY_SUCCESS));
-    QTRY_VERIFY_WITH_TIMEOUT(newDevice.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(newDevice.count() >= 2, 5000);
 }
 
 void tst_EditorCamera::captureFailures()
