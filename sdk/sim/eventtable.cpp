@@ -121,8 +121,13 @@ int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint3
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
 
     std::unique_lock<std::mutex> lock(mutex_);
-    if (!handles_.count(handle))
+    auto known = handles_.find(handle);
+    if (known == handles_.end())
         return VY_INVALID_HANDLE;
+    // A wait on nothing but unknown events could never end: refuse it instead of hanging.
+    if (std::none_of(ids.begin(), ids.end(),
+                     [&](uint32_t id) { return known->second.count(id) > 0; }))
+        return VY_INVALID_PARAMETER;
     const uint64_t epoch = epoch_[handle];
     // Looks for a signalled event; VY_NO_DATA when none is, else the wait's result.
     auto take = [&]() -> int32_t {

@@ -96,10 +96,13 @@ QString kind(const QJsonObject &d)
     if (id < 2000)
         return QStringLiteral("PMC");
     if (id < 2500) {
-        const QString type = d.value("deviceType").toVariant().toString();
-        if (type == QLatin1String("225") || type == QLatin1String("0xE1"))
+        // Integer fields are numbers or "0x..." texts.
+        const QJsonValue v = d.value("deviceType");
+        bool ok = true;
+        const int type = v.isString() ? v.toString().mid(2).toInt(&ok, 16) : v.toInt();
+        if (ok && type == 225)
             return QStringLiteral("U3V");
-        if (type == QLatin1String("226") || type == QLatin1String("0xE2"))
+        if (ok && type == 226)
             return QStringLiteral("GEV");
         return QStringLiteral("UNK");
     }

@@ -237,11 +237,14 @@ void TestSimControls::lastErrorPerThread()
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_ADD_RO_DEVICE, nullptr, 0), VY_NOT_SUPPORTED);
     int32_t otherCode = 0;
     std::thread other([&otherCode] {
-        uint32_t id = 4242;
+        uint32_t id = 14242;
+        VY_EVENT_INIT init = {id, 0, 0};
+        vy_Event(0, VY_EVENT_CMD_INIT, &init, sizeof init);
         VY_EVENT_WAIT wait = {&id, 1, 0, 0, 0, 0};
         vy_Event(0, VY_EVENT_CMD_WAIT, &wait, sizeof wait); // times out: nothing signals it
         char *text = nullptr;
         vy_GetError(0, &otherCode, &text);
+        vy_Event(0, VY_EVENT_CMD_EXIT, &id, sizeof id);
     });
     other.join();
     QCOMPARE(otherCode, VY_TIMED_OUT);

@@ -244,6 +244,11 @@ void TestSimEvents::badRecords_data()
         VY_EVENT_WAIT w = {&id, 0, 0, 10, 0, 0};
         return vy_Event(0, VY_EVENT_CMD_WAIT, &w, sizeof w);
     }) << VY_INVALID_PARAMETER;
+    QTest::newRow("wait on unknown events only") << Raw([] {
+        uint32_t ids[2] = {4242, 4243};
+        VY_EVENT_WAIT w = {ids, 2, 0, VY_EVENT_INFINITE, 0, 0};
+        return vy_Event(0, VY_EVENT_CMD_WAIT, &w, sizeof w);
+    }) << VY_INVALID_PARAMETER;
     QTest::newRow("init on unopened address") << Raw([] {
         VY_EVENT_INIT init = {2, 0, 0};
         return vy_Event(1 | VY_UNOPENED, VY_EVENT_CMD_INIT, &init, sizeof init);
