@@ -3,6 +3,7 @@
 
 #include "diviterator.h"
 #include "imagevalueiterator.h"
+#include "meaniterator.h"
 #include "vyro_api.h"
 
 #include <QCoreApplication>
@@ -113,6 +114,7 @@ void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const Pixel
     SumIterator sum;
     // The elements are sums of 8-bit values: the division can take its quick path.
     DivIterator div(unsigned(images->size()), 255u * unsigned(images->size()));
+    MeanIterator mean[4];
     for (unsigned top = 0; top < matrices[0]->rows(); top += block) {
         for (int plane = 0; plane < count; ++plane) {
             Matrix<unsigned> &matrix = *matrices[plane];
@@ -128,7 +130,11 @@ void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const Pixel
                 walkFrames<0>(matrix, pattern, copy, sum, top, block);
                 break;
             }
+            // Averaged while the block is still in the cache: saves a pass over the plane.
             matrix.foreach(div, top, block);
+            matrix.foreach(mean[plane], top, block);
         }
     }
+    for (int plane = 0; plane < count; ++plane)
+        means[plane] = mean[plane].mean();
 }

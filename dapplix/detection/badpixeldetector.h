@@ -38,6 +38,8 @@ public:
     void accumulate();
 
     const Matrix<unsigned> *monoPlane() const { return monoMatrix.get(); }
+    // The truncated mean of a plane's elements (plane 0 for mono), taken while filling it.
+    unsigned planeMean(int plane) const { return means[plane]; }
     const Matrix<unsigned> *bayerPlane(int plane) const { return bayerMatrix[plane].get(); }
 
 signals:
@@ -48,6 +50,7 @@ protected:
     const QVector<QImage> *images = nullptr;
     std::unique_ptr<Matrix<unsigned>> monoMatrix;
     std::unique_ptr<Matrix<unsigned>> bayerMatrix[4];
+    unsigned means[4] = {0, 0, 0, 0};
 
 private:
     Q_DISABLE_COPY(BadpixelDetector)

@@ -3,7 +3,6 @@
 
 #include "addhotpixeliterator.h"
 #include "imagepositerator.h"
-#include "meaniterator.h"
 #include "vyro_api.h"
 
 #include <QCoreApplication>
@@ -14,11 +13,9 @@ HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
 }
 
 void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
-                                BadpixelListModel *list)
+                                unsigned mean, BadpixelListModel *list)
 {
-    MeanIterator mean;
-    matrix.foreach(mean);
-    AddHotpixelIterator add(list, mean.mean() + limitAboveMean);
+    AddHotpixelIterator add(list, mean + limitAboveMean);
     ImagePosIterator<AddHotpixelIterator> walk(images->first(), pattern, add);
     matrix.foreach(walk);
 }
@@ -35,11 +32,11 @@ void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
             if (!plane)
                 throw notInstanced();
         for (int plane = 0; plane < 4; ++plane)
-            addPlane(*bayerMatrix[plane], bayerPattern[plane], list);
+            addPlane(*bayerMatrix[plane], bayerPattern[plane], means[plane], list);
     } else if (colorMode == VY_CM_MONO8) {
         if (!monoMatrix)
             throw notInstanced();
-        addPlane(*monoMatrix, monoPattern, list);
+        addPlane(*monoMatrix, monoPattern, means[0], list);
     } else {
         throw ErrColorMode();
     }

@@ -20,7 +20,8 @@ public:
 private:
     Q_DISABLE_COPY(HotpixelDetector)
 
-    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern, BadpixelListModel *list);
+    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern, unsigned mean,
+                  BadpixelListModel *list);
 
     unsigned limitAboveMean;
 };
