@@ -18,9 +18,13 @@ void CallLog::append(Entry entry)
     if (!enabled_)
         return;
     entry.sequence = ++sequence_;
+    bytes_ += entry.in.size() + entry.out.size();
     entries_.push_back(std::move(entry));
-    while (entries_.size() > VYSIM_LOG_MAX_ENTRIES)
+    while (entries_.size() > VYSIM_LOG_MAX_ENTRIES ||
+           (bytes_ > maxTotalBytes && entries_.size() > 1)) {
+        bytes_ -= entries_.front().in.size() + entries_.front().out.size();
         entries_.pop_front();
+    }
 }
 
 uint32_t CallLog::count() const
@@ -42,6 +46,7 @@ void CallLog::clear()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     entries_.clear();
+    bytes_ = 0;
 }
 
 void CallLog::setEnabled(bool on)

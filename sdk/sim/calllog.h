@@ -59,8 +59,13 @@ private:
         uint32_t times; // 0: until cleared
     };
 
-    mutable std::mutex mutex_; // protects entries_, sequence_, enabled_ and rules_
+    // The bytes all entries may hold together, so that large buffers cannot make the log grow
+    // without bound; the oldest entries go first.
+    static constexpr size_t maxTotalBytes = 32u << 20;
+
+    mutable std::mutex mutex_; // protects entries_, bytes_, sequence_, enabled_ and rules_
     std::deque<Entry> entries_;
+    size_t bytes_ = 0;
     uint64_t sequence_ = 0;
     bool enabled_ = true;
     std::vector<Rule> rules_;

@@ -93,7 +93,8 @@ typedef struct VYSIM_CALL
 #define VYSIM_LOG_MAX_ENTRIES 8192
 #define VYSIM_LOG_MAX_BYTES 65536
 
-/* Number of entries held (the oldest are dropped beyond VYSIM_LOG_MAX_ENTRIES). */
+/* Number of entries held (the oldest are dropped beyond VYSIM_LOG_MAX_ENTRIES, or when all
+ * entries together hold more than 32 MiB of buffer bytes). */
 VYAPI uint32_t vysim_log_count(void);
 /* Entry index (0: the oldest held). VY_INVALID_PARAMETER when out of range. */
 VYAPI int32_t vysim_log_entry(uint32_t index, VYSIM_CALL *call);

@@ -135,6 +135,17 @@ void TestSimControls::callLogIsBounded()
     QCOMPARE(vysim_log_entry(0, &first), VY_SUCCESS);
     QCOMPARE(vysim_log_entry(VYSIM_LOG_MAX_ENTRIES - 1, &last), VY_SUCCESS);
     QCOMPARE(last.sequence - first.sequence, uint64_t(VYSIM_LOG_MAX_ENTRIES - 1));
+
+    // Large buffers: the bytes held are bounded too (32 MiB), the newest calls kept.
+    vysim_log_clear();
+    std::vector<char> big(VYSIM_LOG_MAX_BYTES);
+    for (int i = 0; i < 600; ++i)
+        vy_Func(0, VY_FUNC_USB_DAEMON_INFO, big.data(), uint32_t(big.size()));
+    const uint32_t held = vysim_log_count();
+    QVERIFY2(held >= 200 && held <= 257, qPrintable(QString::number(held)));
+    QCOMPARE(vysim_log_entry(held - 1, &last), VY_SUCCESS);
+    QCOMPARE(QByteArray(last.function), QByteArray("vy_Func"));
+    QCOMPARE(last.inSize, uint32_t(VYSIM_LOG_MAX_BYTES));
 }
 
 void TestSimControls::daemons()
