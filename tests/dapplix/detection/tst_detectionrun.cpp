@@ -4,6 +4,7 @@
 #include "vyro_api.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -39,6 +40,7 @@ private slots:
     void lightGuard();
     void paddingIsNotLight();
     void fullRun();
+    void ignoreEntryGetsUserEntry();
     void clearFirst();
     void failureMessage();
 };
@@ -131,6 +133,28 @@ void tst_DetectionRun::fullRun()
     const Badpixel b = list.badpixelAt(2);
     QCOMPARE(QPoint(b.x, b.y), QPoint(20, 30));
     QCOMPARE(b.pixelclass, quint8(Badpixel::User));
+}
+
+void tst_DetectionRun::ignoreEntryGetsUserEntry()
+{
+    // An "ignore" entry does not block a user entry: the run adds one beside it, found or not.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("ignore.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("40 50 2\n");
+    file.close();
+    BadpixelListModel list;
+    list.importFromFile(file.fileName());
+    QCOMPARE(list.rowCount(), 1);
+    DetectionRun run(&list);
+    run.start(false, 40, VY_CM_MONO8);
+    for (int i = 0; i < 11; ++i)
+        run.addFrame(darkFrame());
+    QCOMPARE(list.rowCount(), 2);
+    QCOMPARE(list.badpixelAt(0).pixelclass, quint8(Badpixel::Ignore));
+    QCOMPARE(list.badpixelAt(1).pixelclass, quint8(Badpixel::User));
+    QCOMPARE(QPoint(list.badpixelAt(1).x, list.badpixelAt(1).y), QPoint(40, 50));
+    QVERIFY(!list.removeUserBadpixel(0)); // an ignore entry is not deleted as a user entry
 }
 
 void tst_DetectionRun::clearFirst()
