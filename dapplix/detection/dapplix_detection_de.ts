@@ -4,28 +4,28 @@
 <context>
     <name>BadpixelDetector</name>
     <message>
-        <location filename="badpixeldetector.cpp" line="28"/>
+        <location filename="badpixeldetector.cpp" line="40"/>
         <source>Color mode for hot pixel detection not supported.</source>
         <translation>Der Farbmodus wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="60"/>
+        <location filename="badpixeldetector.cpp" line="72"/>
         <source>No images acquired for hot pixel detection.</source>
         <translation>Für die Hotpixel-Erkennung wurden keine Bilder aufgenommen.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="63"/>
-        <location filename="badpixeldetector.cpp" line="89"/>
+        <location filename="badpixeldetector.cpp" line="75"/>
+        <location filename="badpixeldetector.cpp" line="105"/>
         <source>Image format for hot pixel detection not supported.</source>
         <translation>Das Bildformat wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="86"/>
+        <location filename="badpixeldetector.cpp" line="102"/>
         <source>Aqcuired images are not the same size.</source>
         <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
     </message>
     <message>
-        <location filename="hotpixeldetector.cpp" line="31"/>
+        <location filename="hotpixeldetector.cpp" line="28"/>
         <source>Not instanced.</source>
         <translation>Nicht angelegt.</translation>
     </message>
