@@ -92,13 +92,15 @@ void SimEngine::start()
     QString source;
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
-    bool usable = state_.read(&state, nullptr, &problem) &&
-                  SimWorld::fromJson(state.world, &world, &problem) &&
-                  (!namedWorld || state.source == source);
+    const bool usable = state_.read(&state, nullptr, &problem) &&
+                        SimWorld::fromJson(state.world, &world, &problem) &&
+                        (!namedWorld || state.source == source);
     if (!usable) {
         // First run in this state directory, a damaged state, or another world file named.
         SimWorld fresh;
+        world = SimWorld();
         if (!haveSource || !SimWorld::parse(sourceJson, &fresh, &problem)) {
+            // The process runs with an empty world; the shared state is left as it was.
             std::fprintf(stderr, "vyrosim: world %s: %s\n", qPrintable(source),
                          qPrintable(problem));
         } else {
@@ -118,12 +120,9 @@ void SimEngine::start()
                 &written, &problem);
             if (!ok && !problem.isEmpty())
                 std::fprintf(stderr, "vyrosim: %s\n", qPrintable(problem));
-        }
-        if (state_.read(&state, nullptr, &problem) &&
-            SimWorld::fromJson(state.world, &world, &problem)) {
-            usable = true;
-        } else {
-            world = fresh;
+            if (!state_.read(&state, nullptr, &problem) ||
+                !SimWorld::fromJson(state.world, &world, &problem))
+                world = fresh;
         }
     }
     seenGeneration_ = state.generation;

@@ -234,9 +234,17 @@ void TestSimWorld::badNamedWorldAtStartup()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"devices": [{"deviceId": 11, "model": "ONE"}, {"deviceId": 1011, "x": 1}]})");
     file.close();
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("VYRO_SIM_HOME", dir.filePath("home"));
+    env.remove("VYRO_SIM_WORLD");
+    // A state from the default world exists; the bad file must not fall back to it silently.
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), {"list"});
+    QVERIFY(first.waitForFinished(10000));
+    QVERIFY(first.readAllStandardOutput().contains("19 device(s)"));
+
+    QProcess p;
     env.insert("VYRO_SIM_WORLD", file.fileName());
     p.setProcessEnvironment(env);
     p.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), {"list"});
