@@ -264,19 +264,18 @@ VYAPI int32_t vy_Event(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t si
 #define VY_MULTICAST_DRIVER_DEFAULT 8193u    /* 0x2001: apply the driver's default */
 #define VY_MULTICAST_RO_UPDATE 0x2002u
 #define VY_MULTICAST_ADD_RO_DEVICE 0x2003u   /* VY_RO_DEVICE record */
-#define VY_MULTICAST_REMOVE_RO_DEVICE 0x2004u /* u32 device ID */
+#define VY_MULTICAST_REMOVE_RO_DEVICE 0x2004u /* VY_RO_DEVICE record, mode 1 */
 #define VY_MULTICAST_RO_COMMIT 0x2005u
 #define VY_MULTICAST_RO_RESCAN 8198u         /* 0x2006 */
 #define VY_MULTICAST_SET_RO_ENABLE 0x2007u   /* u32 0 or 1 */
 #define VY_MULTICAST_GET_RO_ENABLE 8200u     /* 0x2008, u32 */
 
-/* A read-only network device added by hand. */
+/* A read-only network device added or removed by hand (listed with IDs 1500..1999). */
 typedef struct VY_RO_DEVICE {
-    uint32_t deviceId;         /* out for add: the assigned ID (1500..1999) */
-    uint8_t ipAddress[4];
-    uint8_t macAddress[6];
-    uint8_t reserved[2];
-    uint8_t multicastIp[4];
+    uint8_t ipAddress[4];      /* the camera's IP address, first octet first */
+    uint8_t multicastIp[4];    /* the camera's multicast address, first octet first */
+    uint32_t cameraId;         /* camera ID of the read-only device, 1..254 */
+    uint32_t errorMode;        /* error handling mode */
 } VY_RO_DEVICE;
 
 VYAPI int32_t vy_Multicast(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
@@ -525,6 +524,7 @@ static_assert(offsetof(VY_DEVICE_INFO, usb) == 320, "");
 static_assert(sizeof(VY_EVENT_INIT) == 12, "");
 static_assert(sizeof(VY_EVENT_WAIT) == (sizeof(void *) == 4 ? 24 : 32), "wait record: 24 bytes on 32-bit");
 static_assert(sizeof(VY_IP_RECORD) == 12, "");
+static_assert(sizeof(VY_RO_DEVICE) == 16, "read-only device record is 16 bytes");
 static_assert(sizeof(VY_ADAPTER_CONFIG) == VY_ADAPTER_BLOCK_SIZE, "");
 static_assert(sizeof(VY_CAMINFO) == 64, "");
 static_assert(sizeof(VY_AOI_RECT) == 16, "");
