@@ -1,9 +1,8 @@
 // Averages a run of 8-bit frames per colour plane into matrices for hot pixel detection.
 #include "badpixeldetector.h"
 
-#include "diviterator.h"
+#include "averageiterator.h"
 #include "imagevalueiterator.h"
-#include "meaniterator.h"
 #include "vyro_api.h"
 
 #include <QCoreApplication>
@@ -79,12 +78,14 @@ void BadpixelDetector::accumulateImages()
     if (colorMode == VY_CM_BAYER_RG8) {
         Matrix<unsigned> *planes[4];
         for (int plane = 0; plane < 4; ++plane) {
-            bayerMatrix[plane] = std::make_unique<Matrix<unsigned>>(height / 2, width / 2);
+            bayerMatrix[plane] = std::make_unique<Matrix<unsigned>>(
+                height / 2, width / 2, Matrix<unsigned>::Uninitialised{});
             planes[plane] = bayerMatrix[plane].get();
         }
         fillPlanes(planes, bayerPattern, 4);
     } else if (colorMode == VY_CM_MONO8) {
-        monoMatrix = std::make_unique<Matrix<unsigned>>(height, width);
+        monoMatrix =
+            std::make_unique<Matrix<unsigned>>(height, width, Matrix<unsigned>::Uninitialised{});
         Matrix<unsigned> *plane = monoMatrix.get();
         fillPlanes(&plane, &monoPattern, 1);
     } else {
@@ -105,16 +106,30 @@ void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const Pixel
             throw error(QT_TRANSLATE_NOOP("BadpixelDetector",
                                           "Image format for hot pixel detection not supported."));
     }
+    if (images->size() <= 256)
+        sumPlanes<true>(matrices, patterns, count);
+    else
+        sumPlanes<false>(matrices, patterns, count);
+}
+
+template <bool Small>
+void BadpixelDetector::sumPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns,
+                                 int count)
+{
     // The planes share the rows of a block: all of them are filled before the next block, so
     // each frame row comes from memory once. Every plane has the same number of rows.
+    const QImage &first = images->first();
     const size_t frameRowBytes = size_t(first.bytesPerLine()) * patterns[0].stepY;
     const unsigned block =
         unsigned(std::max<size_t>(1, blockBytes / (frameRowBytes * size_t(images->size()) + 1)));
     CopyIterator copy;
     SumIterator sum;
-    // The elements are sums of 8-bit values: the division can take its quick path.
-    DivIterator div(unsigned(images->size()), 255u * unsigned(images->size()));
-    MeanIterator mean[4];
+    std::vector<AverageIterator<Small>> average;
+    for (int plane = 0; plane < count; ++plane) {
+        rowMaxima[plane].clear();
+        rowMaxima[plane].reserve(matrices[plane]->rows());
+        average.emplace_back(unsigned(images->size()), rowMaxima[plane]);
+    }
     for (unsigned top = 0; top < matrices[0]->rows(); top += block) {
         for (int plane = 0; plane < count; ++plane) {
             Matrix<unsigned> &matrix = *matrices[plane];
@@ -131,10 +146,9 @@ void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const Pixel
                 break;
             }
             // Averaged while the block is still in the cache: saves a pass over the plane.
-            matrix.foreach(div, top, block);
-            matrix.foreach(mean[plane], top, block);
+            matrix.foreach(average[size_t(plane)], top, block);
         }
     }
     for (int plane = 0; plane < count; ++plane)
-        means[plane] = mean[plane].mean();
+        means[plane] = average[size_t(plane)].mean();
 }

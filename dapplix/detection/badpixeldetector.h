@@ -12,6 +12,7 @@
 #include <QVector>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 class BadpixelDetector : public QObject
 {
@@ -51,6 +52,8 @@ protected:
     std::unique_ptr<Matrix<unsigned>> monoMatrix;
     std::unique_ptr<Matrix<unsigned>> bayerMatrix[4];
     unsigned means[4] = {0, 0, 0, 0};
+    // The largest element of each row of a plane: rows without a hot pixel need no second look.
+    std::vector<unsigned> rowMaxima[4];
 
 private:
     Q_DISABLE_COPY(BadpixelDetector)
@@ -58,6 +61,9 @@ private:
     void accumulateImages();
     // Fills each matrix with the per-pixel means of its pattern's pixels over the frames.
     void fillPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns, int count);
+    // Small: at most 256 frames (see AverageIterator).
+    template <bool Small>
+    void sumPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns, int count);
     // Copies frame 0 into count matrix rows from top on and adds the other frames.
     template <unsigned Step>
     void walkFrames(Matrix<unsigned> &matrix, const PixelPattern &pattern, CopyIterator &copy,

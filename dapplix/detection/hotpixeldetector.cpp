@@ -13,11 +13,19 @@ HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
 }
 
 void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
-                                unsigned mean, BadpixelListModel *list)
+                                const std::vector<unsigned> &rowMax, unsigned mean,
+                                BadpixelListModel *list)
 {
-    AddHotpixelIterator add(list, mean + limitAboveMean);
-    ImagePosIterator<AddHotpixelIterator> walk(images->first(), pattern, add);
-    matrix.foreach(walk);
+    const unsigned limit = mean + limitAboveMean;
+    AddHotpixelIterator add(list, limit);
+    // Only the rows that hold an element above the limit: a dark frame has few of them, and
+    // this pass would otherwise read the whole matrix again.
+    for (unsigned row = 0; row < matrix.rows(); ++row) {
+        if (row < rowMax.size() && rowMax[row] <= limit)
+            continue;
+        ImagePosIterator<AddHotpixelIterator> walk(images->first(), pattern, add, row);
+        matrix.foreach(walk, row, 1);
+    }
 }
 
 void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
@@ -32,11 +40,12 @@ void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
             if (!plane)
                 throw notInstanced();
         for (int plane = 0; plane < 4; ++plane)
-            addPlane(*bayerMatrix[plane], bayerPattern[plane], means[plane], list);
+            addPlane(*bayerMatrix[plane], bayerPattern[plane], rowMaxima[plane], means[plane],
+                     list);
     } else if (colorMode == VY_CM_MONO8) {
         if (!monoMatrix)
             throw notInstanced();
-        addPlane(*monoMatrix, monoPattern, means[0], list);
+        addPlane(*monoMatrix, monoPattern, rowMaxima[0], means[0], list);
     } else {
         throw ErrColorMode();
     }

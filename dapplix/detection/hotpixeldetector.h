@@ -20,8 +20,8 @@ public:
 private:
     Q_DISABLE_COPY(HotpixelDetector)
 
-    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern, unsigned mean,
-                  BadpixelListModel *list);
+    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
+                  const std::vector<unsigned> &rowMax, unsigned mean, BadpixelListModel *list);
 
     unsigned limitAboveMean;
 };

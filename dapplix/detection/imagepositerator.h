@@ -8,9 +8,11 @@
 template <typename V> class ImagePosIterator final : public ImageIterator
 {
 public:
-    ImagePosIterator(const QImage &image, const PixelPattern &pattern, V &visitor)
-        : ImageIterator(image, pattern), inner(visitor), x(pattern.startX), y(pattern.startY),
-          stepY(pattern.stepY)
+    // The walk starts at matrix row firstRow.
+    ImagePosIterator(const QImage &image, const PixelPattern &pattern, V &visitor,
+                     unsigned firstRow = 0)
+        : ImageIterator(image, pattern, firstRow), inner(visitor), x(pattern.startX),
+          y(pattern.startY + size_t(firstRow) * pattern.stepY), stepY(pattern.stepY)
     {
     }
 

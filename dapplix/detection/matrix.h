@@ -2,6 +2,7 @@
 #ifndef DAPPLIX_MATRIX_H
 #define DAPPLIX_MATRIX_H
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <stdexcept>
@@ -15,12 +16,23 @@ public:
         using std::out_of_range::out_of_range;
     };
 
-    // Throws std::length_error "Matrix has no size" when either extent is 0.
-    Matrix(unsigned rows, unsigned cols) : rowCount(rows), colCount(cols)
+    // Tag of the constructor that leaves the elements unset.
+    struct Uninitialised
+    {
+    };
+
+    // Zeroed elements. Throws std::length_error "Matrix has no size" when either extent is 0.
+    Matrix(unsigned rows, unsigned cols) : Matrix(rows, cols, Uninitialised{})
+    {
+        std::fill_n(values.get(), size_t(rows) * cols, T());
+    }
+    // For a caller that writes every element before reading one: zeroing a large matrix
+    // would cost a full extra pass over its memory.
+    Matrix(unsigned rows, unsigned cols, Uninitialised) : rowCount(rows), colCount(cols)
     {
         if (rows == 0 || cols == 0)
             throw std::length_error("Matrix has no size");
-        values = std::make_unique<T[]>(size_t(rows) * cols);
+        values.reset(new T[size_t(rows) * cols]);
     }
     Matrix(const Matrix &) = delete;
     Matrix &operator=(const Matrix &) = delete;
