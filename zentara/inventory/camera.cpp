@@ -130,16 +130,23 @@ void Camera::refreshDeviceInfo()
         readNetworkInfo();
 }
 
+bool Camera::queryDeviceInfo(VY_DEVICE_INFO &info)
+{
+    std::memset(&info, 0, sizeof info);
+    m_deviceInfoResult = vy_DeviceInfo(unopenedHandle(), VY_DEVICE_INFO_CMD, &info, sizeof info);
+    if (m_deviceInfoResult != VY_SUCCESS)
+        return false;
+    m_rawDeviceInfo = QByteArray(reinterpret_cast<const char *>(&info), sizeof info);
+    return true;
+}
+
 void Camera::readNetworkInfo()
 {
     VY_DEVICE_INFO info;
-    std::memset(&info, 0, sizeof info);
-    m_deviceInfoResult = vy_DeviceInfo(unopenedHandle(), VY_DEVICE_INFO_CMD, &info, sizeof info);
-    if (m_deviceInfoResult != VY_SUCCESS) {
+    if (!queryDeviceInfo(info)) {
         clearNetworkInfo();
         return;
     }
-    m_rawDeviceInfo = QByteArray(reinterpret_cast<const char *>(&info), sizeof info);
 
     const VY_DEVICE_INFO_DEVICE &d = info.device;
     const VY_DEVICE_INFO_CONTROL &c = info.control;
@@ -200,13 +207,10 @@ void Camera::readNetworkInfo()
 void Camera::readUsbInfo(bool thirdGeneration)
 {
     VY_DEVICE_INFO info;
-    std::memset(&info, 0, sizeof info);
-    m_deviceInfoResult = vy_DeviceInfo(unopenedHandle(), VY_DEVICE_INFO_CMD, &info, sizeof info);
-    if (m_deviceInfoResult != VY_SUCCESS) {
+    if (!queryDeviceInfo(info)) {
         clearUsbInfo();
         return;
     }
-    m_rawDeviceInfo = QByteArray(reinterpret_cast<const char *>(&info), sizeof info);
 
     const VY_DEVICE_INFO_USB &u = info.usb;
     m_networkTypeCode = thirdGeneration ? 0 : m_deviceTypeCode;

@@ -114,6 +114,8 @@ public:
 
 private:
     void readDeviceInfoAtConstruction();
+    // One device-information query; stores its result code and, on success, the raw record.
+    bool queryDeviceInfo(VY_DEVICE_INFO &info);
     void readNetworkInfo();
     void readUsbInfo(bool thirdGeneration);
     void clearNetworkInfo();
