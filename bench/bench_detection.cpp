@@ -1,9 +1,9 @@
 // Hot pixel detection of ten 8-bit frames and the per-frame light guard, each beside a reference
 // pass that reads the same bytes once (the memory-bound limit); the "ratio" counter compares.
-#include "badpixellistmodel.h"
-#include "detectionrun.h"
-#include "hotpixeldetector.h"
-#include "vyro_api.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/detection/detectionrun.h"
+#include "dapplix/detection/hotpixeldetector.h"
+#include "sdk/vyro_api.h"
 
 #include <QImage>
 #include <QVector>

@@ -1,9 +1,9 @@
 // dapplix, the hot pixel editor: for now a plain window with the first free camera's live image
 // and its hot pixel list.
-#include "badpixellistmodel.h"
-#include "camera.h"
-#include "cameralistmodel.h"
-#include "pixelclassdelegate.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/camera/camera.h"
+#include "dapplix/camera/cameralistmodel.h"
+#include "dapplix/hotpixels/pixelclassdelegate.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // main.cpp: zentara, the camera manager.
 #include <QApplication>
 
-#include "startup.h"
+#include "zentara/shell/startup.h"
 
 int main(int argc, char *argv[])
 {

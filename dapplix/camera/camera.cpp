@@ -1,5 +1,5 @@
 // dapplix's open camera: opening, live capture into a buffer ring, parameters and events.
-#include "camera.h"
+#include "dapplix/camera/camera.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -2,11 +2,11 @@
 #ifndef DAPPLIX_CAMERA_H
 #define DAPPLIX_CAMERA_H
 
-#include "cameraparameter.h"
-#include "eventthread.h"
-#include "imageinfo.h"
-#include "imagesequence.h"
-#include "vyro_api.h"
+#include "dapplix/camera/cameraparameter.h"
+#include "dapplix/camera/eventthread.h"
+#include "dapplix/camera/imageinfo.h"
+#include "dapplix/camera/imagesequence.h"
+#include "sdk/vyro_api.h"
 
 #include <QImage>
 #include <QObject>

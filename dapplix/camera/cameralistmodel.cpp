@@ -1,8 +1,8 @@
 // The connected cameras for dapplix's camera list, refreshed by a timer; marks the open one.
-#include "cameralistmodel.h"
+#include "dapplix/camera/cameralistmodel.h"
 
-#include "camera.h"
-#include "vyro_api.h"
+#include "dapplix/camera/camera.h"
+#include "sdk/vyro_api.h"
 
 #include <algorithm>
 #include <stdexcept>

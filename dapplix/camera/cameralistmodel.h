@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_CAMERALISTMODEL_H
 #define DAPPLIX_CAMERALISTMODEL_H
 
-#include "cameralistentry.h"
+#include "dapplix/camera/cameralistentry.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

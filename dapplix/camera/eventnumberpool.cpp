@@ -1,5 +1,5 @@
 // The process-wide pool of private event numbers that event threads use to wake themselves.
-#include "eventnumberpool.h"
+#include "dapplix/camera/eventnumberpool.h"
 
 #include <QCoreApplication>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // A thread that blocks in the SDK's event wait and reports each signalled event number.
-#include "eventthread.h"
+#include "dapplix/camera/eventthread.h"
 
-#include "eventnumberpool.h"
+#include "dapplix/camera/eventnumberpool.h"
 
 EventThread::EventThread(QObject *parent)
     : QThread(parent), exitEvent(EventNumberPool::instance().acquire())

@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_EVENTTHREAD_H
 #define DAPPLIX_EVENTTHREAD_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <QThread>
 #include <QVector>

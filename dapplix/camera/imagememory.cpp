@@ -1,5 +1,5 @@
 // One image buffer allocated by the SDK.
-#include "imagememory.h"
+#include "dapplix/camera/imagememory.h"
 
 #include <QCoreApplication>
 #include <stdexcept>

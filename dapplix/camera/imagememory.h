@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_IMAGEMEMORY_H
 #define DAPPLIX_IMAGEMEMORY_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <QtGlobal>
 

@@ -1,5 +1,5 @@
 // The ring of SDK image buffers that live capture fills in turn.
-#include "imagesequence.h"
+#include "dapplix/camera/imagesequence.h"
 
 #include <QCoreApplication>
 #include <stdexcept>

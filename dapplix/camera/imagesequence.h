@@ -2,8 +2,8 @@
 #ifndef DAPPLIX_IMAGESEQUENCE_H
 #define DAPPLIX_IMAGESEQUENCE_H
 
-#include "imageinfo.h"
-#include "imagememory.h"
+#include "dapplix/camera/imageinfo.h"
+#include "dapplix/camera/imagememory.h"
 
 #include <memory>
 #include <vector>

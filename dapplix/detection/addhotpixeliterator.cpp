@@ -1,7 +1,7 @@
 // Adds every pixel whose mean lies above the limit to a hot pixel list.
-#include "addhotpixeliterator.h"
+#include "dapplix/detection/addhotpixeliterator.h"
 
-#include "badpixellistmodel.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 
 void AddHotpixelIterator::add(unsigned x, unsigned y)
 {

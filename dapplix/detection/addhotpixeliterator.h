@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_ADDHOTPIXELITERATOR_H
 #define DAPPLIX_ADDHOTPIXELITERATOR_H
 
-#include "pixelpositerator.h"
+#include "dapplix/detection/pixelpositerator.h"
 
 class BadpixelListModel;
 

@@ -3,8 +3,8 @@
 #ifndef DAPPLIX_AVERAGEITERATOR_H
 #define DAPPLIX_AVERAGEITERATOR_H
 
-#include "diviterator.h"
-#include "elementiterator.h"
+#include "dapplix/detection/diviterator.h"
+#include "dapplix/detection/elementiterator.h"
 
 #include <QtGlobal>
 #include <cstdint>

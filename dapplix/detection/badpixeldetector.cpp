@@ -1,9 +1,9 @@
 // Averages a run of 8-bit frames per colour plane into matrices for hot pixel detection.
-#include "badpixeldetector.h"
+#include "dapplix/detection/badpixeldetector.h"
 
-#include "averageiterator.h"
-#include "imagevalueiterator.h"
-#include "vyro_api.h"
+#include "dapplix/detection/averageiterator.h"
+#include "dapplix/detection/imagevalueiterator.h"
+#include "sdk/vyro_api.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -2,10 +2,10 @@
 #ifndef DAPPLIX_BADPIXELDETECTOR_H
 #define DAPPLIX_BADPIXELDETECTOR_H
 
-#include "copyiterator.h"
-#include "matrix.h"
-#include "pixelpattern.h"
-#include "sumiterator.h"
+#include "dapplix/detection/copyiterator.h"
+#include "dapplix/detection/matrix.h"
+#include "dapplix/detection/pixelpattern.h"
+#include "dapplix/detection/sumiterator.h"
 
 #include <QImage>
 #include <QObject>

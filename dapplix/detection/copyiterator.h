@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_COPYITERATOR_H
 #define DAPPLIX_COPYITERATOR_H
 
-#include "pixelvaliterator.h"
+#include "dapplix/detection/pixelvaliterator.h"
 
 class CopyIterator final : public PixelValIterator
 {

@@ -1,9 +1,9 @@
 // One hot pixel detection run: collects dark frames, guards against light, then detects and
 // adds the found pixels to the hot pixel list.
-#include "detectionrun.h"
+#include "dapplix/detection/detectionrun.h"
 
-#include "badpixellistmodel.h"
-#include "hotpixeldetector.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/detection/hotpixeldetector.h"
 
 #include <exception>
 

@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_DIVITERATOR_H
 #define DAPPLIX_DIVITERATOR_H
 
-#include "elementiterator.h"
+#include "dapplix/detection/elementiterator.h"
 
 #include <cstdint>
 

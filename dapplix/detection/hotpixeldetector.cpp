@@ -1,9 +1,9 @@
 // Finds the pixels whose mean lies more than a threshold above the mean of their plane.
-#include "hotpixeldetector.h"
+#include "dapplix/detection/hotpixeldetector.h"
 
-#include "addhotpixeliterator.h"
-#include "imagepositerator.h"
-#include "vyro_api.h"
+#include "dapplix/detection/addhotpixeliterator.h"
+#include "dapplix/detection/imagepositerator.h"
+#include "sdk/vyro_api.h"
 
 #include <QCoreApplication>
 

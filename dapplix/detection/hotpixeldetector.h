@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_HOTPIXELDETECTOR_H
 #define DAPPLIX_HOTPIXELDETECTOR_H
 
-#include "badpixeldetector.h"
+#include "dapplix/detection/badpixeldetector.h"
 
 class BadpixelListModel;
 

@@ -2,8 +2,8 @@
 #ifndef DAPPLIX_IMAGEITERATOR_H
 #define DAPPLIX_IMAGEITERATOR_H
 
-#include "elementiterator.h"
-#include "pixelpattern.h"
+#include "dapplix/detection/elementiterator.h"
+#include "dapplix/detection/pixelpattern.h"
 
 #include <QImage>
 #include <cstddef>

@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_IMAGEPOSITERATOR_H
 #define DAPPLIX_IMAGEPOSITERATOR_H
 
-#include "imageiterator.h"
+#include "dapplix/detection/imageiterator.h"
 
 // V is a PixelPosIterator; naming its final type lets the compiler inline the call.
 template <typename V> class ImagePosIterator final : public ImageIterator

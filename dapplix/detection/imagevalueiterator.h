@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_IMAGEVALUEITERATOR_H
 #define DAPPLIX_IMAGEVALUEITERATOR_H
 
-#include "imageiterator.h"
+#include "dapplix/detection/imageiterator.h"
 
 // V is a PixelValIterator; naming its final type lets the compiler inline the call. Step, when
 // not 0, is the pattern's horizontal step known at compile time, so that the row walk can be

@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_MEANITERATOR_H
 #define DAPPLIX_MEANITERATOR_H
 
-#include "elementiterator.h"
+#include "dapplix/detection/elementiterator.h"
 
 #include <cstdint>
 

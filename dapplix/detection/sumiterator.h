@@ -2,7 +2,7 @@
 #ifndef DAPPLIX_SUMITERATOR_H
 #define DAPPLIX_SUMITERATOR_H
 
-#include "pixelvaliterator.h"
+#include "dapplix/detection/pixelvaliterator.h"
 
 class SumIterator final : public PixelValIterator
 {

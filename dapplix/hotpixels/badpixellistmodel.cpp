@@ -1,8 +1,8 @@
 // The hot pixel list of the open camera: factory and user entries, camera reads and writes,
 // and the list files.
-#include "badpixellistmodel.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 
-#include "camera.h"
+#include "dapplix/camera/camera.h"
 
 #include <QFile>
 #include <QTextStream>

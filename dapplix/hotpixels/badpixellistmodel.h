@@ -3,8 +3,8 @@
 #ifndef DAPPLIX_BADPIXELLISTMODEL_H
 #define DAPPLIX_BADPIXELLISTMODEL_H
 
-#include "badpixel.h"
-#include "vyro_api.h"
+#include "dapplix/hotpixels/badpixel.h"
+#include "sdk/vyro_api.h"
 
 #include <QAbstractTableModel>
 #include <QPoint>

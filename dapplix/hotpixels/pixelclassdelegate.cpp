@@ -1,5 +1,5 @@
 // The class column's editor of the hot pixel list: factory, user or ignore.
-#include "pixelclassdelegate.h"
+#include "dapplix/hotpixels/pixelclassdelegate.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 // api_driver.cpp: the SDK's library, camera list, device information, open/close, daemon,
 // multicast and identify calls.
-#include "simcore.h"
-#include "simengine.h"
+#include "sdk/sim/simcore.h"
+#include "sdk/sim/simengine.h"
 
 #include <QJsonObject>
 

@@ -1,6 +1,6 @@
 // api_event.cpp: vy_Event, the per-process, per-handle events of the SDK.
-#include "simcore.h"
-#include "simengine.h"
+#include "sdk/sim/simcore.h"
+#include "sdk/sim/simengine.h"
 
 #include <cstring>
 #include <vector>

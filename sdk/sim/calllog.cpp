@@ -1,5 +1,5 @@
 // calllog.cpp: call log and forced results.
-#include "calllog.h"
+#include "sdk/sim/calllog.h"
 
 #include <algorithm>
 

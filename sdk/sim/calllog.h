@@ -3,7 +3,7 @@
 #ifndef VYSIM_CALLLOG_H
 #define VYSIM_CALLLOG_H
 
-#include "vyro_sim.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <deque>
 #include <mutex>

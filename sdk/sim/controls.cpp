@@ -1,8 +1,8 @@
 // controls.cpp: the vysim_ test controls of vyro_sim.h.
-#include "vyro_sim.h"
+#include "sdk/sim/vyro_sim.h"
 
-#include "calllog.h"
-#include "simengine.h"
+#include "sdk/sim/calllog.h"
+#include "sdk/sim/simengine.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,5 +1,5 @@
 // eventtable.cpp: per-handle events with auto or manual reset and multi-event waits.
-#include "eventtable.h"
+#include "sdk/sim/eventtable.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #ifndef VYSIM_EVENTTABLE_H
 #define VYSIM_EVENTTABLE_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,5 +1,5 @@
 // fieldschema.cpp: the device and driver fields of the core, and how values are checked.
-#include "fieldschema.h"
+#include "sdk/sim/fieldschema.h"
 
 #include <QJsonArray>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #ifndef VYSIM_FIELDSCHEMA_H
 #define VYSIM_FIELDSCHEMA_H
 
-#include "simcore.h"
+#include "sdk/sim/simcore.h"
 
 #include <QHash>
 #include <QJsonObject>

@@ -1,5 +1,5 @@
 // sensormodel.cpp: deterministic dark frames with noise and hot pixels.
-#include "sensormodel.h"
+#include "sdk/sim/sensormodel.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 // sharedstate.cpp: files of the state directory, their locks and atomic rewrites.
-#include "sharedstate.h"
+#include "sdk/sim/sharedstate.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // sim_acquisition.cpp: sensor information, colour mode, area of interest, image memory, the
 // capture sequence and live capture on a thread of the simulator, timing and gain.
-#include "sim_acquisition.h"
+#include "sdk/sim/sim_acquisition.h"
 
-#include "simcore.h"
-#include "vyro_sim.h"
+#include "sdk/sim/simcore.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

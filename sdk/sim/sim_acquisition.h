@@ -4,9 +4,9 @@
 #ifndef VYSIM_SIM_ACQUISITION_H
 #define VYSIM_SIM_ACQUISITION_H
 
-#include "sensormodel.h"
-#include "timingmodel.h"
-#include "vyro_api.h"
+#include "sdk/sim/sensormodel.h"
+#include "sdk/sim/timingmodel.h"
+#include "sdk/vyro_api.h"
 
 #include <QJsonObject>
 

@@ -1,8 +1,8 @@
 // sim_hotpixel.cpp: vy_HotPixel: correction modes, the factory list, the user list in the
 // camera's EEPROM (kept in the shared world), and the software list with its files.
-#include "sim_acquisition.h"
-#include "sim_hotpixelfile.h"
-#include "simcore.h"
+#include "sdk/sim/sim_acquisition.h"
+#include "sdk/sim/sim_hotpixelfile.h"
+#include "sdk/sim/simcore.h"
 
 #include <QJsonArray>
 

@@ -1,7 +1,7 @@
 // sim_hotpixelfile.cpp: reading and writing the binary hot pixel list file.
-#include "sim_hotpixelfile.h"
+#include "sdk/sim/sim_hotpixelfile.h"
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <QFile>
 #include <QSaveFile>

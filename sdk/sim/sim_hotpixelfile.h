@@ -11,7 +11,7 @@
 #ifndef VYSIM_SIM_HOTPIXELFILE_H
 #define VYSIM_SIM_HOTPIXELFILE_H
 
-#include "sensormodel.h"
+#include "sdk/sim/sensormodel.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // simcore.cpp: the internal interface of simcore.h over the process's engine.
-#include "simcore.h"
+#include "sdk/sim/simcore.h"
 
-#include "calllog.h"
-#include "fieldschema.h"
-#include "simengine.h"
+#include "sdk/sim/calllog.h"
+#include "sdk/sim/fieldschema.h"
+#include "sdk/sim/simengine.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,7 +8,7 @@
 #ifndef VYSIM_SIMCORE_H
 #define VYSIM_SIMCORE_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <QJsonObject>
 #include <QJsonValue>

@@ -1,7 +1,7 @@
 // simengine.cpp: the process's simulator: shared world, handles, errors and driver events.
-#include "simengine.h"
+#include "sdk/sim/simengine.h"
 
-#include "fieldschema.h"
+#include "sdk/sim/fieldschema.h"
 
 #include <QFile>
 #include <QJsonArray>

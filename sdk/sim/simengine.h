@@ -3,10 +3,10 @@
 #ifndef VYSIM_SIMENGINE_H
 #define VYSIM_SIMENGINE_H
 
-#include "eventtable.h"
-#include "sharedstate.h"
-#include "simcore.h"
-#include "simworld.h"
+#include "sdk/sim/eventtable.h"
+#include "sdk/sim/sharedstate.h"
+#include "sdk/sim/simcore.h"
+#include "sdk/sim/simworld.h"
 
 #include <condition_variable>
 #include <map>

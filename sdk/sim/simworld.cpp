@@ -1,8 +1,8 @@
 // simworld.cpp: parsing, checking and cooking of a world.
-#include "simworld.h"
+#include "sdk/sim/simworld.h"
 
-#include "fieldschema.h"
-#include "simcore.h"
+#include "sdk/sim/fieldschema.h"
+#include "sdk/sim/simcore.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #ifndef VYSIM_SIMWORLD_H
 #define VYSIM_SIMWORLD_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 // simworld_default.cpp: the built-in default world. Its devices reach every status verdict
 // that zentara distinguishes, and carry sensors for dapplix.
-#include "simworld.h"
+#include "sdk/sim/simworld.h"
 
 namespace vysim {
 

@@ -1,5 +1,5 @@
 // timingmodel.cpp: line-based timing of the simulated sensor.
-#include "timingmodel.h"
+#include "sdk/sim/timingmodel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Functions of the SDK that the simulator does not model yet: each answers VY_NOT_SUPPORTED.
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 extern "C" {
 

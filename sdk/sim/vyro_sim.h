@@ -12,7 +12,7 @@
 #ifndef VYRO_SIM_H
 #define VYRO_SIM_H
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,6 +1,6 @@
 // sim_holder: opens one simulated camera and holds it until its standard input closes or it
 // is killed; the tests' second process. Prints "opened <handle>" or "failed <code>".
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 #ifndef SIMTEST_H
 #define SIMTEST_H
 
-#include "vyro_api.h"
-#include "vyro_sim.h"
+#include "sdk/vyro_api.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The simulated sensor as dapplix drives it: sensor information, colour modes, area of
 // interest, image memory, live capture with frame events, locking, timing, removal.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 // Camera list and device information as a program reads them: byte layout, counts, and
 // buffers too small for a record.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 // Test controls: forced results, the call log, daemon states, driver values and the
 // multicast commands zentara makes.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <thread>
 

@@ -1,6 +1,6 @@
 // vy_Event as the programs' event threads use it: time-outs, exit events, auto reset, several
 // waiters at once, and driver events raised by changes in this and in other processes.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // vy_HotPixel as dapplix uses it: correction modes, the factory and user lists of the camera,
 // the software list and its binary files, and correction in delivered frames.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 // Opening and closing: in-use state shared across processes, a crashed holder, the open
 // flags and the refusals of cameras that cannot be opened.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QProcess>
 

@@ -1,7 +1,7 @@
 // The simulator as a library: its SONAME, that it exports every declared SDK function and
 // control (and nothing of its insides), and that no function crashes on null or nonsense
 // arguments.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // World files: malformed, truncated, unknown fields, wrong types, empty and large worlds, and
 // the world file named by VYRO_SIM_WORLD at start-up.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 // vyrosim, the command-line tool over the shared world: its commands, messages and exit codes,
 // and that the running test process sees what it changes.
-#include "simtest.h"
+#include "tests/sdk/simtest.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
 // deviceinfoview.cpp: the device information tree of the main window.
-#include "deviceinfoview.h"
+#include "zentara/devinfo/deviceinfoview.h"
 
 #include <QEvent>
 #include <QHeaderView>

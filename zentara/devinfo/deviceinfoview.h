@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 class QStandardItemModel;
 

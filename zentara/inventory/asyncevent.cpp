@@ -1,10 +1,10 @@
 // asyncevent.cpp: the worker that waits for driver events and dispatches them.
-#include "asyncevent.h"
+#include "zentara/inventory/asyncevent.h"
 
 #include <chrono>
 
-#include "eventregistration.h"
-#include "vyro_api.h"
+#include "zentara/inventory/eventregistration.h"
+#include "sdk/vyro_api.h"
 
 AsyncEvent::AsyncEvent() = default;
 

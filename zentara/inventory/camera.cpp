@@ -1,5 +1,5 @@
 // camera.cpp: building a Camera from the camera list and its device-information queries.
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 #include <QMetaType>
 #include <QNetworkInterface>

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 // A snapshot of one listed device: its identity from the camera list entry and what the last
 // device-information query returned. Copies are independent snapshots.

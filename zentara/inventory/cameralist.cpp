@@ -1,5 +1,5 @@
 // cameralist.cpp: the camera list widget: sorting, periodic refresh and the context menu.
-#include "cameralist.h"
+#include "zentara/inventory/cameralist.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "cameralistmodel.h"
-#include "cameratableview.h"
+#include "zentara/inventory/cameralistmodel.h"
+#include "zentara/inventory/cameratableview.h"
 
 CameraList::CameraList(QWidget *parent)
     : QWidget(parent), m_model(new CameraListModel(this)), m_proxy(new QSortFilterProxyModel(this)),

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 class CameraListModel;
 class CameraTableView;

@@ -1,13 +1,13 @@
 // cameralistmodel.cpp: loading the camera list and presenting it in seven columns.
-#include "cameralistmodel.h"
+#include "zentara/inventory/cameralistmodel.h"
 
 #include <QMutexLocker>
 
 #include <vector>
 
-#include "asyncevent.h"
-#include "camerastatus.h"
-#include "vyroexception.h"
+#include "zentara/inventory/asyncevent.h"
+#include "zentara/inventory/camerastatus.h"
+#include "zentara/inventory/vyroexception.h"
 
 namespace {
 

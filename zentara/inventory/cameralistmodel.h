@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 class AsyncEvent;
 

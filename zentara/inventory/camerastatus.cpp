@@ -1,9 +1,9 @@
 // camerastatus.cpp: status sentence, colour, picture, buttons and list texts of a camera.
-#include "camerastatus.h"
+#include "zentara/inventory/camerastatus.h"
 
 #include <QCoreApplication>
 
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "cameraverdict.h"
+#include "zentara/inventory/cameraverdict.h"
 
 class Camera;
 

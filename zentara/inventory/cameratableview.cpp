@@ -1,10 +1,10 @@
 // cameratableview.cpp: keeping the selection by device ID across model resets.
-#include "cameratableview.h"
+#include "zentara/inventory/cameratableview.h"
 
 #include <QEvent>
 #include <QHeaderView>
 
-#include "cameralistmodel.h"
+#include "zentara/inventory/cameralistmodel.h"
 
 CameraTableView::CameraTableView(QWidget *parent) : QTableView(parent)
 {

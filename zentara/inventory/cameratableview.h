@@ -3,7 +3,7 @@
 
 #include <QTableView>
 
-#include "camera.h"
+#include "zentara/inventory/camera.h"
 
 class CameraTableView final : public QTableView
 {

@@ -1,9 +1,9 @@
 // eventregistration.cpp: initialise and enable an event; disable and remove it again.
-#include "eventregistration.h"
+#include "zentara/inventory/eventregistration.h"
 
 #include <QDebug>
 
-#include "vyroexception.h"
+#include "zentara/inventory/vyroexception.h"
 
 EventRegistration::EventRegistration(VY_HCAM handle, uint32_t eventId)
     : m_handle(handle), m_eventId(eventId)

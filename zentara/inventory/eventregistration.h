@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 // Initialises and enables an event on a handle for as long as it lives; disables and removes
 // it when destroyed. A failing library call during construction throws VyroException.

@@ -1,5 +1,5 @@
 // vyroexception.cpp: the message of a failed library call.
-#include "vyroexception.h"
+#include "zentara/inventory/vyroexception.h"
 
 VyroException::VyroException(int ret)
     : m_ret(ret), m_message("Custom exception: ret=" + std::to_string(ret))

@@ -1,7 +1,7 @@
 // commandline.cpp: zentara's command line.
-#include "commandline.h"
+#include "zentara/shell/commandline.h"
 
-#include "qvyrozentara.h"
+#include "zentara/shell/qvyrozentara.h"
 
 CommandLine::CommandLine()
     : m_additional({QStringLiteral("a"), QStringLiteral("additional-func")},

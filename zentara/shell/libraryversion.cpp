@@ -1,9 +1,9 @@
 // libraryversion.cpp: the start-up check of the camera library's version.
-#include "libraryversion.h"
+#include "zentara/shell/libraryversion.h"
 
 #include <QMessageBox>
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 bool LibraryVersion::isSupported(uint32_t packed)
 {

@@ -1,5 +1,5 @@
 // qvyrozentara.cpp: zentara's main window.
-#include "qvyrozentara.h"
+#include "zentara/shell/qvyrozentara.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,12 +23,12 @@
 
 #include <unistd.h>
 
-#include "cameralist.h"
-#include "camerastatus.h"
-#include "cameratableview.h"
-#include "cameraverdict.h"
-#include "deviceinfoview.h"
-#include "vyro_api.h"
+#include "zentara/inventory/cameralist.h"
+#include "zentara/inventory/camerastatus.h"
+#include "zentara/inventory/cameratableview.h"
+#include "zentara/inventory/cameraverdict.h"
+#include "zentara/devinfo/deviceinfoview.h"
+#include "sdk/vyro_api.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QTranslator>
 
-#include "camera.h"
-#include "corestates.h"
+#include "zentara/inventory/camera.h"
+#include "zentara/shell/corestates.h"
 
 class CameraList;
 class DeviceInfoView;

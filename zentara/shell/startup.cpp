@@ -1,13 +1,13 @@
 // startup.cpp: zentara's start-up sequence.
-#include "startup.h"
+#include "zentara/shell/startup.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
-#include "commandline.h"
-#include "libraryversion.h"
-#include "qvyrozentara.h"
+#include "zentara/shell/commandline.h"
+#include "zentara/shell/libraryversion.h"
+#include "zentara/shell/qvyrozentara.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Camera through the simulator: open, stream, close, refusals, removal and parameters.
-#include "camera.h"
-#include "vyro_sim.h"
+#include "dapplix/camera/camera.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QSignalSpy>
 #include <QtTest>

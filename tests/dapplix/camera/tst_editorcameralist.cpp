@@ -1,7 +1,7 @@
 // dapplix's CameraListModel over the simulated world: rows, status texts, merging and sorting.
-#include "camera.h"
-#include "cameralistmodel.h"
-#include "vyro_sim.h"
+#include "dapplix/camera/camera.h"
+#include "dapplix/camera/cameralistmodel.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QSignalSpy>
 #include <QtTest>

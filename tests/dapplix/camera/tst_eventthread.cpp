@@ -1,7 +1,7 @@
 // EventThread and the event number pool: limits, waking and stopping.
-#include "eventnumberpool.h"
-#include "eventthread.h"
-#include "vyro_sim.h"
+#include "dapplix/camera/eventnumberpool.h"
+#include "dapplix/camera/eventthread.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QSignalSpy>
 #include <QtTest>

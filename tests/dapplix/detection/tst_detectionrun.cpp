@@ -1,7 +1,7 @@
 // DetectionRun: frame collection, the light guard, and the hand-over into the hot pixel list.
-#include "badpixellistmodel.h"
-#include "detectionrun.h"
-#include "vyro_api.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/detection/detectionrun.h"
+#include "sdk/vyro_api.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

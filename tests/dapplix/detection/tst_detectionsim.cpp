@@ -1,8 +1,8 @@
 // Detection end to end on simulator frames: dark frames in, the sensor's hot pixels out.
-#include "badpixellistmodel.h"
-#include "camera.h"
-#include "detectionrun.h"
-#include "vyro_sim.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/camera/camera.h"
+#include "dapplix/detection/detectionrun.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QSet>
 #include <QSignalSpy>

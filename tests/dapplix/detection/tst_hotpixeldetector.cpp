@@ -1,7 +1,7 @@
 // HotpixelDetector on synthetic frames: thresholds, planes, sizes and refused input.
-#include "badpixellistmodel.h"
-#include "hotpixeldetector.h"
-#include "vyro_api.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/detection/hotpixeldetector.h"
+#include "sdk/vyro_api.h"
 
 #include <QSignalSpy>
 #include <QtTest>

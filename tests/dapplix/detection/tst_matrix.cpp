@@ -1,7 +1,7 @@
 // Matrix: size checks, checked access and the visitor walk order.
-#include "diviterator.h"
-#include "matrix.h"
-#include "meaniterator.h"
+#include "dapplix/detection/diviterator.h"
+#include "dapplix/detection/matrix.h"
+#include "dapplix/detection/meaniterator.h"
 
 #include <QtTest>
 #include <vector>

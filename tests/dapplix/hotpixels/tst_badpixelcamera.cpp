@@ -1,8 +1,8 @@
 // The hot pixel list with a simulated camera: reading, writing the EEPROM list across a restart,
 // the capacity, and the binary files of the SDK.
-#include "badpixellistmodel.h"
-#include "camera.h"
-#include "vyro_sim.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/camera/camera.h"
+#include "sdk/sim/vyro_sim.h"
 
 #include <QProcess>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // BadpixelListModel without a camera: entries, model contract, sorting and the class delegate.
-#include "badpixellistmodel.h"
-#include "pixelclassdelegate.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/hotpixels/pixelclassdelegate.h"
 
 #include <QComboBox>
 #include <QSignalSpy>

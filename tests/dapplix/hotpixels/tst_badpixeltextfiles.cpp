@@ -1,5 +1,5 @@
 // Text export and import of hot pixel lists: format, parsing, refusals and bounded reading.
-#include "badpixellistmodel.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

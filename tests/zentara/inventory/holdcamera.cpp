@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "vyro_api.h"
+#include "sdk/vyro_api.h"
 
 int main(int argc, char **argv)
 {

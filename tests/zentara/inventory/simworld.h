@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "camera.h"
-#include "vyro_sim.h"
+#include "zentara/inventory/camera.h"
+#include "sdk/sim/vyro_sim.h"
 
 namespace simworld {
 

@@ -6,10 +6,10 @@
 #include <atomic>
 #include <cstring>
 
-#include "asyncevent.h"
-#include "eventregistration.h"
-#include "simworld.h"
-#include "vyroexception.h"
+#include "zentara/inventory/asyncevent.h"
+#include "zentara/inventory/eventregistration.h"
+#include "tests/zentara/inventory/simworld.h"
+#include "zentara/inventory/vyroexception.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "cameralistmodel.h"
-#include "camerastatus.h"
-#include "simworld.h"
+#include "zentara/inventory/cameralistmodel.h"
+#include "zentara/inventory/camerastatus.h"
+#include "tests/zentara/inventory/simworld.h"
 
 class TestCameraListModel : public QObject
 {

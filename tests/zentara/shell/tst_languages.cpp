@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "shelltest.h"
-#include "startup.h"
+#include "tests/zentara/shell/shelltest.h"
+#include "zentara/shell/startup.h"
 
 using shelltest::child;
 using shelltest::TestWindow;

@@ -11,10 +11,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "cameralist.h"
-#include "camerastatus.h"
-#include "shelltest.h"
-#include "startup.h"
+#include "zentara/inventory/cameralist.h"
+#include "zentara/inventory/camerastatus.h"
+#include "tests/zentara/shell/shelltest.h"
+#include "zentara/shell/startup.h"
 
 using shelltest::child;
 using shelltest::TestWindow;

@@ -4,10 +4,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "commandline.h"
-#include "libraryversion.h"
-#include "shelltest.h"
-#include "startup.h"
+#include "zentara/shell/commandline.h"
+#include "zentara/shell/libraryversion.h"
+#include "tests/zentara/shell/shelltest.h"
+#include "zentara/shell/startup.h"
 
 using shelltest::TestWindow;
 
