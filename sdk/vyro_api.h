@@ -11,8 +11,8 @@
  *   never writes past the size it was given.
  * - Versions are packed: major in bits 31..24, minor in 23..16, build in 15..0.
  */
-#ifndef VYRO_API_H
-#define VYRO_API_H
+#ifndef SDK_VYRO_API_H
+#define SDK_VYRO_API_H
 
 #include <stddef.h>
 #include <stdint.h>
@@ -531,4 +531,4 @@ static_assert(sizeof(VY_AOI_RECT) == 16, "");
 static_assert(sizeof(VY_AOI_SIZE) == 8, "");
 #endif
 
-#endif /* VYRO_API_H */
+#endif // SDK_VYRO_API_H

@@ -1,6 +1,6 @@
 // dapplix's open camera: opening, live capture into a buffer ring, parameters and events.
-#ifndef DAPPLIX_CAMERA_H
-#define DAPPLIX_CAMERA_H
+#ifndef DAPPLIX_CAMERA_CAMERA_H
+#define DAPPLIX_CAMERA_CAMERA_H
 
 #include "dapplix/camera/cameraparameter.h"
 #include "dapplix/camera/eventthread.h"
@@ -98,4 +98,4 @@ private:
     CameraParameter<int> mastergain;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_CAMERA_H

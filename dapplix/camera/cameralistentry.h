@@ -1,6 +1,6 @@
 // One row of dapplix's camera list, taken from the SDK camera list.
-#ifndef DAPPLIX_CAMERALISTENTRY_H
-#define DAPPLIX_CAMERALISTENTRY_H
+#ifndef DAPPLIX_CAMERA_CAMERALISTENTRY_H
+#define DAPPLIX_CAMERA_CAMERALISTENTRY_H
 
 #include <QString>
 
@@ -22,4 +22,4 @@ struct CameraListEntry
     bool operator!=(const CameraListEntry &o) const { return !(*this == o); }
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_CAMERALISTENTRY_H

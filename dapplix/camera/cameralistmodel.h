@@ -1,6 +1,6 @@
 // The connected cameras for dapplix's camera list, refreshed by a timer; marks the open one.
-#ifndef DAPPLIX_CAMERALISTMODEL_H
-#define DAPPLIX_CAMERALISTMODEL_H
+#ifndef DAPPLIX_CAMERA_CAMERALISTMODEL_H
+#define DAPPLIX_CAMERA_CAMERALISTMODEL_H
 
 #include "dapplix/camera/cameralistentry.h"
 
@@ -59,4 +59,4 @@ private:
     QString openSerial;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_CAMERALISTMODEL_H

@@ -1,6 +1,6 @@
 // One camera setting with its range and step, in the SDK's units.
-#ifndef DAPPLIX_CAMERAPARAMETER_H
-#define DAPPLIX_CAMERAPARAMETER_H
+#ifndef DAPPLIX_CAMERA_CAMERAPARAMETER_H
+#define DAPPLIX_CAMERA_CAMERAPARAMETER_H
 
 #include <QMetaType>
 
@@ -23,4 +23,4 @@ template <typename T> struct CameraParameter
 Q_DECLARE_METATYPE(CameraParameter<int>)
 Q_DECLARE_METATYPE(CameraParameter<double>)
 
-#endif
+#endif // DAPPLIX_CAMERA_CAMERAPARAMETER_H

@@ -1,6 +1,6 @@
 // The process-wide pool of private event numbers that event threads use to wake themselves.
-#ifndef DAPPLIX_EVENTNUMBERPOOL_H
-#define DAPPLIX_EVENTNUMBERPOOL_H
+#ifndef DAPPLIX_CAMERA_EVENTNUMBERPOOL_H
+#define DAPPLIX_CAMERA_EVENTNUMBERPOOL_H
 
 #include <QMutex>
 #include <QVector>
@@ -26,4 +26,4 @@ private:
     QVector<quint32> freeNumbers;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_EVENTNUMBERPOOL_H

@@ -1,6 +1,6 @@
 // A thread that blocks in the SDK's event wait and reports each signalled event number.
-#ifndef DAPPLIX_EVENTTHREAD_H
-#define DAPPLIX_EVENTTHREAD_H
+#ifndef DAPPLIX_CAMERA_EVENTTHREAD_H
+#define DAPPLIX_CAMERA_EVENTTHREAD_H
 
 #include "sdk/vyro_api.h"
 
@@ -40,4 +40,4 @@ private:
     const quint32 exitEvent;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_EVENTTHREAD_H

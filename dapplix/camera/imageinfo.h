@@ -1,6 +1,6 @@
 // Geometry of the image buffers of the capture sequence.
-#ifndef DAPPLIX_IMAGEINFO_H
-#define DAPPLIX_IMAGEINFO_H
+#ifndef DAPPLIX_CAMERA_IMAGEINFO_H
+#define DAPPLIX_CAMERA_IMAGEINFO_H
 
 #include <QMetaType>
 
@@ -13,4 +13,4 @@ struct ImageInfo
 
 Q_DECLARE_METATYPE(ImageInfo)
 
-#endif
+#endif // DAPPLIX_CAMERA_IMAGEINFO_H

@@ -1,6 +1,6 @@
 // One image buffer allocated by the SDK.
-#ifndef DAPPLIX_IMAGEMEMORY_H
-#define DAPPLIX_IMAGEMEMORY_H
+#ifndef DAPPLIX_CAMERA_IMAGEMEMORY_H
+#define DAPPLIX_CAMERA_IMAGEMEMORY_H
 
 #include "sdk/vyro_api.h"
 
@@ -24,4 +24,4 @@ private:
     char *mem = nullptr;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_IMAGEMEMORY_H

@@ -1,6 +1,6 @@
 // The ring of SDK image buffers that live capture fills in turn.
-#ifndef DAPPLIX_IMAGESEQUENCE_H
-#define DAPPLIX_IMAGESEQUENCE_H
+#ifndef DAPPLIX_CAMERA_IMAGESEQUENCE_H
+#define DAPPLIX_CAMERA_IMAGESEQUENCE_H
 
 #include "dapplix/camera/imageinfo.h"
 #include "dapplix/camera/imagememory.h"
@@ -30,4 +30,4 @@ private:
     std::vector<std::unique_ptr<ImageMemory>> buffers;
 };
 
-#endif
+#endif // DAPPLIX_CAMERA_IMAGESEQUENCE_H

@@ -1,6 +1,6 @@
 // Adds every pixel whose mean lies above the limit to a hot pixel list.
-#ifndef DAPPLIX_ADDHOTPIXELITERATOR_H
-#define DAPPLIX_ADDHOTPIXELITERATOR_H
+#ifndef DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H
+#define DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H
 
 #include "dapplix/detection/pixelpositerator.h"
 
@@ -24,4 +24,4 @@ private:
     unsigned limit;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H

@@ -1,7 +1,7 @@
 // Turns the sums of n frames into their truncated means, and takes the plane's mean and each
 // row's largest element on the way.
-#ifndef DAPPLIX_AVERAGEITERATOR_H
-#define DAPPLIX_AVERAGEITERATOR_H
+#ifndef DAPPLIX_DETECTION_AVERAGEITERATOR_H
+#define DAPPLIX_DETECTION_AVERAGEITERATOR_H
 
 #include "dapplix/detection/diviterator.h"
 #include "dapplix/detection/elementiterator.h"
@@ -64,4 +64,4 @@ private:
     uint64_t count = 0;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_AVERAGEITERATOR_H

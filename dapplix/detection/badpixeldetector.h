@@ -1,6 +1,6 @@
 // Averages a run of 8-bit frames per colour plane into matrices for hot pixel detection.
-#ifndef DAPPLIX_BADPIXELDETECTOR_H
-#define DAPPLIX_BADPIXELDETECTOR_H
+#ifndef DAPPLIX_DETECTION_BADPIXELDETECTOR_H
+#define DAPPLIX_DETECTION_BADPIXELDETECTOR_H
 
 #include "dapplix/detection/copyiterator.h"
 #include "dapplix/detection/matrix.h"
@@ -70,4 +70,4 @@ private:
                     SumIterator &sum, unsigned top, unsigned count);
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_BADPIXELDETECTOR_H

@@ -1,6 +1,6 @@
 // Sets each element to its pixel value.
-#ifndef DAPPLIX_COPYITERATOR_H
-#define DAPPLIX_COPYITERATOR_H
+#ifndef DAPPLIX_DETECTION_COPYITERATOR_H
+#define DAPPLIX_DETECTION_COPYITERATOR_H
 
 #include "dapplix/detection/pixelvaliterator.h"
 
@@ -10,4 +10,4 @@ public:
     void operator()(unsigned &element, unsigned char value) override { element = value; }
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_COPYITERATOR_H

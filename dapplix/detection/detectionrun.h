@@ -1,7 +1,7 @@
 // One hot pixel detection run: collects dark frames, guards against light, then detects and
 // adds the found pixels to the hot pixel list.
-#ifndef DAPPLIX_DETECTIONRUN_H
-#define DAPPLIX_DETECTIONRUN_H
+#ifndef DAPPLIX_DETECTION_DETECTIONRUN_H
+#define DAPPLIX_DETECTION_DETECTIONRUN_H
 
 #include <QImage>
 #include <QObject>
@@ -60,4 +60,4 @@ private:
     int progressCounter = 0;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_DETECTIONRUN_H

@@ -1,6 +1,6 @@
 // Divides each element by the number of frames summed into it.
-#ifndef DAPPLIX_DIVITERATOR_H
-#define DAPPLIX_DIVITERATOR_H
+#ifndef DAPPLIX_DETECTION_DIVITERATOR_H
+#define DAPPLIX_DETECTION_DIVITERATOR_H
 
 #include "dapplix/detection/elementiterator.h"
 
@@ -42,4 +42,4 @@ private:
     bool quick;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_DIVITERATOR_H

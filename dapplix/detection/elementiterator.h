@@ -1,6 +1,6 @@
 // Base of the visitors that Matrix::foreach applies to each element.
-#ifndef DAPPLIX_ELEMENTITERATOR_H
-#define DAPPLIX_ELEMENTITERATOR_H
+#ifndef DAPPLIX_DETECTION_ELEMENTITERATOR_H
+#define DAPPLIX_DETECTION_ELEMENTITERATOR_H
 
 class ElementIterator
 {
@@ -11,4 +11,4 @@ public:
     void endRow() {}
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_ELEMENTITERATOR_H

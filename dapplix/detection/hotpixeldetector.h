@@ -1,6 +1,6 @@
 // Finds the pixels whose mean lies more than a threshold above the mean of their plane.
-#ifndef DAPPLIX_HOTPIXELDETECTOR_H
-#define DAPPLIX_HOTPIXELDETECTOR_H
+#ifndef DAPPLIX_DETECTION_HOTPIXELDETECTOR_H
+#define DAPPLIX_DETECTION_HOTPIXELDETECTOR_H
 
 #include "dapplix/detection/badpixeldetector.h"
 
@@ -26,4 +26,4 @@ private:
     unsigned limitAboveMean;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_HOTPIXELDETECTOR_H

@@ -1,6 +1,6 @@
 // Base of the visitors that walk one image's pixels of a pattern alongside a matrix.
-#ifndef DAPPLIX_IMAGEITERATOR_H
-#define DAPPLIX_IMAGEITERATOR_H
+#ifndef DAPPLIX_DETECTION_IMAGEITERATOR_H
+#define DAPPLIX_DETECTION_IMAGEITERATOR_H
 
 #include "dapplix/detection/elementiterator.h"
 #include "dapplix/detection/pixelpattern.h"
@@ -41,4 +41,4 @@ protected:
     const uchar *pixel;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_IMAGEITERATOR_H

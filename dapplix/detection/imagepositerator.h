@@ -1,6 +1,6 @@
 // Passes each element with its sensor position to a position visitor.
-#ifndef DAPPLIX_IMAGEPOSITERATOR_H
-#define DAPPLIX_IMAGEPOSITERATOR_H
+#ifndef DAPPLIX_DETECTION_IMAGEPOSITERATOR_H
+#define DAPPLIX_DETECTION_IMAGEPOSITERATOR_H
 
 #include "dapplix/detection/imageiterator.h"
 
@@ -36,4 +36,4 @@ private:
     size_t stepY;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_IMAGEPOSITERATOR_H

@@ -1,6 +1,6 @@
 // Passes each element with the pixel value at the current position to a value visitor.
-#ifndef DAPPLIX_IMAGEVALUEITERATOR_H
-#define DAPPLIX_IMAGEVALUEITERATOR_H
+#ifndef DAPPLIX_DETECTION_IMAGEVALUEITERATOR_H
+#define DAPPLIX_DETECTION_IMAGEVALUEITERATOR_H
 
 #include "dapplix/detection/imageiterator.h"
 
@@ -26,4 +26,4 @@ private:
     V &inner;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_IMAGEVALUEITERATOR_H

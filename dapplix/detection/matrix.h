@@ -1,6 +1,6 @@
 // A dense rows x cols matrix walked by visitors, row by row.
-#ifndef DAPPLIX_MATRIX_H
-#define DAPPLIX_MATRIX_H
+#ifndef DAPPLIX_DETECTION_MATRIX_H
+#define DAPPLIX_DETECTION_MATRIX_H
 
 #include <algorithm>
 #include <cstddef>
@@ -84,4 +84,4 @@ private:
     std::unique_ptr<T[]> values;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_MATRIX_H

@@ -1,6 +1,6 @@
 // Averages the elements of a matrix.
-#ifndef DAPPLIX_MEANITERATOR_H
-#define DAPPLIX_MEANITERATOR_H
+#ifndef DAPPLIX_DETECTION_MEANITERATOR_H
+#define DAPPLIX_DETECTION_MEANITERATOR_H
 
 #include "dapplix/detection/elementiterator.h"
 
@@ -23,4 +23,4 @@ private:
     uint64_t count = 0;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_MEANITERATOR_H

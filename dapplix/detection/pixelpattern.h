@@ -1,6 +1,6 @@
 // The pixels of one colour plane: a start position and a step in each direction.
-#ifndef DAPPLIX_PIXELPATTERN_H
-#define DAPPLIX_PIXELPATTERN_H
+#ifndef DAPPLIX_DETECTION_PIXELPATTERN_H
+#define DAPPLIX_DETECTION_PIXELPATTERN_H
 
 #include <QtGlobal>
 
@@ -12,4 +12,4 @@ struct PixelPattern
     quint8 stepY;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_PIXELPATTERN_H

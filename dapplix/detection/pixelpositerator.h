@@ -1,6 +1,6 @@
 // Base of the visitors that look at an element together with its sensor position.
-#ifndef DAPPLIX_PIXELPOSITERATOR_H
-#define DAPPLIX_PIXELPOSITERATOR_H
+#ifndef DAPPLIX_DETECTION_PIXELPOSITERATOR_H
+#define DAPPLIX_DETECTION_PIXELPOSITERATOR_H
 
 class PixelPosIterator
 {
@@ -9,4 +9,4 @@ public:
     virtual void operator()(unsigned &element, unsigned x, unsigned y) = 0;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_PIXELPOSITERATOR_H

@@ -1,6 +1,6 @@
 // Base of the visitors that combine a matrix element with a pixel value.
-#ifndef DAPPLIX_PIXELVALITERATOR_H
-#define DAPPLIX_PIXELVALITERATOR_H
+#ifndef DAPPLIX_DETECTION_PIXELVALITERATOR_H
+#define DAPPLIX_DETECTION_PIXELVALITERATOR_H
 
 class PixelValIterator
 {
@@ -9,4 +9,4 @@ public:
     virtual void operator()(unsigned &element, unsigned char value) = 0;
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_PIXELVALITERATOR_H

@@ -1,6 +1,6 @@
 // Adds each pixel value to its element.
-#ifndef DAPPLIX_SUMITERATOR_H
-#define DAPPLIX_SUMITERATOR_H
+#ifndef DAPPLIX_DETECTION_SUMITERATOR_H
+#define DAPPLIX_DETECTION_SUMITERATOR_H
 
 #include "dapplix/detection/pixelvaliterator.h"
 
@@ -10,4 +10,4 @@ public:
     void operator()(unsigned &element, unsigned char value) override { element += value; }
 };
 
-#endif
+#endif // DAPPLIX_DETECTION_SUMITERATOR_H

@@ -1,6 +1,6 @@
 // One hot pixel entry: its sensor position and its class.
-#ifndef DAPPLIX_BADPIXEL_H
-#define DAPPLIX_BADPIXEL_H
+#ifndef DAPPLIX_HOTPIXELS_BADPIXEL_H
+#define DAPPLIX_HOTPIXELS_BADPIXEL_H
 
 #include <QtGlobal>
 
@@ -18,4 +18,4 @@ struct Badpixel
     quint8 pixelclass = User;
 };
 
-#endif
+#endif // DAPPLIX_HOTPIXELS_BADPIXEL_H

@@ -1,7 +1,7 @@
 // The hot pixel list of the open camera: factory and user entries, camera reads and writes,
 // and the list files.
-#ifndef DAPPLIX_BADPIXELLISTMODEL_H
-#define DAPPLIX_BADPIXELLISTMODEL_H
+#ifndef DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H
+#define DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H
 
 #include "dapplix/hotpixels/badpixel.h"
 #include "sdk/vyro_api.h"
@@ -85,4 +85,4 @@ private:
     QStringList headers;
 };
 
-#endif
+#endif // DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H

@@ -1,6 +1,6 @@
 // The class column's editor of the hot pixel list: factory, user or ignore.
-#ifndef DAPPLIX_PIXELCLASSDELEGATE_H
-#define DAPPLIX_PIXELCLASSDELEGATE_H
+#ifndef DAPPLIX_HOTPIXELS_PIXELCLASSDELEGATE_H
+#define DAPPLIX_HOTPIXELS_PIXELCLASSDELEGATE_H
 
 #include <QItemDelegate>
 
@@ -22,4 +22,4 @@ private:
     Q_DISABLE_COPY(PixelclassDelegate)
 };
 
-#endif
+#endif // DAPPLIX_HOTPIXELS_PIXELCLASSDELEGATE_H

@@ -1,7 +1,7 @@
 // calllog.h: the bounded log of every SDK call of this process, and the results that tests
 // force on functions.
-#ifndef VYSIM_CALLLOG_H
-#define VYSIM_CALLLOG_H
+#ifndef SDK_SIM_CALLLOG_H
+#define SDK_SIM_CALLLOG_H
 
 #include "sdk/sim/vyro_sim.h"
 
@@ -73,4 +73,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_CALLLOG_H
+#endif // SDK_SIM_CALLLOG_H

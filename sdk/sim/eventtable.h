@@ -1,6 +1,6 @@
 // eventtable.h: the events of this process, per handle, and the waits on them.
-#ifndef VYSIM_EVENTTABLE_H
-#define VYSIM_EVENTTABLE_H
+#ifndef SDK_SIM_EVENTTABLE_H
+#define SDK_SIM_EVENTTABLE_H
 
 #include "sdk/vyro_api.h"
 
@@ -57,4 +57,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_EVENTTABLE_H
+#endif // SDK_SIM_EVENTTABLE_H

@@ -1,6 +1,6 @@
 // fieldschema.h: the typed fields of world devices and of the driver, with defaults and checks.
-#ifndef VYSIM_FIELDSCHEMA_H
-#define VYSIM_FIELDSCHEMA_H
+#ifndef SDK_SIM_FIELDSCHEMA_H
+#define SDK_SIM_FIELDSCHEMA_H
 
 #include "sdk/sim/simcore.h"
 
@@ -49,4 +49,4 @@ bool integerValue(const QJsonValue &value, qint64 *out);
 
 } // namespace vysim
 
-#endif // VYSIM_FIELDSCHEMA_H
+#endif // SDK_SIM_FIELDSCHEMA_H

@@ -1,7 +1,7 @@
 // sensormodel.h: the simulated image sensor: dark (or lit) 8-bit raw frames with a black level,
 // noise and a fixed set of hot pixels, all derived from a seed.
-#ifndef VYSIM_SENSORMODEL_H
-#define VYSIM_SENSORMODEL_H
+#ifndef SDK_SIM_SENSORMODEL_H
+#define SDK_SIM_SENSORMODEL_H
 
 #include <cstdint>
 #include <vector>
@@ -82,4 +82,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_SENSORMODEL_H
+#endif // SDK_SIM_SENSORMODEL_H

@@ -1,8 +1,8 @@
 // sharedstate.h: the state directory that every process using the simulator shares: the world
 // state file (rewritten atomically under a lock, with a generation counter) and one lock file
 // per device, locked (open-file-description lock) by the process that has the device open.
-#ifndef VYSIM_SHAREDSTATE_H
-#define VYSIM_SHAREDSTATE_H
+#ifndef SDK_SIM_SHAREDSTATE_H
+#define SDK_SIM_SHAREDSTATE_H
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -83,4 +83,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_SHAREDSTATE_H
+#endif // SDK_SIM_SHAREDSTATE_H

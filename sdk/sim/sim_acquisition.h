@@ -1,8 +1,8 @@
 // sim_acquisition.h: the state of one open camera in the simulator (sensor, timing, image
 // memory, capture sequence, capture thread, hot pixel correction), shared by the acquisition
 // and hot pixel calls.
-#ifndef VYSIM_SIM_ACQUISITION_H
-#define VYSIM_SIM_ACQUISITION_H
+#ifndef SDK_SIM_SIM_ACQUISITION_H
+#define SDK_SIM_SIM_ACQUISITION_H
 
 #include "sdk/sim/sensormodel.h"
 #include "sdk/sim/timingmodel.h"
@@ -128,4 +128,4 @@ std::vector<PixelPos> pixelArray(const QJsonObject &fields, const char *name, ui
 
 } // namespace vysim
 
-#endif // VYSIM_SIM_ACQUISITION_H
+#endif // SDK_SIM_SIM_ACQUISITION_H

@@ -5,8 +5,8 @@
 // a module's own worker threads. None of them may be called while holding a lock that a hook
 // (below) also takes: hooks run on the thread that closes a handle or applies a world change,
 // without any lock of the core held.
-#ifndef VYSIM_SIMCORE_H
-#define VYSIM_SIMCORE_H
+#ifndef SDK_SIM_SIMCORE_H
+#define SDK_SIM_SIMCORE_H
 
 #include "sdk/vyro_api.h"
 
@@ -186,4 +186,4 @@ bool macBytes(const QJsonValue &value, uint8_t out[6]); // "auto" already resolv
 
 } // namespace vysim
 
-#endif // VYSIM_SIMCORE_H
+#endif // SDK_SIM_SIMCORE_H

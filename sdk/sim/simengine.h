@@ -1,7 +1,7 @@
 // simengine.h: the simulator of this process: the in-memory world kept in step with the shared
 // state directory, the open handles, the last errors and the driver events that changes raise.
-#ifndef VYSIM_SIMENGINE_H
-#define VYSIM_SIMENGINE_H
+#ifndef SDK_SIM_SIMENGINE_H
+#define SDK_SIM_SIMENGINE_H
 
 #include "sdk/sim/eventtable.h"
 #include "sdk/sim/sharedstate.h"
@@ -129,4 +129,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_SIMENGINE_H
+#endif // SDK_SIM_SIMENGINE_H

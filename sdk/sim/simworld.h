@@ -1,7 +1,7 @@
 // simworld.h: one world of the simulator: the driver values and the devices, parsed, checked
 // and cooked into the SDK records that the vy_ functions hand out.
-#ifndef VYSIM_SIMWORLD_H
-#define VYSIM_SIMWORLD_H
+#ifndef SDK_SIM_SIMWORLD_H
+#define SDK_SIM_SIMWORLD_H
 
 #include "sdk/vyro_api.h"
 
@@ -50,4 +50,4 @@ public:
 
 } // namespace vysim
 
-#endif // VYSIM_SIMWORLD_H
+#endif // SDK_SIM_SIMWORLD_H

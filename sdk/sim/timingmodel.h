@@ -1,7 +1,7 @@
 // timingmodel.h: pixel clock, frame time and exposure of a simulated sensor, and how each
 // range follows from the others.
-#ifndef VYSIM_TIMINGMODEL_H
-#define VYSIM_TIMINGMODEL_H
+#ifndef SDK_SIM_TIMINGMODEL_H
+#define SDK_SIM_TIMINGMODEL_H
 
 #include <cstdint>
 
@@ -65,4 +65,4 @@ private:
 
 } // namespace vysim
 
-#endif // VYSIM_TIMINGMODEL_H
+#endif // SDK_SIM_TIMINGMODEL_H

@@ -9,8 +9,8 @@
  * buffer write a NUL-terminated text naming the problem into it on failure (truncated to
  * messageSize; the buffer may be null).
  */
-#ifndef VYRO_SIM_H
-#define VYRO_SIM_H
+#ifndef SDK_SIM_VYRO_SIM_H
+#define SDK_SIM_VYRO_SIM_H
 
 #include "sdk/vyro_api.h"
 
@@ -189,4 +189,4 @@ inline std::vector<LoggedCall> callsOf(const std::string &function)
 } // namespace vysim
 #endif
 
-#endif /* VYRO_SIM_H */
+#endif // SDK_SIM_VYRO_SIM_H

@@ -1,7 +1,7 @@
 // simtest.h: shared set-up of the simulator tests: a private state directory, the default
 // world, and readers of the camera list.
-#ifndef SIMTEST_H
-#define SIMTEST_H
+#ifndef TESTS_SDK_SIMTEST_H
+#define TESTS_SDK_SIMTEST_H
 
 #include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
@@ -96,4 +96,4 @@ inline int32_t waitFor(VY_HCAM handle, std::vector<uint32_t> ids, uint32_t timeo
 
 } // namespace simtest
 
-#endif // SIMTEST_H
+#endif // TESTS_SDK_SIMTEST_H

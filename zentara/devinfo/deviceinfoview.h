@@ -1,5 +1,6 @@
 // deviceinfoview.h: the tree of what is known about the selected camera (expert mode).
-#pragma once
+#ifndef ZENTARA_DEVINFO_DEVICEINFOVIEW_H
+#define ZENTARA_DEVINFO_DEVICEINFOVIEW_H
 
 #include <QTreeView>
 
@@ -36,3 +37,5 @@ private:
     QStandardItemModel *m_model;
     std::optional<Camera> m_camera;
 };
+
+#endif // ZENTARA_DEVINFO_DEVICEINFOVIEW_H

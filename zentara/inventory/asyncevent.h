@@ -1,5 +1,6 @@
 // asyncevent.h: turns the camera library's driver events into calls of registered handlers.
-#pragma once
+#ifndef ZENTARA_INVENTORY_ASYNCEVENT_H
+#define ZENTARA_INVENTORY_ASYNCEVENT_H
 
 #include <QtGlobal>
 
@@ -64,3 +65,5 @@ private:
     std::thread m_worker;
     std::atomic<bool> m_running{false};
 };
+
+#endif // ZENTARA_INVENTORY_ASYNCEVENT_H

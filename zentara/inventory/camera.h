@@ -1,5 +1,6 @@
 // camera.h: zentara's value record of one device the camera library lists.
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERA_H
+#define ZENTARA_INVENTORY_CAMERA_H
 
 #include <QByteArray>
 #include <QList>
@@ -193,3 +194,5 @@ using optional = std::optional<Camera>;
 
 Q_DECLARE_METATYPE(Camera)
 Q_DECLARE_METATYPE(camera::optional)
+
+#endif // ZENTARA_INVENTORY_CAMERA_H

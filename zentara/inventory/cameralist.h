@@ -1,5 +1,6 @@
 // cameralist.h: the camera list widget of the main window: sorted table, refresh, context menu.
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERALIST_H
+#define ZENTARA_INVENTORY_CAMERALIST_H
 
 #include <QWidget>
 
@@ -66,3 +67,5 @@ private:
     QTimer *m_refreshTimer;
     camera::optional m_camera;
 };
+
+#endif // ZENTARA_INVENTORY_CAMERALIST_H

@@ -1,5 +1,6 @@
 // cameralistmodel.h: the table of every device the camera library lists.
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERALISTMODEL_H
+#define ZENTARA_INVENTORY_CAMERALISTMODEL_H
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -77,3 +78,5 @@ private:
     std::unique_ptr<AsyncEvent> m_events;
     int m_eventError = 0;
 };
+
+#endif // ZENTARA_INVENTORY_CAMERALISTMODEL_H

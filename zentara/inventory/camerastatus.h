@@ -1,5 +1,6 @@
 // camerastatus.h: the one place that decides the status verdicts of a camera.
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERASTATUS_H
+#define ZENTARA_INVENTORY_CAMERASTATUS_H
 
 #include <QSize>
 #include <QString>
@@ -38,3 +39,5 @@ public:
     // "%1.%2.%3" of a packed version, minor two and build four digits wide.
     static QString versionText(uint32_t packed);
 };
+
+#endif // ZENTARA_INVENTORY_CAMERASTATUS_H

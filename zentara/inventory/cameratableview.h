@@ -1,5 +1,6 @@
 // cameratableview.h: the camera table, keeping the selected camera across reloads.
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERATABLEVIEW_H
+#define ZENTARA_INVENTORY_CAMERATABLEVIEW_H
 
 #include <QTableView>
 
@@ -38,3 +39,5 @@ private:
     // Set while onModelReset selects a row, which announces the selection once itself.
     bool m_reselecting = false;
 };
+
+#endif // ZENTARA_INVENTORY_CAMERATABLEVIEW_H

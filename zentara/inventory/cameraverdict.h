@@ -1,5 +1,6 @@
 // cameraverdict.h: what the status evaluation decides for one camera (or for no camera).
-#pragma once
+#ifndef ZENTARA_INVENTORY_CAMERAVERDICT_H
+#define ZENTARA_INVENTORY_CAMERAVERDICT_H
 
 #include <QColor>
 #include <QString>
@@ -37,3 +38,5 @@ struct CameraVerdict
     // The sentence as the status label shows it: "<font color='#rrggbb'>sentence</font>".
     QString html() const;
 };
+
+#endif // ZENTARA_INVENTORY_CAMERAVERDICT_H

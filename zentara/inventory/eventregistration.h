@@ -1,5 +1,6 @@
 // eventregistration.h: one library event that the driver delivers to this process.
-#pragma once
+#ifndef ZENTARA_INVENTORY_EVENTREGISTRATION_H
+#define ZENTARA_INVENTORY_EVENTREGISTRATION_H
 
 #include <QtGlobal>
 
@@ -24,3 +25,5 @@ private:
     VY_HCAM m_handle;
     uint32_t m_eventId;
 };
+
+#endif // ZENTARA_INVENTORY_EVENTREGISTRATION_H

@@ -1,5 +1,6 @@
 // vyroexception.h: an exception carrying a camera library return code.
-#pragma once
+#ifndef ZENTARA_INVENTORY_VYROEXCEPTION_H
+#define ZENTARA_INVENTORY_VYROEXCEPTION_H
 
 #include <exception>
 #include <string>
@@ -17,3 +18,5 @@ private:
     int m_ret;
     std::string m_message;
 };
+
+#endif // ZENTARA_INVENTORY_VYROEXCEPTION_H

@@ -1,5 +1,6 @@
 // commandline.h: zentara's command line: help, version and the two dialogs to open at start.
-#pragma once
+#ifndef ZENTARA_SHELL_COMMANDLINE_H
+#define ZENTARA_SHELL_COMMANDLINE_H
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -34,3 +35,5 @@ private:
     QCommandLineOption m_additional;
     QCommandLineOption m_daemon;
 };
+
+#endif // ZENTARA_SHELL_COMMANDLINE_H

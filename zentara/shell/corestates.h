@@ -1,5 +1,6 @@
 // corestates.h: the states of the two driver daemons as the main window reports them.
-#pragma once
+#ifndef ZENTARA_SHELL_CORESTATES_H
+#define ZENTARA_SHELL_CORESTATES_H
 
 #include <QMetaType>
 
@@ -17,3 +18,5 @@ struct CoreStates
 };
 
 Q_DECLARE_METATYPE(CoreStates)
+
+#endif // ZENTARA_SHELL_CORESTATES_H

@@ -1,5 +1,6 @@
 // libraryversion.h: the start-up check of the camera library's version.
-#pragma once
+#ifndef ZENTARA_SHELL_LIBRARYVERSION_H
+#define ZENTARA_SHELL_LIBRARYVERSION_H
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,3 +26,5 @@ public:
     // message box and returns false once the box is closed.
     static bool check(QWidget *parent = nullptr);
 };
+
+#endif // ZENTARA_SHELL_LIBRARYVERSION_H

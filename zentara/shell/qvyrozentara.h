@@ -1,5 +1,6 @@
 // qvyrozentara.h: zentara's main window: camera list, control area, device details.
-#pragma once
+#ifndef ZENTARA_SHELL_QVYROZENTARA_H
+#define ZENTARA_SHELL_QVYROZENTARA_H
 
 #include <QColor>
 #include <QFutureWatcher>
@@ -137,3 +138,5 @@ private:
     // it again from the nested event loop.
     bool m_identifying = false;
 };
+
+#endif // ZENTARA_SHELL_QVYROZENTARA_H

@@ -1,5 +1,6 @@
 // startup.h: zentara's start-up sequence between the application object and the event loop.
-#pragma once
+#ifndef ZENTARA_SHELL_STARTUP_H
+#define ZENTARA_SHELL_STARTUP_H
 
 #include <QString>
 #include <QStringList>
@@ -21,3 +22,5 @@ public:
     // the event loop. Returns the program's exit code: 0 when the library is refused.
     static int run(QApplication &app, const QStringList &arguments);
 };
+
+#endif // ZENTARA_SHELL_STARTUP_H

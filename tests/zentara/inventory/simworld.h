@@ -1,5 +1,6 @@
 // simworld.h: setting up the simulated world for the inventory tests.
-#pragma once
+#ifndef TESTS_ZENTARA_INVENTORY_SIMWORLD_H
+#define TESTS_ZENTARA_INVENTORY_SIMWORLD_H
 
 #include <QList>
 #include <QString>
@@ -81,3 +82,5 @@ inline bool setField(uint32_t deviceId, const char *field, const char *json)
 }
 
 } // namespace simworld
+
+#endif // TESTS_ZENTARA_INVENTORY_SIMWORLD_H

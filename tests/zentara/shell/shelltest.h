@@ -1,7 +1,7 @@
 // shelltest.h: shared set-up of the main window tests: a window whose dialogs are recorded
 // instead of run, private settings, and cameras read from the simulator.
-#ifndef SHELLTEST_H
-#define SHELLTEST_H
+#ifndef TESTS_ZENTARA_SHELL_SHELLTEST_H
+#define TESTS_ZENTARA_SHELL_SHELLTEST_H
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -70,4 +70,4 @@ template <typename T> T *child(QWidget &window, const char *name)
 
 } // namespace shelltest
 
-#endif // SHELLTEST_H
+#endif // TESTS_ZENTARA_SHELL_SHELLTEST_H
