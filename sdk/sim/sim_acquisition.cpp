@@ -108,9 +108,9 @@ public:
     std::shared_ptr<SimCamera> find(VY_HCAM handle)
     {
         {
-            std::lock_guard<std::mutex> lock(mutex_);
-            auto c = cameras_.find(handle);
-            if (c != cameras_.end())
+            std::lock_guard<std::mutex> lock(m_mutex);
+            auto c = m_cameras.find(handle);
+            if (c != m_cameras.end())
                 return c->second;
         }
         const uint32_t deviceId = deviceOfHandle(handle);
@@ -120,8 +120,8 @@ public:
         if (fields.isEmpty())
             return nullptr;
         auto camera = std::make_shared<SimCamera>(handle, deviceId, fields);
-        std::lock_guard<std::mutex> lock(mutex_);
-        return cameras_.emplace(handle, camera).first->second;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_cameras.emplace(handle, camera).first->second;
     }
 
     std::shared_ptr<const SensorModel> model(const QJsonObject &fields)
@@ -129,15 +129,15 @@ public:
         const SensorConfig c = sensorConfig(fields);
         const auto key =
             std::make_tuple(c.width, c.height, c.bayer, c.seed, c.hotPixelCount, c.blackLevel);
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (const auto &m : models_)
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const auto &m : m_models)
             if (m.first == key)
                 return m.second;
         // A model holds about 2 MB of noise; keep only the recent ones.
-        if (models_.size() >= 8)
-            models_.pop_front();
-        models_.emplace_back(key, std::make_shared<const SensorModel>(c));
-        return models_.back().second;
+        if (m_models.size() >= 8)
+            m_models.pop_front();
+        m_models.emplace_back(key, std::make_shared<const SensorModel>(c));
+        return m_models.back().second;
     }
 
 private:
@@ -154,8 +154,8 @@ private:
                 return;
             std::map<VY_HCAM, std::shared_ptr<SimCamera>> cameras;
             {
-                std::lock_guard<std::mutex> lock(registry->mutex_);
-                cameras = registry->cameras_;
+                std::lock_guard<std::mutex> lock(registry->m_mutex);
+                cameras = registry->m_cameras;
             }
             for (auto &c : cameras)
                 c.second->stopCapture();
@@ -166,13 +166,13 @@ private:
     {
         std::shared_ptr<SimCamera> camera;
         {
-            std::lock_guard<std::mutex> lock(mutex_);
-            auto c = cameras_.find(handle);
-            if (c == cameras_.end())
+            std::lock_guard<std::mutex> lock(m_mutex);
+            auto c = m_cameras.find(handle);
+            if (c == m_cameras.end())
                 return;
             camera = c->second;
             if (event == HandleEvent::Closing)
-                cameras_.erase(c);
+                m_cameras.erase(c);
         }
         switch (event) {
         case HandleEvent::Closing:
@@ -187,10 +187,10 @@ private:
         }
     }
 
-    // Protects cameras_ and models_.
-    std::mutex mutex_;
-    std::map<VY_HCAM, std::shared_ptr<SimCamera>> cameras_;
-    std::deque<std::pair<Key, std::shared_ptr<const SensorModel>>> models_;
+    // Protects m_cameras and m_models.
+    std::mutex m_mutex;
+    std::map<VY_HCAM, std::shared_ptr<SimCamera>> m_cameras;
+    std::deque<std::pair<Key, std::shared_ptr<const SensorModel>>> m_models;
 };
 
 } // namespace
@@ -289,16 +289,16 @@ int32_t SimCamera::startCapture(bool liveCapture, bool wait)
     if (sequence.empty())
         return VY_NO_IMAGE_MEMORY;
     // A single frame from an earlier freeze may still be on its way out.
-    if (thread_.joinable()) {
+    if (m_thread.joinable()) {
         lock.unlock();
-        thread_.join();
+        m_thread.join();
         lock.lock();
     }
     live = liveCapture;
     stopRequested = false;
     deliveries.clear();
     const uint64_t before = attempts;
-    thread_ = std::thread(&SimCamera::run, this);
+    m_thread = std::thread(&SimCamera::run, this);
     if (!wait)
         return VY_SUCCESS;
     const auto limit = std::chrono::duration<double>(3 * timing.frameTime() + 2.0);
@@ -315,8 +315,8 @@ void SimCamera::stopCapture()
         stopRequested = true;
     }
     changed.notify_all();
-    if (thread_.joinable())
-        thread_.join();
+    if (m_thread.joinable())
+        m_thread.join();
     std::lock_guard<std::mutex> lock(mutex);
     stopRequested = false;
 }
@@ -435,8 +435,8 @@ void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
     uint8_t *raw = reinterpret_cast<uint8_t *>(memory);
     uint32_t pitch = target->width;
     if (mode == VY_CM_RGB32) {
-        scratch_.resize(size_t(columns) * rows);
-        raw = scratch_.data();
+        m_scratch.resize(size_t(columns) * rows);
+        raw = m_scratch.data();
         pitch = columns;
     }
     model->render(index, area, lit, raw, pitch, columns, rows);

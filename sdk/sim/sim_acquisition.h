@@ -106,8 +106,8 @@ private:
     void run();
     void produceFrame(std::unique_lock<std::mutex> &lock);
 
-    std::thread thread_;
-    std::vector<uint8_t> scratch_; // raw frame before conversion to RGB32
+    std::thread m_thread;
+    std::vector<uint8_t> m_scratch; // raw frame before conversion to RGB32
 };
 
 // The state of an open handle, created on first use; null when the handle is not open (or its

@@ -180,61 +180,62 @@ void recordError(VY_HCAM handle, int32_t code, const char *text)
 
 ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
                  uint32_t size)
-    : function_(function), handle_(handle), command_(command), outBuffer_(buffer), outSize_(size)
+    : m_function(function), m_handle(handle), m_command(command), m_outBuffer(buffer),
+      m_outSize(size)
 {
     // The engine starts with the first call, so that every call sees the shared world.
     SimEngine::instance();
     if (CallLog::instance().enabled()) {
-        in_ = copyBytes(buffer, size);
-        inSize_ = buffer ? size : 0;
+        m_in = copyBytes(buffer, size);
+        m_inSize = buffer ? size : 0;
     }
-    forced_ = CallLog::instance().forced(function, command, handle, &result_);
+    m_forced = CallLog::instance().forced(function, command, handle, &m_result);
 }
 
 ApiCall::~ApiCall()
 {
-    if (result_ != VY_SUCCESS && !errorSet_)
-        recordError(handle_, result_, nullptr);
+    if (m_result != VY_SUCCESS && !m_errorSet)
+        recordError(m_handle, m_result, nullptr);
     CallLog &log = CallLog::instance();
     if (!log.enabled())
         return;
     CallLog::Entry e;
-    e.function = function_;
-    e.handle = handle_;
-    e.command = command_;
-    e.result = result_;
-    e.forced = forced_;
-    e.inSize = inSize_;
-    e.in = std::move(in_);
-    e.outSize = outBuffer_ ? outSize_ : 0;
-    e.out = copyBytes(outBuffer_, outSize_);
+    e.function = m_function;
+    e.handle = m_handle;
+    e.command = m_command;
+    e.result = m_result;
+    e.forced = m_forced;
+    e.inSize = m_inSize;
+    e.in = std::move(m_in);
+    e.outSize = m_outBuffer ? m_outSize : 0;
+    e.out = copyBytes(m_outBuffer, m_outSize);
     log.append(std::move(e));
 }
 
 void ApiCall::setOutput(const void *buffer, uint32_t size)
 {
-    outBuffer_ = buffer;
-    outSize_ = size;
+    m_outBuffer = buffer;
+    m_outSize = size;
 }
 
 int32_t ApiCall::done(int32_t result)
 {
-    result_ = result;
+    m_result = result;
     return result;
 }
 
 int32_t ApiCall::fail(int32_t result, const char *text)
 {
-    result_ = result;
-    recordError(handle_, result, text);
-    errorSet_ = true;
+    m_result = result;
+    recordError(m_handle, result, text);
+    m_errorSet = true;
     return result;
 }
 
 int32_t ApiCall::quiet(int32_t result)
 {
-    result_ = result;
-    errorSet_ = true;
+    m_result = result;
+    m_errorSet = true;
     return result;
 }
 

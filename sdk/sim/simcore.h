@@ -117,8 +117,8 @@ public:
     ApiCall(const ApiCall &) = delete;
     ApiCall &operator=(const ApiCall &) = delete;
 
-    bool isForced() const { return forced_; }
-    int32_t forcedResult() const { return result_; }
+    bool isForced() const { return m_forced; }
+    int32_t forcedResult() const { return m_result; }
 
     void setOutput(const void *buffer, uint32_t size);
     // Records the result; a nonzero code becomes the handle's last error with its standard text.
@@ -129,16 +129,16 @@ public:
     int32_t quiet(int32_t result);
 
 private:
-    const char *function_;
-    VY_HCAM handle_;
-    uint32_t command_;
-    const void *outBuffer_;
-    uint32_t outSize_;
-    int32_t result_ = 0;
-    bool forced_ = false;
-    bool errorSet_ = false;
-    uint32_t inSize_ = 0;
-    std::vector<uint8_t> in_;
+    const char *m_function;
+    VY_HCAM m_handle;
+    uint32_t m_command;
+    const void *m_outBuffer;
+    uint32_t m_outSize;
+    int32_t m_result = 0;
+    bool m_forced = false;
+    bool m_errorSet = false;
+    uint32_t m_inSize = 0;
+    std::vector<uint8_t> m_in;
 };
 
 #define VYSIM_ENTER(call, function, handle, command, buffer, size)                                 \
