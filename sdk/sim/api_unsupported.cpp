@@ -36,11 +36,8 @@ VYAPI int32_t vy_FetchTCPIP_Setup(void)
 VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t command, void *buffer,
                           uint32_t size)
 {
-    // Logged under the device ID (or VY_ADAPTER_HANDLE) it addresses; it opens nothing, so its
-    // failures are the driver's last error.
     (void)mac;
-    VYSIM_ENTER(call, "vy_IpConfig", deviceId, command, buffer, size);
-    call.reportTo(VY_DRIVER_HANDLE);
+    VYSIM_ENTER_DEVICE(call, "vy_IpConfig", deviceId, command, buffer, size);
     return notSupported(call);
 }
 

@@ -35,7 +35,13 @@ void recordError(VY_HCAM handle, int32_t code, const char *text)
 
 ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
                  uint32_t size)
-    : m_function(function), m_handle(handle), m_errorHandle(handle), m_command(command),
+    : ApiCall(function, handle, command, buffer, size, handle)
+{
+}
+
+ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
+                 uint32_t size, VY_HCAM errorHandle)
+    : m_function(function), m_handle(handle), m_errorHandle(errorHandle), m_command(command),
       m_outBuffer(buffer), m_outSize(size)
 {
     // The engine starts with the first call, so that every call sees the shared world.

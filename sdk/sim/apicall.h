@@ -25,8 +25,11 @@ namespace vysim {
 class ApiCall final
 {
 public:
+    // A failure becomes the last error of errorHandle (the logged handle unless given).
     ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
             uint32_t size);
+    ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
+            uint32_t size, VY_HCAM errorHandle);
     ~ApiCall();
     ApiCall(const ApiCall &) = delete;
     ApiCall &operator=(const ApiCall &) = delete;
@@ -35,9 +38,6 @@ public:
     int32_t forcedResult() const { return m_result; }
 
     void setOutput(const void *buffer, uint32_t size);
-    // A failure becomes the last error of this handle instead of the one logged (for calls that
-    // address a device by its ID without opening it).
-    void reportTo(VY_HCAM handle) { m_errorHandle = handle; }
     // Records the result; a nonzero code becomes the handle's last error with its standard text.
     int32_t done(int32_t result);
     // Records a failure with an own message text.
@@ -63,6 +63,13 @@ private:
 
 #define VYSIM_ENTER(call, function, handle, command, buffer, size)                                 \
     vysim::ApiCall call((function), (handle), (command), (buffer), (size));                        \
+    if (call.isForced())                                                                           \
+    return call.forcedResult()
+
+// The prologue of a call that addresses a device by its ID (or an adapter) without opening it:
+// logged under that ID, its failures are the driver's last error.
+#define VYSIM_ENTER_DEVICE(call, function, deviceId, command, buffer, size)                        \
+    vysim::ApiCall call((function), (deviceId), (command), (buffer), (size), VY_DRIVER_HANDLE);    \
     if (call.isForced())                                                                           \
     return call.forcedResult()
 
