@@ -1,5 +1,6 @@
 // api_driver.cpp: the SDK's library, camera list, device information, open/close, daemon,
 // multicast and identify calls.
+#include "sdk/sim/apicall.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/sim/simengine.h"
 

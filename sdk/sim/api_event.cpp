@@ -1,4 +1,5 @@
 // api_event.cpp: vy_Event, the per-process, per-handle events of the SDK.
+#include "sdk/sim/apicall.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/sim/simengine.h"
 

@@ -14,86 +14,86 @@ CallLog &CallLog::instance()
 
 void CallLog::append(Entry entry)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!enabled_)
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_enabled)
         return;
-    entry.sequence = ++sequence_;
-    bytes_ += entry.in.size() + entry.out.size();
-    entries_.push_back(std::move(entry));
-    while (entries_.size() > VYSIM_LOG_MAX_ENTRIES ||
-           (bytes_ > maxTotalBytes && entries_.size() > 1)) {
-        bytes_ -= entries_.front().in.size() + entries_.front().out.size();
-        entries_.pop_front();
+    entry.sequence = ++m_sequence;
+    m_bytes += entry.in.size() + entry.out.size();
+    m_entries.push_back(std::move(entry));
+    while (m_entries.size() > VYSIM_LOG_MAX_ENTRIES ||
+           (m_bytes > maxTotalBytes && m_entries.size() > 1)) {
+        m_bytes -= m_entries.front().in.size() + m_entries.front().out.size();
+        m_entries.pop_front();
     }
 }
 
 uint32_t CallLog::count() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return uint32_t(entries_.size());
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return uint32_t(m_entries.size());
 }
 
 bool CallLog::entry(uint32_t index, Entry *out) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (index >= entries_.size())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (index >= m_entries.size())
         return false;
-    *out = entries_[index];
+    *out = m_entries[index];
     return true;
 }
 
 void CallLog::clear()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    entries_.clear();
-    bytes_ = 0;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_entries.clear();
+    m_bytes = 0;
 }
 
 void CallLog::setEnabled(bool on)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    enabled_ = on;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_enabled = on;
 }
 
 bool CallLog::enabled() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return enabled_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_enabled;
 }
 
 void CallLog::force(const std::string &function, uint32_t command, int32_t handle, int32_t result,
                     uint32_t times)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    rules_.erase(std::remove_if(rules_.begin(), rules_.end(),
-                                [&](const Rule &r) {
-                                    return r.function == function && r.command == command &&
-                                           r.handle == handle;
-                                }),
-                 rules_.end());
-    rules_.push_back({function, command, handle, result, times});
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_rules.erase(std::remove_if(m_rules.begin(), m_rules.end(),
+                                 [&](const Rule &r) {
+                                     return r.function == function && r.command == command &&
+                                            r.handle == handle;
+                                 }),
+                  m_rules.end());
+    m_rules.push_back({function, command, handle, result, times});
 }
 
 void CallLog::clearForced(const char *function)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!function) {
-        rules_.clear();
+        m_rules.clear();
         return;
     }
-    rules_.erase(std::remove_if(rules_.begin(), rules_.end(),
-                                [&](const Rule &r) { return r.function == function; }),
-                 rules_.end());
+    m_rules.erase(std::remove_if(m_rules.begin(), m_rules.end(),
+                                 [&](const Rule &r) { return r.function == function; }),
+                  m_rules.end());
 }
 
 bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int32_t *result)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (rules_.empty())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_rules.empty())
         return false;
     Rule *best = nullptr;
     int bestRank = -1;
-    for (Rule &r : rules_) {
+    for (Rule &r : m_rules) {
         if (r.function != function)
             continue;
         const bool anyCommand = r.command == VYSIM_ANY_COMMAND;
@@ -110,7 +110,7 @@ bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int
         return false;
     *result = best->result;
     if (best->times > 0 && --best->times == 0)
-        rules_.erase(rules_.begin() + (best - rules_.data()));
+        m_rules.erase(m_rules.begin() + (best - m_rules.data()));
     return true;
 }
 

@@ -63,12 +63,12 @@ private:
     // without bound; the oldest entries go first.
     static constexpr size_t maxTotalBytes = 32u << 20;
 
-    mutable std::mutex mutex_; // protects entries_, bytes_, sequence_, enabled_ and rules_
-    std::deque<Entry> entries_;
-    size_t bytes_ = 0;
-    uint64_t sequence_ = 0;
-    bool enabled_ = true;
-    std::vector<Rule> rules_;
+    mutable std::mutex m_mutex; // protects m_entries, m_bytes, m_sequence, m_enabled and m_rules
+    std::deque<Entry> m_entries;
+    size_t m_bytes = 0;
+    uint64_t m_sequence = 0;
+    bool m_enabled = true;
+    std::vector<Rule> m_rules;
 };
 
 } // namespace vysim

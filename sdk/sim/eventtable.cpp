@@ -7,13 +7,13 @@ namespace vysim {
 
 EventTable::EventTable()
 {
-    handles_[VY_DRIVER_HANDLE];
+    m_handles[VY_DRIVER_HANDLE];
 }
 
 void EventTable::openHandle(VY_HCAM handle)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    handles_[handle];
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handles[handle];
 }
 
 void EventTable::closeHandle(VY_HCAM handle)
@@ -21,18 +21,18 @@ void EventTable::closeHandle(VY_HCAM handle)
     if (handle == VY_DRIVER_HANDLE)
         return;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        handles_.erase(handle);
-        ++epoch_[handle];
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_handles.erase(handle);
+        ++m_epoch[handle];
     }
-    changed_.notify_all();
+    m_changed.notify_all();
 }
 
 int32_t EventTable::init(VY_HCAM handle, const VY_EVENT_INIT &init)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handle);
-    if (h == handles_.end())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handle);
+    if (h == m_handles.end())
         return VY_INVALID_HANDLE;
     Event &e = h->second[init.eventId];
     if (e.users++ == 0)
@@ -44,9 +44,9 @@ int32_t EventTable::init(VY_HCAM handle, const VY_EVENT_INIT &init)
 
 int32_t EventTable::enable(VY_HCAM handle, const std::vector<uint32_t> &ids, bool on)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handle);
-    if (h == handles_.end())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handle);
+    if (h == m_handles.end())
         return VY_INVALID_HANDLE;
     // All or nothing: an unknown event leaves the others unchanged.
     for (uint32_t id : ids)
@@ -61,9 +61,9 @@ int32_t EventTable::enable(VY_HCAM handle, const std::vector<uint32_t> &ids, boo
 
 int32_t EventTable::remove(VY_HCAM handle, const std::vector<uint32_t> &ids)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handle);
-    if (h == handles_.end())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handle);
+    if (h == m_handles.end())
         return VY_INVALID_HANDLE;
     int32_t result = VY_SUCCESS;
     for (uint32_t id : ids) {
@@ -85,9 +85,9 @@ int32_t EventTable::remove(VY_HCAM handle, const std::vector<uint32_t> &ids)
 int32_t EventTable::set(VY_HCAM handle, uint32_t id, bool requireEnabled)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto h = handles_.find(handle);
-        if (h == handles_.end())
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto h = m_handles.find(handle);
+        if (h == m_handles.end())
             return VY_INVALID_HANDLE;
         auto e = h->second.find(id);
         if (e == h->second.end())
@@ -96,15 +96,15 @@ int32_t EventTable::set(VY_HCAM handle, uint32_t id, bool requireEnabled)
             return VY_NO_SUCCESS;
         e->second.signalled = true;
     }
-    changed_.notify_all();
+    m_changed.notify_all();
     return VY_SUCCESS;
 }
 
 int32_t EventTable::reset(VY_HCAM handle, uint32_t id)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handle);
-    if (h == handles_.end())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handle);
+    if (h == m_handles.end())
         return VY_INVALID_HANDLE;
     auto e = h->second.find(id);
     if (e == h->second.end())
@@ -120,19 +120,19 @@ int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint3
     const bool forever = timeoutMs == VY_EVENT_INFINITE;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
 
-    std::unique_lock<std::mutex> lock(mutex_);
-    auto known = handles_.find(handle);
-    if (known == handles_.end())
+    std::unique_lock<std::mutex> lock(m_mutex);
+    auto known = m_handles.find(handle);
+    if (known == m_handles.end())
         return VY_INVALID_HANDLE;
     // A wait on nothing but unknown events could never end: refuse it instead of hanging.
     if (std::none_of(ids.begin(), ids.end(),
                      [&](uint32_t id) { return known->second.count(id) > 0; }))
         return VY_INVALID_PARAMETER;
-    const uint64_t epoch = epoch_[handle];
+    const uint64_t epoch = m_epoch[handle];
     // Looks for a signalled event; VY_NO_DATA when none is, else the wait's result.
     auto take = [&]() -> int32_t {
-        auto h = handles_.find(handle);
-        if (h == handles_.end() || epoch_[handle] != epoch)
+        auto h = m_handles.find(handle);
+        if (h == m_handles.end() || m_epoch[handle] != epoch)
             return VY_INVALID_HANDLE;
         for (uint32_t id : ids) {
             auto e = h->second.find(id);
@@ -150,8 +150,8 @@ int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint3
         if (result != VY_NO_DATA)
             return result;
         if (forever) {
-            changed_.wait(lock);
-        } else if (changed_.wait_until(lock, deadline) == std::cv_status::timeout) {
+            m_changed.wait(lock);
+        } else if (m_changed.wait_until(lock, deadline) == std::cv_status::timeout) {
             // A signal may have come together with the time-out.
             const int32_t last = take();
             return last == VY_NO_DATA ? VY_TIMED_OUT : last;

@@ -49,10 +49,10 @@ private:
         bool signalled = false;
     };
 
-    std::mutex mutex_; // protects handles_ and epoch_
-    std::condition_variable changed_;
-    std::map<VY_HCAM, std::map<uint32_t, Event>> handles_;
-    std::map<VY_HCAM, uint64_t> epoch_; // bumped when a handle closes, so old waiters notice
+    std::mutex m_mutex; // protects m_handles and m_epoch
+    std::condition_variable m_changed;
+    std::map<VY_HCAM, std::map<uint32_t, Event>> m_handles;
+    std::map<VY_HCAM, uint64_t> m_epoch; // bumped when a handle closes, so old waiters notice
 };
 
 } // namespace vysim

@@ -166,35 +166,35 @@ FieldSchema &FieldSchema::driver()
 
 void FieldSchema::add(std::initializer_list<FieldSpec> fields)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     for (const FieldSpec &f : fields) {
         const QString name = QLatin1String(f.name);
-        auto it = index_.constFind(name);
-        if (it != index_.constEnd()) {
-            fields_[*it] = f;
+        auto it = m_index.constFind(name);
+        if (it != m_index.constEnd()) {
+            m_fields[*it] = f;
         } else {
-            index_.insert(name, fields_.size());
-            fields_.push_back(f);
+            m_index.insert(name, m_fields.size());
+            m_fields.push_back(f);
         }
     }
 }
 
 const FieldSpec *FieldSchema::findLocked(const QString &name) const
 {
-    auto it = index_.constFind(name);
-    return it == index_.constEnd() ? nullptr : &fields_[*it];
+    auto it = m_index.constFind(name);
+    return it == m_index.constEnd() ? nullptr : &m_fields[*it];
 }
 
 const FieldSpec *FieldSchema::find(const QString &name) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return findLocked(name);
 }
 
 std::vector<FieldSpec> FieldSchema::fields() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return std::vector<FieldSpec>(fields_.begin(), fields_.end());
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::vector<FieldSpec>(m_fields.begin(), m_fields.end());
 }
 
 bool integerValue(const QJsonValue &value, qint64 *out)
@@ -284,7 +284,7 @@ bool macBytes(const QJsonValue &value, uint8_t out[6])
 
 bool FieldSchema::check(const QString &name, const QJsonValue &value, QString *problem) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return checkLocked(name, value, problem);
 }
 
@@ -349,12 +349,12 @@ bool FieldSchema::checkLocked(const QString &name, const QJsonValue &value, QStr
 
 bool FieldSchema::complete(const QJsonObject &given, QJsonObject *out, QString *problem) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     for (auto it = given.begin(); it != given.end(); ++it)
         if (!checkLocked(it.key(), it.value(), problem))
             return false;
     QJsonObject result = given;
-    for (const FieldSpec &f : fields_) {
+    for (const FieldSpec &f : m_fields) {
         const QString name = QLatin1String(f.name);
         if (result.contains(name))
             continue;

@@ -37,11 +37,11 @@ private:
     const FieldSpec *findLocked(const QString &name) const;
     bool checkLocked(const QString &name, const QJsonValue &value, QString *problem) const;
 
-    // Protects fields_ and index_. Modules add fields at static initialisation; a deque keeps
+    // Protects m_fields and m_index. Modules add fields at static initialisation; a deque keeps
     // the specs in place, so the pointers find() returns stay valid.
-    mutable std::mutex mutex_;
-    std::deque<FieldSpec> fields_;
-    QHash<QString, size_t> index_;
+    mutable std::mutex m_mutex;
+    std::deque<FieldSpec> m_fields;
+    QHash<QString, size_t> m_index;
 };
 
 // Integer fields accept JSON numbers and "0x..." texts; this reads either.

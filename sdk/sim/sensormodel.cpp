@@ -25,17 +25,17 @@ uint64_t mix(uint64_t x)
 class Random
 {
 public:
-    explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t next() { return mix(state_++); }
+    explicit Random(uint64_t seed) : m_state(seed) {}
+    uint64_t next() { return mix(m_state++); }
     uint32_t below(uint32_t n) { return n ? uint32_t(next() % n) : 0; }
 
 private:
-    uint64_t state_;
+    uint64_t m_state;
 };
 
 } // namespace
 
-SensorModel::SensorModel(const SensorConfig &config) : config_(config)
+SensorModel::SensorModel(const SensorConfig &config) : m_config(config)
 {
     buildNoise();
     buildHotPixels();
@@ -43,24 +43,24 @@ SensorModel::SensorModel(const SensorConfig &config) : config_(config)
 
 void SensorModel::buildNoise()
 {
-    Random random(uint64_t(config_.seed) << 20 | 0x5EED);
-    darkPool_.resize(PoolSize + PoolSlack);
-    litPool_.resize(PoolSize + PoolSlack);
-    for (size_t i = 0; i < darkPool_.size(); ++i) {
+    Random random(uint64_t(m_config.seed) << 20 | 0x5EED);
+    m_darkPool.resize(PoolSize + PoolSlack);
+    m_litPool.resize(PoolSize + PoolSlack);
+    for (size_t i = 0; i < m_darkPool.size(); ++i) {
         const uint64_t r = random.next();
         // Two small uniform values: a triangular distribution of -3 .. +3 around the black level.
         const int noise = int(r & 3) + int((r >> 2) & 3) - NoiseAmplitude;
-        darkPool_[i] = uint8_t(std::clamp(int(config_.blackLevel) + noise, 0, 255));
-        litPool_[i] = uint8_t(150 + (r >> 8) % 61);
+        m_darkPool[i] = uint8_t(std::clamp(int(m_config.blackLevel) + noise, 0, 255));
+        m_litPool[i] = uint8_t(150 + (r >> 8) % 61);
     }
 }
 
 void SensorModel::buildHotPixels()
 {
-    const uint32_t w = config_.width, h = config_.height;
-    if (config_.hotPixelCount == 0 || w < 2 * Border + 2 || h < 2 * Border + 2)
+    const uint32_t w = m_config.width, h = m_config.height;
+    if (m_config.hotPixelCount == 0 || w < 2 * Border + 2 || h < 2 * Border + 2)
         return;
-    Random random(uint64_t(config_.seed) * 2654435761u + 17);
+    Random random(uint64_t(m_config.seed) * 2654435761u + 17);
     std::unordered_set<uint32_t> taken;
     auto key = [w](uint32_t x, uint32_t y) { return y * w + x; };
     auto clear = [&](uint32_t x, uint32_t y) {
@@ -73,7 +73,7 @@ void SensorModel::buildHotPixels()
     // A sensor has room for only so many separated hot pixels: give up once places keep
     // being taken instead of searching forever.
     uint32_t misses = 0;
-    while (hotPixels_.size() < config_.hotPixelCount && misses < 10000) {
+    while (m_hotPixels.size() < m_config.hotPixelCount && misses < 10000) {
         const uint32_t x = Border + random.below(w - 2 * Border);
         const uint32_t y = Border + random.below(h - 2 * Border);
         if (!clear(x, y)) {
@@ -92,10 +92,10 @@ void SensorModel::buildHotPixels()
             level = 60 + random.below(60);
         else
             level = 25 + random.below(35);
-        hotPixels_.push_back({uint16_t(x), uint16_t(y), uint8_t(level)});
+        m_hotPixels.push_back({uint16_t(x), uint16_t(y), uint8_t(level)});
     }
-    byRow_ = hotPixels_;
-    std::sort(byRow_.begin(), byRow_.end(), [](const HotPixel &a, const HotPixel &b) {
+    m_byRow = m_hotPixels;
+    std::sort(m_byRow.begin(), m_byRow.end(), [](const HotPixel &a, const HotPixel &b) {
         return a.y != b.y ? a.y < b.y : a.x < b.x;
     });
 }
@@ -103,7 +103,7 @@ void SensorModel::buildHotPixels()
 uint32_t SensorModel::rowOffset(uint64_t index, uint32_t row, bool lit) const
 {
     const uint64_t k =
-        mix((index << 24) ^ (uint64_t(row) << 1) ^ (lit ? 1 : 0) ^ (uint64_t(config_.seed) << 44));
+        mix((index << 24) ^ (uint64_t(row) << 1) ^ (lit ? 1 : 0) ^ (uint64_t(m_config.seed) << 44));
     return uint32_t(k % PoolSize);
 }
 
@@ -114,7 +114,7 @@ void SensorModel::render(uint64_t index, const Area &area, bool lit, uint8_t *ds
         return;
     columns = std::min({columns, area.width, PoolSlack - area.x});
     rows = std::min(rows, area.height);
-    const std::vector<uint8_t> &pool = lit ? litPool_ : darkPool_;
+    const std::vector<uint8_t> &pool = lit ? m_litPool : m_darkPool;
     for (uint32_t r = 0; r < rows; ++r) {
         const uint32_t sensorRow = area.y + r;
         // The offset depends on the sensor row, so an area shows the same noise as the full
@@ -124,9 +124,9 @@ void SensorModel::render(uint64_t index, const Area &area, bool lit, uint8_t *ds
     }
     if (lit)
         return;
-    const auto first = std::lower_bound(byRow_.begin(), byRow_.end(), area.y,
+    const auto first = std::lower_bound(m_byRow.begin(), m_byRow.end(), area.y,
                                         [](const HotPixel &p, uint32_t y) { return p.y < y; });
-    for (auto p = first; p != byRow_.end() && p->y < area.y + rows; ++p) {
+    for (auto p = first; p != m_byRow.end() && p->y < area.y + rows; ++p) {
         if (p->x < area.x || p->x >= area.x + columns)
             continue;
         dst[size_t(p->y - area.y) * pitch + (p->x - area.x)] = p->level;
@@ -138,7 +138,7 @@ void SensorModel::correct(const std::vector<PixelPos> &pixels, const Area &area,
 {
     columns = std::min(columns, area.width);
     rows = std::min(rows, area.height);
-    const uint32_t step = config_.bayer ? 2 : 1;
+    const uint32_t step = m_config.bayer ? 2 : 1;
     for (const PixelPos &p : pixels) {
         if (p.x < area.x || p.y < area.y)
             continue;

@@ -49,10 +49,10 @@ public:
 
     explicit SensorModel(const SensorConfig &config);
 
-    const SensorConfig &config() const { return config_; }
+    const SensorConfig &config() const { return m_config; }
     // In generation order; positions are unique and at least three pixels from the border and
     // from each other, so that each has clean neighbours of its own colour.
-    const std::vector<HotPixel> &hotPixels() const { return hotPixels_; }
+    const std::vector<HotPixel> &hotPixels() const { return m_hotPixels; }
 
     // Renders the area of frame `index` into dst (8 bits per pixel, rows `pitch` bytes apart,
     // at most `columns` x `rows` of the area written). The same index always gives the same
@@ -70,14 +70,14 @@ private:
     void buildHotPixels();
     uint32_t rowOffset(uint64_t index, uint32_t row, bool lit) const;
 
-    SensorConfig config_;
+    SensorConfig m_config;
     // Long runs of precomputed noise; a frame row is a copy from a pseudo-random offset, which
     // keeps a full-size frame at several frames per second far below one core.
-    std::vector<uint8_t> darkPool_;
-    std::vector<uint8_t> litPool_;
-    std::vector<HotPixel> hotPixels_;
+    std::vector<uint8_t> m_darkPool;
+    std::vector<uint8_t> m_litPool;
+    std::vector<HotPixel> m_hotPixels;
     // Hot pixels sorted by row then column, for rendering areas.
-    std::vector<HotPixel> byRow_;
+    std::vector<HotPixel> m_byRow;
 };
 
 } // namespace vysim

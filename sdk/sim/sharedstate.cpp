@@ -23,22 +23,22 @@ class StateLock final
 public:
     explicit StateLock(const QString &path)
     {
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ >= 0) {
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_fd >= 0) {
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
             }
         }
     }
     ~StateLock()
     {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return m_fd >= 0; }
 
 private:
     Q_DISABLE_COPY(StateLock)
-    int fd_ = -1;
+    int m_fd = -1;
 };
 
 } // namespace
@@ -54,19 +54,19 @@ QString SharedState::defaultDirectory()
     return QDir::homePath() + QStringLiteral("/.local/share/vyrosim");
 }
 
-SharedState::SharedState(const QString &directory) : directory_(directory)
+SharedState::SharedState(const QString &directory) : m_directory(directory)
 {
-    QDir().mkpath(directory_ + QStringLiteral("/locks"));
+    QDir().mkpath(m_directory + QStringLiteral("/locks"));
 }
 
 QString SharedState::stateFile() const
 {
-    return directory_ + QStringLiteral("/state.json");
+    return m_directory + QStringLiteral("/state.json");
 }
 
 QString SharedState::lockPath(uint32_t deviceId) const
 {
-    return directory_ + QStringLiteral("/locks/%1.lock").arg(deviceId);
+    return m_directory + QStringLiteral("/locks/%1.lock").arg(deviceId);
 }
 
 SharedState::FileId SharedState::fileId() const
@@ -102,8 +102,8 @@ bool SharedState::read(State *state, FileId *id, QString *problem) const
     state->generation = quint64(o.value(QLatin1String("generation")).toDouble());
     state->source = o.value(QLatin1String("source")).toString();
     state->world = o.value(QLatin1String("world")).toObject();
-    cache_ = *state;
-    cacheValid_ = true;
+    m_cache = *state;
+    m_cacheValid = true;
     return true;
 }
 
@@ -126,17 +126,17 @@ quint64 SharedState::peekGeneration() const
 
 bool SharedState::update(const Change &change, State *written, QString *problem)
 {
-    StateLock lock(directory_ + QStringLiteral("/state.lock"));
+    StateLock lock(m_directory + QStringLiteral("/state.lock"));
     if (!lock.held()) {
-        *problem = QStringLiteral("cannot lock the simulator state in %1").arg(directory_);
+        *problem = QStringLiteral("cannot lock the simulator state in %1").arg(m_directory);
         return false;
     }
     State state;
     QString readProblem;
     const quint64 current = peekGeneration();
     bool valid = false;
-    if (cacheValid_ && current != 0 && current == cache_.generation) {
-        state = cache_;
+    if (m_cacheValid && current != 0 && current == m_cache.generation) {
+        state = m_cache;
         valid = true;
     } else {
         valid = read(&state, nullptr, &readProblem);
@@ -152,8 +152,8 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     o.insert(QStringLiteral("world"), state.world);
     if (!writeAtomically(QJsonDocument(o).toJson(QJsonDocument::Compact), problem))
         return false;
-    cache_ = state;
-    cacheValid_ = true;
+    m_cache = state;
+    m_cacheValid = true;
     if (written)
         *written = state;
     return true;

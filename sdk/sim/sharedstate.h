@@ -43,7 +43,7 @@ public:
     static QString defaultDirectory();
 
     explicit SharedState(const QString &directory);
-    const QString &directory() const { return directory_; }
+    const QString &directory() const { return m_directory; }
     QString stateFile() const;
 
     FileId fileId() const;
@@ -74,11 +74,11 @@ private:
     QString lockPath(uint32_t deviceId) const;
     bool writeAtomically(const QByteArray &bytes, QString *problem) const;
 
-    QString directory_;
+    QString m_directory;
     // The state last read or written, so that a rewrite need not read the file again when
     // nobody else changed it. Used by one thread at a time (the owner serialises all calls).
-    mutable State cache_;
-    mutable bool cacheValid_ = false;
+    mutable State m_cache;
+    mutable bool m_cacheValid = false;
 };
 
 } // namespace vysim

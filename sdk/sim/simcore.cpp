@@ -1,7 +1,6 @@
 // simcore.cpp: the internal interface of simcore.h over the process's engine.
 #include "sdk/sim/simcore.h"
 
-#include "sdk/sim/calllog.h"
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/simengine.h"
 
@@ -151,91 +150,6 @@ const char *errorText(int32_t code)
 void setLastError(VY_HCAM handle, int32_t code, const char *text)
 {
     SimEngine::instance().setLastError(handle, code, text);
-}
-
-namespace {
-
-std::vector<uint8_t> copyBytes(const void *buffer, uint32_t size)
-{
-    if (!buffer || size == 0)
-        return {};
-    const auto *b = static_cast<const uint8_t *>(buffer);
-    return std::vector<uint8_t>(b, b + std::min<uint32_t>(size, VYSIM_LOG_MAX_BYTES));
-}
-
-// The last error goes to the handle it concerns; a failure on an unopened address (opening,
-// device information) is also the driver's last error, which is what callers holding no handle
-// ask for.
-void recordError(VY_HCAM handle, int32_t code, const char *text)
-{
-    SimEngine &engine = SimEngine::instance();
-    if (engine.isKnownHandle(handle))
-        engine.setLastError(handle, code, text);
-    if (handle != VY_DRIVER_HANDLE && (uint32_t(handle) & VY_UNOPENED) &&
-        engine.deviceOfHandle(handle) == 0)
-        engine.setLastError(VY_DRIVER_HANDLE, code, text);
-}
-
-} // namespace
-
-ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
-                 uint32_t size)
-    : function_(function), handle_(handle), command_(command), outBuffer_(buffer), outSize_(size)
-{
-    // The engine starts with the first call, so that every call sees the shared world.
-    SimEngine::instance();
-    if (CallLog::instance().enabled()) {
-        in_ = copyBytes(buffer, size);
-        inSize_ = buffer ? size : 0;
-    }
-    forced_ = CallLog::instance().forced(function, command, handle, &result_);
-}
-
-ApiCall::~ApiCall()
-{
-    if (result_ != VY_SUCCESS && !errorSet_)
-        recordError(handle_, result_, nullptr);
-    CallLog &log = CallLog::instance();
-    if (!log.enabled())
-        return;
-    CallLog::Entry e;
-    e.function = function_;
-    e.handle = handle_;
-    e.command = command_;
-    e.result = result_;
-    e.forced = forced_;
-    e.inSize = inSize_;
-    e.in = std::move(in_);
-    e.outSize = outBuffer_ ? outSize_ : 0;
-    e.out = copyBytes(outBuffer_, outSize_);
-    log.append(std::move(e));
-}
-
-void ApiCall::setOutput(const void *buffer, uint32_t size)
-{
-    outBuffer_ = buffer;
-    outSize_ = size;
-}
-
-int32_t ApiCall::done(int32_t result)
-{
-    result_ = result;
-    return result;
-}
-
-int32_t ApiCall::fail(int32_t result, const char *text)
-{
-    result_ = result;
-    recordError(handle_, result, text);
-    errorSet_ = true;
-    return result;
-}
-
-int32_t ApiCall::quiet(int32_t result)
-{
-    result_ = result;
-    errorSet_ = true;
-    return result;
 }
 
 } // namespace vysim

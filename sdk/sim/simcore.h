@@ -95,57 +95,6 @@ const char *errorText(int32_t code);
 // text is copied into storage that lives as long as the process.
 void setLastError(VY_HCAM handle, int32_t code, const char *text = nullptr);
 
-// ---- Entry of every vy_ function ----------------------------------------------------------
-// Logs the call (function, handle, command, the buffer as passed in, and as returned when the
-// ApiCall ends), applies a result forced by the test controls, and records the last error.
-//
-//     VYAPI int32_t vy_Foo(VY_HCAM h, uint32_t cmd, void *buf, uint32_t size)
-//     {
-//         VYSIM_ENTER(call, "vy_Foo", h, cmd, buf, size);
-//         ...
-//         return call.done(VY_SUCCESS);    // or: return call.fail(code, "own text");
-//     }
-//
-// Without a buffer pass nullptr and 0. When the bytes returned are not those passed in (a
-// different pointer or size), name them with setOutput before returning.
-class ApiCall final
-{
-public:
-    ApiCall(const char *function, VY_HCAM handle, uint32_t command, const void *buffer,
-            uint32_t size);
-    ~ApiCall();
-    ApiCall(const ApiCall &) = delete;
-    ApiCall &operator=(const ApiCall &) = delete;
-
-    bool isForced() const { return forced_; }
-    int32_t forcedResult() const { return result_; }
-
-    void setOutput(const void *buffer, uint32_t size);
-    // Records the result; a nonzero code becomes the handle's last error with its standard text.
-    int32_t done(int32_t result);
-    // Records a failure with an own message text.
-    int32_t fail(int32_t result, const char *text);
-    // Records a result without touching the last error (for vy_GetError itself).
-    int32_t quiet(int32_t result);
-
-private:
-    const char *function_;
-    VY_HCAM handle_;
-    uint32_t command_;
-    const void *outBuffer_;
-    uint32_t outSize_;
-    int32_t result_ = 0;
-    bool forced_ = false;
-    bool errorSet_ = false;
-    uint32_t inSize_ = 0;
-    std::vector<uint8_t> in_;
-};
-
-#define VYSIM_ENTER(call, function, handle, command, buffer, size)                                 \
-    vysim::ApiCall call((function), (handle), (command), (buffer), (size));                        \
-    if (call.isForced())                                                                           \
-    return call.forcedResult()
-
 // ---- Device schema ------------------------------------------------------------------------
 // Every device and driver field has a name, a type and a default. Modules add their own fields
 // (at static initialisation, before any world is read); a world naming a field that no module

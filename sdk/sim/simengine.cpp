@@ -27,7 +27,7 @@ bool isNetworkCamera(uint32_t id)
 
 } // namespace
 
-SimEngine *SimEngine::instance_ = nullptr;
+SimEngine *SimEngine::m_instance = nullptr;
 
 SimEngine &SimEngine::instance()
 {
@@ -36,7 +36,7 @@ SimEngine &SimEngine::instance()
     static SimEngine *engine = [] {
         auto *e = new SimEngine;
         e->start();
-        instance_ = e;
+        m_instance = e;
         // Registered after everything start() set up, so that it runs before any of that is
         // destroyed at exit.
         std::atexit(&SimEngine::stopAtExit);
@@ -47,19 +47,19 @@ SimEngine &SimEngine::instance()
 
 void SimEngine::stopAtExit()
 {
-    SimEngine *e = instance_;
+    SimEngine *e = m_instance;
     if (!e)
         return;
     {
-        std::lock_guard<std::mutex> lock(e->pollMutex_);
-        e->stopping_ = true;
+        std::lock_guard<std::mutex> lock(e->m_pollMutex);
+        e->m_stopping = true;
     }
-    e->pollWake_.notify_all();
-    if (e->poller_.joinable())
-        e->poller_.join();
+    e->m_pollWake.notify_all();
+    if (e->m_poller.joinable())
+        e->m_poller.join();
 }
 
-SimEngine::SimEngine() : state_(SharedState::defaultDirectory())
+SimEngine::SimEngine() : m_state(SharedState::defaultDirectory())
 {
 }
 
@@ -83,7 +83,7 @@ bool SimEngine::readSource(QByteArray *json, QString *source, QString *problem) 
 
 void SimEngine::start()
 {
-    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    std::lock_guard<std::mutex> refresh(m_refreshMutex);
     SharedState::State state;
     QString problem;
     SimWorld world;
@@ -92,7 +92,7 @@ void SimEngine::start()
     QString source;
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
-    const bool usable = state_.read(&state, nullptr, &problem) &&
+    const bool usable = m_state.read(&state, nullptr, &problem) &&
                         SimWorld::fromJson(state.world, &world, &problem) &&
                         (!namedWorld || state.source == source);
     if (!usable) {
@@ -105,7 +105,7 @@ void SimEngine::start()
                          qPrintable(problem));
         } else {
             SharedState::State written;
-            const bool ok = state_.update(
+            const bool ok = m_state.update(
                 [&](SharedState::State &s, bool valid, QString *) {
                     SimWorld current;
                     QString ignored;
@@ -120,27 +120,27 @@ void SimEngine::start()
                 &written, &problem);
             if (!ok && !problem.isEmpty())
                 std::fprintf(stderr, "vyrosim: %s\n", qPrintable(problem));
-            if (!state_.read(&state, nullptr, &problem) ||
+            if (!m_state.read(&state, nullptr, &problem) ||
                 !SimWorld::fromJson(state.world, &world, &problem))
                 world = fresh;
         }
     }
-    seenGeneration_ = state.generation;
+    m_seenGeneration = state.generation;
     const std::set<uint32_t> locked = lockedDevices(world);
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        world_ = world;
-        locked_ = locked;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_world = world;
+        m_locked = locked;
     }
-    poller_ = std::thread(&SimEngine::pollLoop, this);
+    m_poller = std::thread(&SimEngine::pollLoop, this);
 }
 
 void SimEngine::pollLoop()
 {
-    std::unique_lock<std::mutex> lock(pollMutex_);
-    while (!stopping_) {
-        pollWake_.wait_for(lock, pollInterval, [this] { return stopping_; });
-        if (stopping_)
+    std::unique_lock<std::mutex> lock(m_pollMutex);
+    while (!m_stopping) {
+        m_pollWake.wait_for(lock, pollInterval, [this] { return m_stopping; });
+        if (m_stopping)
             break;
         lock.unlock();
         sync();
@@ -152,7 +152,7 @@ void SimEngine::sync()
 {
     Pending pending;
     {
-        std::lock_guard<std::mutex> refresh(refreshMutex_);
+        std::lock_guard<std::mutex> refresh(m_refreshMutex);
         refreshLocked(&pending);
     }
     // Outside every lock: hooks may change the world themselves.
@@ -164,19 +164,19 @@ void SimEngine::refreshLocked(Pending *pending)
     SimWorld world;
     bool changedWorld = false;
     // Reading the generation costs one small read; the world is parsed only when it moved on.
-    const quint64 generation = state_.peekGeneration();
-    if (generation != 0 && generation != seenGeneration_) {
+    const quint64 generation = m_state.peekGeneration();
+    if (generation != 0 && generation != m_seenGeneration) {
         SharedState::State state;
         QString problem;
-        if (state_.read(&state, nullptr, &problem) &&
+        if (m_state.read(&state, nullptr, &problem) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
-            seenGeneration_ = state.generation;
+            m_seenGeneration = state.generation;
             changedWorld = true;
         }
     }
     if (!changedWorld) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        world = world_;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        world = m_world;
     }
     const std::set<uint32_t> locked = lockedDevices(world);
     apply(world, locked, pending);
@@ -186,33 +186,33 @@ std::set<uint32_t> SimEngine::lockedDevices(const SimWorld &world)
 {
     std::set<uint32_t> own;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (const auto &h : handles_)
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const auto &h : m_handles)
             own.insert(h.second.deviceId);
     }
     std::set<uint32_t> locked;
     for (const SimDevice &d : world.devices)
-        if (own.count(d.id) || state_.isDeviceLocked(d.id))
+        if (own.count(d.id) || m_state.isDeviceLocked(d.id))
             locked.insert(d.id);
     return locked;
 }
 
 bool SimEngine::entryInUse(const SimDevice &d) const
 {
-    return d.inUseInWorld || locked_.count(d.id) > 0;
+    return d.inUseInWorld || m_locked.count(d.id) > 0;
 }
 
 void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     // Devices this process has open stay locked whatever the poll saw before the open.
     std::set<uint32_t> nowLocked = locked;
-    for (const auto &h : handles_)
+    for (const auto &h : m_handles)
         nowLocked.insert(h.second.deviceId);
 
     bool added = false, removed = false, changed = false;
     for (const SimDevice &d : world.devices) {
-        const SimDevice *old = world_.find(d.id);
+        const SimDevice *old = m_world.find(d.id);
         if (!old) {
             added = true;
             continue;
@@ -222,11 +222,11 @@ void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, P
         if (wasInUse != isInUse || old->fields != d.fields)
             changed = true;
     }
-    for (const SimDevice &d : world_.devices)
+    for (const SimDevice &d : m_world.devices)
         if (!world.find(d.id))
             removed = true;
 
-    for (auto &h : handles_) {
+    for (auto &h : m_handles) {
         const bool present = world.find(h.second.deviceId) != nullptr;
         if (!present && !h.second.deviceGone) {
             h.second.deviceGone = true;
@@ -244,22 +244,22 @@ void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, P
         pending->driverEvents.push_back(VY_EVENT_REMOVE);
     if (changed)
         pending->driverEvents.push_back(VY_EVENT_STATUS_CHANGED);
-    world_ = world;
-    locked_ = nowLocked;
+    m_world = world;
+    m_locked = nowLocked;
 }
 
 void SimEngine::deliver(const Pending &pending)
 {
     for (uint32_t id : pending.driverEvents)
-        events_.set(VY_DRIVER_HANDLE, id, true);
+        m_events.set(VY_DRIVER_HANDLE, id, true);
     for (const auto &e : pending.cameraEvents)
-        events_.set(e.first, e.second, true);
+        m_events.set(e.first, e.second, true);
     if (pending.hooks.empty())
         return;
     std::vector<HandleHook> hooks;
     {
-        std::lock_guard<std::mutex> lock(hooksMutex_);
-        hooks = hooks_;
+        std::lock_guard<std::mutex> lock(m_hooksMutex);
+        hooks = m_hooks;
     }
     for (const auto &h : pending.hooks)
         for (const HandleHook &hook : hooks)
@@ -270,44 +270,44 @@ void SimEngine::deliver(const Pending &pending)
 
 std::vector<uint32_t> SimEngine::deviceIds()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<uint32_t> ids;
-    for (const SimDevice &d : world_.devices)
+    for (const SimDevice &d : m_world.devices)
         ids.push_back(d.id);
     return ids;
 }
 
 QJsonObject SimEngine::deviceFields(uint32_t deviceId)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    const SimDevice *d = world_.find(deviceId);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const SimDevice *d = m_world.find(deviceId);
     return d ? d->fields : QJsonObject();
 }
 
 QJsonObject SimEngine::driverFields()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return world_.driver;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_world.driver;
 }
 
 QJsonObject SimEngine::worldJson()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return world_.toJson();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_world.toJson();
 }
 
 uint32_t SimEngine::libraryVersion()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return world_.libraryVersion();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_world.libraryVersion();
 }
 
 std::vector<VY_CAMERA_LIST_ENTRY> SimEngine::cameraList()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<VY_CAMERA_LIST_ENTRY> list;
-    list.reserve(world_.devices.size());
-    for (const SimDevice &d : world_.devices) {
+    list.reserve(m_world.devices.size());
+    for (const SimDevice &d : m_world.devices) {
         VY_CAMERA_LIST_ENTRY e = d.entry;
         e.inUse = entryInUse(d) ? 1 : 0;
         list.push_back(e);
@@ -317,8 +317,8 @@ std::vector<VY_CAMERA_LIST_ENTRY> SimEngine::cameraList()
 
 int32_t SimEngine::deviceInfo(uint32_t deviceId, VY_DEVICE_INFO *info)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    const SimDevice *d = world_.find(deviceId);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const SimDevice *d = m_world.find(deviceId);
     if (!d)
         return VY_CAMERA_NOT_FOUND;
     const int32_t result = d->fields.value(QLatin1String("deviceInfoResult")).toInt();
@@ -326,16 +326,16 @@ int32_t SimEngine::deviceInfo(uint32_t deviceId, VY_DEVICE_INFO *info)
         return result;
     *info = d->info;
     if (info->control.driverVersion == 0)
-        info->control.driverVersion = world_.libraryVersion();
+        info->control.driverVersion = m_world.libraryVersion();
     if (info->usb.driverVersion == 0)
-        info->usb.driverVersion = world_.libraryVersion();
+        info->usb.driverVersion = m_world.libraryVersion();
     return VY_SUCCESS;
 }
 
 int SimEngine::inUse(uint32_t deviceId)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    const SimDevice *d = world_.find(deviceId);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const SimDevice *d = m_world.find(deviceId);
     return d ? (entryInUse(*d) ? 1 : 0) : -1;
 }
 
@@ -353,21 +353,21 @@ int32_t SimEngine::modify(const std::function<bool(SimWorld &, QString *)> &chan
 int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)> &change,
                                 QString *problem, Pending *pending)
 {
-    std::lock_guard<std::mutex> refresh(refreshMutex_);
+    std::lock_guard<std::mutex> refresh(m_refreshMutex);
     int32_t result = VY_SUCCESS;
     SharedState::State written;
     SimWorld changed;
-    const bool ok = state_.update(
+    const bool ok = m_state.update(
         [&](SharedState::State &s, bool valid, QString *why) {
             // The world in memory is the one in the file unless another process wrote since;
             // only then is the file's world parsed again.
             QString ignored;
-            if (valid && s.generation == seenGeneration_) {
-                std::lock_guard<std::mutex> lock(mutex_);
-                changed = world_;
+            if (valid && s.generation == m_seenGeneration) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                changed = m_world;
             } else if (!valid || !SimWorld::fromJson(s.world, &changed, &ignored)) {
-                std::lock_guard<std::mutex> lock(mutex_);
-                changed = world_;
+                std::lock_guard<std::mutex> lock(m_mutex);
+                changed = m_world;
             }
             if (!change(changed, why)) {
                 result = VY_INVALID_PARAMETER;
@@ -380,7 +380,7 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
     if (!ok)
         return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
     // Take the new world in at once; the poll thread then finds nothing new.
-    seenGeneration_ = written.generation;
+    m_seenGeneration = written.generation;
     apply(changed, lockedDevices(changed), pending);
     return VY_SUCCESS;
 }
@@ -478,9 +478,9 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
         return VY_INVALID_PARAMETER;
     Pending pending;
     {
-        std::lock_guard<std::mutex> refresh(refreshMutex_);
+        std::lock_guard<std::mutex> refresh(m_refreshMutex);
         SharedState::State written;
-        const bool ok = state_.update(
+        const bool ok = m_state.update(
             [&](SharedState::State &s, bool, QString *) {
                 s.world = world.toJson();
                 s.source = source;
@@ -489,7 +489,7 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
             &written, problem);
         if (!ok)
             return VY_IO_REQUEST_FAILED;
-        seenGeneration_ = written.generation;
+        m_seenGeneration = written.generation;
         apply(world, lockedDevices(world), &pending);
     }
     deliver(pending);
@@ -518,13 +518,13 @@ int32_t SimEngine::open(VY_HCAM *handle)
     bool upload = false;
     VY_HCAM opened = 0;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         const SimDevice *d = nullptr;
         if (value & VY_UNOPENED) {
-            d = world_.find(value & 0x7FFFu);
+            d = m_world.find(value & 0x7FFFu);
         } else {
             // Without the flag the caller names a camera ID; 0 takes the first free camera.
-            for (const SimDevice &c : world_.devices) {
+            for (const SimDevice &c : m_world.devices) {
                 if (value == 0 ? !entryInUse(c) : c.entry.cameraId == value) {
                     d = &c;
                     break;
@@ -549,18 +549,18 @@ int32_t SimEngine::open(VY_HCAM *handle)
                 return VY_STARTER_FW_UPLOAD_NEEDED;
             upload = true;
         }
-        int fd = state_.lockDevice(deviceId);
+        int fd = m_state.lockDevice(deviceId);
         if (fd == SharedState::heldElsewhere)
             return VY_DEVICE_IN_USE;
         if (fd < 0)
             fd = -1;
-        while (handles_.count(nextHandle_) || nextHandle_ <= 0)
-            nextHandle_ = nextHandle_ >= 0x7FFF ? 1 : nextHandle_ + 1;
-        opened = nextHandle_;
-        nextHandle_ = nextHandle_ >= 0x7FFF ? 1 : nextHandle_ + 1;
-        handles_[opened] = Handle{deviceId, fd, false};
-        locked_.insert(deviceId);
-        events_.openHandle(opened);
+        while (m_handles.count(m_nextHandle) || m_nextHandle <= 0)
+            m_nextHandle = m_nextHandle >= 0x7FFF ? 1 : m_nextHandle + 1;
+        opened = m_nextHandle;
+        m_nextHandle = m_nextHandle >= 0x7FFF ? 1 : m_nextHandle + 1;
+        m_handles[opened] = Handle{deviceId, fd, false};
+        m_locked.insert(deviceId);
+        m_events.openHandle(opened);
     }
     *handle = opened;
     if (upload) {
@@ -573,7 +573,7 @@ int32_t SimEngine::open(VY_HCAM *handle)
         QString problem;
         setDeviceFields(deviceId, change, &problem);
     }
-    events_.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
+    m_events.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
     return VY_SUCCESS;
 }
 
@@ -581,9 +581,9 @@ int32_t SimEngine::close(VY_HCAM handle)
 {
     uint32_t deviceId = 0;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto h = handles_.find(handle);
-        if (h == handles_.end())
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto h = m_handles.find(handle);
+        if (h == m_handles.end())
             return VY_INVALID_HANDLE;
         deviceId = h->second.deviceId;
     }
@@ -591,32 +591,32 @@ int32_t SimEngine::close(VY_HCAM handle)
     closing.hooks.emplace_back(HandleEvent::Closing, handle, deviceId);
     deliver(closing);
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto h = handles_.find(handle);
-        if (h == handles_.end())
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto h = m_handles.find(handle);
+        if (h == m_handles.end())
             return VY_INVALID_HANDLE; // closed by another thread meanwhile
         SharedState::unlockDevice(h->second.lockFd);
-        handles_.erase(h);
-        locked_.erase(deviceId);
-        for (auto e = errors_.begin(); e != errors_.end();)
-            e = e->first.second == handle ? errors_.erase(e) : std::next(e);
+        m_handles.erase(h);
+        m_locked.erase(deviceId);
+        for (auto e = m_errors.begin(); e != m_errors.end();)
+            e = e->first.second == handle ? m_errors.erase(e) : std::next(e);
     }
-    events_.closeHandle(handle);
-    events_.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
+    m_events.closeHandle(handle);
+    m_events.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
     return VY_SUCCESS;
 }
 
 uint32_t SimEngine::deviceOfHandle(VY_HCAM handle)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handle);
-    return h == handles_.end() ? 0 : h->second.deviceId;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handle);
+    return h == m_handles.end() ? 0 : h->second.deviceId;
 }
 
 VY_HCAM SimEngine::handleOfDevice(uint32_t deviceId)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto &h : handles_)
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto &h : m_handles)
         if (h.second.deviceId == deviceId)
             return h.first;
     return 0;
@@ -624,22 +624,22 @@ VY_HCAM SimEngine::handleOfDevice(uint32_t deviceId)
 
 uint32_t SimEngine::resolve(VY_HCAM handleOrAddress)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto h = handles_.find(handleOrAddress);
-    if (h != handles_.end())
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto h = m_handles.find(handleOrAddress);
+    if (h != m_handles.end())
         return h->second.deviceId;
     const uint32_t value = uint32_t(handleOrAddress);
     if (!(value & VY_UNOPENED))
         return 0;
     const uint32_t id = value & 0x7FFFu;
-    return world_.find(id) ? id : 0;
+    return m_world.find(id) ? id : 0;
 }
 
 std::vector<OpenCamera> SimEngine::openCameras()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<OpenCamera> list;
-    for (const auto &h : handles_)
+    for (const auto &h : m_handles)
         list.push_back({h.first, h.second.deviceId});
     return list;
 }
@@ -662,16 +662,16 @@ int32_t SimEngine::firmwareUploadDuration(VY_HCAM handleOrAddress, int32_t *mill
 
 void SimEngine::setLastError(VY_HCAM handle, int32_t code, const char *text)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    const char *stored = text ? texts_.insert(text).first->c_str() : errorText(code);
-    errors_[{std::this_thread::get_id(), handle}] = {code, stored};
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const char *stored = text ? m_texts.insert(text).first->c_str() : errorText(code);
+    m_errors[{std::this_thread::get_id(), handle}] = {code, stored};
 }
 
 void SimEngine::lastError(VY_HCAM handle, int32_t *code, const char **text)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto e = errors_.find({std::this_thread::get_id(), handle});
-    if (e == errors_.end()) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto e = m_errors.find({std::this_thread::get_id(), handle});
+    if (e == m_errors.end()) {
         *code = VY_SUCCESS;
         *text = errorText(VY_SUCCESS);
     } else {
@@ -682,8 +682,8 @@ void SimEngine::lastError(VY_HCAM handle, int32_t *code, const char **text)
 
 void SimEngine::addHook(HandleHook hook)
 {
-    std::lock_guard<std::mutex> lock(hooksMutex_);
-    hooks_.push_back(std::move(hook));
+    std::lock_guard<std::mutex> lock(m_hooksMutex);
+    m_hooks.push_back(std::move(hook));
 }
 
 } // namespace vysim

@@ -45,7 +45,7 @@ public:
     static int32_t checkWorld(const QByteArray &json, QString *problem);
     // Reads the shared state and the device locks now (what the poll thread does).
     void sync();
-    QString stateDirectory() const { return state_.directory(); }
+    QString stateDirectory() const { return m_state.directory(); }
 
     // ---- Handles ----
     int32_t open(VY_HCAM *handle);
@@ -63,7 +63,7 @@ public:
     void lastError(VY_HCAM handle, int32_t *code, const char **text);
 
     // ---- Events and hooks ----
-    EventTable &events() { return events_; }
+    EventTable &events() { return m_events; }
     void addHook(HandleHook hook);
 
 private:
@@ -94,37 +94,37 @@ private:
                    QString *problem);
     int32_t modifyLocked(const std::function<bool(SimWorld &world, QString *problem)> &change,
                          QString *problem, Pending *pending);
-    void refreshLocked(Pending *pending); // with refreshMutex_ held
+    void refreshLocked(Pending *pending); // with m_refreshMutex held
     std::set<uint32_t> lockedDevices(const SimWorld &world);
     void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
     void deliver(const Pending &pending);
-    bool entryInUse(const SimDevice &d) const; // with mutex_ held
+    bool entryInUse(const SimDevice &d) const; // with m_mutex held
 
-    SharedState state_;
-    EventTable events_;
+    SharedState m_state;
+    EventTable m_events;
 
-    std::mutex refreshMutex_; // serialises reading and rewriting the shared state
-    quint64 seenGeneration_ = 0;
+    std::mutex m_refreshMutex; // serialises reading and rewriting the shared state
+    quint64 m_seenGeneration = 0;
 
-    std::mutex mutex_; // protects world_, locked_, handles_, nextHandle_ and errors_
-    SimWorld world_;
-    std::set<uint32_t> locked_; // devices whose lock someone (this process too) holds
-    std::map<VY_HCAM, Handle> handles_;
-    VY_HCAM nextHandle_ = 1;
+    std::mutex m_mutex; // protects m_world, m_locked, m_handles, m_nextHandle and m_errors
+    SimWorld m_world;
+    std::set<uint32_t> m_locked; // devices whose lock someone (this process too) holds
+    std::map<VY_HCAM, Handle> m_handles;
+    VY_HCAM m_nextHandle = 1;
     // Last errors per thread and handle, so that one thread's failing (or timed-out) call
     // never replaces the error another thread is about to read.
-    std::map<std::pair<std::thread::id, VY_HCAM>, std::pair<int32_t, const char *>> errors_;
-    std::set<std::string> texts_; // own error texts; never shrinks, so pointers stay valid
+    std::map<std::pair<std::thread::id, VY_HCAM>, std::pair<int32_t, const char *>> m_errors;
+    std::set<std::string> m_texts; // own error texts; never shrinks, so pointers stay valid
 
-    std::mutex hooksMutex_; // protects hooks_
-    std::vector<HandleHook> hooks_;
+    std::mutex m_hooksMutex; // protects m_hooks
+    std::vector<HandleHook> m_hooks;
 
-    std::mutex pollMutex_; // protects stopping_
-    std::condition_variable pollWake_;
-    bool stopping_ = false;
-    std::thread poller_;
+    std::mutex m_pollMutex; // protects m_stopping
+    std::condition_variable m_pollWake;
+    bool m_stopping = false;
+    std::thread m_poller;
 
-    static SimEngine *instance_; // for stopAtExit
+    static SimEngine *m_instance; // for stopAtExit
 };
 
 } // namespace vysim

@@ -7,10 +7,10 @@
 namespace vysim {
 
 TimingModel::TimingModel(int32_t clockMin, int32_t clockMax, int32_t clockDefault)
-    : clockMin_(std::max(1, clockMin)), clockMax_(std::max(clockMin_, clockMax)),
-      clockDefault_(std::clamp(clockDefault, clockMin_, clockMax_)), clock_(clockDefault_)
+    : m_clockMin(std::max(1, clockMin)), m_clockMax(std::max(m_clockMin, clockMax)),
+      m_clockDefault(std::clamp(clockDefault, m_clockMin, m_clockMax)), m_clock(m_clockDefault)
 {
-    frameLines_ = minLines();
+    m_frameLines = minLines();
     // A 10 ms exposure to start with, as far as the fastest frame allows.
     setExposure(10.0);
 }
@@ -18,18 +18,18 @@ TimingModel::TimingModel(int32_t clockMin, int32_t clockMax, int32_t clockDefaul
 void TimingModel::setArea(uint32_t width, uint32_t height)
 {
     const double frame = frameTime(), exposureMs = exposure();
-    width_ = std::max(1u, width);
-    height_ = std::max(1u, height);
+    m_width = std::max(1u, width);
+    m_height = std::max(1u, height);
     setFrameRate(1.0 / frame);
     setExposure(exposureMs);
 }
 
 bool TimingModel::setClock(int32_t mhz)
 {
-    if (mhz < clockMin_ || mhz > clockMax_)
+    if (mhz < m_clockMin || mhz > m_clockMax)
         return false;
     const double frame = frameTime(), exposureMs = exposure();
-    clock_ = mhz;
+    m_clock = mhz;
     setFrameRate(1.0 / frame);
     setExposure(exposureMs);
     return true;
@@ -37,12 +37,12 @@ bool TimingModel::setClock(int32_t mhz)
 
 uint32_t TimingModel::minLines() const
 {
-    return height_ + VerticalBlank;
+    return m_height + VerticalBlank;
 }
 
 double TimingModel::lineTime() const
 {
-    return double(width_ + HorizontalBlank) / (double(clock_) * 1e6);
+    return double(m_width + HorizontalBlank) / (double(m_clock) * 1e6);
 }
 
 double TimingModel::minFrameTime() const
@@ -57,7 +57,7 @@ double TimingModel::maxFrameTime() const
 
 double TimingModel::frameTime() const
 {
-    return frameLines_ * lineTime();
+    return m_frameLines * lineTime();
 }
 
 double TimingModel::setFrameRate(double fps)
@@ -68,7 +68,7 @@ double TimingModel::setFrameRate(double fps)
         const double wanted = 1.0 / (fps * lineTime());
         lines = wanted >= hi ? hi : uint32_t(std::lround(std::max(wanted, double(lo))));
     }
-    frameLines_ = std::clamp(lines, lo, hi);
+    m_frameLines = std::clamp(lines, lo, hi);
     keepWithinRanges();
     return frameRate();
 }
@@ -80,29 +80,29 @@ double TimingModel::minExposure() const
 
 double TimingModel::maxExposure() const
 {
-    return (frameLines_ - ExposureMarginLines) * exposureStep();
+    return (m_frameLines - ExposureMarginLines) * exposureStep();
 }
 
 double TimingModel::exposure() const
 {
-    return exposureLines_ * exposureStep();
+    return m_exposureLines * exposureStep();
 }
 
 double TimingModel::setExposure(double ms)
 {
-    const uint32_t hi = frameLines_ - ExposureMarginLines;
+    const uint32_t hi = m_frameLines - ExposureMarginLines;
     uint32_t lines = 1;
     if (ms > 0 && std::isfinite(ms)) {
         const double wanted = ms / exposureStep();
         lines = wanted >= hi ? hi : uint32_t(std::max(1l, std::lround(wanted)));
     }
-    exposureLines_ = std::clamp(lines, 1u, hi);
+    m_exposureLines = std::clamp(lines, 1u, hi);
     return exposure();
 }
 
 void TimingModel::keepWithinRanges()
 {
-    exposureLines_ = std::clamp(exposureLines_, 1u, frameLines_ - ExposureMarginLines);
+    m_exposureLines = std::clamp(m_exposureLines, 1u, m_frameLines - ExposureMarginLines);
 }
 
 } // namespace vysim

@@ -25,10 +25,10 @@ public:
     // as the new ranges allow.
     void setArea(uint32_t width, uint32_t height);
 
-    int32_t clockMin() const { return clockMin_; }
-    int32_t clockMax() const { return clockMax_; }
-    int32_t clockDefault() const { return clockDefault_; }
-    int32_t clock() const { return clock_; }
+    int32_t clockMin() const { return m_clockMin; }
+    int32_t clockMax() const { return m_clockMax; }
+    int32_t clockDefault() const { return m_clockDefault; }
+    int32_t clock() const { return m_clock; }
     // False (and nothing changed) when the clock is outside the range.
     bool setClock(int32_t mhz);
 
@@ -53,14 +53,14 @@ private:
     uint32_t minLines() const;
     void keepWithinRanges();
 
-    int32_t clockMin_;
-    int32_t clockMax_;
-    int32_t clockDefault_;
-    int32_t clock_;
-    uint32_t width_ = 1280;
-    uint32_t height_ = 1024;
-    uint32_t frameLines_ = 0;
-    uint32_t exposureLines_ = 0;
+    int32_t m_clockMin;
+    int32_t m_clockMax;
+    int32_t m_clockDefault;
+    int32_t m_clock;
+    uint32_t m_width = 1280;
+    uint32_t m_height = 1024;
+    uint32_t m_frameLines = 0;
+    uint32_t m_exposureLines = 0;
 };
 
 } // namespace vysim

@@ -1,5 +1,5 @@
-// sim_hotpixelfile.cpp: reading and writing the binary hot pixel list file.
-#include "sdk/sim/sim_hotpixelfile.h"
+// hotpixelfile.cpp: reading and writing the binary hot pixel list file.
+#include "sdk/sim/hotpixelfile.h"
 
 #include "sdk/vyro_api.h"
 

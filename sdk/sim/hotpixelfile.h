@@ -1,4 +1,4 @@
-// sim_hotpixelfile.h: the simulator's binary hot pixel list file (vy_HotPixel 0x8111 / 0x8112).
+// hotpixelfile.h: the simulator's binary hot pixel list file (vy_HotPixel 0x8111 / 0x8112).
 //
 // Layout, all numbers little-endian:
 //   0   4 bytes  magic "VYHP"
@@ -8,8 +8,8 @@
 //   12  n times  u16 x, u16 y
 //   12 + 4n u32  CRC-32 (IEEE 802.3, as zlib) of every byte before it
 // A file is exactly 16 + 4n bytes long.
-#ifndef SDK_SIM_SIM_HOTPIXELFILE_H
-#define SDK_SIM_SIM_HOTPIXELFILE_H
+#ifndef SDK_SIM_HOTPIXELFILE_H
+#define SDK_SIM_HOTPIXELFILE_H
 
 #include "sdk/sim/sensormodel.h"
 
@@ -44,4 +44,4 @@ size_t fileNameBytes(const wchar_t *name, size_t maxChars);
 
 } // namespace vysim
 
-#endif // SDK_SIM_SIM_HOTPIXELFILE_H
+#endif // SDK_SIM_HOTPIXELFILE_H

@@ -1,7 +1,9 @@
-// sim_hotpixel.cpp: vy_HotPixel: correction modes, the factory list, the user list in the
+// api_hotpixel.cpp: vy_HotPixel: correction modes, the factory list, the user list in the
 // camera's EEPROM (kept in the shared world), and the software list with its files.
-#include "sdk/sim/sim_acquisition.h"
-#include "sdk/sim/sim_hotpixelfile.h"
+#include "sdk/sim/apicall.h"
+#include "sdk/sim/cameraregistry.h"
+#include "sdk/sim/hotpixelfile.h"
+#include "sdk/sim/sensorfields.h"
 #include "sdk/sim/simcore.h"
 
 #include <QJsonArray>
@@ -98,63 +100,51 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
                                 ? uint32_t(vysim::hotpixelfile::fileNameBytes(
                                       static_cast<const wchar_t *>(buffer), MaxNameChars))
                                 : size;
-    VYSIM_ENTER(call, "vy_HotPixel", hCam, command, buffer, logged);
-    auto camera = vysim::simCamera(hCam);
-    if (!camera)
-        return call.done(VY_INVALID_HANDLE);
-    const QJsonObject fields = vysim::deviceFields(camera->deviceId);
+    VYSIM_ENTER_CAMERA(call, camera, "vy_HotPixel", hCam, command, buffer, logged);
+    const QJsonObject fields = vysim::deviceFields(camera->deviceId());
     if (fields.isEmpty())
         return call.done(VY_IO_REQUEST_FAILED); // the device is gone
-    const uint32_t width = camera->model->config().width;
-    const uint32_t height = camera->model->config().height;
+    const uint32_t width = camera->model().config().width;
+    const uint32_t height = camera->model().config().height;
     const uint32_t supported =
         uint32_t(fields.value(QLatin1String("hotPixelCorrectionModes")).toInt());
 
+    std::vector<PixelPos> list;
     switch (command) {
     case VY_HOTPIXEL_DISABLE_CORRECTION:
     case VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION:
     case VY_HOTPIXEL_ENABLE_SOFTWARE_CORRECTION: {
         if (command != VY_HOTPIXEL_DISABLE_CORRECTION && !(supported & command))
             return call.done(VY_NOT_SUPPORTED);
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        camera->correctionMode = command;
+        camera->setCorrectionMode(command);
         return call.done(VY_SUCCESS);
     }
-    case VY_HOTPIXEL_GET_CORRECTION_MODE: {
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        return call.done(writeI32(buffer, size, int32_t(camera->correctionMode)));
-    }
+    case VY_HOTPIXEL_GET_CORRECTION_MODE:
+        return call.done(writeI32(buffer, size, int32_t(camera->correctionMode())));
     case VY_HOTPIXEL_GET_SUPPORTED_MODES:
         return call.done(writeI32(buffer, size, int32_t(supported)));
 
-    case VY_HOTPIXEL_SOFTWARE_LIST_EXISTS: {
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        return call.done(camera->softwareListExists ? VY_SUCCESS : VY_NO_DATA);
-    }
-    case VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER: {
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        return call.done(writeI32(buffer, size, int32_t(camera->softwareList.size())));
-    }
-    case VY_HOTPIXEL_GET_SOFTWARE_LIST: {
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        return call.done(writeList(buffer, size, camera->softwareList));
-    }
+    case VY_HOTPIXEL_SOFTWARE_LIST_EXISTS:
+        return call.done(camera->softwareList(&list) ? VY_SUCCESS : VY_NO_DATA);
+    case VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER:
+        camera->softwareList(&list);
+        return call.done(writeI32(buffer, size, int32_t(list.size())));
+    case VY_HOTPIXEL_GET_SOFTWARE_LIST:
+        camera->softwareList(&list);
+        return call.done(writeList(buffer, size, list));
     case VY_HOTPIXEL_SET_SOFTWARE_LIST: {
-        std::vector<PixelPos> list;
         const int32_t r = readList(buffer, size, width, height, &list);
         if (r != VY_SUCCESS)
             return call.done(r);
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        camera->softwareList = std::move(list);
-        camera->softwareListExists = true;
+        camera->setSoftwareList(std::move(list));
         return call.done(VY_SUCCESS);
     }
 
     case VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER:
         return call.done(
-            writeI32(buffer, size, int32_t(vysim::factoryList(fields, *camera->model).size())));
+            writeI32(buffer, size, int32_t(vysim::factoryList(fields, camera->model()).size())));
     case VY_HOTPIXEL_GET_FACTORY_LIST:
-        return call.done(writeList(buffer, size, vysim::factoryList(fields, *camera->model)));
+        return call.done(writeList(buffer, size, vysim::factoryList(fields, camera->model())));
 
     case VY_HOTPIXEL_GET_USER_LIST_NUMBER:
         return call.done(writeI32(buffer, size, int32_t(vysim::userList(fields).size())));
@@ -164,7 +154,6 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
         return call.done(
             writeI32(buffer, size, fields.value(QLatin1String("userHotPixelCapacity")).toInt()));
     case VY_HOTPIXEL_SET_USER_LIST: {
-        std::vector<PixelPos> list;
         const int32_t r = readList(buffer, size, width, height, &list);
         if (r != VY_SUCCESS)
             return call.done(r);
@@ -172,24 +161,19 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
         if (list.size() > size_t(capacity))
             return call.fail(VY_INVALID_PARAMETER,
                              "The camera's user hot pixel list cannot hold that many entries");
-        return call.done(
-            vysim::setDeviceField(camera->deviceId, QStringLiteral("userHotPixels"), toJson(list)));
+        return call.done(vysim::setDeviceField(camera->deviceId(), QStringLiteral("userHotPixels"),
+                                               toJson(list)));
     }
     case VY_HOTPIXEL_DELETE_USER_LIST:
-        return call.done(
-            vysim::setDeviceField(camera->deviceId, QStringLiteral("userHotPixels"), QJsonArray()));
+        return call.done(vysim::setDeviceField(camera->deviceId(), QStringLiteral("userHotPixels"),
+                                               QJsonArray()));
 
     case VY_HOTPIXEL_SAVE_SOFTWARE_LIST: {
         std::string name;
         if (fileNameOf(buffer, size, &name) != VY_SUCCESS)
             return call.fail(VY_INVALID_PARAMETER, "No valid file name");
-        std::vector<PixelPos> list;
-        {
-            std::lock_guard<std::mutex> lock(camera->mutex);
-            if (!camera->softwareListExists)
-                return call.done(VY_NO_DATA);
-            list = camera->softwareList;
-        }
+        if (!camera->softwareList(&list))
+            return call.done(VY_NO_DATA);
         const int32_t r = vysim::hotpixelfile::save(name, list);
         if (r != VY_SUCCESS)
             return call.fail(r, "The hot pixel file cannot be written");
@@ -199,7 +183,6 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
         std::string name;
         if (fileNameOf(buffer, size, &name) != VY_SUCCESS)
             return call.fail(VY_INVALID_PARAMETER, "No valid file name");
-        std::vector<PixelPos> list;
         std::string problem;
         const int32_t r = vysim::hotpixelfile::load(name, &list, &problem);
         if (r != VY_SUCCESS)
@@ -208,9 +191,7 @@ VYAPI int32_t vy_HotPixel(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t
             if (p.x >= width || p.y >= height)
                 return call.fail(VY_FILE_FORMAT_ERROR,
                                  "The hot pixel file holds pixels outside the sensor");
-        std::lock_guard<std::mutex> lock(camera->mutex);
-        camera->softwareList = std::move(list);
-        camera->softwareListExists = true;
+        camera->setSoftwareList(std::move(list));
         return call.done(VY_SUCCESS);
     }
     default:
