@@ -51,7 +51,7 @@ void tst_EventThread::deviceEventsAndStop()
     EventThread thread;
     QSignalSpy events(&thread, &EventThread::eventhappen);
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE}), 0);
-    QVERIFY(thread.isRunning());
+    QVERIFY(thread.isListening());
     QCOMPARE(vysim_unplug(1), int32_t(VY_SUCCESS));
     QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
     QCOMPARE(events.at(0).at(0).toUInt(), uint(VY_EVENT_REMOVE));
@@ -60,7 +60,7 @@ void tst_EventThread::deviceEventsAndStop()
     thread.stop();
     QVERIFY(thread.wait(2000));
     QVERIFY(timer.elapsed() < 1000); // the exit event ends the wait at once
-    QVERIFY(!thread.isRunning());
+    QVERIFY(!thread.isListening());
 }
 
 void tst_EventThread::failedEnable()
@@ -68,7 +68,7 @@ void tst_EventThread::failedEnable()
     vysim_force_result("vy_Event", VY_EVENT_CMD_ENABLE, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
     EventThread thread;
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), int(VY_INVALID_PARAMETER));
-    QVERIFY(!thread.isRunning());
+    QVERIFY(!thread.isListening());
     vysim_force_result("vy_Event", VY_EVENT_CMD_INIT, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), -1);
     vysim_clear_forced(nullptr);
