@@ -5,12 +5,17 @@
 
 namespace vyrokit {
 
+CameraListReader::CameraListReader(CountFunction count, ListFunction list)
+    : m_count(count), m_list(list)
+{
+}
+
 bool CameraListReader::read()
 {
     m_cameras.clear();
     m_failedStep = Step::None;
     int32_t count = 0;
-    m_result = vy_GetNumberOfCameras(&count);
+    m_result = m_count(&count);
     if (m_result != VY_SUCCESS) {
         m_failedStep = Step::Count;
         return false;
@@ -22,7 +27,7 @@ bool CameraListReader::read()
     std::vector<uint32_t> buffer((VY_CAMERA_LIST_SIZE(count) + 3) / 4, 0);
     auto *list = reinterpret_cast<VY_CAMERA_LIST *>(buffer.data());
     list->count = static_cast<uint32_t>(count);
-    m_result = vy_GetCameraList(list);
+    m_result = m_list(list);
     if (m_result != VY_SUCCESS) {
         m_failedStep = Step::List;
         return false;

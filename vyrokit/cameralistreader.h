@@ -19,6 +19,14 @@ public:
         List   // vy_GetCameraList failed
     };
 
+    using CountFunction = int32_t (*)(int32_t *count);
+    using ListFunction = int32_t (*)(VY_CAMERA_LIST *list);
+
+    // The SDK's own two calls unless a caller needs to step between them (tests do, to change
+    // the world between the count and the list).
+    explicit CameraListReader(CountFunction count = vy_GetNumberOfCameras,
+                              ListFunction list = vy_GetCameraList);
+
     // Asks for the number of cameras, then for a list of that many entries, and keeps the
     // entries the library marked valid. Returns true when both calls succeeded or there is no
     // camera; the entries are empty after a failure.
@@ -30,6 +38,8 @@ public:
     int32_t result() const { return m_result; }
 
 private:
+    CountFunction m_count;
+    ListFunction m_list;
     std::vector<ListedCamera> m_cameras;
     Step m_failedStep = Step::None;
     int32_t m_result = VY_SUCCESS;
