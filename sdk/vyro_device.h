@@ -80,7 +80,7 @@ constexpr uint8_t BusGenerationThird = 2;
 // Status word of the camera list entry.
 constexpr uint32_t ListStatusServiceFirmware = 0x1; // USB: firmware upload impossible
 constexpr uint32_t ListStatusNoFullSpeed = 0x2;
-constexpr uint32_t ListStatusReserved4 = 0x4;
+constexpr uint32_t ListStatusFlag4 = 0x4; // unnamed, but counts as a problem like the others
 constexpr uint32_t ListStatusInvalidIpRange = 0x8;
 constexpr uint32_t ListStatusAnyProblem = 0xF;
 

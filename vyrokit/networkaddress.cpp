@@ -25,7 +25,7 @@ QString NetworkAddress::ipv4Text(uint32_t address)
 std::optional<uint32_t> NetworkAddress::ipv4FromString(const QString &text)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+        QStringLiteral("^([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
