@@ -2,20 +2,10 @@
 #include "dapplix/camera/cameralistmodel.h"
 
 #include "dapplix/camera/camera.h"
-#include "sdk/vyro_api.h"
+#include "vyrokit/cameralistreader.h"
 
 #include <algorithm>
 #include <stdexcept>
-#include <vector>
-
-namespace {
-
-QString fixedText(const char *text, size_t size)
-{
-    return QString::fromLatin1(text, int(qstrnlen(text, uint(size))));
-}
-
-} // namespace
 
 CameraListModel::CameraListModel(QObject *parent, int refreshInterval)
     : QAbstractTableModel(parent), headers{tr("Cam"), tr("Dev"), tr("Model"), tr("SerNo"),
@@ -84,27 +74,21 @@ void CameraListModel::clearOpenCamera()
 
 QVector<CameraListEntry> CameraListModel::readList() const
 {
-    int32_t n = 0;
-    if (vy_GetNumberOfCameras(&n) != VY_SUCCESS)
-        throw std::runtime_error(tr("Can't get number of cameras.").toStdString());
-    QVector<CameraListEntry> fresh;
-    if (n < 1)
-        return fresh;
-    std::vector<uint32_t> buffer((VY_CAMERA_LIST_SIZE(n) + 3) / 4, 0);
-    auto *list = reinterpret_cast<VY_CAMERA_LIST *>(buffer.data());
-    list->count = uint32_t(n);
-    if (vy_GetCameraList(list) != VY_SUCCESS)
+    vyrokit::CameraListReader reader;
+    if (!reader.read()) {
+        if (reader.failedStep() == vyrokit::CameraListReader::Step::Count)
+            throw std::runtime_error(tr("Can't get number of cameras.").toStdString());
         throw std::runtime_error(tr("Can't get camera list.").toStdString());
-    const uint32_t valid = std::min<uint32_t>(list->count, uint32_t(n));
-    for (uint32_t i = 0; i < valid; ++i) {
-        const VY_CAMERA_LIST_ENTRY &s = list->entries[i];
+    }
+    QVector<CameraListEntry> fresh;
+    for (const vyrokit::ListedCamera &c : reader.cameras()) {
         CameraListEntry e;
-        e.cameraId = s.cameraId;
-        e.deviceId = s.deviceId;
-        e.sensorId = s.sensorId;
-        e.inUse = s.inUse;
-        e.serial = fixedText(s.serialNumber, sizeof s.serialNumber);
-        e.model = fixedText(s.model, sizeof s.model);
+        e.cameraId = c.cameraId;
+        e.deviceId = c.deviceId;
+        e.sensorId = c.sensorId;
+        e.inUse = c.inUse;
+        e.serial = c.serialNumber;
+        e.model = c.model;
         e.opened = !openSerial.isEmpty() && e.serial == openSerial;
         fresh.append(e);
     }

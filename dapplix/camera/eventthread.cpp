@@ -21,17 +21,11 @@ int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
     stop();
     wait();
     handle = h;
-    events = list;
-    events.append(exitEvent);
-    for (quint32 event : qAsConst(events)) {
-        VY_EVENT_INIT init{event, 0, 0};
-        if (vy_Event(handle, VY_EVENT_CMD_INIT, &init, sizeof init) != VY_SUCCESS)
-            return -1;
-    }
-    const int ret = vy_Event(handle, VY_EVENT_CMD_ENABLE, events.data(),
-                             quint32(events.size() * sizeof(quint32)));
+    std::vector<uint32_t> events(list.cbegin(), list.cend());
+    events.push_back(exitEvent);
+    const int ret = registration.registerEvents(handle, events);
     if (ret != VY_SUCCESS)
-        return ret;
+        return registration.failedCommand() == VY_EVENT_CMD_INIT ? -1 : ret;
     running = true;
     QThread::start(QThread::InheritPriority);
     return 0;
@@ -47,6 +41,7 @@ void EventThread::stop()
 
 void EventThread::run()
 {
+    std::vector<uint32_t> events = registration.events();
     while (running) {
         VY_EVENT_WAIT wait{};
         wait.events = events.data();
@@ -59,5 +54,5 @@ void EventThread::run()
             msleep(50); // a wait that fails at once must not spin
     }
     running = false;
-    vy_Event(handle, VY_EVENT_CMD_EXIT, events.data(), quint32(events.size() * sizeof(quint32)));
+    registration.unregister();
 }

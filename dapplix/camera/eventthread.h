@@ -3,6 +3,7 @@
 #define DAPPLIX_CAMERA_EVENTTHREAD_H
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/eventregistration.h"
 
 #include <QThread>
 #include <QVector>
@@ -17,12 +18,16 @@ public:
     ~EventThread() override;
 
     // Registers and enables the events (plus the exit event) on the handle and starts waiting.
-    // Returns 0, -1 when an event could not be initialised, or the enable call's code.
+    // Returns 0, -1 when an event could not be initialised, or the enable call's code; after a
+    // failure no event stays registered.
     int start(VY_HCAM handle, const QVector<quint32> &events);
     // Wakes the waiting thread through the exit event; it then releases the events and ends.
     void stop();
 
-    bool isRunning() const { return running; }
+    // True from a successful start() until stop(): the thread waits for the registered events.
+    // (QThread::isRunning() says whether the thread itself still runs, which lasts a little
+    // longer while it releases the events.)
+    bool isListening() const { return running; }
     quint32 exitEventNumber() const { return exitEvent; }
 
 signals:
@@ -35,7 +40,8 @@ private:
     Q_DISABLE_COPY(EventThread)
 
     VY_HCAM handle = 0;
-    QVector<quint32> events;
+    // Filled by start() before the thread runs; unregistered by the thread when it ends.
+    vyrokit::EventRegistration registration;
     std::atomic<bool> running{false};
     const quint32 exitEvent;
 };

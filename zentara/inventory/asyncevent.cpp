@@ -3,8 +3,8 @@
 
 #include <chrono>
 
-#include "zentara/inventory/eventregistration.h"
 #include "sdk/vyro_api.h"
+#include "zentara/inventory/vyroexception.h"
 
 AsyncEvent::AsyncEvent() = default;
 
@@ -45,18 +45,14 @@ void AsyncEvent::start()
 {
     if (m_running.load())
         return;
-    // Built aside, so that a refused registration unregisters the ones before it.
-    std::vector<std::unique_ptr<EventRegistration>> registrations;
-    for (uint32_t id : {ExitEvent, uint32_t(VY_EVENT_NEW_DEVICE), uint32_t(VY_EVENT_REMOVE),
-                        uint32_t(VY_EVENT_STATUS_CHANGED)})
-        registrations.push_back(std::make_unique<EventRegistration>(VY_DRIVER_HANDLE, id));
-    m_registrations = std::move(registrations);
-
-    std::vector<uint32_t> events;
-    for (const auto &registration : m_registrations)
-        events.push_back(registration->eventId());
+    // A refused registration leaves nothing registered behind.
+    const int32_t ret = m_registration.registerEvents(
+        VY_DRIVER_HANDLE, {ExitEvent, uint32_t(VY_EVENT_NEW_DEVICE), uint32_t(VY_EVENT_REMOVE),
+                           uint32_t(VY_EVENT_STATUS_CHANGED)});
+    if (ret != VY_SUCCESS)
+        throw VyroException(ret);
     m_running.store(true);
-    m_worker = std::thread(&AsyncEvent::run, this, std::move(events));
+    m_worker = std::thread(&AsyncEvent::run, this, m_registration.events());
 }
 
 void AsyncEvent::stop()
@@ -71,7 +67,7 @@ void AsyncEvent::stop()
         vy_Event(VY_DRIVER_HANDLE, VY_EVENT_CMD_SET, &exitEvent, sizeof exitEvent);
         m_worker.join();
     }
-    m_registrations.clear();
+    m_registration.unregister();
     std::lock_guard<std::mutex> guard(m_lock);
     m_handlers.clear();
 }

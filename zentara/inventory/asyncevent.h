@@ -9,12 +9,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
 
-class EventRegistration;
+#include "vyrokit/eventregistration.h"
 
 // Owns one worker thread that blocks in the library's event wait (driver handle) and calls the
 // handler stored for each signalled event ID, in the worker thread. Handlers should only post
@@ -61,7 +60,7 @@ private:
     std::condition_variable m_stopped;
 
     // Touched only by the thread that starts and stops the worker.
-    std::vector<std::unique_ptr<EventRegistration>> m_registrations;
+    vyrokit::EventRegistration m_registration;
     std::thread m_worker;
     std::atomic<bool> m_running{false};
 };

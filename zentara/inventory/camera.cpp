@@ -7,25 +7,27 @@
 
 #include <cstring>
 
+#include "vyrokit/networkaddress.h"
+#include "vyrokit/sdkquery.h"
+
 namespace {
 
-QString fixedText(const char *data, size_t size)
+using vyrokit::NetworkAddress;
+
+QString eepromText(const char *data, size_t size)
 {
-    // List entries need not be zero-terminated; never read past the field.
+    // The user EEPROM need not be zero-terminated; never read past the field.
     return QString::fromUtf8(data, static_cast<int>(qstrnlen(data, static_cast<uint>(size))));
 }
 
 QString ipText(const uint8_t (&a)[4])
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]);
+    return NetworkAddress::ipv4Text(a);
 }
 
 QString macText(const uint8_t (&m)[6], QChar separator)
 {
-    QStringList parts;
-    for (uint8_t byte : m)
-        parts << QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-    return parts.join(separator);
+    return NetworkAddress::macText(m, separator);
 }
 
 QString localInterfaceName(const QString &colonMac)
@@ -54,17 +56,18 @@ QString portPathText(uint8_t bus, const uint8_t (&ports)[5])
 
 } // namespace
 
-Camera::Camera(const VY_CAMERA_LIST_ENTRY &entry)
-    : m_deviceId(entry.deviceId), m_cameraId(entry.cameraId), m_inUse(entry.inUse),
-      m_sensorId(entry.sensorId),
-      m_serialNumber(fixedText(entry.serialNumber, sizeof entry.serialNumber)),
-      m_model(fixedText(entry.model, sizeof entry.model)),
-      m_fullModelName(fixedText(entry.fullModelName, sizeof entry.fullModelName)),
-      m_listStatus(entry.status), m_deviceTypeCode(entry.deviceType),
-      m_hardwareVariant(entry.hardwareVariant), m_variantFlags(entry.variantFlags),
-      m_busGeneration(entry.busGeneration)
+Camera::Camera(const VY_CAMERA_LIST_ENTRY &entry) : Camera(vyrokit::ListedCamera::fromEntry(entry))
 {
-    if (m_deviceTypeCode == 0x40)
+}
+
+Camera::Camera(const vyrokit::ListedCamera &listed)
+    : m_deviceId(listed.deviceId), m_cameraId(listed.cameraId), m_inUse(listed.inUse),
+      m_sensorId(listed.sensorId), m_serialNumber(listed.serialNumber), m_model(listed.model),
+      m_fullModelName(listed.fullModelName), m_listStatus(listed.status),
+      m_deviceTypeCode(listed.deviceType), m_hardwareVariant(listed.hardwareVariant),
+      m_variantFlags(listed.variantFlags), m_busGeneration(listed.busGeneration)
+{
+    if (m_deviceTypeCode == vyro::TypeUsbLegacy)
         m_legacyUsbFlag = m_variantFlags != 0 ? 1 : 0;
     readDeviceInfoAtConstruction();
 }
@@ -78,7 +81,7 @@ void Camera::registerMetaTypes()
 
 bool Camera::isThirdGenerationUsb() const
 {
-    return isUsb() && m_deviceTypeCode >= 0x60 && m_deviceTypeCode <= 0x6F;
+    return isUsb() && vyro::isThirdGenerationType(m_deviceTypeCode);
 }
 
 int Camera::interfaceClass() const
@@ -102,31 +105,32 @@ QString Camera::typeText() const
         return QStringLiteral("ETH");
     if (isReadOnlyDevice())
         return QStringLiteral("PMC");
-    if (isVisionStandard() && m_deviceTypeCode == 225)
+    if (isVisionStandard() && m_deviceTypeCode == vyro::TypeUsb3Vision)
         return QStringLiteral("U3V");
-    if (isVisionStandard() && m_deviceTypeCode == 226)
+    if (isVisionStandard() && m_deviceTypeCode == vyro::TypeGigEVision)
         return QStringLiteral("GEV");
     return QStringLiteral("UNK");
 }
 
 void Camera::readDeviceInfoAtConstruction()
 {
-    if (m_deviceId < 1000) {
-        readUsbInfo(m_busGeneration == 2);
-    } else if (m_busGeneration == 2) {
+    const bool thirdGeneration = m_busGeneration == vyro::BusGenerationThird;
+    if (isUsb()) {
+        readUsbInfo(thirdGeneration);
+    } else if (thirdGeneration) {
         readUsbInfo(true);
-    } else if (m_deviceId < 2000) {
+    } else if (isEth() || isReadOnlyDevice()) {
         readNetworkInfo();
-    } else if (m_deviceId < 2500) {
+    } else if (isVisionStandard()) {
         readUsbInfo(false);
     }
 }
 
 void Camera::refreshDeviceInfo()
 {
-    if (m_busGeneration == 2)
+    if (m_busGeneration == vyro::BusGenerationThird)
         readUsbInfo(true);
-    if (m_deviceId >= 1000)
+    if (!isUsb())
         readNetworkInfo();
 }
 
@@ -174,7 +178,7 @@ void Camera::readNetworkInfo()
     m_temperature = d.temperature;
     m_comPort = d.comPort;
     m_imageMemorySize = d.imageMemorySize;
-    m_userEeprom = fixedText(d.userEeprom, sizeof d.userEeprom);
+    m_userEeprom = eepromText(d.userEeprom, sizeof d.userEeprom);
 
     m_controlStatus = c.controlStatus;
     m_requiredStarterFirmwareVersion = c.requiredStarterFirmware;
@@ -194,14 +198,12 @@ void Camera::readNetworkInfo()
     m_pairedDevices = c.pairedDevices;
 
     // A failed read leaves the value neutral rather than stale.
-    uint32_t value = 0;
     m_multicastSupport =
-        vy_Multicast(unopenedHandle(), VY_MULTICAST_GET_SUPPORT, &value, sizeof value) == 0 ? value
-                                                                                            : 0;
-    value = 0;
+        vyrokit::query<uint32_t>(vy_Multicast, unopenedHandle(), VY_MULTICAST_GET_SUPPORT)
+            .value_or(0);
     m_multicastEnable =
-        vy_Multicast(unopenedHandle(), VY_MULTICAST_GET_ENABLE, &value, sizeof value) == 0 ? value
-                                                                                           : 0;
+        vyrokit::query<uint32_t>(vy_Multicast, unopenedHandle(), VY_MULTICAST_GET_ENABLE)
+            .value_or(0);
 }
 
 void Camera::readUsbInfo(bool thirdGeneration)

@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
+#include "vyrokit/listedcamera.h"
 
 // A snapshot of one listed device: its identity from the camera list entry and what the last
 // device-information query returned. Copies are independent snapshots.
@@ -18,6 +20,7 @@ class Camera
 {
 public:
     Camera() = default;
+    explicit Camera(const vyrokit::ListedCamera &listed);
     explicit Camera(const VY_CAMERA_LIST_ENTRY &entry);
     Camera(const Camera &) = default;
     Camera &operator=(const Camera &) = default;
@@ -96,10 +99,10 @@ public:
     QByteArray rawDeviceInfo() const { return m_rawDeviceInfo; }
 
     // Kind, from the device ID alone.
-    bool isUsb() const { return m_deviceId < 1000; }
-    bool isEth() const { return m_deviceId >= 1000 && m_deviceId < 1500; }
-    bool isReadOnlyDevice() const { return m_deviceId >= 1500 && m_deviceId < 2000; }
-    bool isVisionStandard() const { return m_deviceId >= 2000 && m_deviceId < 2500; }
+    bool isUsb() const { return vyro::isUsbDevice(m_deviceId); }
+    bool isEth() const { return vyro::isNetworkDevice(m_deviceId); }
+    bool isReadOnlyDevice() const { return vyro::isReadOnlyDevice(m_deviceId); }
+    bool isVisionStandard() const { return vyro::isVisionStandardDevice(m_deviceId); }
     bool isThirdGenerationUsb() const;
     bool runsRequiredStarterFirmware() const
     {

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "sdk/vyro_device.h"
+#include "vyrokit/sdkquery.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/cameratableview.h"
 
@@ -94,10 +96,8 @@ void CameraList::onActivated()
 
 bool CameraList::driverMulticastEnabled()
 {
-    uint32_t value = 0;
-    return vy_Multicast(VY_DRIVER_HANDLE, VY_MULTICAST_GET_RO_ENABLE, &value, sizeof value) ==
-               VY_SUCCESS &&
-           value != 0;
+    return vyrokit::query<uint32_t>(vy_Multicast, VY_DRIVER_HANDLE, VY_MULTICAST_GET_RO_ENABLE)
+               .value_or(0) != 0;
 }
 
 std::unique_ptr<QMenu> CameraList::createContextMenu()
@@ -134,17 +134,18 @@ std::unique_ptr<QMenu> CameraList::createContextMenu()
         menu->addSeparator();
         QAction *identify = menu->addAction(tr("&Identify this camera"));
         const uint8_t type = camera.deviceTypeCode();
-        identify->setEnabled((type >= 0x60 && type <= 0x6F && camera.networkTypeCode() != 99) ||
-                             (type == 64 && camera.legacyUsbFlag() == 1));
+        identify->setEnabled(
+            (vyro::isThirdGenerationType(type) && camera.networkTypeCode() != 99) ||
+            (type == 64 && camera.legacyUsbFlag() == 1));
         connect(identify, &QAction::triggered, this, [this, camera] { emit identCamera(camera); });
     }
 
-    if (camera.deviceTypeCode() == 226 || camera.isEth()) {
+    if (camera.deviceTypeCode() == vyro::TypeGigEVision || camera.isEth()) {
         QAction *manual = menu->addAction(tr("Manual ETH configuration"));
         connect(manual, &QAction::triggered, this, [this, camera] { emit openIPSettings(camera); });
         QAction *addReadOnly = menu->addAction(tr("&Add Readonly Device"));
-        addReadOnly->setEnabled(camera.deviceTypeCode() != 226 && driverMulticastEnabled() &&
-                                (camera.controlStatus() & 0x6) != 0);
+        addReadOnly->setEnabled(camera.deviceTypeCode() != vyro::TypeGigEVision &&
+                                driverMulticastEnabled() && (camera.controlStatus() & 0x6) != 0);
         connect(addReadOnly, &QAction::triggered, this,
                 [this, camera] { emit openMulticastSettings(camera); });
     } else if (camera.isReadOnlyDevice()) {

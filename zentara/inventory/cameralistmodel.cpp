@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "vyrokit/cameralistreader.h"
 #include "zentara/inventory/asyncevent.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/vyroexception.h"
@@ -139,18 +140,12 @@ void CameraListModel::reload()
 {
     QMutexLocker locker(&m_mutex);
     QVector<Camera> cameras;
-    int32_t count = 0;
-    if (vy_GetNumberOfCameras(&count) == VY_SUCCESS && count > 0) {
-        // Whole entries, so the library never writes past what we allocated.
-        std::vector<uint32_t> buffer((VY_CAMERA_LIST_SIZE(count) + 3) / 4, 0);
-        auto *list = reinterpret_cast<VY_CAMERA_LIST *>(buffer.data());
-        list->count = static_cast<uint32_t>(count);
-        if (vy_GetCameraList(list) == VY_SUCCESS) {
-            const uint32_t valid = qMin<uint32_t>(list->count, static_cast<uint32_t>(count));
-            cameras.reserve(static_cast<int>(valid));
-            for (uint32_t i = 0; i < valid; ++i)
-                cameras.append(Camera(list->entries[i]));
-        }
+    vyrokit::CameraListReader reader;
+    // A failed read shows an empty list until the next driver event.
+    if (reader.read()) {
+        cameras.reserve(static_cast<int>(reader.cameras().size()));
+        for (const vyrokit::ListedCamera &listed : reader.cameras())
+            cameras.append(Camera(listed));
     }
     m_cameras = std::move(cameras);
 }

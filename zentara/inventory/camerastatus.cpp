@@ -3,13 +3,17 @@
 
 #include <QCoreApplication>
 
+#include "sdk/vyro_device.h"
+#include "vyrokit/packedversion.h"
+#include "vyrokit/productinfo.h"
+#include "vyrokit/richtext.h"
 #include "zentara/inventory/camera.h"
 
 namespace {
 
 QString productFamily()
 {
-    return QStringLiteral("Orv Vyro");
+    return vyrokit::ProductInfo::family();
 }
 
 QString wrapped(const Camera &camera, const QString &sentence)
@@ -69,7 +73,8 @@ bool isUsbLike(const Camera &camera)
 
 void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
 {
-    v.manualEthConfiguration = camera.deviceTypeCode() == 226 && !(camera.listStatus() & 0x1);
+    v.manualEthConfiguration =
+        camera.deviceTypeCode() == vyro::TypeGigEVision && !(camera.listStatus() & 0x1);
     v.automaticEthConfiguration = false;
     v.uploadStarterFirmware = false;
     if (camera.inUse()) {
@@ -160,7 +165,7 @@ void evaluateUsb(const Camera &camera, CameraVerdict &v)
     } else if (!(status & 0x3)) {
         v.cameraInformation = true;
         v.additionalCameraInfo = true;
-        if (camera.linkSpeed() < 4000 && inRange(camera.deviceTypeCode(), 0x60, 0x6F)) {
+        if (camera.linkSpeed() < 4000 && vyro::isThirdGenerationType(camera.deviceTypeCode())) {
             v.sentence = lowerSpeedSentence(camera);
             v.colour = QColor(QStringLiteral("orange"));
         } else {
@@ -299,7 +304,7 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
         } else {
             v.sentence = wrapped(
                 camera,
-                camera.deviceId() < 1500
+                camera.isEth()
                     ? QCoreApplication::translate("QVyroZentara",
                                                   "The camera is being used by another host "
                                                   "and cannot be opened at the moment.")
@@ -355,10 +360,8 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
                         "This upload will take several seconds. Do not switch off the power "
                         "supply and do not unplug the camera! It is strongly recommended to "
                         "upload the firmware over the button 'Starter Firmware Upload'. The "
-                        "requested starter firmware version is %1.%2.%3")
-                        .arg(required >> 24)
-                        .arg((required >> 16) & 0xFF, 2, 10, QLatin1Char('0'))
-                        .arg(required & 0xFFFF, 4, 10, QLatin1Char('0'));
+                        "requested starter firmware version is %1")
+                        .arg(vyrokit::PackedVersion::text(required));
             }
             v.colour = Qt::red;
         } else {
@@ -381,7 +384,7 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
 
 QString CameraVerdict::html() const
 {
-    return QStringLiteral("<font color='%1'>%2</font>").arg(colour.name(), sentence);
+    return vyrokit::RichText::coloured(colour, sentence);
 }
 
 const std::vector<CameraStatus::Rule> &CameraStatus::discontinuedRules()
@@ -420,7 +423,7 @@ CameraVerdict CameraStatus::evaluate(const Camera *camera)
         return v;
     }
 
-    if (camera->deviceId() >= 2000)
+    if (camera->deviceId() >= vyro::VisionStandardDeviceIdFirst)
         evaluateVisionStandard(*camera, v);
     else if (camera->isUsb())
         evaluateUsb(*camera, v);
@@ -429,20 +432,20 @@ CameraVerdict CameraStatus::evaluate(const Camera *camera)
 
     v.discontinuedVisible = isDiscontinued(*camera);
     if (v.discontinuedVisible) {
-        v.discontinuedText =
-            QStringLiteral("<font color='%1'>%2</font>")
-                .arg(QStringLiteral("red"),
-                     QCoreApplication::translate(
-                         "QVyroZentara", "Attention: You are using a camera model which is no "
-                                         "longer supported by the current driver version."));
+        v.discontinuedText = vyrokit::RichText::coloured(
+            QStringLiteral("red"),
+            QCoreApplication::translate("QVyroZentara",
+                                        "Attention: You are using a camera model which is no "
+                                        "longer supported by the current driver version."));
     }
     return v;
 }
 
 QString CameraStatus::listIcon(const Camera &camera)
 {
-    if (camera.isUsb() || (camera.isVisionStandard() && camera.deviceTypeCode() == 225)) {
-        if (camera.linkSpeed() < 4000 && inRange(camera.deviceTypeCode(), 0x60, 0x6F) &&
+    if (camera.isUsb() ||
+        (camera.isVisionStandard() && camera.deviceTypeCode() == vyro::TypeUsb3Vision)) {
+        if (camera.linkSpeed() < 4000 && vyro::isThirdGenerationType(camera.deviceTypeCode()) &&
             camera.isUsb())
             return resource("usb_warning.png");
         if (camera.inUse())
@@ -496,8 +499,5 @@ QString CameraStatus::availableText(const Camera &camera)
 
 QString CameraStatus::versionText(uint32_t packed)
 {
-    return QStringLiteral("%1.%2.%3")
-        .arg(packed >> 24)
-        .arg((packed >> 16) & 0xFF, 2, 10, QLatin1Char('0'))
-        .arg(packed & 0xFFFF, 4, 10, QLatin1Char('0'));
+    return vyrokit::PackedVersion::text(packed);
 }

@@ -35,7 +35,7 @@ struct CameraVerdict
     bool discontinuedVisible = false;
     QString discontinuedText; // rich text, set when discontinuedVisible
 
-    // The sentence as the status label shows it: "<font color='#rrggbb'>sentence</font>".
+    // The sentence as the status label shows it, in its colour (vyrokit::RichText::coloured).
     QString html() const;
 };
 

@@ -1,6 +1,7 @@
 // commandline.cpp: zentara's command line.
 #include "zentara/shell/commandline.h"
 
+#include "vyrokit/productinfo.h"
 #include "zentara/shell/qvyrozentara.h"
 
 CommandLine::CommandLine()
@@ -9,7 +10,7 @@ CommandLine::CommandLine()
       m_daemon({QStringLiteral("d"), QStringLiteral("daemon-config")}, tr("Open Daemon control"))
 {
     m_parser.setApplicationDescription(
-        tr("%1 Zentara command line helper").arg(QStringLiteral("Orv")));
+        tr("%1 Zentara command line helper").arg(vyrokit::ProductInfo::maker()));
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addOption(m_additional);

@@ -4,13 +4,12 @@
 #include <QMessageBox>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/packedversion.h"
+#include "vyrokit/productinfo.h"
 
 bool LibraryVersion::isSupported(uint32_t packed)
 {
-    const uint32_t major = packed >> 24;
-    const uint32_t minor = (packed >> 16) & 0xFF;
-    return major > uint32_t(MinimumMajor) ||
-           (major == uint32_t(MinimumMajor) && minor >= uint32_t(MinimumMinor));
+    return vyrokit::PackedVersion(packed).isAtLeast(MinimumMajor, MinimumMinor);
 }
 
 QString LibraryVersion::refusalText()
@@ -19,7 +18,7 @@ QString LibraryVersion::refusalText()
         .arg(QCoreApplication::applicationVersion())
         .arg(MinimumMajor)
         .arg(MinimumMinor)
-        .arg(QStringLiteral("Orv Vyro"));
+        .arg(vyrokit::ProductInfo::family());
 }
 
 bool LibraryVersion::check(QWidget *parent)

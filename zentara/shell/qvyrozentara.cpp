@@ -21,19 +21,23 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include <unistd.h>
 
+#include "sdk/vyro_api.h"
+#include "vyrokit/productinfo.h"
+#include "vyrokit/richtext.h"
+#include "vyrokit/scopedcamerahandle.h"
+#include "vyrokit/sdkquery.h"
+#include "zentara/devinfo/deviceinfoview.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
-#include "zentara/devinfo/deviceinfoview.h"
-#include "sdk/vyro_api.h"
 
 namespace {
 
-const char *const FamilyText = "Orv Vyro";
-const char *const MakerText = "Orv";
 const char *const SettingsGroup = "mainWindow";
 const int IdentifyDelayMs = 2000;
 const uint32_t IdentifyBlinks = 6;
@@ -41,13 +45,14 @@ const QSize MaxPictureSize(200, 110);
 
 QSettings windowSettings()
 {
+    // Not the maker text: the settings stay where they are whatever the product is called.
     return QSettings(QStringLiteral("Orv"), QStringLiteral("Zentara"));
 }
 
 bool daemonConnected(uint32_t command)
 {
-    char info[VY_FUNC_DAEMON_INFO_SIZE] = {};
-    return vy_Func(VY_DRIVER_HANDLE, command, info, sizeof(info)) == VY_SUCCESS;
+    using DaemonInfo = std::array<char, VY_FUNC_DAEMON_INFO_SIZE>;
+    return vyrokit::query<DaemonInfo>(vy_Func, VY_DRIVER_HANDLE, command).has_value();
 }
 
 // The system locale's name cut at its last "_" ("de_DE" gives "de").
@@ -56,11 +61,6 @@ QString systemLanguage()
     const QString name = QLocale::system().name();
     const int cut = name.lastIndexOf(QLatin1Char('_'));
     return cut > 0 ? name.left(cut) : name;
-}
-
-QString fontText(const QColor &colour, const QString &text)
-{
-    return QStringLiteral("<font color='%1'>%2</font>").arg(colour.name(), text);
 }
 
 } // namespace
@@ -318,8 +318,8 @@ void QVyroZentara::fillLanguageList()
 
 void QVyroZentara::retranslateUi()
 {
-    const QString family = QLatin1String(FamilyText);
-    setWindowTitle(tr("%1 Zentara").arg(QLatin1String(MakerText)));
+    const QString family = vyrokit::ProductInfo::family();
+    setWindowTitle(tr("%1 Zentara").arg(vyrokit::ProductInfo::maker()));
     m_listGroup->setTitle(tr("Camera list"));
     m_controlGroup->setTitle(tr("Control area"));
     m_detailsGroup->setTitle(tr("Device details"));
@@ -338,7 +338,7 @@ void QVyroZentara::retranslateUi()
     m_supportFileButton->setText(tr("Create support file"));
     m_supportFileButton->setToolTip(tr("Create a support file with important system\n and %1 "
                                        "information for sending to the %2 support")
-                                        .arg(family, QLatin1String(MakerText)));
+                                        .arg(family, vyrokit::ProductInfo::maker()));
     m_daemonButton->setText(tr("Daemon control"));
     m_daemonButton->setToolTip(tr("Show control dialog for ETH and USB daemon\ne.g. to "
                                   "start/stop the ETH and USB daemon."));
@@ -353,9 +353,11 @@ void QVyroZentara::retranslateUi()
     m_closeButton->setText(tr("Close"));
     m_closeButton->setToolTip(tr("Quits the application window"));
 
-    m_rootLabel->setText(QStringLiteral("<b><font color='#FF0000'>%1</font></b>")
-                             .arg(tr("The %1 Zentara is running with root privileges!")
-                                      .arg(QLatin1String(MakerText))));
+    m_rootLabel->setText(
+        QStringLiteral("<b>%1</b>")
+            .arg(vyrokit::RichText::coloured(QStringLiteral("#FF0000"),
+                                             tr("The %1 Zentara is running with root privileges!")
+                                                 .arg(vyrokit::ProductInfo::maker()))));
 }
 
 void QVyroZentara::changeEvent(QEvent *event)
@@ -474,20 +476,21 @@ void QVyroZentara::onServiceTimer()
 
 void QVyroZentara::showDaemonText()
 {
-    const QString family = QLatin1String(FamilyText);
+    const QString family = vyrokit::ProductInfo::family();
     const bool eth = m_daemonStates.eth == CoreStates::Running;
     const bool usb = m_daemonStates.usb == CoreStates::Running;
     const QString ethText = eth ? tr("%1 ETH daemon connected!<br/>").arg(family)
                                 : tr("%1 ETH daemon disconnected!<br/>").arg(family);
     const QString usbText = usb ? tr("%1 USB daemon connected!").arg(family)
                                 : tr("%1 USB daemon disconnected!").arg(family);
-    m_statusLabel->setText(fontText(eth ? QColor(Qt::black) : QColor(Qt::red), ethText) +
-                           fontText(usb ? QColor(Qt::black) : QColor(Qt::red), usbText));
+    m_statusLabel->setText(
+        vyrokit::RichText::coloured(eth ? QColor(Qt::black) : QColor(Qt::red), ethText) +
+        vyrokit::RichText::coloured(usb ? QColor(Qt::black) : QColor(Qt::red), usbText));
 }
 
 void QVyroZentara::Printer(const QString &text, const QColor &textcolour, bool bShowProgress)
 {
-    m_statusLabel->setText(fontText(textcolour, text));
+    m_statusLabel->setText(vyrokit::RichText::coloured(textcolour, text));
     m_busyLabel->setVisible(bShowProgress);
     if (bShowProgress)
         m_busyMovie->start();
@@ -586,8 +589,8 @@ void QVyroZentara::onIdentifyCamera(const Camera &camera)
 {
     if (m_identifying)
         return;
-    VY_HCAM handle = camera.unopenedHandle();
-    if (vy_InitCamera(&handle, nullptr) != VY_SUCCESS)
+    const vyrokit::ScopedCameraHandle opened(camera.deviceId());
+    if (!opened.isOpen())
         return;
     m_identifying = true;
     // The camera needs a moment after opening before it takes the blink command; the window
@@ -596,8 +599,7 @@ void QVyroZentara::onIdentifyCamera(const Camera &camera)
     QTimer::singleShot(IdentifyDelayMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     uint32_t blinks = IdentifyBlinks;
-    vy_IO(handle, VY_IO_LED_BLINK, &blinks, sizeof(blinks));
-    vy_ExitCamera(handle);
+    vy_IO(opened.handle(), VY_IO_LED_BLINK, &blinks, sizeof(blinks));
     m_identifying = false;
 }
 

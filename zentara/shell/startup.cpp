@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "vyrokit/productinfo.h"
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
 #include "zentara/shell/qvyrozentara.h"
@@ -42,9 +43,10 @@ void Startup::initResources()
 
 void Startup::setIdentity(QApplication &app)
 {
+    // The settings organisation stays "Orv" whatever the maker text says.
     app.setOrganizationName(QStringLiteral("Orv"));
     app.setOrganizationDomain(QStringLiteral("orv.example"));
-    app.setApplicationName(QStringLiteral("%1 Zentara").arg(QStringLiteral("Orv")));
+    app.setApplicationName(QStringLiteral("%1 Zentara").arg(vyrokit::ProductInfo::maker()));
     app.setApplicationVersion(QLatin1String(ApplicationVersion));
 }
 

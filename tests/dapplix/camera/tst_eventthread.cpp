@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -17,6 +19,8 @@ private slots:
     void numbersAreReused();
     void deviceEventsAndStop();
     void failedEnable();
+    void refusedStartLeavesNothingRegistered_data();
+    void refusedStartLeavesNothingRegistered();
 };
 
 void tst_EventThread::twoHundredOneThreads()
@@ -51,7 +55,7 @@ void tst_EventThread::deviceEventsAndStop()
     EventThread thread;
     QSignalSpy events(&thread, &EventThread::eventhappen);
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE}), 0);
-    QVERIFY(thread.isRunning());
+    QVERIFY(thread.isListening());
     QCOMPARE(vysim_unplug(1), int32_t(VY_SUCCESS));
     QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
     QCOMPARE(events.at(0).at(0).toUInt(), uint(VY_EVENT_REMOVE));
@@ -60,7 +64,7 @@ void tst_EventThread::deviceEventsAndStop()
     thread.stop();
     QVERIFY(thread.wait(2000));
     QVERIFY(timer.elapsed() < 1000); // the exit event ends the wait at once
-    QVERIFY(!thread.isRunning());
+    QVERIFY(!thread.isListening());
 }
 
 void tst_EventThread::failedEnable()
@@ -68,9 +72,43 @@ void tst_EventThread::failedEnable()
     vysim_force_result("vy_Event", VY_EVENT_CMD_ENABLE, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
     EventThread thread;
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), int(VY_INVALID_PARAMETER));
-    QVERIFY(!thread.isRunning());
+    QVERIFY(!thread.isListening());
     vysim_force_result("vy_Event", VY_EVENT_CMD_INIT, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
     QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE}), -1);
+    vysim_clear_forced(nullptr);
+}
+
+void tst_EventThread::refusedStartLeavesNothingRegistered_data()
+{
+    QTest::addColumn<uint32_t>("command");
+    QTest::addColumn<int>("result");
+    QTest::newRow("init_refused") << uint32_t(VY_EVENT_CMD_INIT) << -1;
+    QTest::newRow("enable_refused") << uint32_t(VY_EVENT_CMD_ENABLE) << int(VY_INVALID_PARAMETER);
+}
+
+void tst_EventThread::refusedStartLeavesNothingRegistered()
+{
+    QFETCH(uint32_t, command);
+    QFETCH(int, result);
+    vysim_log_clear();
+    vysim_force_result("vy_Event", command, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER, 1);
+    EventThread thread;
+    QCOMPARE(thread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE}), result);
+    QVERIFY(!thread.isListening());
+    // Every event the library initialised was removed again before start returned.
+    std::map<uint32_t, int> held;
+    for (const auto &c : vysim::callsOf("vy_Event")) {
+        if (c.result != VY_SUCCESS || c.in.size() < sizeof(quint32))
+            continue;
+        quint32 id = 0;
+        std::memcpy(&id, c.in.data(), sizeof id);
+        if (c.command == VY_EVENT_CMD_INIT)
+            ++held[id];
+        else if (c.command == VY_EVENT_CMD_EXIT)
+            --held[id];
+    }
+    for (const auto &h : held)
+        QCOMPARE(h.second, 0);
     vysim_clear_forced(nullptr);
 }
 

@@ -6,9 +6,9 @@
 #include <atomic>
 #include <cstring>
 
-#include "zentara/inventory/asyncevent.h"
-#include "zentara/inventory/eventregistration.h"
 #include "tests/zentara/inventory/simworld.h"
+#include "vyrokit/eventregistration.h"
+#include "zentara/inventory/asyncevent.h"
 #include "zentara/inventory/vyroexception.h"
 
 namespace {
@@ -264,7 +264,8 @@ void TestAsyncEvent::failingEnableThrows()
 void TestAsyncEvent::failingUnregisterLogs()
 {
     {
-        EventRegistration registration(VY_DRIVER_HANDLE, 10020);
+        vyrokit::EventRegistration registration;
+        QCOMPARE(registration.registerEvents(VY_DRIVER_HANDLE, {10020}), int32_t(VY_SUCCESS));
         vysim_force_result("vy_Event", VY_EVENT_CMD_DISABLE, VYSIM_ANY_HANDLE, VY_NOT_SUPPORTED, 0);
         vysim_force_result("vy_Event", VY_EVENT_CMD_EXIT, VYSIM_ANY_HANDLE, VY_INVALID_PARAMETER,
                            0);
@@ -287,7 +288,8 @@ void TestAsyncEvent::failingUnregisterLogs()
 void TestAsyncEvent::waitTimesOutAndReturnsSignalled()
 {
     AsyncEvent events;
-    EventRegistration registration(VY_DRIVER_HANDLE, 10011);
+    vyrokit::EventRegistration registration;
+    QCOMPARE(registration.registerEvents(VY_DRIVER_HANDLE, {10011}), int32_t(VY_SUCCESS));
     uint32_t id = 10011;
     QCOMPARE(events.wait(&id, 1, 20), -1);
     signalEvent(10011);

@@ -1,0 +1,120 @@
+// vyro_device.h: device-ID ranges, status bits and type families of the devices the SDK lists.
+#ifndef SDK_VYRO_DEVICE_H
+#define SDK_VYRO_DEVICE_H
+
+#include <cstdint>
+
+namespace vyro {
+
+// Device IDs: the range an ID falls into tells the kind of device (each end exclusive).
+constexpr uint32_t NetworkDeviceIdFirst = 1000;        // USB cameras lie below
+constexpr uint32_t ReadOnlyDeviceIdFirst = 1500;       // read-only network devices added by hand
+constexpr uint32_t VisionStandardDeviceIdFirst = 2000; // USB3 Vision and GigE Vision devices
+constexpr uint32_t OtherDeviceIdFirst = 2500;          // anything the other ranges do not hold
+
+enum class DeviceKind
+{
+    Usb,
+    Network,
+    ReadOnly,
+    VisionStandard,
+    Other
+};
+
+constexpr DeviceKind deviceKind(uint32_t deviceId)
+{
+    if (deviceId < NetworkDeviceIdFirst)
+        return DeviceKind::Usb;
+    if (deviceId < ReadOnlyDeviceIdFirst)
+        return DeviceKind::Network;
+    if (deviceId < VisionStandardDeviceIdFirst)
+        return DeviceKind::ReadOnly;
+    if (deviceId < OtherDeviceIdFirst)
+        return DeviceKind::VisionStandard;
+    return DeviceKind::Other;
+}
+
+constexpr bool isUsbDevice(uint32_t deviceId)
+{
+    return deviceKind(deviceId) == DeviceKind::Usb;
+}
+constexpr bool isNetworkDevice(uint32_t deviceId)
+{
+    return deviceKind(deviceId) == DeviceKind::Network;
+}
+constexpr bool isReadOnlyDevice(uint32_t deviceId)
+{
+    return deviceKind(deviceId) == DeviceKind::ReadOnly;
+}
+constexpr bool isVisionStandardDevice(uint32_t deviceId)
+{
+    return deviceKind(deviceId) == DeviceKind::VisionStandard;
+}
+
+// Device type codes of the camera list entry.
+constexpr uint8_t TypeUsb3Vision = 225; // vision-standard range: USB3 Vision device
+constexpr uint8_t TypeGigEVision = 226; // vision-standard range: GigE Vision device
+constexpr uint8_t TypeUsbFirst = 0x40;  // second-generation USB family 0x40..0x45
+constexpr uint8_t TypeUsbLast = 0x45;
+constexpr uint8_t TypeUsbLegacy = 0x40; // the one type whose variant flags mark a legacy USB path
+constexpr uint8_t TypeThirdGenerationFirst = 0x60; // third-generation USB family 0x60..0x6F
+constexpr uint8_t TypeThirdGenerationLast = 0x6F;
+constexpr uint8_t TypeNetworkBit = 0x80; // set in the device's own type code on network cameras
+
+constexpr bool isUsbFamilyType(uint32_t type)
+{
+    return type >= TypeUsbFirst && type <= TypeUsbLast;
+}
+constexpr bool isThirdGenerationType(uint32_t type)
+{
+    return type >= TypeThirdGenerationFirst && type <= TypeThirdGenerationLast;
+}
+constexpr bool isNetworkType(uint32_t type)
+{
+    return (type & TypeNetworkBit) != 0;
+}
+
+// Bus generation byte of the list entry that selects the third-generation USB information path.
+constexpr uint8_t BusGenerationThird = 2;
+
+// Status word of the camera list entry.
+constexpr uint32_t ListStatusServiceFirmware = 0x1; // USB: firmware upload impossible
+constexpr uint32_t ListStatusNoFullSpeed = 0x2;
+constexpr uint32_t ListStatusFlag4 = 0x4; // unnamed, but counts as a problem like the others
+constexpr uint32_t ListStatusInvalidIpRange = 0x8;
+constexpr uint32_t ListStatusAnyProblem = 0xF;
+
+// Device status word of the device information record.
+constexpr uint32_t DeviceStatusReady = 0x1;
+constexpr uint32_t DeviceStatusMulticastEnabled = 0x80;
+constexpr uint32_t DeviceStatusUnpaired = 0x100; // clear on a free camera in boot boost mode
+constexpr uint32_t DeviceStatusRuntimeFirmwareError0 = 0x80000000;
+
+// Device control status word of the device information record.
+constexpr uint32_t ControlStatusAvailable = 0x1;
+constexpr uint32_t ControlStatusAccessible1 = 0x2;
+constexpr uint32_t ControlStatusAccessible2 = 0x4;
+constexpr uint32_t ControlStatusCompatible = 0x20;
+constexpr uint32_t ControlStatusAdapterDhcp = 0x40;
+constexpr uint32_t ControlStatusAdapterSettingsOk = 0x80;
+constexpr uint32_t ControlStatusPairingInProgress = 0x200;
+constexpr uint32_t ControlStatusPaired = 0x1000;
+constexpr uint32_t ControlStatusBootBoostUsed = 0x2000000;
+constexpr uint32_t ControlStatusInitialized = 0x8000000;
+constexpr uint32_t ControlStatusToBeRemoved = 0x80000000;
+
+// DHCP state byte of the device information record.
+constexpr uint32_t DhcpStateSupported = 0x1;
+constexpr uint32_t DhcpStateError = 0x2;
+constexpr uint32_t DhcpStateEnabled = 0x10;
+
+static_assert(deviceKind(999) == DeviceKind::Usb, "USB ends below 1000");
+static_assert(deviceKind(1000) == DeviceKind::Network, "network cameras start at 1000");
+static_assert(deviceKind(1499) == DeviceKind::Network, "network cameras end below 1500");
+static_assert(deviceKind(1500) == DeviceKind::ReadOnly, "read-only devices start at 1500");
+static_assert(deviceKind(2000) == DeviceKind::VisionStandard, "vision standard starts at 2000");
+static_assert(deviceKind(2500) == DeviceKind::Other, "other devices start at 2500");
+
+} // namespace vyro
+
+#endif // SDK_VYRO_DEVICE_H

@@ -1,0 +1,43 @@
+// scopedcamerahandle.h: a camera opened for one operation and closed again at scope exit.
+#ifndef VYROKIT_SCOPEDCAMERAHANDLE_H
+#define VYROKIT_SCOPEDCAMERAHANDLE_H
+
+#include <cstdint>
+
+#include "sdk/vyro_api.h"
+
+namespace vyrokit {
+
+// Opens the listed device (its ID OR VY_UNOPENED) with vy_InitCamera on construction and
+// closes it with vy_ExitCamera on destruction, if it opened. Move-only: exactly one object
+// closes a handle.
+class ScopedCameraHandle final
+{
+public:
+    explicit ScopedCameraHandle(uint32_t deviceId);
+    ~ScopedCameraHandle();
+
+    ScopedCameraHandle(ScopedCameraHandle &&other) noexcept;
+    ScopedCameraHandle &operator=(ScopedCameraHandle &&other) noexcept;
+    ScopedCameraHandle(const ScopedCameraHandle &) = delete;
+    ScopedCameraHandle &operator=(const ScopedCameraHandle &) = delete;
+
+    bool isOpen() const { return m_open; }
+    explicit operator bool() const { return m_open; }
+    // vy_InitCamera's return code.
+    int32_t result() const { return m_result; }
+    // The open handle; meaningful only while isOpen().
+    VY_HCAM handle() const { return m_handle; }
+
+    // Closes now; vy_ExitCamera's code, or VY_SUCCESS when nothing was open.
+    int32_t close();
+
+private:
+    VY_HCAM m_handle = 0;
+    int32_t m_result = VY_NO_SUCCESS;
+    bool m_open = false;
+};
+
+} // namespace vyrokit
+
+#endif // VYROKIT_SCOPEDCAMERAHANDLE_H
