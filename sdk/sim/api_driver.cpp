@@ -3,6 +3,7 @@
 #include "sdk/sim/apicall.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/sim/simengine.h"
+#include "sdk/vyro_device.h"
 
 #include <QJsonObject>
 
@@ -14,7 +15,7 @@ namespace {
 
 bool isNetworkKind(uint32_t deviceId)
 {
-    return deviceId >= 1000 && deviceId < 2000;
+    return vyro::isNetworkDevice(deviceId) || vyro::isReadOnlyDevice(deviceId);
 }
 
 int32_t readU32(const void *buffer, uint32_t size, uint32_t *value)

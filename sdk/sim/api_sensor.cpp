@@ -4,6 +4,7 @@
 #include "sdk/sim/cameraregistry.h"
 #include "sdk/sim/sensorfields.h"
 #include "sdk/sim/simcore.h"
+#include "sdk/vyro_device.h"
 
 #include <QFileInfo>
 
@@ -73,7 +74,9 @@ VYAPI int32_t vy_GetCameraInfo(VY_HCAM hCam, VY_CAMINFO *info)
         QStringLiteral("V%1.%2").arg(fw >> 24).arg((fw >> 16) & 0xFF, 2, 10, QLatin1Char('0')));
     put(c.dateEndtest, sizeof c.dateEndtest, QStringLiteral("2026-01-15"));
     c.select = uint8_t(vysim::fieldInt(f, "cameraId"));
-    c.type = (deviceId >= 1000 && deviceId < 2000) || deviceId >= 2001 ? 128 : 64;
+    const bool network = vyro::isNetworkDevice(deviceId) || vyro::isReadOnlyDevice(deviceId) ||
+                         vysim::fieldInt(f, "deviceType") == vyro::TypeGigEVision;
+    c.type = network ? VY_CAMINFO_TYPE_ETH : VY_CAMINFO_TYPE_USB;
     std::memcpy(info, &c, sizeof c);
     return call.done(VY_SUCCESS);
 }

@@ -2,6 +2,7 @@
 #include "sdk/sim/simengine.h"
 
 #include "sdk/sim/fieldschema.h"
+#include "sdk/vyro_device.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -22,7 +23,7 @@ const QString defaultSource = QStringLiteral("default");
 
 bool isNetworkCamera(uint32_t id)
 {
-    return id >= 1000 && id < 2000;
+    return vyro::isNetworkDevice(id) || vyro::isReadOnlyDevice(id);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // simulator with the same state directory see its changes within a second.
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -88,23 +89,26 @@ QByteArray valueJson(const char *text)
 
 QString kind(const QJsonObject &d)
 {
-    const int id = d.value("deviceId").toInt();
-    if (id < 1000)
+    switch (vyro::deviceKind(uint32_t(d.value("deviceId").toInt()))) {
+    case vyro::DeviceKind::Usb:
         return QStringLiteral("USB");
-    if (id < 1500)
+    case vyro::DeviceKind::Network:
         return QStringLiteral("ETH");
-    if (id < 2000)
+    case vyro::DeviceKind::ReadOnly:
         return QStringLiteral("PMC");
-    if (id < 2500) {
+    case vyro::DeviceKind::VisionStandard: {
         // Integer fields are numbers or "0x..." texts.
         const QJsonValue v = d.value("deviceType");
         bool ok = true;
         const int type = v.isString() ? v.toString().mid(2).toInt(&ok, 16) : v.toInt();
-        if (ok && type == 225)
+        if (ok && type == vyro::TypeUsb3Vision)
             return QStringLiteral("U3V");
-        if (ok && type == 226)
+        if (ok && type == vyro::TypeGigEVision)
             return QStringLiteral("GEV");
         return QStringLiteral("UNK");
+    }
+    case vyro::DeviceKind::Other:
+        break;
     }
     return QStringLiteral("-");
 }
@@ -142,7 +146,12 @@ int presets()
 // The range of device IDs of the kind that id belongs to (end exclusive).
 void kindRange(int id, int *first, int *end)
 {
-    const int bounds[] = {1, 1000, 1500, 2000, 2500, 0x8000};
+    const int bounds[] = {1,
+                          int(vyro::NetworkDeviceIdFirst),
+                          int(vyro::ReadOnlyDeviceIdFirst),
+                          int(vyro::VisionStandardDeviceIdFirst),
+                          int(vyro::OtherDeviceIdFirst),
+                          int(VY_UNOPENED)};
     for (int i = 0; i + 1 < 6; ++i) {
         if (id < bounds[i + 1]) {
             *first = bounds[i];
@@ -150,8 +159,8 @@ void kindRange(int id, int *first, int *end)
             return;
         }
     }
-    *first = 2500;
-    *end = 0x8000;
+    *first = int(vyro::OtherDeviceIdFirst);
+    *end = int(VY_UNOPENED);
 }
 
 int plugPreset(const QString &name, const char *idText)
