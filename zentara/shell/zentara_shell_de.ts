@@ -4,17 +4,17 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="commandline.cpp" line="8"/>
+        <location filename="commandline.cpp" line="+8"/>
         <source>Open Additional functions</source>
         <translation>Zusatzfunktionen öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="9"/>
+        <location line="+1"/>
         <source>Open Daemon control</source>
         <translation>Dienststeuerung öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="12"/>
+        <location line="+3"/>
         <source>%1 Zentara command line helper</source>
         <translation>%1 Zentara Kommandozeilenhilfe</translation>
     </message>
@@ -22,7 +22,7 @@
 <context>
     <name>LibraryVersion</name>
     <message>
-        <location filename="libraryversion.cpp" line="18"/>
+        <location filename="libraryversion.cpp" line="+18"/>
         <source>%4 Zentara %1 doesn&apos;t work with
 lib%4_api &lt; %2.%3!
 use a newer lib%4!</source>
@@ -34,167 +34,167 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="322"/>
+        <location filename="qvyrozentara.cpp" line="+324"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="323"/>
+        <location line="+1"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="324"/>
+        <location line="+1"/>
         <source>Control area</source>
         <translation>Steuerbereich</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="325"/>
+        <location line="+1"/>
         <source>Device details</source>
         <translation>Gerätedetails</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="327"/>
+        <location line="+2"/>
         <source>Expert mode</source>
         <translation>Expertenmodus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="328"/>
+        <location line="+1"/>
         <source>Show/hide detailed information view</source>
         <translation>Detaillierte Informationsansicht ein-/ausblenden</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="329"/>
+        <location line="+1"/>
         <source>Automatic parameter refresh</source>
         <translation>Automatische Parameteraktualisierung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="330"/>
+        <location line="+1"/>
         <source>Enables/Disables the automatic refresh of the detailed information view</source>
         <translation>Schaltet die automatische Aktualisierung der detaillierten Informationsansicht ein/aus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="332"/>
+        <location line="+2"/>
         <source>Camera information</source>
         <translation>Kamerainformationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="333"/>
-        <location filename="qvyrozentara.cpp" line="351"/>
+        <location line="+1"/>
+        <location line="+18"/>
         <source>Show additional camera information</source>
         <translation>Zusätzliche Kamerainformationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="334"/>
+        <location line="-17"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="335"/>
+        <location line="+1"/>
         <source>Show general information dialog</source>
         <translation>Dialog mit allgemeinen Informationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="336"/>
+        <location line="+1"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="337"/>
+        <location line="+1"/>
         <source>Upload a runtime firmware manually</source>
         <translation>Eine Laufzeit-Firmware manuell hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="338"/>
+        <location line="+1"/>
         <source>Create support file</source>
         <translation>Supportdatei erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="339"/>
+        <location line="+1"/>
         <source>Create a support file with important system
  and %1 information for sending to the %2 support</source>
         <translation>Eine Supportdatei mit wichtigen System-
  und %1-Informationen für den %2 Support erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="342"/>
+        <location line="+3"/>
         <source>Daemon control</source>
         <translation>Dienststeuerung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="343"/>
+        <location line="+1"/>
         <source>Show control dialog for ETH and USB daemon
 e.g. to start/stop the ETH and USB daemon.</source>
         <translation>Steuerdialog für den ETH- und USB-Dienst anzeigen,
 z. B. um den ETH- und USB-Dienst zu starten/stoppen.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="345"/>
+        <location line="+2"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="346"/>
+        <location line="+1"/>
         <source>Manual ETH configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="347"/>
+        <location line="+1"/>
         <source>Show network device configuration dialog</source>
         <translation>Konfigurationsdialog für Netzwerkgeräte anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="348"/>
+        <location line="+1"/>
         <source>Automatic ETH configuration</source>
         <translation>Automatische ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="349"/>
+        <location line="+1"/>
         <source>Automatic network configuration</source>
         <translation>Automatische Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="350"/>
+        <location line="+1"/>
         <source>Additional Camera Info</source>
         <translation>Zusätzliche Kamerainfo</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="352"/>
+        <location line="+2"/>
         <source>Read support file</source>
         <translation>Supportdatei lesen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="353"/>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="354"/>
+        <location line="+1"/>
         <source>Quits the application window</source>
         <translation>Beendet das Programmfenster</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="357"/>
+        <location line="+3"/>
         <source>The %1 Zentara is running with root privileges!</source>
         <translation>%1 Zentara läuft mit Root-Rechten!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="480"/>
+        <location line="+123"/>
         <source>%1 ETH daemon connected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="481"/>
+        <location line="+1"/>
         <source>%1 ETH daemon disconnected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst nicht verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="482"/>
+        <location line="+1"/>
         <source>%1 USB daemon connected!</source>
         <translation>%1 USB-Dienst verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="483"/>
+        <location line="+1"/>
         <source>%1 USB daemon disconnected!</source>
         <translation>%1 USB-Dienst nicht verbunden!</translation>
     </message>
