@@ -1,13 +1,13 @@
 // The simulated sensor as dapplix drives it: sensor information, colour modes, area of
 // interest, image memory, live capture with frame events, locking, timing, removal.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "tests/support/testmain.h"
 #include <algorithm>
 #include <cmath>
 #include <set>

@@ -1,8 +1,8 @@
 // Camera list and device information as a program reads them: byte layout, counts, and
 // buffers too small for a record.
 #include "tests/sdk/simtest.h"
-
 #include "tests/support/testmain.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 

@@ -1,8 +1,8 @@
 // Test controls: forced results, the call log, daemon states, driver values and the
 // multicast commands zentara makes.
 #include "tests/sdk/simtest.h"
-
 #include "tests/support/testmain.h"
+
 #include <thread>
 
 class tst_SimControls : public QObject

@@ -1,10 +1,10 @@
 // vy_Event as the programs' event threads use it: time-outs, exit events, auto reset, several
 // waiters at once, and driver events raised by changes in this and in other processes.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QProcess>
 
-#include "tests/support/testmain.h"
 #include <atomic>
 #include <thread>
 

@@ -1,6 +1,7 @@
 // vy_HotPixel as dapplix uses it: correction modes, the factory and user lists of the camera,
 // the software list and its binary files, and correction in delivered frames.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -8,7 +9,6 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include "tests/support/testmain.h"
 #include <algorithm>
 #include <string>
 

@@ -1,10 +1,10 @@
 // Opening and closing: in-use state shared across processes, a crashed holder, the open
 // flags and the refusals of cameras that cannot be opened.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QProcess>
 
-#include "tests/support/testmain.h"
 #include <signal.h>
 
 namespace {

@@ -2,13 +2,13 @@
 // control (and nothing of its insides), and that no function crashes on null or nonsense
 // arguments.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 
-#include "tests/support/testmain.h"
 #include <functional>
 
 namespace {

@@ -1,8 +1,8 @@
 // World files: malformed, truncated, unknown fields, wrong types, empty and large worlds, and
 // the world file named by VYRO_SIM_WORLD at start-up.
 #include "tests/sdk/simtest.h"
-
 #include "tests/support/testmain.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

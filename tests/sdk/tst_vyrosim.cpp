@@ -1,8 +1,8 @@
 // vyrosim, the command-line tool over the shared world: its commands, messages and exit codes,
 // and that the running test process sees what it changes.
 #include "tests/sdk/simtest.h"
-
 #include "tests/support/testmain.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

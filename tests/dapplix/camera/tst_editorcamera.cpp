@@ -1,9 +1,9 @@
 // Camera through the simulator: open, stream, close, refusals, removal and parameters.
 #include "dapplix/camera/camera.h"
 #include "sdk/sim/vyro_sim.h"
-
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 

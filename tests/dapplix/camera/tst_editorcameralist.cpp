@@ -2,9 +2,9 @@
 #include "dapplix/camera/camera.h"
 #include "dapplix/camera/cameralistmodel.h"
 #include "sdk/sim/vyro_sim.h"
-
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
+
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>

@@ -2,9 +2,9 @@
 #include "dapplix/camera/eventnumberpool.h"
 #include "dapplix/camera/eventthread.h"
 #include "sdk/sim/vyro_sim.h"
-
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 #include <cstring>

@@ -2,8 +2,8 @@
 #include "dapplix/detection/detectionrun.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
-
 #include "tests/support/testmain.h"
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>

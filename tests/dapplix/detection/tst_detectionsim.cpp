@@ -3,9 +3,9 @@
 #include "dapplix/detection/detectionrun.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
-
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
+
 #include <QAbstractItemModelTester>
 #include <QSet>
 #include <QSignalSpy>

@@ -2,8 +2,8 @@
 #include "dapplix/detection/hotpixeldetector.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
-
 #include "tests/support/testmain.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 

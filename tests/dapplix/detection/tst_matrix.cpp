@@ -2,8 +2,8 @@
 #include "dapplix/detection/diviterator.h"
 #include "dapplix/detection/matrix.h"
 #include "dapplix/detection/meaniterator.h"
-
 #include "tests/support/testmain.h"
+
 #include <QtTest>
 #include <vector>
 

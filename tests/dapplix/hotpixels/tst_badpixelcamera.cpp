@@ -3,9 +3,9 @@
 #include "dapplix/camera/camera.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
-
 #include "tests/support/simworld.h"
 #include "tests/support/testenvironment.h"
+
 #include <QAbstractItemModelTester>
 #include <QProcess>
 #include <QSignalSpy>

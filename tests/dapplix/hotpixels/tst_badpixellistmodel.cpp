@@ -1,8 +1,8 @@
 // BadpixelListModel without a camera: entries, model contract, sorting and the class delegate.
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/hotpixels/pixelclassdelegate.h"
-
 #include "tests/support/testmain.h"
+
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QSignalSpy>

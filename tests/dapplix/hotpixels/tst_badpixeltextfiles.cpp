@@ -1,7 +1,7 @@
 // Text export and import of hot pixel lists: format, parsing, refusals and bounded reading.
 #include "dapplix/hotpixels/badpixellistmodel.h"
-
 #include "tests/support/testmain.h"
+
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -209,14 +209,14 @@ void tst_CameraList::openedByAnotherProcess()
 
     // No sync here: the driver event of the other process's open must reach us by itself.
     QTRY_COMPARE_WITH_TIMEOUT(list.view()->model()->index(0, 0).data().toString(),
-                              QStringLiteral("No"), 5000);
+                              QStringLiteral("No"), 10000);
     QCOMPARE(list.view()->model()->index(0, 1).data().toString(), QStringLiteral("No"));
     QTRY_VERIFY(list.currentCamera() && list.currentCamera()->inUse() != 0);
 
     holder.closeWriteChannel();
     QVERIFY(holder.waitForFinished(10000));
     QTRY_COMPARE_WITH_TIMEOUT(list.view()->model()->index(0, 0).data().toString(),
-                              QStringLiteral("Yes"), 5000);
+                              QStringLiteral("Yes"), 10000);
 }
 
 void tst_CameraList::burstOfPlugEvents()
