@@ -1,7 +1,6 @@
 // tst_camera.cpp: the Camera record as built from the simulator's camera list and device
 // information.
 #include <QNetworkInterface>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "tests/support/testmain.h"
@@ -39,7 +38,6 @@ class tst_Camera : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void kind_data();
     void kind();
@@ -54,11 +52,6 @@ private slots:
     void adapterNameResolves();
     void metaTypes();
 };
-
-void tst_Camera::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_Camera::init()
 {

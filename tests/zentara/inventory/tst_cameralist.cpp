@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -100,7 +99,6 @@ private slots:
 
 void tst_CameraList::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<Qt::Orientation>();
     Camera::registerMetaTypes();
 }

@@ -2,7 +2,6 @@
 #include <QAbstractItemModelTester>
 #include <QIcon>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <cstring>
@@ -34,15 +33,12 @@ private slots:
 
 void tst_CameraListModel::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<Qt::Orientation>();
 }
 
 void tst_CameraListModel::init()
 {
-    vysim_clear_forced(nullptr);
     QVERIFY(SimWorld::reset());
-    vysim_log_clear();
 }
 
 void tst_CameraListModel::headers()

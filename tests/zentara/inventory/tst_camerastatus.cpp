@@ -2,7 +2,6 @@
 // simulator.
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "tests/support/testmain.h"
@@ -98,7 +97,6 @@ class tst_CameraStatus : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void noCamera();
     void verdict_data();
     void verdict();
@@ -108,11 +106,6 @@ private slots:
     void listCells();
     void versionText();
 };
-
-void tst_CameraStatus::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_CameraStatus::noCamera()
 {

@@ -1,6 +1,5 @@
 // tst_inventorytranslation.cpp: the German texts of the inventory: complete, and used where shown.
 #include <QFile>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -14,7 +13,6 @@ class tst_InventoryTranslation : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void everyTextTranslated();
     void shownTextsFollowLanguage();
     void cleanupTestCase();
@@ -22,11 +20,6 @@ private slots:
 private:
     QTranslator m_translator;
 };
-
-void tst_InventoryTranslation::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_InventoryTranslation::everyTextTranslated()
 {
