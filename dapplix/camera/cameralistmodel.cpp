@@ -15,14 +15,15 @@ CameraListModel::CameraListModel(QObject *parent, int refreshInterval)
     refreshTimer.start(refreshInterval);
 }
 
-int CameraListModel::rowCount(const QModelIndex &) const
+// A flat table: only the invisible root has rows and columns.
+int CameraListModel::rowCount(const QModelIndex &parent) const
 {
-    return entries.size();
+    return parent.isValid() ? 0 : entries.size();
 }
 
-int CameraListModel::columnCount(const QModelIndex &) const
+int CameraListModel::columnCount(const QModelIndex &parent) const
 {
-    return headers.size();
+    return parent.isValid() ? 0 : headers.size();
 }
 
 QString CameraListModel::statusText(const CameraListEntry &e) const

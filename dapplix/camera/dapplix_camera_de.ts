@@ -67,7 +67,7 @@
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>free</source>
         <translation>frei</translation>
     </message>

@@ -48,14 +48,15 @@ void BadpixelListModel::setCounts(int maxUserBadpixels, int factoryBadpixelCount
     factoryCount = factoryBadpixelCount;
 }
 
-int BadpixelListModel::rowCount(const QModelIndex &) const
+// A flat table: only the invisible root has rows and columns.
+int BadpixelListModel::rowCount(const QModelIndex &parent) const
 {
-    return int(entries.size());
+    return parent.isValid() ? 0 : int(entries.size());
 }
 
-int BadpixelListModel::columnCount(const QModelIndex &) const
+int BadpixelListModel::columnCount(const QModelIndex &parent) const
 {
-    return headers.size();
+    return parent.isValid() ? 0 : headers.size();
 }
 
 QVariant BadpixelListModel::data(const QModelIndex &index, int role) const
@@ -89,9 +90,9 @@ QVariant BadpixelListModel::headerData(int section, Qt::Orientation orientation,
     return section >= 0 && section < headers.size() ? QVariant(headers.at(section)) : QVariant();
 }
 
-Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &) const
+Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &index) const
 {
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
 bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value, int)

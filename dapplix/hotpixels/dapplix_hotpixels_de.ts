@@ -4,66 +4,66 @@
 <context>
     <name>BadpixelListModel</name>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location filename="badpixellistmodel.cpp" line="+39"/>
         <source>x</source>
         <translation>x</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location line="+0"/>
         <source>y</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location line="+0"/>
         <source>class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="252"/>
-        <location filename="badpixellistmodel.cpp" line="333"/>
+        <location line="+214"/>
+        <location line="+81"/>
         <source>Can&apos;t write more than %1 hot pixel entries.</source>
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="256"/>
-        <location filename="badpixellistmodel.cpp" line="262"/>
+        <location line="-77"/>
+        <location line="+6"/>
         <source>Error writing hotpixel list</source>
         <translation>Fehler beim Schreiben der Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="325"/>
+        <location line="+63"/>
         <source>write to file failed with </source>
         <translation>Schreiben in die Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="352"/>
+        <location line="+27"/>
         <source>load from file failed with </source>
         <translation>Laden aus der Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="383"/>
-        <location filename="badpixellistmodel.cpp" line="390"/>
+        <location line="+31"/>
+        <location line="+7"/>
         <source>Can&apos;t open file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="397"/>
-        <location filename="badpixellistmodel.cpp" line="408"/>
+        <location line="+7"/>
+        <location line="+11"/>
         <source>Can&apos;t open file for reading.</source>
         <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="405"/>
+        <location line="-3"/>
         <source>The file holds more than %1 hot pixel entries.</source>
         <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="411"/>
+        <location line="+6"/>
         <source>The file is not a hot pixel text file (line %1).</source>
         <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="424"/>
+        <location line="+13"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
@@ -71,17 +71,17 @@
 <context>
     <name>PixelclassDelegate</name>
     <message>
-        <location filename="pixelclassdelegate.cpp" line="15"/>
+        <location filename="pixelclassdelegate.cpp" line="+15"/>
         <source>factory</source>
         <translation>Werk</translation>
     </message>
     <message>
-        <location filename="pixelclassdelegate.cpp" line="16"/>
+        <location line="+1"/>
         <source>user</source>
         <translation>Benutzer</translation>
     </message>
     <message>
-        <location filename="pixelclassdelegate.cpp" line="17"/>
+        <location line="+1"/>
         <source>ignore</source>
         <translation>ignorieren</translation>
     </message>

@@ -1,13 +1,14 @@
-// simtest.h: shared set-up of the simulator tests: a private state directory, the default
-// world, and readers of the camera list.
+// simtest.h: shared steps of the simulator tests: the default world, the camera list and the
+// driver events on a handle.
 #ifndef TESTS_SDK_SIMTEST_H
 #define TESTS_SDK_SIMTEST_H
 
-#include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
+#include "sdk/vyro_api.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testenvironment.h"
+#include "tests/support/testmain.h"
 
-#include <QByteArray>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
@@ -15,55 +16,30 @@
 
 namespace simtest {
 
-// Points the simulator at a temporary state directory unless the test runner gave one, so
-// that a test started by hand never touches the user's own simulator state. Call before the
-// first SDK call.
+// The isolation is the main function's (TestEnvironment); kept for callers that ask for it.
 inline void useOwnStateDirectory()
 {
-    static QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("VYRO_SIM_HOME"))
-        qputenv("VYRO_SIM_HOME", dir.path().toLocal8Bit());
-    qunsetenv("VYRO_SIM_WORLD");
+    TestEnvironment::isolate();
 }
 
 inline void resetWorld()
 {
-    char message[256] = {};
-    QCOMPARE(vysim_reset(message, sizeof message), VY_SUCCESS);
-    vysim_clear_forced(nullptr);
-    vysim_log_clear();
+    QVERIFY(SimWorld::reset());
 }
 
 inline std::vector<VY_CAMERA_LIST_ENTRY> cameraList()
 {
-    int32_t n = 0;
-    if (vy_GetNumberOfCameras(&n) != VY_SUCCESS || n <= 0)
-        return {};
-    std::vector<unsigned char> buffer(VY_CAMERA_LIST_SIZE(n));
-    uint32_t count = uint32_t(n);
-    std::memcpy(buffer.data(), &count, 4);
-    if (vy_GetCameraList(reinterpret_cast<VY_CAMERA_LIST *>(buffer.data())) != VY_SUCCESS)
-        return {};
-    std::memcpy(&count, buffer.data(), 4);
-    std::vector<VY_CAMERA_LIST_ENTRY> entries(count);
-    std::memcpy(entries.data(), buffer.data() + 4, count * sizeof(VY_CAMERA_LIST_ENTRY));
-    return entries;
+    return SimWorld::cameraList();
 }
 
 inline bool listed(uint32_t deviceId)
 {
-    for (const auto &e : cameraList())
-        if (e.deviceId == deviceId)
-            return true;
-    return false;
+    return SimWorld::isListed(deviceId);
 }
 
 inline uint32_t listedInUse(uint32_t deviceId)
 {
-    for (const auto &e : cameraList())
-        if (e.deviceId == deviceId)
-            return e.inUse;
-    return 0xFFFFFFFFu;
+    return SimWorld::listedInUse(deviceId);
 }
 
 // Initialises and enables driver events on handle 0.

@@ -1,6 +1,7 @@
 // The simulated sensor as dapplix drives it: sensor information, colour modes, area of
 // interest, image memory, live capture with frame events, locking, timing, removal.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -135,12 +136,11 @@ double meanOf(const std::vector<uint8_t> &frame, int width, int x0, int y0, int 
 
 } // namespace
 
-class TestSimAcquisition : public QObject
+class tst_SimAcquisition : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void sensorInfo_data()
@@ -704,5 +704,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSimAcquisition)
+VYRO_TEST_GUILESS_MAIN(tst_SimAcquisition)
 #include "tst_sim_acquisition.moc"

@@ -1,16 +1,16 @@
 // Camera list and device information as a program reads them: byte layout, counts, and
 // buffers too small for a record.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
-class TestSimCameraList : public QObject
+class tst_SimCameraList : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void listLayout();
@@ -26,7 +26,7 @@ private slots:
 
 // Reads the entry bytes at the documented offsets, not through the struct, so that the test
 // fails if the struct and the documented layout ever drift apart.
-void TestSimCameraList::listLayout()
+void tst_SimCameraList::listLayout()
 {
     QVERIFY(vysim_plug(R"({"deviceId": 1234, "cameraId": 77, "sensorId": 4660,
                            "serialNumber": "SER-1234", "model": "VY-TEST",
@@ -77,7 +77,7 @@ void TestSimCameraList::listLayout()
     QVERIFY(std::equal(calls[0].out.begin(), calls[0].out.end(), buffer.begin()));
 }
 
-void TestSimCameraList::listFillsAtMostCount_data()
+void tst_SimCameraList::listFillsAtMostCount_data()
 {
     QTest::addColumn<uint32_t>("given");
     QTest::addColumn<uint32_t>("expected");
@@ -87,7 +87,7 @@ void TestSimCameraList::listFillsAtMostCount_data()
     QTest::newRow("more than listed") << 25u << 19u;
 }
 
-void TestSimCameraList::listFillsAtMostCount()
+void tst_SimCameraList::listFillsAtMostCount()
 {
     QFETCH(uint32_t, given);
     QFETCH(uint32_t, expected);
@@ -103,7 +103,7 @@ void TestSimCameraList::listFillsAtMostCount()
 }
 
 // Texts that fill their field completely have no terminator; nothing spills into the next one.
-void TestSimCameraList::fullLengthTexts()
+void tst_SimCameraList::fullLengthTexts()
 {
     QCOMPARE(vysim_plug(R"({"deviceId": 900, "serialNumber": "1234567890ABCDEF",
                            "model": "MODEL-6789ABCDEF",
@@ -122,7 +122,7 @@ void TestSimCameraList::fullLengthTexts()
     QFAIL("device 900 not listed");
 }
 
-void TestSimCameraList::deviceInfoRecord()
+void tst_SimCameraList::deviceInfoRecord()
 {
     std::vector<unsigned char> buffer(VY_DEVICE_INFO_SIZE + 32, 0xEE);
     QCOMPARE(
@@ -157,7 +157,7 @@ void TestSimCameraList::deviceInfoRecord()
     QCOMPARE(int(info.usb.linkSpeed), 480);
 }
 
-void TestSimCameraList::deviceInfoFailure()
+void tst_SimCameraList::deviceInfoFailure()
 {
     std::vector<unsigned char> buffer(VY_DEVICE_INFO_SIZE, 0x5A);
     QCOMPARE(vy_DeviceInfo(1006 | VY_UNOPENED, VY_DEVICE_INFO_CMD, buffer.data(),
@@ -182,7 +182,7 @@ void TestSimCameraList::deviceInfoFailure()
 using Call = std::function<int32_t(void *buffer, uint32_t size)>;
 Q_DECLARE_METATYPE(Call)
 
-void TestSimCameraList::tooSmallBuffers_data()
+void tst_SimCameraList::tooSmallBuffers_data()
 {
     QTest::addColumn<Call>("call");
     QTest::addColumn<uint32_t>("size");
@@ -211,7 +211,7 @@ void TestSimCameraList::tooSmallBuffers_data()
     }) << 2u;
 }
 
-void TestSimCameraList::tooSmallBuffers()
+void tst_SimCameraList::tooSmallBuffers()
 {
     QFETCH(Call, call);
     QFETCH(uint32_t, size);
@@ -223,7 +223,7 @@ void TestSimCameraList::tooSmallBuffers()
     QVERIFY(buffer == before);
 }
 
-void TestSimCameraList::defaultWorldCoversEveryKind()
+void tst_SimCameraList::defaultWorldCoversEveryKind()
 {
     int usb = 0, eth = 0, readOnly = 0, u3v = 0, gev = 0, inUse = 0;
     for (const auto &e : simtest::cameraList()) {
@@ -243,5 +243,5 @@ void TestSimCameraList::defaultWorldCoversEveryKind()
     QCOMPARE(inUse, 2);
 }
 
-QTEST_GUILESS_MAIN(TestSimCameraList)
+VYRO_TEST_GUILESS_MAIN(tst_SimCameraList)
 #include "tst_sim_cameralist.moc"

@@ -1,15 +1,15 @@
 // Test controls: forced results, the call log, daemon states, driver values and the
 // multicast commands zentara makes.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <thread>
 
-class TestSimControls : public QObject
+class tst_SimControls : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void forcedResults_data();
@@ -26,7 +26,7 @@ private slots:
     void lastErrorPerThread();
 };
 
-void TestSimControls::forcedResults_data()
+void tst_SimControls::forcedResults_data()
 {
     QTest::addColumn<uint32_t>("command");
     QTest::addColumn<int32_t>("handle");
@@ -40,7 +40,7 @@ void TestSimControls::forcedResults_data()
     QTest::newRow("one handle") << VYSIM_ANY_COMMAND << 5 << VY_SUCCESS << VY_SUCCESS << 77;
 }
 
-void TestSimControls::forcedResults()
+void tst_SimControls::forcedResults()
 {
     QFETCH(uint32_t, command);
     QFETCH(int32_t, handle);
@@ -58,7 +58,7 @@ void TestSimControls::forcedResults()
     QCOMPARE(calls[1].forced, forEth == 77);
 }
 
-void TestSimControls::forcedResultCountsAndClears()
+void tst_SimControls::forcedResultCountsAndClears()
 {
     // The most specific rule wins; a counted rule ends by itself.
     vysim_force_result("vy_GetNumberOfCameras", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, 3, 0);
@@ -76,7 +76,7 @@ void TestSimControls::forcedResultCountsAndClears()
     QCOMPARE(vysim_force_result(nullptr, 0, 0, 1, 0), VY_INVALID_PARAMETER);
 }
 
-void TestSimControls::forcedFailureIsLastError()
+void tst_SimControls::forcedFailureIsLastError()
 {
     vysim_force_result("vy_Multicast", VY_MULTICAST_DRIVER_DEFAULT, 0, VY_NO_SUCCESS, 1);
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_DRIVER_DEFAULT, nullptr, 0), VY_NO_SUCCESS);
@@ -88,7 +88,7 @@ void TestSimControls::forcedFailureIsLastError()
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_DRIVER_DEFAULT, nullptr, 0), VY_SUCCESS);
 }
 
-void TestSimControls::callLogRecordsBuffers()
+void tst_SimControls::callLogRecordsBuffers()
 {
     VY_DEVICE_INFO info;
     std::memset(&info, 0x11, sizeof info);
@@ -125,7 +125,7 @@ void TestSimControls::callLogRecordsBuffers()
     vysim_log_enable(1);
 }
 
-void TestSimControls::callLogIsBounded()
+void tst_SimControls::callLogIsBounded()
 {
     int32_t n = 0;
     for (int i = 0; i < VYSIM_LOG_MAX_ENTRIES + 100; ++i)
@@ -148,7 +148,7 @@ void TestSimControls::callLogIsBounded()
     QCOMPARE(last.inSize, uint32_t(VYSIM_LOG_MAX_BYTES));
 }
 
-void TestSimControls::daemons()
+void tst_SimControls::daemons()
 {
     char text[VY_FUNC_DAEMON_INFO_SIZE];
     std::memset(text, 0x7F, sizeof text);
@@ -168,7 +168,7 @@ void TestSimControls::daemons()
     QCOMPARE(vy_Func(0, 0x10000009, text, sizeof text), VY_NOT_SUPPORTED);
 }
 
-void TestSimControls::libraryVersion()
+void tst_SimControls::libraryVersion()
 {
     QCOMPARE(vy_GetDLLVersion(), 0x045F0001u);
     char message[256] = {};
@@ -180,7 +180,7 @@ void TestSimControls::libraryVersion()
     QVERIFY(QByteArray(message).contains("libraryVersion"));
 }
 
-void TestSimControls::driverMulticast()
+void tst_SimControls::driverMulticast()
 {
     uint32_t on = 7;
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_GET_RO_ENABLE, &on, sizeof on), VY_SUCCESS);
@@ -196,7 +196,7 @@ void TestSimControls::driverMulticast()
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_ADD_RO_DEVICE, nullptr, 0), VY_NOT_SUPPORTED);
 }
 
-void TestSimControls::deviceMulticast()
+void tst_SimControls::deviceMulticast()
 {
     uint32_t value = 9;
     QCOMPARE(vy_Multicast(1001 | VY_UNOPENED, VY_MULTICAST_GET_SUPPORT, &value, 4), VY_SUCCESS);
@@ -223,7 +223,7 @@ void TestSimControls::deviceMulticast()
              VY_CAMERA_NOT_FOUND);
 }
 
-void TestSimControls::lastErrorPerHandle()
+void tst_SimControls::lastErrorPerHandle()
 {
     int32_t code = -5;
     char *text = nullptr;
@@ -243,7 +243,7 @@ void TestSimControls::lastErrorPerHandle()
 }
 
 // Another thread's failure does not replace this thread's last error.
-void TestSimControls::lastErrorPerThread()
+void tst_SimControls::lastErrorPerThread()
 {
     QCOMPARE(vy_Multicast(0, VY_MULTICAST_ADD_RO_DEVICE, nullptr, 0), VY_NOT_SUPPORTED);
     int32_t otherCode = 0;
@@ -265,5 +265,5 @@ void TestSimControls::lastErrorPerThread()
     QCOMPARE(code, VY_NOT_SUPPORTED);
 }
 
-QTEST_GUILESS_MAIN(TestSimControls)
+VYRO_TEST_GUILESS_MAIN(tst_SimControls)
 #include "tst_sim_controls.moc"

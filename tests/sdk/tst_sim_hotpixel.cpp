@@ -1,6 +1,7 @@
 // vy_HotPixel as dapplix uses it: correction modes, the factory and user lists of the camera,
 // the software list and its binary files, and correction in delivered frames.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -87,12 +88,11 @@ public:
 
 } // namespace
 
-class TestSimHotPixel : public QObject
+class tst_SimHotPixel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void correctionModes_data()
@@ -467,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSimHotPixel)
+VYRO_TEST_GUILESS_MAIN(tst_SimHotPixel)
 #include "tst_sim_hotpixel.moc"

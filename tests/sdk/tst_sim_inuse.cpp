@@ -1,6 +1,7 @@
 // Opening and closing: in-use state shared across processes, a crashed holder, the open
 // flags and the refusals of cameras that cannot be opened.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QProcess>
 
@@ -18,7 +19,7 @@ public:
     }
     ~Holder()
     {
-        if (process_.state() != QProcess::NotRunning) {
+        if (isOwnRunningChild()) {
             process_.kill();
             process_.waitForFinished(5000);
         }
@@ -35,24 +36,33 @@ public:
         process_.closeWriteChannel();
         process_.waitForFinished(10000);
     }
-    void crash()
+    // Ends the holder as a crash would, with no chance to close anything. False when there is
+    // no running child to signal: a pid that is not positive would reach other processes.
+    bool crash()
     {
-        ::kill(pid_t(process_.processId()), SIGKILL);
-        process_.waitForFinished(10000);
+        if (!isOwnRunningChild())
+            return false;
+        if (::kill(pid_t(process_.processId()), SIGKILL) != 0)
+            return false;
+        return process_.waitForFinished(10000) && process_.exitStatus() == QProcess::CrashExit;
     }
 
 private:
+    bool isOwnRunningChild() const
+    {
+        return process_.state() == QProcess::Running && process_.processId() > 0;
+    }
+
     QProcess process_;
 };
 
 } // namespace
 
-class TestSimInUse : public QObject
+class tst_SimInUse : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void inUseAcrossProcesses();
@@ -66,7 +76,7 @@ private slots:
     void identify();
 };
 
-void TestSimInUse::inUseAcrossProcesses()
+void tst_SimInUse::inUseAcrossProcesses()
 {
     QCOMPARE(simtest::listedInUse(1001), 0u);
     Holder holder(1001);
@@ -84,7 +94,7 @@ void TestSimInUse::inUseAcrossProcesses()
     QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
-void TestSimInUse::crashedHolderFreesCamera()
+void tst_SimInUse::crashedHolderFreesCamera()
 {
     simtest::enableEvents(0, {131});
     Holder holder(2);
@@ -94,7 +104,7 @@ void TestSimInUse::crashedHolderFreesCamera()
     // The open elsewhere raised "listed device changed" here.
     QCOMPARE(simtest::waitFor(0, {131}, 2000, &signalled), VY_SUCCESS);
 
-    holder.crash();
+    QVERIFY(holder.crash());
     QTRY_COMPARE((vysim_sync(), simtest::listedInUse(2)), 0u);
     QCOMPARE(simtest::waitFor(0, {131}, 2000, &signalled), VY_SUCCESS);
     VY_HCAM h = 2 | VY_UNOPENED;
@@ -103,7 +113,7 @@ void TestSimInUse::crashedHolderFreesCamera()
     simtest::removeEvents(0, {131});
 }
 
-void TestSimInUse::openRefusals_data()
+void tst_SimInUse::openRefusals_data()
 {
     QTest::addColumn<uint32_t>("address");
     QTest::addColumn<int32_t>("expected");
@@ -117,7 +127,7 @@ void TestSimInUse::openRefusals_data()
     QTest::newRow("no camera ID 200") << 200u << VY_CAMERA_NOT_FOUND;
 }
 
-void TestSimInUse::openRefusals()
+void tst_SimInUse::openRefusals()
 {
     QFETCH(uint32_t, address);
     QFETCH(int32_t, expected);
@@ -131,7 +141,7 @@ void TestSimInUse::openRefusals()
     QVERIFY(text && *text);
 }
 
-void TestSimInUse::firmwareUploadFlag()
+void tst_SimInUse::firmwareUploadFlag()
 {
     int32_t duration = 0;
     QCOMPARE(vy_GetDuration(1004 | VY_UNOPENED, VY_DURATION_FIRMWARE_UPLOAD, &duration),
@@ -150,7 +160,7 @@ void TestSimInUse::firmwareUploadFlag()
     QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
-void TestSimInUse::openByCameraId()
+void tst_SimInUse::openByCameraId()
 {
     VY_HCAM h = 12; // camera ID of device 1002
     QCOMPARE(vy_InitCamera(&h, nullptr), VY_SUCCESS);
@@ -158,7 +168,7 @@ void TestSimInUse::openByCameraId()
     QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
-void TestSimInUse::ownOpenIsInUse()
+void tst_SimInUse::ownOpenIsInUse()
 {
     VY_HCAM h = 1 | VY_UNOPENED;
     QCOMPARE(vy_InitCamera(&h, nullptr), VY_SUCCESS);
@@ -170,7 +180,7 @@ void TestSimInUse::ownOpenIsInUse()
     QCOMPARE(vy_ExitCamera(h), VY_INVALID_HANDLE);
 }
 
-void TestSimInUse::closeUnknownHandle()
+void tst_SimInUse::closeUnknownHandle()
 {
     QCOMPARE(vy_ExitCamera(4711), VY_INVALID_HANDLE);
     int32_t code = 0;
@@ -178,7 +188,7 @@ void TestSimInUse::closeUnknownHandle()
     QVERIFY(vy_GetError(4711, &code, &text) != VY_SUCCESS);
 }
 
-void TestSimInUse::identify()
+void tst_SimInUse::identify()
 {
     uint32_t blinks = 6;
     QCOMPARE(vy_IO(1 | VY_UNOPENED, VY_IO_LED_BLINK, &blinks, sizeof blinks), VY_NOT_OPEN);
@@ -195,5 +205,5 @@ void TestSimInUse::identify()
     QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
-QTEST_GUILESS_MAIN(TestSimInUse)
+VYRO_TEST_GUILESS_MAIN(tst_SimInUse)
 #include "tst_sim_inuse.moc"

@@ -2,6 +2,7 @@
 // control (and nothing of its insides), and that no function crashes on null or nonsense
 // arguments.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QProcess>
@@ -39,12 +40,11 @@ QString run(const QString &program, const QStringList &arguments)
 using Call = std::function<int32_t()>;
 Q_DECLARE_METATYPE(Call)
 
-class TestSimLibrary : public QObject
+class tst_SimLibrary : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void soname();
@@ -53,7 +53,7 @@ private slots:
     void nonsenseArguments();
 };
 
-void TestSimLibrary::soname()
+void tst_SimLibrary::soname()
 {
     const QString out = run(QStringLiteral("readelf"), {"-d", QStringLiteral(VYRO_API_LIBRARY)});
     if (out.isEmpty())
@@ -61,7 +61,7 @@ void TestSimLibrary::soname()
     QVERIFY2(out.contains(QStringLiteral("Library soname: [libvyro_api.so.1]")), qPrintable(out));
 }
 
-void TestSimLibrary::exports()
+void tst_SimLibrary::exports()
 {
     const QString out =
         run(QStringLiteral("nm"), {"-D", "--defined-only", QStringLiteral(VYRO_API_LIBRARY)});
@@ -87,7 +87,7 @@ void TestSimLibrary::exports()
 }
 
 // Null pointers, zero sizes, handles that are not open: an error code, never a crash.
-void TestSimLibrary::nonsenseArguments_data()
+void tst_SimLibrary::nonsenseArguments_data()
 {
     QTest::addColumn<Call>("call");
     const VY_HCAM bad = 4711;
@@ -145,11 +145,11 @@ void TestSimLibrary::nonsenseArguments_data()
 #undef ROW
 }
 
-void TestSimLibrary::nonsenseArguments()
+void tst_SimLibrary::nonsenseArguments()
 {
     QFETCH(Call, call);
     QVERIFY(call() != VY_SUCCESS);
 }
 
-QTEST_GUILESS_MAIN(TestSimLibrary)
+VYRO_TEST_GUILESS_MAIN(tst_SimLibrary)
 #include "tst_sim_library.moc"

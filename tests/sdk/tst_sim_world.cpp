@@ -1,18 +1,18 @@
 // World files: malformed, truncated, unknown fields, wrong types, empty and large worlds, and
 // the world file named by VYRO_SIM_WORLD at start-up.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 
-class TestSimWorld : public QObject
+class tst_SimWorld : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
 
     void badWorld_data();
@@ -28,7 +28,7 @@ private slots:
     void badNamedWorldAtStartup();
 };
 
-void TestSimWorld::badWorld_data()
+void tst_SimWorld::badWorld_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("problem");
@@ -71,7 +71,7 @@ void TestSimWorld::badWorld_data()
         << QByteArray(R"({"devices": [{"deviceId": 1, "colorMode": "rgb"}]})") << "\"colorMode\"";
 }
 
-void TestSimWorld::badWorld()
+void tst_SimWorld::badWorld()
 {
     QFETCH(QByteArray, json);
     QFETCH(QString, problem);
@@ -84,7 +84,7 @@ void TestSimWorld::badWorld()
     QCOMPARE(vysim_check_world_json(json.constData(), nullptr, 0), VY_INVALID_PARAMETER);
 }
 
-void TestSimWorld::badFile()
+void tst_SimWorld::badFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("world.json");
@@ -107,7 +107,7 @@ void TestSimWorld::badFile()
     QCOMPARE(tiny[0], '\0');
 }
 
-void TestSimWorld::emptyWorld()
+void tst_SimWorld::emptyWorld()
 {
     QCOMPARE(vysim_load_world_json(R"({"devices": []})", nullptr, 0), VY_SUCCESS);
     int32_t n = -1;
@@ -124,7 +124,7 @@ void TestSimWorld::emptyWorld()
     QCOMPARE(n, 0);
 }
 
-void TestSimWorld::largeWorld()
+void tst_SimWorld::largeWorld()
 {
     QJsonArray devices;
     for (int i = 0; i < 200; ++i)
@@ -147,7 +147,7 @@ void TestSimWorld::largeWorld()
     QVERIFY2(QString::fromUtf8(message).contains("too many devices"), message);
 }
 
-void TestSimWorld::badDevice_data()
+void tst_SimWorld::badDevice_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("problem");
@@ -158,7 +158,7 @@ void TestSimWorld::badDevice_data()
     QTest::newRow("broken") << QByteArray(R"({"deviceId": )") << "not a JSON value";
 }
 
-void TestSimWorld::badDevice()
+void tst_SimWorld::badDevice()
 {
     QFETCH(QByteArray, json);
     QFETCH(QString, problem);
@@ -168,7 +168,7 @@ void TestSimWorld::badDevice()
     QCOMPARE(simtest::cameraList().size(), size_t(19));
 }
 
-void TestSimWorld::setField_data()
+void tst_SimWorld::setField_data()
 {
     QTest::addColumn<uint32_t>("device");
     QTest::addColumn<QByteArray>("field");
@@ -189,7 +189,7 @@ void TestSimWorld::setField_data()
                               << VY_INVALID_PARAMETER;
 }
 
-void TestSimWorld::setField()
+void tst_SimWorld::setField()
 {
     QFETCH(uint32_t, device);
     QFETCH(QByteArray, field);
@@ -204,7 +204,7 @@ void TestSimWorld::setField()
 }
 
 // A program started with VYRO_SIM_WORLD on a fresh state directory sees that world.
-void TestSimWorld::namedWorldAtStartup()
+void tst_SimWorld::namedWorldAtStartup()
 {
     if (qEnvironmentVariableIsEmpty("VYROSIM"))
         QSKIP("VYROSIM names the vyrosim tool; run through ctest");
@@ -225,7 +225,7 @@ void TestSimWorld::namedWorldAtStartup()
     QVERIFY2(out.contains("ONE") && out.contains("2 device(s)"), out.constData());
 }
 
-void TestSimWorld::badNamedWorldAtStartup()
+void tst_SimWorld::badNamedWorldAtStartup()
 {
     if (qEnvironmentVariableIsEmpty("VYROSIM"))
         QSKIP("VYROSIM names the vyrosim tool; run through ctest");
@@ -257,5 +257,5 @@ void TestSimWorld::badNamedWorldAtStartup()
     QVERIFY(p.readAllStandardOutput().contains("0 device(s)"));
 }
 
-QTEST_GUILESS_MAIN(TestSimWorld)
+VYRO_TEST_GUILESS_MAIN(tst_SimWorld)
 #include "tst_sim_world.moc"

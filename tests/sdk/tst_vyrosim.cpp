@@ -1,6 +1,7 @@
 // vyrosim, the command-line tool over the shared world: its commands, messages and exit codes,
 // and that the running test process sees what it changes.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,14 +32,13 @@ Run vyrosim(const QStringList &arguments)
 
 } // namespace
 
-class TestVyrosim : public QObject
+class tst_Vyrosim : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        simtest::useOwnStateDirectory();
         if (qEnvironmentVariableIsEmpty("VYROSIM"))
             QSKIP("VYROSIM names the vyrosim tool; run through ctest");
     }
@@ -54,7 +54,7 @@ private slots:
     void burstOfPlugsAndUnplugs();
 };
 
-void TestVyrosim::listsDefaultWorld()
+void tst_Vyrosim::listsDefaultWorld()
 {
     const Run r = vyrosim({"list"});
     QCOMPARE(r.exitCode, 0);
@@ -73,7 +73,7 @@ void TestVyrosim::listsDefaultWorld()
     QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
-void TestVyrosim::errors_data()
+void tst_Vyrosim::errors_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -103,7 +103,7 @@ void TestVyrosim::errors_data()
         << QStringList{"load", "/nonexistent/w.json"} << 1 << QByteArray("/nonexistent/w.json");
 }
 
-void TestVyrosim::errors()
+void tst_Vyrosim::errors()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
@@ -116,7 +116,7 @@ void TestVyrosim::errors()
     QCOMPARE(simtest::cameraList().size(), size_t(19));
 }
 
-void TestVyrosim::setIsSeenHere()
+void tst_Vyrosim::setIsSeenHere()
 {
     QCOMPARE(vyrosim({"set", "1001", "deviceStatus", "0x100"}).exitCode, 0);
     QCOMPARE(vyrosim({"set", "1001", "model", "VY-RENAMED"}).exitCode, 0);
@@ -130,7 +130,7 @@ void TestVyrosim::setIsSeenHere()
     QCOMPARE(info.device.deviceStatus, 0x100u);
 }
 
-void TestVyrosim::plugPreset()
+void tst_Vyrosim::plugPreset()
 {
     Run r = vyrosim({"plug", "gige-ready"});
     QCOMPARE(r.exitCode, 0);
@@ -152,7 +152,7 @@ void TestVyrosim::plugPreset()
     QCOMPARE(vyrosim({"presets"}).exitCode, 0);
 }
 
-void TestVyrosim::daemonAndDriver()
+void tst_Vyrosim::daemonAndDriver()
 {
     QCOMPARE(vyrosim({"daemon", "eth", "stop"}).exitCode, 0);
     QTRY_COMPARE((vysim_sync(), vy_Func(0, VY_FUNC_ETH_DAEMON_INFO, nullptr, 0)), VY_NO_DAEMON);
@@ -162,7 +162,7 @@ void TestVyrosim::daemonAndDriver()
     QTRY_COMPARE((vysim_sync(), vy_GetDLLVersion()), 0x04500003u);
 }
 
-void TestVyrosim::worldAndReset()
+void tst_Vyrosim::worldAndReset()
 {
     QCOMPARE(vyrosim({"unplug", "1"}).exitCode, 0);
     const Run w = vyrosim({"world"});
@@ -186,7 +186,7 @@ void TestVyrosim::worldAndReset()
 
 // Many changes from another process in a short time: no crash, events keep coming, and the
 // final list is right.
-void TestVyrosim::burstOfPlugsAndUnplugs()
+void tst_Vyrosim::burstOfPlugsAndUnplugs()
 {
     simtest::enableEvents(0, {130, 129});
     QList<QProcess *> running;
@@ -216,5 +216,5 @@ void TestVyrosim::burstOfPlugsAndUnplugs()
     simtest::removeEvents(0, {130, 129});
 }
 
-QTEST_GUILESS_MAIN(TestVyrosim)
+VYRO_TEST_GUILESS_MAIN(tst_Vyrosim)
 #include "tst_vyrosim.moc"

@@ -35,6 +35,7 @@
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
+#include "zentara/shell/dialogrunner.h"
 
 namespace {
 
@@ -65,12 +66,13 @@ QString systemLanguage()
 
 } // namespace
 
-QVyroZentara::QVyroZentara(QWidget *parent) : QVyroZentara(defaultTranslationDirectory(), parent)
+QVyroZentara::QVyroZentara(DialogRunner &dialogs, QWidget *parent)
+    : QVyroZentara(dialogs, defaultTranslationDirectory(), parent)
 {
 }
 
-QVyroZentara::QVyroZentara(const QString &translationDir, QWidget *parent)
-    : QMainWindow(parent), m_translationDir(translationDir)
+QVyroZentara::QVyroZentara(DialogRunner &dialogs, const QString &translationDir, QWidget *parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_translationDir(translationDir)
 {
     Camera::registerMetaTypes();
     qRegisterMetaType<CoreStates>("CoreStates");
@@ -625,7 +627,7 @@ void QVyroZentara::openCameraInfoDialog(const Camera &camera)
     // No reloads while the dialog works on the camera.
     m_cameraList->setAutoRefresh(false);
     m_cameraList->setListUpdatesBlocked(true);
-    runCameraInfoDialog(camera);
+    m_dialogs.runCameraInformation(this, camera);
     m_cameraList->setListUpdatesBlocked(false);
     m_cameraList->reloadList();
     m_cameraList->setAutoRefresh(m_refreshBox->isEnabled() && m_refreshBox->isChecked());
@@ -636,17 +638,7 @@ void QVyroZentara::openCameraInfoDialog(const Camera &camera)
 void QVyroZentara::onAddCameraInfo()
 {
     if (m_selected && !cameraInfoRefused(*m_selected))
-        runAdditionalCameraInfoDialog(*m_selected);
-}
-
-void QVyroZentara::runCameraInfoDialog(const Camera &camera)
-{
-    Q_UNUSED(camera)
-}
-
-void QVyroZentara::runAdditionalCameraInfoDialog(const Camera &camera)
-{
-    Q_UNUSED(camera)
+        m_dialogs.runAdditionalCameraInformation(this, *m_selected);
 }
 
 void QVyroZentara::onFirmwareUploadFinished()
@@ -654,17 +646,41 @@ void QVyroZentara::onFirmwareUploadFinished()
     UpdateControls();
 }
 
-// The tool dialogs below come with their own subsystems; until then the slots open nothing.
 void QVyroZentara::onManualEthConfig()
 {
+    if (!m_selected)
+        return;
+    m_dialogs.runEthConfiguration(this, *m_selected);
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
 }
-void QVyroZentara::onAutoConfig()
-{
-}
+
 void QVyroZentara::onMulticastDialog()
 {
+    if (!m_selected)
+        return;
+    m_dialogs.runReadOnlyDevices(this, *m_selected);
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
 }
+
 void QVyroZentara::onGeneralInfo()
+{
+    m_dialogs.runGeneralInformation(this);
+}
+
+void QVyroZentara::OnAdditionalFunctionsDlg()
+{
+    m_dialogs.runAdditionalFunctions(this);
+}
+
+void QVyroZentara::onEthDaemonConfig()
+{
+    m_dialogs.runDaemonControl(*this);
+}
+
+// The actions below come with their own subsystems; until then the slots do nothing.
+void QVyroZentara::onAutoConfig()
 {
 }
 void QVyroZentara::onWriteSupportFile()
@@ -680,11 +696,5 @@ void QVyroZentara::onAutoConfigFinished()
 {
 }
 void QVyroZentara::onOpenComportDlg()
-{
-}
-void QVyroZentara::OnAdditionalFunctionsDlg()
-{
-}
-void QVyroZentara::onEthDaemonConfig()
 {
 }

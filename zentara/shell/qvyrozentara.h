@@ -14,6 +14,7 @@
 
 class CameraList;
 class DeviceInfoView;
+class DialogRunner;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -23,13 +24,16 @@ class QProgressDialog;
 class QPushButton;
 class QTimer;
 
-class QVyroZentara : public QMainWindow
+class QVyroZentara final : public QMainWindow
 {
     Q_OBJECT
 public:
     static constexpr int ServiceIntervalMs = 4000;
 
-    explicit QVyroZentara(QWidget *parent = nullptr);
+    // The window runs every tool dialog through dialogs, which must outlive it.
+    explicit QVyroZentara(DialogRunner &dialogs, QWidget *parent = nullptr);
+    // The translations are looked up in translationDir instead of the default.
+    QVyroZentara(DialogRunner &dialogs, const QString &translationDir, QWidget *parent = nullptr);
     ~QVyroZentara() override;
 
     // The folder the language combo lists: "lang/zentara" below the program's directory.
@@ -59,7 +63,7 @@ public slots:
     void onAutoConfigFinished();
     void onAddCameraInfo();
     void onOpenComportDlg();
-    virtual void OnAdditionalFunctionsDlg();
+    void OnAdditionalFunctionsDlg();
     void onIdentifyCamera(const Camera &camera);
     void onOpenCamera(const QList<Camera> &cameras);
     void onCurrentCameraChanged(const camera::optional &camera, bool clicked);
@@ -68,18 +72,10 @@ public slots:
     void UpdateDeviceInfo(const Camera *camera, bool force_reset);
     void UpdateControls();
     void onFirmwareUploadFinished();
-    virtual void onEthDaemonConfig();
+    void onEthDaemonConfig();
 
 protected:
-    // For tests: the translations are looked up in translationDir instead of the default.
-    QVyroZentara(const QString &translationDir, QWidget *parent);
-
     void changeEvent(QEvent *event) override;
-
-    // The dialogs of the camera information and the additional camera information; each runs
-    // only for a camera that passed the refusals of its slot.
-    virtual void runCameraInfoDialog(const Camera &camera);
-    virtual void runAdditionalCameraInfoDialog(const Camera &camera);
 
 private:
     Q_DISABLE_COPY(QVyroZentara)
@@ -97,6 +93,7 @@ private:
     void setPicture(const QString &resource);
     static bool cameraInfoRefused(const Camera &camera);
 
+    DialogRunner &m_dialogs;
     QString m_translationDir;
     QTranslator m_translator;
     QTranslator m_qtTranslator;

@@ -9,6 +9,7 @@
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
 #include "zentara/shell/qvyrozentara.h"
+#include "zentara/shell/tooldialogrunner.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ int Startup::run(QApplication &app, const QStringList &arguments)
 
     // The start-up benchmark measures the way to the first painted window and stops there.
     QuitAfterFirstPaint quitter;
-    QVyroZentara window;
+    ToolDialogRunner dialogs;
+    QVyroZentara window(dialogs);
     if (qEnvironmentVariableIsSet("ZENTARA_EXIT_AFTER_SHOW"))
         window.installEventFilter(&quitter);
     window.show();

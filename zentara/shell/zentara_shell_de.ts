@@ -34,7 +34,7 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="+322"/>
+        <location filename="qvyrozentara.cpp" line="+324"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>

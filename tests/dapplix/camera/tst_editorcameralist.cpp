@@ -2,7 +2,10 @@
 #include "dapplix/camera/camera.h"
 #include "dapplix/camera/cameralistmodel.h"
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,7 +31,7 @@ class tst_EditorCameraList : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { QCOMPARE(vysim_reset(nullptr, 0), int32_t(VY_SUCCESS)); }
+    void init() { QVERIFY(SimWorld::reset()); }
     void columnsAndRows();
     void openedAndInUse();
     void mergeKeepsRows();
@@ -41,6 +44,8 @@ private slots:
 void tst_EditorCameraList::columnsAndRows()
 {
     CameraListModel model(nullptr, 100000);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy select(&model, &CameraListModel::rowToSelect);
     QSignalSpy changed(&model, &CameraListModel::somethingChanged);
     model.updateList();
@@ -67,6 +72,8 @@ void tst_EditorCameraList::columnsAndRows()
 void tst_EditorCameraList::openedAndInUse()
 {
     CameraListModel model(nullptr, 100000);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     Camera camera;
     camera.open(1);
     model.setOpenCamera(&camera);
@@ -84,6 +91,8 @@ void tst_EditorCameraList::openedAndInUse()
 void tst_EditorCameraList::mergeKeepsRows()
 {
     CameraListModel model(nullptr, 100000);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.updateList();
     const int rows = model.rowCount();
     QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
@@ -104,6 +113,8 @@ void tst_EditorCameraList::mergeKeepsRows()
 void tst_EditorCameraList::emptyAndFailing()
 {
     CameraListModel model(nullptr, 100000);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.updateList();
     vysim_force_result("vy_GetCameraList", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, VY_NO_SUCCESS, 0);
     QSignalSpy select(&model, &CameraListModel::rowToSelect);
@@ -111,9 +122,7 @@ void tst_EditorCameraList::emptyAndFailing()
     QCOMPARE(model.rowCount(), 19);
     QCOMPARE(select.count(), 1);
     vysim_clear_forced(nullptr);
-    char message[256] = {};
-    QCOMPARE(vysim_load_world_json(R"({"devices": []})", message, sizeof message),
-             int32_t(VY_SUCCESS));
+    QVERIFY(SimWorld::load({}));
     model.updateList();
     QCOMPARE(model.rowCount(), 0);
 }
@@ -132,6 +141,8 @@ void tst_EditorCameraList::sortColumns()
     QFETCH(int, column);
     QFETCH(int, order);
     CameraListModel model(nullptr, 100000);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.updateList();
     const QPersistentModelIndex kept = model.index(rowOf(model, 1001), 0);
     QSignalSpy layout(&model, &QAbstractItemModel::layoutChanged);
@@ -154,8 +165,10 @@ void tst_EditorCameraList::sortColumns()
 void tst_EditorCameraList::timerRefresh()
 {
     CameraListModel model(nullptr, 50);
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QTRY_COMPARE_WITH_TIMEOUT(model.rowCount(), 19, 5000);
 }
 
-QTEST_GUILESS_MAIN(tst_EditorCameraList)
+VYRO_TEST_GUILESS_MAIN(tst_EditorCameraList)
 #include "tst_editorcameralist.moc"

@@ -1,7 +1,8 @@
 // DetectionRun: frame collection, the light guard, and the hand-over into the hot pixel list.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/detectionrun.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
+#include "tests/support/testmain.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -182,5 +183,5 @@ void tst_DetectionRun::failureMessage()
     QCOMPARE(finished.count(), 1);
 }
 
-QTEST_GUILESS_MAIN(tst_DetectionRun)
+VYRO_TEST_GUILESS_MAIN(tst_DetectionRun)
 #include "tst_detectionrun.moc"

@@ -1,9 +1,12 @@
 // Detection end to end on simulator frames: dark frames in, the sensor's hot pixels out.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/camera/camera.h"
 #include "dapplix/detection/detectionrun.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
@@ -42,7 +45,7 @@ class tst_DetectionSim : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { QCOMPARE(vysim_reset(nullptr, 0), int32_t(VY_SUCCESS)); }
+    void init() { QVERIFY(SimWorld::reset()); }
     void darkFrames_data();
     void darkFrames();
     void litSensor();
@@ -68,6 +71,8 @@ void tst_DetectionSim::darkFrames()
     QCOMPARE(camera.colorMode(), int(bayer ? VY_CM_BAYER_RG8 : VY_CM_MONO8));
     camera.setFramerate(camera.framerateParameter().max);
     BadpixelListModel list;
+    QAbstractItemModelTester listTester(&list,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
     list.getBadpixelList(&camera);
     const int factoryRows = list.rowCount();
     QVERIFY(factoryRows > 0);
@@ -121,12 +126,12 @@ void tst_DetectionSim::darkFrames()
 
 void tst_DetectionSim::litSensor()
 {
-    char message[256] = {};
-    QCOMPARE(vysim_set_device_field(1, "lit", "true", message, sizeof message),
-             int32_t(VY_SUCCESS));
+    QVERIFY(SimWorld::setField(1, "lit", "true"));
     Camera camera;
     camera.open(1);
     BadpixelListModel list;
+    QAbstractItemModelTester listTester(&list,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
     list.getBadpixelList(&camera);
     const int rows = list.rowCount();
     DetectionRun run(&list);
@@ -141,5 +146,5 @@ void tst_DetectionSim::litSensor()
     QCOMPARE(list.rowCount(), rows);
 }
 
-QTEST_GUILESS_MAIN(tst_DetectionSim)
+VYRO_TEST_GUILESS_MAIN(tst_DetectionSim)
 #include "tst_detectionsim.moc"

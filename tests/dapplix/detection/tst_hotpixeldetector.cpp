@@ -1,7 +1,8 @@
 // HotpixelDetector on synthetic frames: thresholds, planes, sizes and refused input.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/hotpixeldetector.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
+#include "tests/support/testmain.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -181,5 +182,5 @@ void tst_HotpixelDetector::refused()
     QCOMPARE(list.rowCount(), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_HotpixelDetector)
+VYRO_TEST_GUILESS_MAIN(tst_HotpixelDetector)
 #include "tst_hotpixeldetector.moc"

@@ -2,6 +2,7 @@
 #include "dapplix/detection/diviterator.h"
 #include "dapplix/detection/matrix.h"
 #include "dapplix/detection/meaniterator.h"
+#include "tests/support/testmain.h"
 
 #include <QtTest>
 #include <vector>
@@ -151,5 +152,5 @@ void tst_Matrix::divExact()
         QCOMPARE(q(i, 0), (i == 255 ? max : i * n + (i % n)) / n);
 }
 
-QTEST_GUILESS_MAIN(tst_Matrix)
+VYRO_TEST_GUILESS_MAIN(tst_Matrix)
 #include "tst_matrix.moc"

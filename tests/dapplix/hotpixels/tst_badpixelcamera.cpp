@@ -1,9 +1,12 @@
 // The hot pixel list with a simulated camera: reading, writing the EEPROM list across a restart,
 // the capacity, and the binary files of the SDK.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/camera/camera.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testenvironment.h"
 
+#include <QAbstractItemModelTester>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,13 +15,6 @@
 namespace {
 
 constexpr int device = 1; // mono, 40 true hot pixels, 10 of them factory, user capacity 64
-
-void setField(const char *field, const char *value)
-{
-    char message[256] = {};
-    QCOMPARE(vysim_set_device_field(device, field, value, message, sizeof message),
-             int32_t(VY_SUCCESS));
-}
 
 QString failure(const std::function<void()> &action)
 {
@@ -61,6 +57,7 @@ int writeInOtherProcess()
 {
     Camera camera;
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     try {
         camera.open(device);
         m.getBadpixelList(&camera);
@@ -106,16 +103,16 @@ void tst_BadpixelCamera::initTestCase()
 
 void tst_BadpixelCamera::init()
 {
-    QCOMPARE(vysim_reset(nullptr, 0), int32_t(VY_SUCCESS));
-    vysim_clear_forced(nullptr);
+    QVERIFY(SimWorld::reset());
 }
 
 void tst_BadpixelCamera::readLists()
 {
-    setField("userHotPixels", "[[5, 6], [7, 8]]");
+    QVERIFY(SimWorld::setField(device, "userHotPixels", "[[5, 6], [7, 8]]"));
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     QCOMPARE(m.maxUserBadpixels(), 64);
     QCOMPARE(m.factoryBadpixelCount(), 10);
@@ -135,13 +132,14 @@ void tst_BadpixelCamera::readLists()
 
 void tst_BadpixelCamera::tooManyFactoryEntries()
 {
-    setField("factoryHotPixelCount", "0");
-    setField("factoryHotPixels",
-             QByteArray("[") + QByteArray("[1, 1],").repeated(1000) + "[2, 2]]");
-    setField("userHotPixelCapacity", "5000");
+    QVERIFY(SimWorld::setField(device, "factoryHotPixelCount", "0"));
+    QVERIFY(SimWorld::setField(device, "factoryHotPixels",
+                               QByteArray("[") + QByteArray("[1, 1],").repeated(1000) + "[2, 2]]"));
+    QVERIFY(SimWorld::setField(device, "userHotPixelCapacity", "5000"));
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     QCOMPARE(m.factoryBadpixelCount(), 1001);
     QCOMPARE(m.rowCount(), 0); // more than 1000 factory entries are not read
@@ -158,6 +156,7 @@ void tst_BadpixelCamera::writeAcrossRestart()
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     QCOMPARE(userEntries(m), (QStringList{"100,200", "1279,1023", "7,0"}));
     // The bytes sent: count word 3, then the pairs.
@@ -172,11 +171,12 @@ void tst_BadpixelCamera::writeAcrossRestart()
 
 void tst_BadpixelCamera::capacity()
 {
-    setField("userHotPixelCapacity", "10");
-    setField("factoryHotPixelCount", "0");
+    QVERIFY(SimWorld::setField(device, "userHotPixelCapacity", "10"));
+    QVERIFY(SimWorld::setField(device, "factoryHotPixelCount", "0"));
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     QCOMPARE(m.rowCount(), 0);
     for (int i = 0; i < 10; ++i)
@@ -187,16 +187,19 @@ void tst_BadpixelCamera::capacity()
              QString("Can't write more than 10 hot pixel entries."));
     QCOMPARE(m.rowCount(), 11); // the model is not changed by a failed write
     BadpixelListModel back;
+    QAbstractItemModelTester backTester(&back,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
     back.getBadpixelList(&camera);
     QCOMPARE(back.rowCount(), 10);
 }
 
 void tst_BadpixelCamera::deleteWhenNoUserEntries()
 {
-    setField("userHotPixels", "[[5, 6]]");
+    QVERIFY(SimWorld::setField(device, "userHotPixels", "[[5, 6]]"));
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     m.clearUserBadpixelList();
     vysim_log_clear();
@@ -222,6 +225,7 @@ void tst_BadpixelCamera::binaryRoundTrip()
     QCOMPARE(vy_HotPixel(camera.handle(), VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(), 6),
              int32_t(VY_SUCCESS));
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     m.addBadpixel(QPoint(11, 12));
     m.addBadpixel(QPoint(13, 14));
@@ -250,6 +254,7 @@ void tst_BadpixelCamera::binaryNoSoftwareList()
     QVERIFY(vy_HotPixel(camera.handle(), VY_HOTPIXEL_SOFTWARE_LIST_EXISTS, nullptr, 0) !=
             VY_SUCCESS);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.addBadpixel(QPoint(3, 4));
     m.saveAsFile(&camera, dir.filePath("empty-before.bin"));
     // An empty software list is put back.
@@ -277,6 +282,7 @@ void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure()
     Camera camera;
     camera.open(device);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     m.addBadpixel(QPoint(1, 2));
     m.saveAsFile(&camera, dir.filePath("good.bin"));
@@ -314,6 +320,7 @@ void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure()
 
 int main(int argc, char **argv)
 {
+    TestEnvironment::isolate();
     if (argc > 1 && qstrcmp(argv[1], "--write-user-list") == 0) {
         QCoreApplication app(argc, argv);
         return writeInOtherProcess();

@@ -1,7 +1,9 @@
 // BadpixelListModel without a camera: entries, model contract, sorting and the class delegate.
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/hotpixels/pixelclassdelegate.h"
+#include "tests/support/testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -54,6 +56,7 @@ void tst_BadpixelListModel::addRules()
     QFETCH(QString, existing);
     QFETCH(bool, added);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     if (!existing.isEmpty())
         append(m, 5, 6, existing.toLatin1());
     QSignalSpy spy(&m, &BadpixelListModel::pixelAdded);
@@ -69,6 +72,7 @@ void tst_BadpixelListModel::addRules()
 void tst_BadpixelListModel::removeUser()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(!m.removeUserBadpixel(0)); // empty
     append(m, 1, 1, "factory");
     m.addBadpixel(QPoint(2, 2));
@@ -96,6 +100,7 @@ void tst_BadpixelListModel::findStrict()
     QFETCH(int, distance);
     QFETCH(int, row);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.addBadpixel(QPoint(10, 20));
     m.addBadpixel(QPoint(12, 20));
     const QModelIndex i = m.findBadpixel(probe.x(), probe.y(), distance);
@@ -107,6 +112,7 @@ void tst_BadpixelListModel::findStrict()
 void tst_BadpixelListModel::dataAndFlags()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.addBadpixel(QPoint(12, 345));
     QCOMPARE(m.columnCount(), 3);
     QCOMPARE(m.data(m.index(0, 0)).toInt(), 12);
@@ -141,6 +147,7 @@ void tst_BadpixelListModel::setDataRefusals()
     QFETCH(QVariant, value);
     QFETCH(bool, accepted);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.insertRows(0, 1);
     QSignalSpy changed(&m, &QAbstractItemModel::dataChanged);
     QCOMPARE(m.setData(m.index(0, column), value), accepted);
@@ -165,6 +172,7 @@ void tst_BadpixelListModel::sortByColumn()
     QFETCH(int, order);
     QFETCH(QVector<int>, keys);
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.addBadpixel(QPoint(5, 7));
     append(m, 9, 2, "factory");
     m.addBadpixel(QPoint(1, 4));
@@ -182,6 +190,7 @@ void tst_BadpixelListModel::sortByColumn()
 void tst_BadpixelListModel::sortError()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy layout(&m, &QAbstractItemModel::layoutChanged);
     m.sort(1);
     QCOMPARE(layout.count(), 1); // also for an empty list
@@ -196,6 +205,7 @@ void tst_BadpixelListModel::sortError()
 void tst_BadpixelListModel::clearUserKeepsOrder()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.addBadpixel(QPoint(1, 0));
     append(m, 2, 0, "factory");
     m.addBadpixel(QPoint(3, 0));
@@ -216,6 +226,7 @@ void tst_BadpixelListModel::clearUserKeepsOrder()
 void tst_BadpixelListModel::noCameraEmpties()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.setCounts(10, 3);
     m.addBadpixel(QPoint(1, 1));
     m.getBadpixelList(nullptr);
@@ -227,6 +238,7 @@ void tst_BadpixelListModel::noCameraEmpties()
 void tst_BadpixelListModel::delegateRoundTrip()
 {
     BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     append(m, 1, 1, "factory");
     PixelclassDelegate delegate;
     QWidget parent;
@@ -246,5 +258,5 @@ void tst_BadpixelListModel::delegateRoundTrip()
     QCOMPARE(combo->geometry(), option.rect);
 }
 
-QTEST_MAIN(tst_BadpixelListModel)
+VYRO_TEST_MAIN(tst_BadpixelListModel)
 #include "tst_badpixellistmodel.moc"

@@ -1,11 +1,11 @@
 // tst_camera.cpp: the Camera record as built from the simulator's camera list and device
 // information.
 #include <QNetworkInterface>
-#include <QStandardPaths>
 #include <QTest>
 
-#include "zentara/inventory/camera.h"
+#include "tests/support/testmain.h"
 #include "tests/zentara/inventory/simworld.h"
+#include "zentara/inventory/camera.h"
 
 namespace {
 
@@ -34,11 +34,10 @@ uint32_t packed(uint32_t major, uint32_t minor, uint32_t build)
 
 } // namespace
 
-class TestCamera : public QObject
+class tst_Camera : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void kind_data();
     void kind();
@@ -54,18 +53,13 @@ private slots:
     void metaTypes();
 };
 
-void TestCamera::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestCamera::init()
+void tst_Camera::init()
 {
     vysim_clear_forced(nullptr);
     vysim_log_clear();
 }
 
-void TestCamera::kind_data()
+void tst_Camera::kind_data()
 {
     QTest::addColumn<int>("deviceId");
     QTest::addColumn<int>("typeCode");
@@ -95,7 +89,7 @@ void TestCamera::kind_data()
                           << "UNK" << 6;
 }
 
-void TestCamera::kind()
+void tst_Camera::kind()
 {
     QFETCH(int, deviceId);
     QFETCH(int, typeCode);
@@ -103,7 +97,7 @@ void TestCamera::kind()
     QFETCH(QString, typeText);
     QFETCH(int, interfaceClass);
 
-    QVERIFY(simworld::load(
+    QVERIFY(SimWorld::load(
         {QStringLiteral("{\"deviceId\": %1, \"deviceType\": %2}").arg(deviceId).arg(typeCode)}));
     const QList<Camera> cameras = simworld::listedCameras();
     QCOMPARE(cameras.size(), 1);
@@ -117,10 +111,10 @@ void TestCamera::kind()
     QCOMPARE(c.interfaceClass(), interfaceClass);
 }
 
-void TestCamera::identityFromList()
+void tst_Camera::identityFromList()
 {
     QVERIFY(
-        simworld::load({QString::fromUtf8(UsbDevice),
+        SimWorld::load({QString::fromUtf8(UsbDevice),
                         QStringLiteral("{\"deviceId\": 5, \"cameraId\": 7, \"inUse\": true, "
                                        "\"deviceType\": \"0x40\", \"variantFlags\": 1, "
                                        "\"hardwareVariant\": \"0x0D08\", \"status\": \"0x6\"}")}));
@@ -147,10 +141,10 @@ void TestCamera::identityFromList()
     QVERIFY(!legacy.isThirdGenerationUsb());
 }
 
-void TestCamera::fixedWidthTexts()
+void tst_Camera::fixedWidthTexts()
 {
     // Fields that fill their whole width carry no terminating zero.
-    QVERIFY(simworld::load({QStringLiteral(
+    QVERIFY(SimWorld::load({QStringLiteral(
         R"({"deviceId": 9, "serialNumber": "ABCDEFGHIJKLMNOP", "model": "0123456789abcdef",
             "fullModelName": "VY-KX0123456789-0123456789-ABCDE"})")}));
     const QList<Camera> cameras = simworld::listedCameras();
@@ -160,7 +154,7 @@ void TestCamera::fixedWidthTexts()
     QCOMPARE(cameras.first().fullModelName(), QStringLiteral("VY-KX0123456789-0123456789-ABCDE"));
 }
 
-void TestCamera::networkValues()
+void tst_Camera::networkValues()
 {
     const Camera c = simworld::single(QString::fromUtf8(EthDevice));
     QCOMPARE(c.deviceInfoResult(), 0);
@@ -200,7 +194,7 @@ void TestCamera::networkValues()
     QCOMPARE(multicast[0].in.size(), size_t(4));
 }
 
-void TestCamera::usbValues()
+void tst_Camera::usbValues()
 {
     const Camera c = simworld::single(QString::fromUtf8(UsbDevice));
     QCOMPARE(c.deviceInfoResult(), 0);
@@ -219,9 +213,9 @@ void TestCamera::usbValues()
     QCOMPARE(legacy.starterFirmwareVersion(), packed(3, 10, 4));
 }
 
-void TestCamera::failedQueryClearsValues()
+void tst_Camera::failedQueryClearsValues()
 {
-    QVERIFY(simworld::load({QString::fromUtf8(EthDevice)}));
+    QVERIFY(SimWorld::load({QString::fromUtf8(EthDevice)}));
     vysim_force_result("vy_DeviceInfo", VY_DEVICE_INFO_CMD, int32_t(1001 | VY_UNOPENED),
                        VY_TRANSFER_ERROR, 0);
     const QList<Camera> cameras = simworld::listedCameras();
@@ -249,15 +243,15 @@ void TestCamera::failedQueryClearsValues()
     QVERIFY(vysim::callsOf("vy_Multicast").empty());
 }
 
-void TestCamera::copyKeepsOldValues()
+void tst_Camera::copyKeepsOldValues()
 {
-    QVERIFY(simworld::load({QString::fromUtf8(EthDevice)}));
+    QVERIFY(SimWorld::load({QString::fromUtf8(EthDevice)}));
     Camera camera = simworld::listedCameras().value(0);
     QCOMPARE(camera.ipAddress(), QStringLiteral("192.168.10.11"));
     const Camera copy = camera;
 
-    QVERIFY(simworld::setField(1001, "ipAddress", "\"10.1.2.3\""));
-    QVERIFY(simworld::setField(1001, "controlStatus", "\"0x080000A6\""));
+    QVERIFY(SimWorld::setField(1001, "ipAddress", "\"10.1.2.3\""));
+    QVERIFY(SimWorld::setField(1001, "controlStatus", "\"0x080000A6\""));
     camera.refreshDeviceInfo();
     QCOMPARE(camera.ipAddress(), QStringLiteral("10.1.2.3"));
     QCOMPARE(camera.controlStatus(), 0x080000A6u);
@@ -265,7 +259,7 @@ void TestCamera::copyKeepsOldValues()
     QCOMPARE(copy.controlStatus(), 0x080000A7u);
 }
 
-void TestCamera::refreshPaths_data()
+void tst_Camera::refreshPaths_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("queriesAtConstruction");
@@ -282,13 +276,13 @@ void TestCamera::refreshPaths_data()
         << 2;
 }
 
-void TestCamera::refreshPaths()
+void tst_Camera::refreshPaths()
 {
     QFETCH(QString, device);
     QFETCH(int, queriesAtConstruction);
     QFETCH(int, queriesAtRefresh);
 
-    QVERIFY(simworld::load({device}));
+    QVERIFY(SimWorld::load({device}));
     vysim_log_clear();
     Camera camera = simworld::listedCameras().value(0);
     QCOMPARE(int(vysim::callsOf("vy_DeviceInfo").size()), queriesAtConstruction);
@@ -297,10 +291,10 @@ void TestCamera::refreshPaths()
     QCOMPARE(int(vysim::callsOf("vy_DeviceInfo").size()), queriesAtRefresh);
 }
 
-void TestCamera::adapterNameResolves()
+void tst_Camera::adapterNameResolves()
 {
     // The default world gives its network cameras the MAC of a real interface when there is one.
-    QVERIFY(simworld::loadDefault());
+    QVERIFY(SimWorld::reset());
     Camera eth;
     for (const Camera &c : simworld::listedCameras())
         if (c.deviceId() == 1001)
@@ -316,7 +310,7 @@ void TestCamera::adapterNameResolves()
     QCOMPARE(eth.adapterName(), expected);
 }
 
-void TestCamera::metaTypes()
+void tst_Camera::metaTypes()
 {
     Camera::registerMetaTypes();
     QVERIFY(QMetaType::type("Camera") != QMetaType::UnknownType);
@@ -327,5 +321,5 @@ void TestCamera::metaTypes()
     QCOMPARE(v.value<camera::optional>()->deviceId(), 1001u);
 }
 
-QTEST_GUILESS_MAIN(TestCamera)
+VYRO_TEST_GUILESS_MAIN(tst_Camera)
 #include "tst_camera.moc"

@@ -1,16 +1,17 @@
 // tst_cameralistmodel.cpp: the camera table model over the simulated camera list.
+#include <QAbstractItemModelTester>
 #include <QIcon>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <cstring>
 
+#include "tests/support/testmain.h"
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
-class TestCameraListModel : public QObject
+class tst_CameraListModel : public QObject
 {
     Q_OBJECT
 private slots:
@@ -30,22 +31,21 @@ private slots:
     void refusedEventsStillList();
 };
 
-void TestCameraListModel::initTestCase()
+void tst_CameraListModel::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<Qt::Orientation>();
 }
 
-void TestCameraListModel::init()
+void tst_CameraListModel::init()
 {
-    vysim_clear_forced(nullptr);
-    QVERIFY(simworld::loadDefault());
-    vysim_log_clear();
+    QVERIFY(SimWorld::reset());
 }
 
-void TestCameraListModel::headers()
+void tst_CameraListModel::headers()
 {
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.columnCount(), 7);
     const QStringList expected{"Free", "Avail.", "Type", "Cam. ID", "Dev. ID", "Model", "Ser. No."};
     for (int c = 0; c < 7; ++c)
@@ -55,11 +55,13 @@ void TestCameraListModel::headers()
     QCOMPARE(model.headerData(3, Qt::Vertical).toInt(), 3);
 }
 
-void TestCameraListModel::defaultWorldCells()
+void tst_CameraListModel::defaultWorldCells()
 {
     const QList<Camera> listed = simworld::listedCameras();
     QVERIFY(listed.size() >= 12);
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.rowCount(), listed.size());
     for (int row = 0; row < model.rowCount(); ++row) {
         const Camera &expected = listed.at(row);
@@ -90,16 +92,18 @@ void TestCameraListModel::defaultWorldCells()
     QVERIFY(bootBoost);
 }
 
-void TestCameraListModel::invalidIndexes()
+void tst_CameraListModel::invalidIndexes()
 {
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(!model.data(QModelIndex()).isValid());
     QVERIFY(!model.data(model.index(model.rowCount(), 0)).isValid());
     QVERIFY(!model.data(model.index(0, 7)).isValid());
     QCOMPARE(model.rowCount(model.index(0, 0)), 0);
 }
 
-void TestCameraListModel::modelName_data()
+void tst_CameraListModel::modelName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown");
@@ -117,16 +121,18 @@ void TestCameraListModel::modelName_data()
                            << "";
 }
 
-void TestCameraListModel::modelName()
+void tst_CameraListModel::modelName()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
     QCOMPARE(CameraListModel::displayModelName(name), shown);
 }
 
-void TestCameraListModel::reloadsOnDriverEvents()
+void tst_CameraListModel::reloadsOnDriverEvents()
 {
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     const int rows = model.rowCount();
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     char message[256] = {};
@@ -145,14 +151,16 @@ void TestCameraListModel::reloadsOnDriverEvents()
 
     // A change of a listed device (here: its in-use state) reloads too.
     const int before = reset.count();
-    QVERIFY(simworld::setField(1, "inUse", "true"));
+    QVERIFY(SimWorld::setField(1, "inUse", "true"));
     QTRY_VERIFY(reset.count() > before);
     QTRY_COMPARE(model.index(0, 0).data().toString(), QStringLiteral("No"));
 }
 
-void TestCameraListModel::listRequestSize()
+void tst_CameraListModel::listRequestSize()
 {
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     const auto lists = vysim::callsOf("vy_GetCameraList");
     QCOMPARE(lists.size(), size_t(1));
     // The request carries the number of entries the buffer holds.
@@ -167,28 +175,32 @@ void TestCameraListModel::listRequestSize()
     QCOMPARE(int(vysim::callsOf("vy_DeviceInfo").size()), expectedQueries);
 }
 
-void TestCameraListModel::failedListIsEmpty_data()
+void tst_CameraListModel::failedListIsEmpty_data()
 {
     QTest::addColumn<QString>("function");
     QTest::newRow("count") << "vy_GetNumberOfCameras";
     QTest::newRow("list") << "vy_GetCameraList";
 }
 
-void TestCameraListModel::failedListIsEmpty()
+void tst_CameraListModel::failedListIsEmpty()
 {
     QFETCH(QString, function);
     vysim_force_result(function.toLatin1().constData(), VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE,
                        VY_IO_REQUEST_FAILED, 0);
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.rowCount(), 0);
     vysim_clear_forced(nullptr);
     model.onCameraListChanged();
     QVERIFY(model.rowCount() >= 12);
 }
 
-void TestCameraListModel::retranslateAnnouncesHeaders()
+void tst_CameraListModel::retranslateAnnouncesHeaders()
 {
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
     model.retranslate();
     QCOMPARE(headers.count(), 1);
@@ -197,10 +209,12 @@ void TestCameraListModel::retranslateAnnouncesHeaders()
     QCOMPARE(headers.at(0).at(2).toInt(), 6);
 }
 
-void TestCameraListModel::destructionStopsEventThread()
+void tst_CameraListModel::destructionStopsEventThread()
 {
     {
         CameraListModel model;
+        QAbstractItemModelTester modelTester(
+            &model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         vysim_log_clear();
     }
     std::vector<vysim::LoggedCall> events;
@@ -220,11 +234,13 @@ void TestCameraListModel::destructionStopsEventThread()
     QCOMPARE(removed, 4);
 }
 
-void TestCameraListModel::refusedEventsStillList()
+void tst_CameraListModel::refusedEventsStillList()
 {
     vysim_force_result("vy_Event", VY_EVENT_CMD_ENABLE, VYSIM_ANY_HANDLE, VY_NOT_SUPPORTED, 0);
     QTest::ignoreMessage(QtWarningMsg, "Device events unavailable: Custom exception: ret=155");
     CameraListModel model;
+    QAbstractItemModelTester modelTester(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.eventError(), VY_NOT_SUPPORTED);
     QVERIFY(model.rowCount() >= 12);
     vysim_clear_forced(nullptr);
@@ -234,8 +250,11 @@ void TestCameraListModel::refusedEventsStillList()
     QCOMPARE(model.cameras().first().deviceId() == 1, false);
 
     CameraListModel healthy;
+
+    QAbstractItemModelTester healthyTester(&healthy,
+                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(healthy.eventError(), 0);
 }
 
-QTEST_MAIN(TestCameraListModel)
+VYRO_TEST_MAIN(tst_CameraListModel)
 #include "tst_cameralistmodel.moc"

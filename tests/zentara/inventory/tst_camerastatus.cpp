@@ -2,12 +2,12 @@
 // simulator.
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QTest>
 
+#include "tests/support/testmain.h"
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
 namespace {
 
@@ -93,11 +93,10 @@ QString picture(const CameraVerdict &v)
 
 } // namespace
 
-class TestCameraStatus : public QObject
+class tst_CameraStatus : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void noCamera();
     void verdict_data();
     void verdict();
@@ -108,12 +107,7 @@ private slots:
     void versionText();
 };
 
-void TestCameraStatus::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestCameraStatus::noCamera()
+void tst_CameraStatus::noCamera()
 {
     const CameraVerdict v = CameraStatus::evaluate(nullptr);
     QCOMPARE(v.sentence, QStringLiteral("No camera list available"));
@@ -126,7 +120,7 @@ void TestCameraStatus::noCamera()
     QCOMPARE(v.html(), QStringLiteral("<font color='#ff0000'>No camera list available</font>"));
 }
 
-void TestCameraStatus::verdict_data()
+void tst_CameraStatus::verdict_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("sentence");
@@ -293,7 +287,7 @@ void TestCameraStatus::verdict_data()
         << Red << "00000";
 }
 
-void TestCameraStatus::verdict()
+void tst_CameraStatus::verdict()
 {
     QFETCH(QString, device);
     QFETCH(QString, sentence);
@@ -310,7 +304,7 @@ void TestCameraStatus::verdict()
     QVERIFY(v.daemonControl);
 }
 
-void TestCameraStatus::picture_data()
+void tst_CameraStatus::picture_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("picture");
@@ -366,7 +360,7 @@ void TestCameraStatus::picture_data()
         << eth(R"({"infoDeviceType": 129, "hardwareVariant": "0x0600"})") << "cam_vt.png" << false;
 }
 
-void TestCameraStatus::picture()
+void tst_CameraStatus::picture()
 {
     QFETCH(QString, device);
     QFETCH(QString, picture);
@@ -385,7 +379,7 @@ void TestCameraStatus::picture()
     }
 }
 
-void TestCameraStatus::listCells_data()
+void tst_CameraStatus::listCells_data()
 {
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("icon");
@@ -478,7 +472,7 @@ void TestCameraStatus::listCells_data()
         << "No";
 }
 
-void TestCameraStatus::listCells()
+void tst_CameraStatus::listCells()
 {
     QFETCH(QString, device);
     QFETCH(QString, icon);
@@ -492,12 +486,12 @@ void TestCameraStatus::listCells()
     QCOMPARE(CameraStatus::availableText(camera), available);
 }
 
-void TestCameraStatus::versionText()
+void tst_CameraStatus::versionText()
 {
     QCOMPARE(CameraStatus::versionText((4u << 24) | (81u << 16) | 7u), QStringLiteral("4.81.0007"));
     QCOMPARE(CameraStatus::versionText((12u << 24) | (5u << 16) | 1234u),
              QStringLiteral("12.05.1234"));
 }
 
-QTEST_GUILESS_MAIN(TestCameraStatus)
+VYRO_TEST_GUILESS_MAIN(tst_CameraStatus)
 #include "tst_camerastatus.moc"

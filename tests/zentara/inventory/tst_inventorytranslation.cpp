@@ -1,19 +1,18 @@
 // tst_inventorytranslation.cpp: the German texts of the inventory: complete, and used where shown.
 #include <QFile>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "tests/support/testmain.h"
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
-class TestInventoryTranslation : public QObject
+class tst_InventoryTranslation : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void everyTextTranslated();
     void shownTextsFollowLanguage();
     void cleanupTestCase();
@@ -22,12 +21,7 @@ private:
     QTranslator m_translator;
 };
 
-void TestInventoryTranslation::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestInventoryTranslation::everyTextTranslated()
+void tst_InventoryTranslation::everyTextTranslated()
 {
     QFile file(QStringLiteral(INVENTORY_TS));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -53,7 +47,7 @@ void TestInventoryTranslation::everyTextTranslated()
     QVERIFY(messages >= 40);
 }
 
-void TestInventoryTranslation::shownTextsFollowLanguage()
+void tst_InventoryTranslation::shownTextsFollowLanguage()
 {
     QVERIFY(m_translator.load(QStringLiteral(INVENTORY_QM)));
     QVERIFY(QCoreApplication::installTranslator(&m_translator));
@@ -75,10 +69,10 @@ void TestInventoryTranslation::shownTextsFollowLanguage()
     QCOMPARE(model.headerData(6, Qt::Horizontal).toString(), QStringLiteral("Ser.-Nr."));
 }
 
-void TestInventoryTranslation::cleanupTestCase()
+void tst_InventoryTranslation::cleanupTestCase()
 {
     QCoreApplication::removeTranslator(&m_translator);
 }
 
-QTEST_GUILESS_MAIN(TestInventoryTranslation)
+VYRO_TEST_GUILESS_MAIN(tst_InventoryTranslation)
 #include "tst_inventorytranslation.moc"

@@ -7,11 +7,12 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "tests/support/testenvironment.h"
+#include "tests/zentara/shell/recordingdialogrunner.h"
 #include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/startup.h"
 
 using shelltest::child;
-using shelltest::TestWindow;
 
 class tst_Languages : public QObject
 {
@@ -28,15 +29,14 @@ private slots:
     void missingTranslationsLeaveAnEmptyCombo();
 
 private:
-    QTemporaryDir m_settings;
+    RecordingDialogRunner m_dialogs;
     QTemporaryDir m_lang;
 };
 
 void tst_Languages::initTestCase()
 {
-    QVERIFY(m_settings.isValid() && m_lang.isValid());
+    QVERIFY(m_lang.isValid());
     Startup::initResources();
-    shelltest::useOwnSettings(m_settings);
     // The built translations, copied so the test reads them from a place of its own.
     const QDir built(QStringLiteral(ZENTARA_LANG_DIR));
     for (const QString &name : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
@@ -50,13 +50,13 @@ void tst_Languages::initTestCase()
 
 void tst_Languages::init()
 {
-    simtest::resetWorld();
+    QVERIFY(SimWorld::reset());
     shelltest::clearSettings();
 }
 
 void tst_Languages::comboListsTheTranslations()
 {
-    TestWindow w(m_lang.path());
+    QVyroZentara w(m_dialogs, m_lang.path());
     auto *combo = child<QComboBox>(w, "languageCombo");
     QCOMPARE(combo->count(), 2);
     QCOMPARE(combo->itemData(0).toString(), QStringLiteral("de"));
@@ -93,7 +93,7 @@ void tst_Languages::switchingRetranslatesEverything()
     QFETCH(QString, close);
     QFETCH(QString, group);
     QFETCH(QString, qtText);
-    TestWindow w(m_lang.path());
+    QVyroZentara w(m_dialogs, m_lang.path());
     w.show();
     auto *combo = child<QComboBox>(w, "languageCombo");
     // Start from the other language so that the switch is a real change.
@@ -111,7 +111,7 @@ void tst_Languages::switchingRetranslatesEverything()
 void tst_Languages::choiceIsSavedAndRestored()
 {
     {
-        TestWindow w(m_lang.path());
+        QVyroZentara w(m_dialogs, m_lang.path());
         auto *combo = child<QComboBox>(w, "languageCombo");
         combo->setCurrentIndex(combo->findData(QStringLiteral("de")));
     }
@@ -121,7 +121,7 @@ void tst_Languages::choiceIsSavedAndRestored()
                  QStringLiteral("de"));
         settings.setValue(QStringLiteral("mainWindow/selectedLanguage"), QStringLiteral("en"));
     }
-    TestWindow w(m_lang.path());
+    QVyroZentara w(m_dialogs, m_lang.path());
     QCOMPARE(child<QComboBox>(w, "languageCombo")->currentData().toString(), QStringLiteral("en"));
     QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
 }
@@ -129,14 +129,14 @@ void tst_Languages::choiceIsSavedAndRestored()
 // main() below runs the test under a German system locale.
 void tst_Languages::systemLocaleIsTheDefault()
 {
-    TestWindow w(m_lang.path());
+    QVyroZentara w(m_dialogs, m_lang.path());
     QCOMPARE(child<QComboBox>(w, "languageCombo")->currentData().toString(), QStringLiteral("de"));
     QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expertenmodus"));
 }
 
 void tst_Languages::localeChangeFollowsTheSystem()
 {
-    TestWindow w(m_lang.path());
+    QVyroZentara w(m_dialogs, m_lang.path());
     auto *combo = child<QComboBox>(w, "languageCombo");
     combo->setCurrentIndex(combo->findData(QStringLiteral("en")));
     QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
@@ -148,15 +148,17 @@ void tst_Languages::localeChangeFollowsTheSystem()
 
 void tst_Languages::missingTranslationsLeaveAnEmptyCombo()
 {
-    TestWindow w(m_lang.filePath(QStringLiteral("missing")));
+    QVyroZentara w(m_dialogs, m_lang.filePath(QStringLiteral("missing")));
     QCOMPARE(child<QComboBox>(w, "languageCombo")->count(), 0);
     QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
 }
 
 int main(int argc, char *argv[])
 {
+    // The locale is fixed before anything, the isolation included, asks Qt for it.
     qputenv("LC_ALL", "de_DE.UTF-8");
     qputenv("LANG", "de_DE.UTF-8");
+    TestEnvironment::isolate();
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     tst_Languages test;

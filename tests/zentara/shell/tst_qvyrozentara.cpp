@@ -11,13 +11,17 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testmain.h"
+#include "tests/zentara/shell/recordingdialogrunner.h"
+#include "tests/zentara/shell/shelltest.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/startup.h"
 
 using shelltest::child;
-using shelltest::TestWindow;
+using Dialog = RecordingDialogRunner::Dialog;
 
 class tst_QVyroZentara : public QObject
 {
@@ -47,25 +51,33 @@ private slots:
     void cameraInfoDialogRestoresRefresh();
     void additionalCameraInfoRefusals_data();
     void additionalCameraInfoRefusals();
+    void dialogEntries_data();
+    void dialogEntries();
+    void noSelectionNoCameraDialog_data();
+    void noSelectionNoCameraDialog();
+    void daemonControlStartsFromTheWatch();
+    void cameraInfoRunsWithTheListQuiet();
 
 private:
     QString noLanguages() const { return m_dir.filePath(QStringLiteral("nolang")); }
     QLabel *status(QWidget &w) { return child<QLabel>(w, "statusLabel"); }
 
     QTemporaryDir m_dir;
+    RecordingDialogRunner m_dialogs;
 };
 
 void tst_QVyroZentara::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    shelltest::useOwnSettings(m_dir);
     Startup::initResources();
 }
 
 void tst_QVyroZentara::init()
 {
-    simtest::resetWorld();
+    QVERIFY(SimWorld::reset());
     shelltest::clearSettings();
+    m_dialogs.runs.clear();
+    m_dialogs.whileOpen = nullptr;
 }
 
 void tst_QVyroZentara::picturesLoad_data()
@@ -113,7 +125,7 @@ void tst_QVyroZentara::settingsRestore()
         settings.setValue(QStringLiteral("checkExpert"), expert);
         settings.setValue(QStringLiteral("checkRefresh"), refresh);
     }
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.show();
     auto *expertBox = child<QCheckBox>(w, "expertBox");
     auto *refreshBox = child<QCheckBox>(w, "refreshBox");
@@ -127,7 +139,7 @@ void tst_QVyroZentara::settingsRestore()
 void tst_QVyroZentara::settingsSavedOnDestruction()
 {
     {
-        TestWindow w(noLanguages());
+        QVyroZentara w(m_dialogs, noLanguages());
         w.show();
         w.resize(900, 700);
         child<QCheckBox>(w, "expertBox")->setChecked(true);
@@ -139,14 +151,14 @@ void tst_QVyroZentara::settingsSavedOnDestruction()
     QCOMPARE(settings.value(QStringLiteral("checkRefresh")).toBool(), true);
     QVERIFY(!settings.value(QStringLiteral("geometry")).toByteArray().isEmpty());
 
-    TestWindow again(noLanguages());
+    QVyroZentara again(m_dialogs, noLanguages());
     QCOMPARE(again.size(), QSize(900, 700));
     QVERIFY(child<CameraList>(again, "cameraList")->autoRefresh());
 }
 
 void tst_QVyroZentara::expertModeSwitch()
 {
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.show();
     auto *expertBox = child<QCheckBox>(w, "expertBox");
     auto *refreshBox = child<QCheckBox>(w, "refreshBox");
@@ -169,7 +181,7 @@ void tst_QVyroZentara::daemonTextRules()
 {
     vysim_set_daemon(VYSIM_DAEMON_USB, 0);
     vysim_set_daemon(VYSIM_DAEMON_ETH, 1);
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     QCOMPARE(w.daemonStates(), (CoreStates{CoreStates::Stopped, CoreStates::Running}));
     QSignalSpy spy(&w, &QVyroZentara::vyrodStatusChanged);
     const QString marker = QStringLiteral("camera sentence");
@@ -217,7 +229,7 @@ void tst_QVyroZentara::daemonLineFollowsVyrosim()
     const QString vyrosim = qEnvironmentVariable("VYROSIM");
     if (vyrosim.isEmpty())
         QSKIP("VYROSIM is not set (run through ctest)");
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.show();
     QSignalSpy spy(&w, &QVyroZentara::vyrodStatusChanged);
     QCOMPARE(QProcess::execute(vyrosim, {QStringLiteral("daemon"), QStringLiteral("eth"),
@@ -257,42 +269,50 @@ void tst_QVyroZentara::openCameraStartsViewer()
     qputenv("PATH", bin.path().toLocal8Bit() + ':' + oldPath);
     qputenv("VYRODEMO_LOG", log.toLocal8Bit());
 
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     Camera camera = shelltest::cameraOf(1);
     QCOMPARE(camera.deviceId(), 1u);
     if (inUse)
-        shelltest::setField(1, "inUse", "true");
+        QVERIFY(SimWorld::setField(1, "inUse", "true"));
     camera = shelltest::cameraOf(1);
     QCOMPARE(camera.inUse() != 0, inUse);
     // The serial is set on the record the list handed over, as the driver reported it.
     if (!inUse) {
         QByteArray json = QByteArray("\"") + serial.toUtf8() + '"';
-        shelltest::setField(1, "serialNumber", json.constData());
+        QVERIFY(SimWorld::setField(1, "serialNumber", json.constData()));
         camera = shelltest::cameraOf(1);
         if (serial.startsWith(QChar(0xFFFD)) && !camera.serialNumber().startsWith(QChar(0xFFFD)))
             QSKIP("the simulator does not pass the replacement character through");
         QCOMPARE(camera.serialNumber(), serial);
     }
-    // A second camera that is in use must never start a viewer.
+    // A second camera that is in use must never start a viewer. The last camera is a free one
+    // whose viewer line marks the end: viewers start in list order, so once its line is there
+    // a viewer started for an earlier camera has written too.
     Camera busy = shelltest::cameraOf(4);
     QVERIFY(busy.inUse() != 0);
-    w.onOpenCamera({busy, camera});
+    Camera last = shelltest::cameraOf(1001);
+    QVERIFY(last.inUse() == 0 && !last.serialNumber().isEmpty());
+    const QString lastLine = QStringLiteral("-o ") + last.serialNumber();
+    w.onOpenCamera({busy, camera, last});
 
-    if (expected.isEmpty()) {
-        QTest::qWait(300);
-        QVERIFY(!QFile::exists(log));
-    } else {
-        QFile file(log);
-        QTRY_VERIFY(file.exists() && file.size() > 0);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()).trimmed(), expected);
-    }
+    QStringList lines;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QFile file(log);
+            if (!file.open(QIODevice::ReadOnly))
+                return false;
+            lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            return lines.contains(lastLine);
+        }(),
+        10000);
+    lines.removeOne(lastLine);
+    QCOMPARE(lines, expected.isEmpty() ? QStringList() : QStringList{expected});
     qputenv("PATH", oldPath);
 }
 
 void tst_QVyroZentara::identifyUnopenableCameraDoesNothing()
 {
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     const QString before = status(w)->text();
     const Camera camera = shelltest::cameraOf(1);
     vysim_force_result("vy_InitCamera", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, VY_CANT_OPEN_DEVICE,
@@ -307,20 +327,24 @@ void tst_QVyroZentara::identifyUnopenableCameraDoesNothing()
 
 void tst_QVyroZentara::identifyBlinksAndCloses()
 {
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     const Camera camera = shelltest::cameraOf(1);
     vysim_log_clear();
-    QElapsedTimer timer;
-    timer.start();
-    // A second request while the first waits with the camera open is ignored.
+    // While the first request waits with the camera open, nothing has been sent to it yet and
+    // a second request is ignored.
     bool secondReturned = false;
-    QTimer::singleShot(100, this, [&] {
+    size_t initsDuringWait = 0;
+    size_t ioDuringWait = 0;
+    QTimer::singleShot(0, this, [&] {
+        initsDuringWait = vysim::callsOf("vy_InitCamera").size();
+        ioDuringWait = vysim::callsOf("vy_IO").size();
         w.onIdentifyCamera(camera);
         secondReturned = true;
     });
     w.onIdentifyCamera(camera);
-    QVERIFY(timer.elapsed() >= 1900);
     QVERIFY(secondReturned);
+    QCOMPARE(initsDuringWait, size_t(1));
+    QCOMPARE(ioDuringWait, size_t(0));
     const auto init = vysim::callsOf("vy_InitCamera");
     const auto io = vysim::callsOf("vy_IO");
     const auto exit = vysim::callsOf("vy_ExitCamera");
@@ -339,7 +363,7 @@ void tst_QVyroZentara::identifyBlinksAndCloses()
 void tst_QVyroZentara::multicastDefaultAtConstruction()
 {
     vysim_log_clear();
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     std::vector<uint32_t> driverCommands;
     for (const auto &call : vysim::callsOf("vy_Multicast"))
         if (call.handle == VY_DRIVER_HANDLE)
@@ -354,14 +378,14 @@ void tst_QVyroZentara::multicastDefaultFailureSkipsRescan()
     vysim_force_result("vy_Multicast", VY_MULTICAST_DRIVER_DEFAULT, VYSIM_ANY_HANDLE,
                        VY_NOT_SUPPORTED, 0);
     vysim_log_clear();
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     for (const auto &call : vysim::callsOf("vy_Multicast"))
         QVERIFY(call.command != VY_MULTICAST_RO_RESCAN);
 }
 
 void tst_QVyroZentara::controlsFollowTheSelection()
 {
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.show();
     auto *list = child<CameraList>(w, "cameraList");
     QTRY_VERIFY(list->currentCamera().has_value());
@@ -382,10 +406,10 @@ void tst_QVyroZentara::controlsFollowTheSelection()
 
 void tst_QVyroZentara::noCameraList()
 {
-    for (const auto &entry : simtest::cameraList())
+    for (const auto &entry : SimWorld::cameraList())
         vysim_unplug(entry.deviceId);
-    QVERIFY(simtest::cameraList().empty());
-    TestWindow w(noLanguages());
+    QVERIFY(SimWorld::cameraList().empty());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.show();
     QCOMPARE(status(w)->text(),
              QStringLiteral("<font color='#ff0000'>No camera list available</font>"));
@@ -396,7 +420,7 @@ void tst_QVyroZentara::noCameraList()
     QVERIFY(child<QPushButton>(w, "supportFileButton")->isEnabled());
     QVERIFY(!child<QLabel>(w, "discontinuedLabel")->isVisible());
     w.OnCameraInfoDlg();
-    QCOMPARE(w.cameraInfo, 0);
+    QCOMPARE(m_dialogs.count(Dialog::CameraInformation), 0);
 }
 
 void tst_QVyroZentara::cameraInfoRefusals_data()
@@ -416,11 +440,11 @@ void tst_QVyroZentara::cameraInfoRefusals()
 {
     QFETCH(uint32_t, deviceId);
     QFETCH(bool, opens);
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     const Camera camera = shelltest::cameraOf(deviceId);
     QCOMPARE(camera.deviceId(), deviceId);
     w.openCameraInfoDialog(camera);
-    QCOMPARE(w.cameraInfo, opens ? 1 : 0);
+    QCOMPARE(m_dialogs.count(Dialog::CameraInformation), opens ? 1 : 0);
     // After the dialog the refresh follows the box again (off here).
     QVERIFY(!child<CameraList>(w, "cameraList")->autoRefresh());
 }
@@ -446,10 +470,10 @@ void tst_QVyroZentara::cameraInfoDialogRestoresRefresh()
         settings.setValue(QStringLiteral("mainWindow/checkExpert"), expert);
         settings.setValue(QStringLiteral("mainWindow/checkRefresh"), refresh);
     }
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     vysim_log_clear();
     w.openCameraInfoDialog(shelltest::cameraOf(1));
-    QCOMPARE(w.cameraInfo, 1);
+    QCOMPARE(m_dialogs.count(Dialog::CameraInformation), 1);
     QCOMPARE(child<CameraList>(w, "cameraList")->autoRefresh(), autoRefresh);
     // The list is read again once after the dialog.
     QVERIFY(!vysim::callsOf("vy_GetCameraList").empty());
@@ -465,11 +489,130 @@ void tst_QVyroZentara::additionalCameraInfoRefusals()
 {
     QFETCH(uint32_t, deviceId);
     QFETCH(bool, opens);
-    TestWindow w(noLanguages());
+    QVyroZentara w(m_dialogs, noLanguages());
     w.onCurrentCameraChanged(shelltest::cameraOf(deviceId), true);
     w.onAddCameraInfo();
-    QCOMPARE(w.additionalCameraInfo, opens ? 1 : 0);
+    QCOMPARE(m_dialogs.count(Dialog::AdditionalCameraInformation), opens ? 1 : 0);
 }
 
-QTEST_MAIN(tst_QVyroZentara)
+void tst_QVyroZentara::dialogEntries_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<uint32_t>("deviceId");
+    const uint32_t selected = 1001;
+    QTest::newRow("general information button")
+        << "generalInfoButton" << int(Dialog::GeneralInformation) << 0u;
+    QTest::newRow("additional functions button")
+        << "additionalButton" << int(Dialog::AdditionalFunctions) << 0u;
+    QTest::newRow("daemon control button") << "daemonButton" << int(Dialog::DaemonControl) << 0u;
+    QTest::newRow("camera information button")
+        << "cameraInfoButton" << int(Dialog::CameraInformation) << selected;
+    QTest::newRow("manual eth button")
+        << "manualEthButton" << int(Dialog::EthConfiguration) << selected;
+    QTest::newRow("additional camera info button")
+        << "addCameraInfoButton" << int(Dialog::AdditionalCameraInformation) << selected;
+    QTest::newRow("list ip settings")
+        << "openIPSettings" << int(Dialog::EthConfiguration) << selected;
+    QTest::newRow("list read-only device")
+        << "openMulticastSettings" << int(Dialog::ReadOnlyDevices) << selected;
+    // The list's entry names its own camera, which need not be the selected one.
+    QTest::newRow("list camera information")
+        << "openCameraInfo" << int(Dialog::CameraInformation) << 1u;
+}
+
+// Every way into a tool dialog asks the runner for that dialog, once, over the main window and
+// for the camera it concerns.
+void tst_QVyroZentara::dialogEntries()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, dialog);
+    QFETCH(uint32_t, deviceId);
+    QVyroZentara w(m_dialogs, noLanguages());
+    w.show();
+    auto *list = child<CameraList>(w, "cameraList");
+    w.onCurrentCameraChanged(shelltest::cameraOf(1001), true);
+    if (entry == QLatin1String("openIPSettings"))
+        emit list->openIPSettings(shelltest::cameraOf(1001));
+    else if (entry == QLatin1String("openMulticastSettings"))
+        emit list->openMulticastSettings(shelltest::cameraOf(1001));
+    else if (entry == QLatin1String("openCameraInfo"))
+        emit list->openCameraInfo(shelltest::cameraOf(deviceId));
+    else {
+        auto *button = child<QPushButton>(w, entry.toLatin1().constData());
+        // Hidden buttons are wired as well; a disabled one could not be pressed.
+        QVERIFY(button->isEnabled());
+        button->click();
+    }
+    QCOMPARE(m_dialogs.runs.size(), 1);
+    const RecordingDialogRunner::Run run = m_dialogs.runs.constFirst();
+    QCOMPARE(int(run.dialog), dialog);
+    QCOMPARE(run.parent, &w);
+    QCOMPARE(run.deviceId, deviceId);
+}
+
+void tst_QVyroZentara::noSelectionNoCameraDialog_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::newRow("camera information") << "OnCameraInfoDlg";
+    QTest::newRow("additional camera information") << "onAddCameraInfo";
+    QTest::newRow("manual eth configuration") << "onManualEthConfig";
+    QTest::newRow("read-only device") << "onMulticastDialog";
+}
+
+// The dialogs of the selected camera do not run without one.
+void tst_QVyroZentara::noSelectionNoCameraDialog()
+{
+    QFETCH(QString, slot);
+    QVyroZentara w(m_dialogs, noLanguages());
+    w.onCurrentCameraChanged(std::nullopt, true);
+    QVERIFY(QMetaObject::invokeMethod(&w, slot.toLatin1().constData()));
+    QVERIFY(m_dialogs.runs.isEmpty());
+}
+
+// The daemon control gets the states the service timer saw last.
+void tst_QVyroZentara::daemonControlStartsFromTheWatch()
+{
+    vysim_set_daemon(VYSIM_DAEMON_USB, 0);
+    vysim_set_daemon(VYSIM_DAEMON_ETH, 1);
+    QVyroZentara w(m_dialogs, noLanguages());
+    w.onEthDaemonConfig();
+    vysim_set_daemon(VYSIM_DAEMON_ETH, 0);
+    w.onServiceTimer();
+    w.onEthDaemonConfig();
+    QCOMPARE(m_dialogs.runs.size(), 2);
+    QCOMPARE(m_dialogs.runs.at(0).states, (CoreStates{CoreStates::Stopped, CoreStates::Running}));
+    QCOMPARE(m_dialogs.runs.at(1).states, (CoreStates{CoreStates::Stopped, CoreStates::Stopped}));
+}
+
+// While the camera information dialog works on the camera the list neither refreshes nor
+// reloads; afterwards it is read again.
+void tst_QVyroZentara::cameraInfoRunsWithTheListQuiet()
+{
+    {
+        QSettings settings(QStringLiteral("Orv"), QStringLiteral("Zentara"));
+        settings.setValue(QStringLiteral("mainWindow/checkExpert"), true);
+        settings.setValue(QStringLiteral("mainWindow/checkRefresh"), true);
+    }
+    QVyroZentara w(m_dialogs, noLanguages());
+    auto *list = child<CameraList>(w, "cameraList");
+    QVERIFY(list->autoRefresh());
+    bool refreshWhileOpen = true;
+    size_t listReadsWhileOpen = 0;
+    m_dialogs.whileOpen = [&](const RecordingDialogRunner::Run &) {
+        refreshWhileOpen = list->autoRefresh();
+        vysim_log_clear();
+        QVERIFY(SimWorld::setField(1, "inUse", "true"));
+        QCoreApplication::processEvents();
+        listReadsWhileOpen = vysim::callsOf("vy_GetCameraList").size();
+    };
+    w.openCameraInfoDialog(shelltest::cameraOf(1));
+    QCOMPARE(m_dialogs.count(Dialog::CameraInformation), 1);
+    QVERIFY(!refreshWhileOpen);
+    QCOMPARE(listReadsWhileOpen, size_t(0));
+    QVERIFY(list->autoRefresh());
+    QVERIFY(!vysim::callsOf("vy_GetCameraList").empty());
+}
+
+VYRO_TEST_MAIN(tst_QVyroZentara)
 #include "tst_qvyrozentara.moc"

@@ -4,12 +4,16 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/testmain.h"
+#include "tests/zentara/shell/recordingdialogrunner.h"
+#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
-#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/startup.h"
 
-using shelltest::TestWindow;
+using Dialog = RecordingDialogRunner::Dialog;
 
 namespace {
 
@@ -18,12 +22,10 @@ uint32_t packed(uint32_t major, uint32_t minor, uint32_t build)
     return (major << 24) | (minor << 16) | build;
 }
 
-void setLibraryVersion(const char *version)
+bool setLibraryVersion(const char *version)
 {
-    char message[256] = {};
     const QByteArray json = QByteArray("\"") + version + '"';
-    QCOMPARE(vysim_set_driver_field("libraryVersion", json.constData(), message, sizeof message),
-             VY_SUCCESS);
+    return SimWorld::setDriverField("libraryVersion", json.constData());
 }
 
 } // namespace
@@ -47,22 +49,19 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QString m_boxText;
 };
 
 void tst_Startup::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    shelltest::useOwnSettings(m_dir);
     Startup::initResources();
     Startup::setIdentity(*qApp);
 }
 
 void tst_Startup::init()
 {
-    simtest::resetWorld();
+    QVERIFY(SimWorld::reset());
     shelltest::clearSettings();
-    m_boxText.clear();
 }
 
 void tst_Startup::isSupported_data()
@@ -99,33 +98,25 @@ void tst_Startup::refusedLibraryShowsTheMessage()
 {
     QFETCH(QString, version);
     QFETCH(bool, accepted);
-    setLibraryVersion(version.toLatin1().constData());
-    bool boxShown = false;
-    QTimer::singleShot(0, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            boxShown = true;
-            m_boxText = box->text();
-            QCOMPARE(box->icon(), QMessageBox::Critical);
-            box->accept();
-        }
-    });
+    QVERIFY(setLibraryVersion(version.toLatin1().constData()));
+    ModalAnswerer answerer;
     QCOMPARE(LibraryVersion::check(), accepted);
-    QCoreApplication::processEvents();
-    QCOMPARE(boxShown, !accepted);
-    if (!accepted)
-        QCOMPARE(m_boxText, QStringLiteral("Orv Vyro Zentara 4.95.1.0 doesn't work with\n"
-                                           "libOrv Vyro_api < 4.81!\nuse a newer libOrv Vyro!"));
+    QCOMPARE(answerer.count(), accepted ? 0 : 1);
+    if (!accepted) {
+        QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
+        QCOMPARE(answerer.texts().constFirst(),
+                 QStringLiteral("Orv Vyro Zentara 4.95.1.0 doesn't work with\n"
+                                "libOrv Vyro_api < 4.81!\nuse a newer libOrv Vyro!"));
+    }
     QCOMPARE(vysim::callsOf("vy_GetDLLVersion").size(), size_t(1));
 }
 
 void tst_Startup::refusedLibraryEndsWithZero()
 {
-    setLibraryVersion("4.80.0");
-    QTimer::singleShot(0, this, [] {
-        if (QWidget *box = QApplication::activeModalWidget())
-            box->close();
-    });
+    QVERIFY(setLibraryVersion("4.80.0"));
+    ModalAnswerer answerer;
     QCOMPARE(Startup::run(*qApp, {QStringLiteral("zentara")}), 0);
+    QCOMPARE(answerer.count(), 1);
     // No window was built after the refusal.
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<QVyroZentara *>(w));
@@ -142,7 +133,7 @@ void tst_Startup::acceptedLibraryShowsTheWindow_data()
 void tst_Startup::acceptedLibraryShowsTheWindow()
 {
     QFETCH(QString, version);
-    setLibraryVersion(version.toLatin1().constData());
+    QVERIFY(setLibraryVersion(version.toLatin1().constData()));
     bool windowShown = false;
     QTimer::singleShot(0, this, [&] {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -203,11 +194,15 @@ void tst_Startup::options()
     QFETCH(int, daemon);
     CommandLine commandLine;
     QVERIFY(commandLine.parse(QStringList{QStringLiteral("zentara")} + arguments));
-    TestWindow window(m_dir.filePath(QStringLiteral("nolang")));
+    RecordingDialogRunner dialogs;
+    QVyroZentara window(dialogs, m_dir.filePath(QStringLiteral("nolang")));
     commandLine.apply(window);
-    QCOMPARE(window.additionalFunctions, additional);
-    QCOMPARE(window.daemonConfig, daemon);
+    QCOMPARE(dialogs.count(Dialog::AdditionalFunctions), additional);
+    QCOMPARE(dialogs.count(Dialog::DaemonControl), daemon);
+    QCOMPARE(dialogs.runs.size(), additional + daemon);
+    for (const auto &run : dialogs.runs)
+        QCOMPARE(run.parent, &window);
 }
 
-QTEST_MAIN(tst_Startup)
+VYRO_TEST_MAIN(tst_Startup)
 #include "tst_startup.moc"

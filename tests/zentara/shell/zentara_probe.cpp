@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "zentara/shell/startup.h"
 #include "sdk/sim/vyro_sim.h"
+#include "zentara/shell/startup.h"
 
 namespace {
 

@@ -1,0 +1,44 @@
+// tooldialogrunner.cpp: zentara's tool dialogs. Each dialog comes with its own subsystem;
+// until it exists its entry opens nothing.
+#include "zentara/shell/tooldialogrunner.h"
+
+#include <QtGlobal>
+
+void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
+{
+    Q_UNUSED(parent)
+    Q_UNUSED(camera)
+}
+
+void ToolDialogRunner::runAdditionalCameraInformation(QWidget *parent, const Camera &camera)
+{
+    Q_UNUSED(parent)
+    Q_UNUSED(camera)
+}
+
+void ToolDialogRunner::runGeneralInformation(QWidget *parent)
+{
+    Q_UNUSED(parent)
+}
+
+void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera)
+{
+    Q_UNUSED(parent)
+    Q_UNUSED(camera)
+}
+
+void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
+{
+    Q_UNUSED(parent)
+    Q_UNUSED(camera)
+}
+
+void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
+{
+    Q_UNUSED(window)
+}
+
+void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)
+{
+    Q_UNUSED(parent)
+}
