@@ -6,7 +6,6 @@
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
 #include "tests/support/simworld.h"
-#include "tests/support/testenvironment.h"
 #include "tests/support/testmain.h"
 
 #include <QtTest>
@@ -15,12 +14,6 @@
 #include <vector>
 
 namespace simtest {
-
-// The isolation is the main function's (TestEnvironment); kept for callers that ask for it.
-inline void useOwnStateDirectory()
-{
-    TestEnvironment::isolate();
-}
 
 inline void resetWorld()
 {

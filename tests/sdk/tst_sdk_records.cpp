@@ -2,6 +2,7 @@
 // its callers rely on, no record with a gap the compiler fills, and the buffer sizes the
 // header's macros compute.
 #include "sdk/vyro_api.h"
+#include "tests/support/testmain.h"
 
 #include <QMap>
 #include <QVector>
@@ -220,5 +221,5 @@ void tst_SdkRecords::bufferSizes()
     QCOMPARE(actual, expected);
 }
 
-QTEST_GUILESS_MAIN(tst_SdkRecords)
+VYRO_TEST_GUILESS_MAIN(tst_SdkRecords)
 #include "tst_sdk_records.moc"

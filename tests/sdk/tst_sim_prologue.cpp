@@ -2,6 +2,7 @@
 // logged under its function and handle, a forced result is answered without acting, and a
 // forced failure becomes the last error of the handle it concerns.
 #include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -130,7 +131,6 @@ class TestSimPrologue : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { simtest::useOwnStateDirectory(); }
     void init() { simtest::resetWorld(); }
     void cleanup() { vysim_clear_forced(nullptr); }
 
@@ -255,5 +255,5 @@ void TestSimPrologue::forcedFailureIsTheDriversLastError()
     QVERIFY(text);
 }
 
-QTEST_GUILESS_MAIN(TestSimPrologue)
+VYRO_TEST_GUILESS_MAIN(TestSimPrologue)
 #include "tst_sim_prologue.moc"

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "tests/support/testmain.h"
 #include "tests/vyrokit/kittest.h"
 #include "vyrokit/cameralistreader.h"
 
@@ -57,7 +58,6 @@ class tst_CameraListReader : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kittest::useOwnStateDirectory(); }
     void cleanup() { vysim_clear_forced(nullptr); }
     void listsInOrder_data();
     void listsInOrder();
@@ -237,5 +237,5 @@ void tst_CameraListReader::failures()
     QVERIFY(reader.cameras().empty());
 }
 
-QTEST_GUILESS_MAIN(tst_CameraListReader)
+VYRO_TEST_GUILESS_MAIN(tst_CameraListReader)
 #include "tst_cameralistreader.moc"

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/support/testmain.h"
 #include "tests/vyrokit/kittest.h"
 #include "vyrokit/eventregistration.h"
 
@@ -70,7 +71,6 @@ class tst_EventRegistration : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kittest::useOwnStateDirectory(); }
     void init() { QVERIFY(kittest::loadWorld({})); }
     void cleanup() { vysim_clear_forced(nullptr); }
     void registersInOrderAndUnregistersOnDestruction();
@@ -232,5 +232,5 @@ void tst_EventRegistration::failedUnregisterStepsAreLoggedAndSkipped()
     vy_Event(VY_DRIVER_HANDLE, VY_EVENT_CMD_EXIT, &id, sizeof id);
 }
 
-QTEST_GUILESS_MAIN(tst_EventRegistration)
+VYRO_TEST_GUILESS_MAIN(tst_EventRegistration)
 #include "tst_eventregistration.moc"

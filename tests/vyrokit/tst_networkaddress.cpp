@@ -1,6 +1,7 @@
 // tst_networkaddress.cpp: IPv4 and MAC address texts and reading them back.
 #include <QtTest>
 
+#include "tests/support/testmain.h"
 #include "vyrokit/networkaddress.h"
 
 using vyrokit::MacAddress;
@@ -151,5 +152,5 @@ void tst_NetworkAddress::macFromString()
         QCOMPARE(*parsed, expected);
 }
 
-QTEST_GUILESS_MAIN(tst_NetworkAddress)
+VYRO_TEST_GUILESS_MAIN(tst_NetworkAddress)
 #include "tst_networkaddress.moc"

@@ -1,6 +1,7 @@
 // tst_packedversion.cpp: the packed version word, its text and reading the text back.
 #include <QtTest>
 
+#include "tests/support/testmain.h"
 #include "vyrokit/packedversion.h"
 
 using vyrokit::PackedVersion;
@@ -122,5 +123,5 @@ void tst_PackedVersion::isAtLeast()
     QCOMPARE(PackedVersion(packed).isAtLeast(4, 81), atLeast481);
 }
 
-QTEST_GUILESS_MAIN(tst_PackedVersion)
+VYRO_TEST_GUILESS_MAIN(tst_PackedVersion)
 #include "tst_packedversion.moc"

@@ -1,6 +1,7 @@
 // tst_productinfo.cpp: the maker's and the product family's names.
 #include <QtTest>
 
+#include "tests/support/testmain.h"
 #include "vyrokit/productinfo.h"
 
 using vyrokit::ProductInfo;
@@ -30,5 +31,5 @@ void tst_ProductInfo::names()
     QCOMPARE(actual, expected);
 }
 
-QTEST_GUILESS_MAIN(tst_ProductInfo)
+VYRO_TEST_GUILESS_MAIN(tst_ProductInfo)
 #include "tst_productinfo.moc"

@@ -1,6 +1,7 @@
 // tst_richtext.cpp: the coloured rich text of status labels.
 #include <QtTest>
 
+#include "tests/support/testmain.h"
 #include "vyrokit/richtext.h"
 
 using vyrokit::RichText;
@@ -65,5 +66,5 @@ void tst_RichText::colourName()
     QCOMPARE(RichText::coloured(name, QStringLiteral("t")), html);
 }
 
-QTEST_GUILESS_MAIN(tst_RichText)
+VYRO_TEST_GUILESS_MAIN(tst_RichText)
 #include "tst_richtext.moc"

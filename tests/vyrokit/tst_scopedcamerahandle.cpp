@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "tests/support/testmain.h"
 #include "tests/vyrokit/kittest.h"
 #include "vyrokit/scopedcamerahandle.h"
 
@@ -21,7 +22,6 @@ class tst_ScopedCameraHandle : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kittest::useOwnStateDirectory(); }
     void init() { QVERIFY(kittest::loadWorld({kittest::usbCamera(3), kittest::usbCamera(4)})); }
     void cleanup() { vysim_clear_forced(nullptr); }
     void opensAndClosesAtScopeExit();
@@ -134,5 +134,5 @@ void tst_ScopedCameraHandle::moveAssignClosesTheOldOne()
     QCOMPARE(vysim_device_in_use(4), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_ScopedCameraHandle)
+VYRO_TEST_GUILESS_MAIN(tst_ScopedCameraHandle)
 #include "tst_scopedcamerahandle.moc"

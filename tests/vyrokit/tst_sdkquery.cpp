@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "tests/support/testmain.h"
 #include "tests/vyrokit/kittest.h"
 #include "vyrokit/sdkquery.h"
 
@@ -10,7 +11,6 @@ class tst_SdkQuery : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { kittest::useOwnStateDirectory(); }
     void cleanup() { vysim_clear_forced(nullptr); }
     void multicastSwitch_data();
     void multicastSwitch();
@@ -81,5 +81,5 @@ void tst_SdkQuery::recordQuery()
                  .has_value());
 }
 
-QTEST_GUILESS_MAIN(tst_SdkQuery)
+VYRO_TEST_GUILESS_MAIN(tst_SdkQuery)
 #include "tst_sdkquery.moc"

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "sdk/vyro_device.h"
+#include "tests/support/testmain.h"
 
 Q_DECLARE_METATYPE(vyro::DeviceKind)
 
@@ -72,5 +73,5 @@ void tst_VyroDevice::typeFamilies()
     QCOMPARE(vyro::isNetworkType(type), network);
 }
 
-QTEST_GUILESS_MAIN(tst_VyroDevice)
+VYRO_TEST_GUILESS_MAIN(tst_VyroDevice)
 #include "tst_vyrodevice.moc"
