@@ -71,7 +71,7 @@
 <context>
     <name>PixelclassDelegate</name>
     <message>
-        <location filename="pixelclassdelegate.cpp" line="+15"/>
+        <location filename="pixelclassdelegate.cpp" line="+8"/>
         <source>factory</source>
         <translation>Werk</translation>
     </message>

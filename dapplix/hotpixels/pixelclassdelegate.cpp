@@ -1,10 +1,34 @@
-// The class column's editor of the hot pixel list: factory, user or ignore.
+// The class column of the hot pixel list: translated texts and the combo box editor.
 #include "dapplix/hotpixels/pixelclassdelegate.h"
 
 #include <QComboBox>
 
-PixelclassDelegate::PixelclassDelegate(QObject *parent) : QItemDelegate(parent)
+namespace {
+
+const char *const classTexts[] = {QT_TRANSLATE_NOOP("PixelclassDelegate", "factory"),
+                                  QT_TRANSLATE_NOOP("PixelclassDelegate", "user"),
+                                  QT_TRANSLATE_NOOP("PixelclassDelegate", "ignore")};
+
+} // namespace
+
+PixelclassDelegate::PixelclassDelegate(QObject *parent) : QStyledItemDelegate(parent)
 {
+}
+
+QString PixelclassDelegate::translatedClass(const QString &modelText)
+{
+    for (const char *text : classTexts) {
+        if (modelText == QLatin1String(text))
+            return tr(text);
+    }
+    return modelText;
+}
+
+QString PixelclassDelegate::displayText(const QVariant &value, const QLocale &locale) const
+{
+    if (value.type() == QVariant::String)
+        return translatedClass(value.toString());
+    return QStyledItemDelegate::displayText(value, locale);
 }
 
 QWidget *PixelclassDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
@@ -12,9 +36,8 @@ QWidget *PixelclassDelegate::createEditor(QWidget *parent, const QStyleOptionVie
 {
     auto *combo = new QComboBox(parent);
     // The item data keeps the model's untranslated class text, whatever the language shown.
-    combo->addItem(tr("factory"), QStringLiteral("factory"));
-    combo->addItem(tr("user"), QStringLiteral("user"));
-    combo->addItem(tr("ignore"), QStringLiteral("ignore"));
+    for (const char *text : classTexts)
+        combo->addItem(tr(text), QLatin1String(text));
     return combo;
 }
 

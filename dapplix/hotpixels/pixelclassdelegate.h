@@ -1,14 +1,21 @@
-// The class column's editor of the hot pixel list: factory, user or ignore.
+// The class column of the hot pixel list: shows factory, user or ignore in the user's language
+// and edits it with a combo box.
 #ifndef DAPPLIX_HOTPIXELS_PIXELCLASSDELEGATE_H
 #define DAPPLIX_HOTPIXELS_PIXELCLASSDELEGATE_H
 
-#include <QItemDelegate>
+#include <QStyledItemDelegate>
 
-class PixelclassDelegate final : public QItemDelegate
+class PixelclassDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
     explicit PixelclassDelegate(QObject *parent = nullptr);
+
+    // The model keeps the English class texts (files and setData rely on them); the view shows
+    // them translated.
+    static QString translatedClass(const QString &modelText);
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

@@ -53,6 +53,9 @@ void CameraTableView::onModelReset()
     if (row < 0) {
         resizeColumnsToContents();
         row = 0;
+    } else {
+        // The kept row may now show longer texts than before: widen, never narrow.
+        widenColumns();
     }
     m_reselecting = true;
     if (rows > 0) {

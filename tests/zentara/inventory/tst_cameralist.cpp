@@ -94,6 +94,7 @@ private slots:
     void sortingKeptAcrossReloads();
     void blockedUpdatesAndReload();
     void languageChangeRetranslatesHeaders();
+    void columnsWidenWhenKeptRowGrows();
     void screenshot();
 };
 
@@ -508,6 +509,37 @@ void tst_CameraList::languageChangeRetranslatesHeaders()
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(list.view(), &change);
     QCOMPARE(headers.count(), 1);
+}
+
+void tst_CameraList::columnsWidenWhenKeptRowGrows()
+{
+    QVERIFY(SimWorld::load({QStringLiteral(R"({"deviceId": 5})")}));
+    CameraList list;
+    list.resize(900, 300);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(selectedId(list), 5u);
+    QTableView *view = list.view();
+    const int model = CameraListModel::ColModel, serial = CameraListModel::ColSerial;
+    const int narrowModel = view->columnWidth(model);
+
+    QVERIFY(SimWorld::setField(5, "fullModelName", R"("VY-KX9000-EXTRA-LONG-MODEL-NAME")"));
+    QVERIFY(SimWorld::setField(5, "serialNumber", R"("4103123456789")"));
+    QTRY_COMPARE(view->model()->index(0, serial).data().toString(),
+                 QStringLiteral("4103123456789"));
+    QCOMPARE(selectedId(list), 5u);
+    for (int column : {model, serial}) {
+        const QString text = view->model()->index(0, column).data().toString();
+        QVERIFY2(view->columnWidth(column) > view->fontMetrics().horizontalAdvance(text),
+                 qPrintable(text));
+    }
+    QVERIFY(view->columnWidth(model) > narrowModel);
+
+    // Shorter texts again: the columns keep their width.
+    const int wideModel = view->columnWidth(model);
+    QVERIFY(SimWorld::setField(5, "fullModelName", R"("VY")"));
+    QTRY_COMPARE(view->model()->index(0, model).data().toString(), QStringLiteral("VY"));
+    QCOMPARE(view->columnWidth(model), wideModel);
 }
 
 void tst_CameraList::screenshot()
