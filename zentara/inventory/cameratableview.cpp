@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "zentara/inventory/cameralistmodel.h"
 
@@ -27,6 +28,18 @@ void CameraTableView::setModel(QAbstractItemModel *model)
             &CameraTableView::onCurrentChanged);
     if (model->rowCount() > 0)
         selectRow(0);
+}
+
+QSize CameraTableView::sizeHint() const
+{
+    QSize hint = QTableView::sizeHint();
+    if (!model())
+        return hint;
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < model()->columnCount(); ++column)
+        width += wantedColumnWidth(column);
+    hint.setWidth(qMax(hint.width(), width));
+    return hint;
 }
 
 camera::optional CameraTableView::cameraAt(int row) const
@@ -77,13 +90,17 @@ void CameraTableView::onCurrentChanged(const QModelIndex &current)
     widenColumns();
 }
 
+int CameraTableView::wantedColumnWidth(int column) const
+{
+    return qMax(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+}
+
 void CameraTableView::widenColumns()
 {
     if (!model())
         return;
-    QHeaderView *header = horizontalHeader();
     for (int column = 0; column < model()->columnCount(); ++column) {
-        const int wanted = qMax(sizeHintForColumn(column), header->sectionSizeHint(column));
+        const int wanted = wantedColumnWidth(column);
         if (columnWidth(column) < wanted)
             setColumnWidth(column, wanted);
     }

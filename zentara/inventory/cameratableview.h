@@ -13,6 +13,8 @@ public:
     explicit CameraTableView(QWidget *parent = nullptr);
 
     void setModel(QAbstractItemModel *model) override;
+    // Wide enough for every column's contents and header, so a new window shows them all.
+    QSize sizeHint() const override;
 
     // The camera of the current row, as taken when the row became current.
     camera::optional selectedCamera() const { return m_camera; }
@@ -33,6 +35,7 @@ private:
     Q_DISABLE_COPY(CameraTableView)
 
     camera::optional cameraAt(int row) const;
+    int wantedColumnWidth(int column) const;
     void widenColumns();
 
     camera::optional m_camera;

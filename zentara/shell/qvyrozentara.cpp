@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -103,6 +104,17 @@ QVyroZentara::~QVyroZentara()
 QString QVyroZentara::defaultTranslationDirectory()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lang/zentara"));
+}
+
+QSize QVyroZentara::firstStartSize(const QSize &wanted, const QSize &minimum,
+                                   const QSize &available)
+{
+    // Room for the title bar and frame that the window system adds around the window.
+    constexpr int FrameWidth = 16, FrameHeight = 48;
+    constexpr int UsefulHeight = 820;
+    const QSize room(available.width() - FrameWidth, available.height() - FrameHeight);
+    return wanted.expandedTo(QSize(minimum.width(), qMax(minimum.height(), UsefulHeight)))
+        .boundedTo(room);
 }
 
 void QVyroZentara::createWidgets()
@@ -413,7 +425,11 @@ void QVyroZentara::restoreSettings()
 {
     QSettings settings = windowSettings();
     settings.beginGroup(QLatin1String(SettingsGroup));
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) {
+        const QScreen *shown = screen();
+        resize(firstStartSize(sizeHint(), minimumSize(),
+                              shown ? shown->availableGeometry().size() : minimumSize()));
+    }
     const bool expert = settings.value(QStringLiteral("checkExpert"), false).toBool();
     const bool refresh = settings.value(QStringLiteral("checkRefresh"), false).toBool();
     {

@@ -38,6 +38,9 @@ public:
 
     // The folder the language combo lists: "lang/zentara" below the program's directory.
     static QString defaultTranslationDirectory();
+    // The size of a window with no saved geometry: what its contents want, at least the minimum
+    // and tall enough for a useful part of the device tree, but never beyond the screen's room.
+    static QSize firstStartSize(const QSize &wanted, const QSize &minimum, const QSize &available);
     QString translationDirectory() const { return m_translationDir; }
 
     CoreStates daemonStates() const { return m_daemonStates; }

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QtTest>
 
 #include "sdk/sim/vyro_sim.h"
@@ -34,6 +36,9 @@ private slots:
     void settingsRestore_data();
     void settingsRestore();
     void settingsSavedOnDestruction();
+    void firstStartSize_data();
+    void firstStartSize();
+    void firstStartShowsEveryColumn();
     void expertModeSwitch();
     void daemonTextRules();
     void daemonLineFollowsVyrosim();
@@ -134,6 +139,45 @@ void tst_QVyroZentara::settingsRestore()
     QCOMPARE(refreshBox->isEnabled(), expert);
     QCOMPARE(child<CameraList>(w, "cameraList")->autoRefresh(), expert && refresh);
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("deviceInfoView"))->isVisibleTo(&w), expert);
+}
+
+void tst_QVyroZentara::firstStartSize_data()
+{
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("expected");
+    const QSize wide(1180, 700);
+    QTest::newRow("large_screen") << wide << QSize(1920, 1080) << QSize(1180, 820);
+    QTest::newRow("sxga") << wide << QSize(1280, 1024) << QSize(1180, 820);
+    QTest::newRow("short_screen") << wide << QSize(1280, 720) << QSize(1180, 672);
+    QTest::newRow("narrow_screen") << wide << QSize(1024, 768) << QSize(1008, 720);
+    QTest::newRow("small_contents") << QSize(500, 300) << QSize(1920, 1080) << QSize(800, 820);
+    QTest::newRow("tall_contents") << QSize(900, 1000) << QSize(1920, 1080) << QSize(900, 1000);
+}
+
+void tst_QVyroZentara::firstStartSize()
+{
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, available);
+    QFETCH(QSize, expected);
+    QCOMPARE(QVyroZentara::firstStartSize(wanted, QSize(800, 600), available), expected);
+}
+
+void tst_QVyroZentara::firstStartShowsEveryColumn()
+{
+    QVyroZentara w(m_dialogs, noLanguages());
+    child<QCheckBox>(w, "expertBox")->setChecked(true);
+    // What the window wants holds every column of the list in full.
+    QTableView *view = w.findChild<QTableView *>();
+    QVERIFY(view);
+    int columns = 0;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        columns += view->columnWidth(column);
+    QVERIFY(view->sizeHint().width() > columns);
+    // On the screen in use the window never exceeds the room there is.
+    const QSize room = w.screen()->availableGeometry().size();
+    QVERIFY(w.width() <= qMax(room.width(), w.minimumWidth()));
+    QVERIFY(w.height() <= qMax(room.height(), w.minimumHeight()));
 }
 
 void tst_QVyroZentara::settingsSavedOnDestruction()
