@@ -2,37 +2,14 @@
 #include "zentara/shell/startup.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
 #include "zentara/shell/qvyrozentara.h"
 
-namespace {
+#include "vyro_version.h"
 
-// Ends the event loop once the window has painted itself for the first time.
-class QuitAfterFirstPaint final : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool m_done = false;
-};
-
-} // namespace
-
-const char *const Startup::ApplicationVersion = "4.95.1.0";
+const char *const Startup::ApplicationVersion = VYRO_VERSION_TEXT;
 
 void Startup::initResources()
 {
@@ -57,11 +34,7 @@ int Startup::run(QApplication &app, const QStringList &arguments)
     if (!LibraryVersion::check())
         return 0;
 
-    // The start-up benchmark measures the way to the first painted window and stops there.
-    QuitAfterFirstPaint quitter;
     QVyroZentara window;
-    if (qEnvironmentVariableIsSet("ZENTARA_EXIT_AFTER_SHOW"))
-        window.installEventFilter(&quitter);
     window.show();
     commandLine.apply(window);
     return app.exec();
