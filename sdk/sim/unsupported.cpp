@@ -141,5 +141,4 @@ VYAPI int32_t vy_GetRevisionInfo(VY_HCAM hCam, VY_REVISIONINFO *info)
     (void)info;
     return VY_NOT_SUPPORTED;
 }
-
 }

@@ -1,7 +1,7 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
-#include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
+#include "sdk/vyro_api.h"
 
 #include <QByteArray>
 #include <QJsonArray>

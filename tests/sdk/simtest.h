@@ -3,8 +3,8 @@
 #ifndef TESTS_SDK_SIMTEST_H
 #define TESTS_SDK_SIMTEST_H
 
-#include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
+#include "sdk/vyro_api.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -3,8 +3,8 @@
 
 #include <chrono>
 
-#include "zentara/inventory/eventregistration.h"
 #include "sdk/vyro_api.h"
+#include "zentara/inventory/eventregistration.h"
 
 AsyncEvent::AsyncEvent() = default;
 

@@ -23,12 +23,12 @@
 
 #include <unistd.h>
 
+#include "sdk/vyro_api.h"
+#include "zentara/devinfo/deviceinfoview.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
-#include "zentara/devinfo/deviceinfoview.h"
-#include "sdk/vyro_api.h"
 
 namespace {
 

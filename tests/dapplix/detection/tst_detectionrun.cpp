@@ -1,6 +1,6 @@
 // DetectionRun: frame collection, the light guard, and the hand-over into the hot pixel list.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/detectionrun.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // Detection end to end on simulator frames: dark frames in, the sensor's hot pixels out.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/camera/camera.h"
 #include "dapplix/detection/detectionrun.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
 
 #include <QSet>

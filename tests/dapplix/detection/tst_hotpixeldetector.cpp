@@ -1,6 +1,6 @@
 // HotpixelDetector on synthetic frames: thresholds, planes, sizes and refused input.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/hotpixeldetector.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
 
 #include <QSignalSpy>

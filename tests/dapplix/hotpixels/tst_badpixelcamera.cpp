@@ -1,7 +1,7 @@
 // The hot pixel list with a simulated camera: reading, writing the EEPROM list across a restart,
 // the capacity, and the binary files of the SDK.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/camera/camera.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/sim/vyro_sim.h"
 
 #include <QProcess>

@@ -9,8 +9,8 @@
 
 #include <vector>
 
-#include "zentara/inventory/camera.h"
 #include "sdk/sim/vyro_sim.h"
+#include "zentara/inventory/camera.h"
 
 namespace simworld {
 

@@ -6,9 +6,9 @@
 #include <atomic>
 #include <cstring>
 
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/asyncevent.h"
 #include "zentara/inventory/eventregistration.h"
-#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/vyroexception.h"
 
 namespace {

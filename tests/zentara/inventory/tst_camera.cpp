@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "zentara/inventory/camera.h"
 #include "tests/zentara/inventory/simworld.h"
+#include "zentara/inventory/camera.h"
 
 namespace {
 

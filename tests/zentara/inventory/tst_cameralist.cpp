@@ -14,10 +14,10 @@
 #include <cstring>
 #include <set>
 
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/cameratableview.h"
-#include "tests/zentara/inventory/simworld.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <cstring>
 
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
 class TestCameraListModel : public QObject
 {

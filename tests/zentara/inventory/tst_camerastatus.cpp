@@ -5,9 +5,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/inventory/simworld.h"
 
 class TestInventoryTranslation : public QObject
 {

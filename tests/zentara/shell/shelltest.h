@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/sdk/simtest.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/shell/qvyrozentara.h"
-#include "tests/sdk/simtest.h"
 
 namespace shelltest {
 

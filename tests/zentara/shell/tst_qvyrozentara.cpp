@@ -11,9 +11,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "tests/zentara/shell/shelltest.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
-#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/startup.h"
 
 using shelltest::child;

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
-#include "tests/zentara/shell/shelltest.h"
 #include "zentara/shell/startup.h"
 
 using shelltest::TestWindow;
