@@ -31,8 +31,8 @@ typedef void *VY_HWND;
 #define VY_DRIVER_HANDLE 0
 #define VY_ADAPTER_HANDLE (-1)
 #define VY_UNOPENED 0x8000u /* device ID OR this: address of an unopened camera */
-#define VY_ALLOW_FW_UPLOAD                                                                         \
-    0x10000u /* with VY_UNOPENED: open even if a firmware upload runs first */
+/* With VY_UNOPENED: open even if a firmware upload runs first. */
+#define VY_ALLOW_FW_UPLOAD 0x10000u
 
 /* Return codes */
 #define VY_SUCCESS 0
@@ -239,9 +239,9 @@ VYAPI int32_t vy_DeviceInfo(VY_HCAM hCam, uint32_t command, void *buffer, uint32
 #define VY_EVENT_DEVICE_REMOVAL 128 /* the open camera went away */
 #define VY_EVENT_REMOVE 129         /* a device left the list */
 #define VY_EVENT_NEW_DEVICE 130     /* a device joined the list */
-#define VY_EVENT_STATUS_CHANGED 131 /* a listed device changed (opened or closed elsewhere, ...)   \
-                                     */
-#define VY_EVENT_USER_FIRST 10000   /* event IDs from here on are the caller's own */
+/* A listed device changed (opened or closed elsewhere, ...). */
+#define VY_EVENT_STATUS_CHANGED 131
+#define VY_EVENT_USER_FIRST 10000 /* event IDs from here on are the caller's own */
 
 typedef struct VY_EVENT_INIT
 {
