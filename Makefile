@@ -3,6 +3,7 @@ BUILD ?= build
 APP ?= zentara
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
+CTEST_ARGS ?=
 JOBS ?= $(shell nproc)
 
 # Debian packages the project needs to build, test and run.
@@ -10,7 +11,12 @@ DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth
 
-.PHONY: deps build test run format ts clean
+.PHONY: deps cross-deps build cross test run format ts clean
+
+# Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
+# run during it, so `deps` comes first. Never a prerequisite of build, test or run.
+CROSS_DEPS = crossbuild-essential-armhf qtbase5-dev:armhf qttools5-dev:armhf file
+CROSS_BUILD ?= build-armhf
 
 deps:
 	@missing=""; for p in $(DEPS); do \
@@ -22,12 +28,32 @@ deps:
 	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
 
+cross-deps: deps
+	@if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
+	if ! dpkg --print-foreign-architectures | grep -qx armhf; then \
+	  echo "Adding the armhf architecture"; $$SUDO dpkg --add-architecture armhf; fi; \
+	missing=""; for p in $(CROSS_DEPS); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
 build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) > /dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# zentara, dapplix, libvyro_api.so.1 and vyrosim for ARM hard-float in $(CROSS_BUILD), warnings
+# as errors; no tests or benchmarks, which could not run here.
+cross: cross-deps
+	@cmake -S . -B $(CROSS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-armhf.cmake \
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVYRO_WERROR=ON -DVYRO_BUILD_TESTS=OFF \
+	  -DVYRO_BUILD_BENCH=OFF $(CMAKE_ARGS) > /dev/null
+	@cmake --build $(CROSS_BUILD) -j $(JOBS)
+
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 run: build
 	@app=$(BUILD)/bin/$(APP); [ -x "$$app" ] || app=$(BUILD)/bin/vyrosim; \
@@ -37,6 +63,10 @@ run: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Brings every *_de.ts up to date with its folder's sources; then translate what is unfinished.
+ts: deps
+	.ci/translations --update
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,8 @@
 // Hot pixel detection of ten 8-bit frames and the per-frame light guard, each beside a reference
 // pass that reads the same bytes once (the memory-bound limit); the "ratio" counter compares.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/detectionrun.h"
 #include "dapplix/detection/hotpixeldetector.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // bench_sim_core: the simulator's everyday calls: the camera list served from memory, an event
 // handed from one thread to another, and a change of the shared world.
-#include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
+#include "sdk/vyro_api.h"
 
 #include <benchmark/benchmark.h>
 

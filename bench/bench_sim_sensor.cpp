@@ -1,7 +1,7 @@
 // bench_sim_sensor: the cost of one simulated sensor frame (what live capture spends per frame)
 // beside a plain copy of the same bytes.
-#include "sdk/vyro_api.h"
 #include "sdk/sim/vyro_sim.h"
+#include "sdk/vyro_api.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,17 @@
 // bench_startup.cpp: zentara's start-up, from process start to the main window shown, on the
-// default simulated world (offscreen, with settings and simulator state of its own).
+// default simulated world (offscreen, with settings and simulator state of its own). Each run
+// is a new process of this program that goes through zentara's start-up and quits after the
+// window's first paint.
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,17 +21,51 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "zentara/shell/startup.h"
+
 extern char **environ;
 
 namespace {
 
-// zentara lies next to this program in the build's bin folder.
-std::string zentaraPath()
+// The first argument that turns this program into one start-up of zentara.
+const char ChildFlag[] = "--zentara-child";
+
+// Watches every object of the application: the first paint of a top-level window ends the
+// event loop, so the start-up runs unchanged up to its first picture.
+class QuitAfterFirstPaint final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->isWindow()) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_done = false;
+};
+
+// zentara's main() with the quitter in place; argv[0] is the program name zentara would see.
+int runChild(int argc, char *argv[])
+{
+    Startup::initResources();
+    QApplication app(argc, argv);
+    QuitAfterFirstPaint quitter;
+    app.installEventFilter(&quitter);
+    return Startup::run(app, QApplication::arguments());
+}
+
+std::string selfPath()
 {
     char self[PATH_MAX] = {};
     const ssize_t n = readlink("/proc/self/exe", self, sizeof(self) - 1);
-    std::string path(self, n > 0 ? size_t(n) : 0);
-    return path.substr(0, path.rfind('/') + 1) + "zentara";
+    return std::string(self, n > 0 ? size_t(n) : 0);
 }
 
 std::string scratchDir()
@@ -36,11 +78,14 @@ std::string scratchDir()
     return dir;
 }
 
-// Runs zentara once with arguments; returns its exit status, or -1 when it could not start.
-int runZentara(const std::vector<std::string> &arguments, bool exitAfterShow)
+// Runs zentara's start-up once in a new process with arguments; returns its exit status, or -1
+// when it could not start.
+int runZentara(const std::vector<std::string> &arguments)
 {
-    const std::string program = zentaraPath();
-    std::vector<char *> argv{const_cast<char *>(program.c_str())};
+    const std::string program = selfPath();
+    std::string flag = ChildFlag;
+    std::string name = "zentara";
+    std::vector<char *> argv{const_cast<char *>(program.c_str()), flag.data(), name.data()};
     for (const auto &a : arguments)
         argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
@@ -49,15 +94,12 @@ int runZentara(const std::vector<std::string> &arguments, bool exitAfterShow)
     for (char **e = environ; *e; ++e) {
         const std::string entry(*e);
         if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 && entry.rfind("VYRO_SIM_HOME=", 0) != 0 &&
-            entry.rfind("XDG_CONFIG_HOME=", 0) != 0 &&
-            entry.rfind("ZENTARA_EXIT_AFTER_SHOW=", 0) != 0)
+            entry.rfind("XDG_CONFIG_HOME=", 0) != 0)
             env.push_back(entry);
     }
     env.push_back("QT_QPA_PLATFORM=offscreen");
     env.push_back("VYRO_SIM_HOME=" + scratchDir() + "/sim");
     env.push_back("XDG_CONFIG_HOME=" + scratchDir() + "/config");
-    if (exitAfterShow)
-        env.push_back("ZENTARA_EXIT_AFTER_SHOW=1");
     std::vector<char *> envp;
     for (auto &e : env)
         envp.push_back(const_cast<char *>(e.c_str()));
@@ -82,12 +124,12 @@ int runZentara(const std::vector<std::string> &arguments, bool exitAfterShow)
 void BM_StartupToMainWindow(benchmark::State &state)
 {
     // One unmeasured run creates the simulator state so every measured run finds it ready.
-    if (runZentara({}, true) != 0) {
+    if (runZentara({}) != 0) {
         state.SkipWithError("zentara did not start and quit cleanly");
         return;
     }
     for (auto _ : state) {
-        if (runZentara({}, true) != 0) {
+        if (runZentara({}) != 0) {
             state.SkipWithError("zentara failed");
             break;
         }
@@ -100,7 +142,7 @@ BENCHMARK(BM_StartupToMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()-
 void BM_StartupVersionOnly(benchmark::State &state)
 {
     for (auto _ : state) {
-        if (runZentara({"--version"}, false) != 0) {
+        if (runZentara({"--version"}) != 0) {
             state.SkipWithError("zentara --version failed");
             break;
         }
@@ -110,4 +152,14 @@ BENCHMARK(BM_StartupVersionOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], ChildFlag) == 0)
+        return runChild(argc - 2, argv + 2);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,8 +1,8 @@
 // dapplix, the hot pixel editor: for now a plain window with the first free camera's live image
 // and its hot pixel list.
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/camera/camera.h"
 #include "dapplix/camera/cameralistmodel.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/hotpixels/pixelclassdelegate.h"
 
 #include <QApplication>
@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <exception>
+
+#include "vyro_version.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vyro"));
     QCoreApplication::setApplicationName(QStringLiteral("Dapplix"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.95.1.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VYRO_VERSION_TEXT));
     installTranslators(app);
 
     Camera camera;

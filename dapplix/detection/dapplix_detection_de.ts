@@ -4,28 +4,28 @@
 <context>
     <name>BadpixelDetector</name>
     <message>
-        <location filename="badpixeldetector.cpp" line="40"/>
+        <location filename="badpixeldetector.cpp" line="39"/>
         <source>Color mode for hot pixel detection not supported.</source>
         <translation>Der Farbmodus wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="72"/>
+        <location filename="badpixeldetector.cpp" line="71"/>
         <source>No images acquired for hot pixel detection.</source>
         <translation>Für die Hotpixel-Erkennung wurden keine Bilder aufgenommen.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="75"/>
-        <location filename="badpixeldetector.cpp" line="105"/>
+        <location filename="badpixeldetector.cpp" line="74"/>
+        <location filename="badpixeldetector.cpp" line="106"/>
         <source>Image format for hot pixel detection not supported.</source>
         <translation>Das Bildformat wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="102"/>
+        <location filename="badpixeldetector.cpp" line="103"/>
         <source>Aqcuired images are not the same size.</source>
         <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
     </message>
     <message>
-        <location filename="hotpixeldetector.cpp" line="28"/>
+        <location filename="hotpixeldetector.cpp" line="36"/>
         <source>Not instanced.</source>
         <translation>Nicht angelegt.</translation>
     </message>

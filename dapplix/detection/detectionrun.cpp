@@ -2,8 +2,8 @@
 // adds the found pixels to the hot pixel list.
 #include "dapplix/detection/detectionrun.h"
 
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/detection/hotpixeldetector.h"
+#include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include <exception>
 

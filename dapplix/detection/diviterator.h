@@ -10,6 +10,8 @@
 // multiplication by a rounded-up reciprocal instead. It is exact for every 32-bit element; when
 // the caller promises that no element exceeds maxElement < 2^32 / n (sums of n 8-bit values,
 // for instance), a 64-bit product suffices and the walk vectorises.
+//
+// Only 64-bit arithmetic is used: 32-bit ARM compilers have no 128-bit integer type.
 class DivIterator final : public ElementIterator
 {
 public:
@@ -24,20 +26,40 @@ public:
                 ++bits;
             shift = 32 + bits;
         }
-        multiplier = uint64_t(((unsigned __int128)1 << shift) / divisor) + 1;
+        multiplier = powerOfTwoOver(shift, divisor) + 1;
+        multiplierHigh = multiplier >> 32;
+        multiplierLow = multiplier & 0xFFFFFFFFu;
     }
 
     void operator()(unsigned &element) override
     {
-        if (quick)
+        if (quick) {
             element = unsigned(uint64_t(element) * multiplier >> 32);
-        else
-            element = unsigned((unsigned __int128)element * multiplier >> shift);
+        } else {
+            // element * multiplier needs up to 66 bits. With multiplier = high * 2^32 + low and a
+            // shift of at least 32, the low 32 bits of element * low only ever reach the result
+            // through the carry they leave above bit 32, so the sum below is the product's upper
+            // part without loss.
+            const uint64_t upper = element * multiplierHigh + (element * multiplierLow >> 32);
+            element = unsigned(upper >> (shift - 32));
+        }
     }
 
 private:
+    // floor(2^power / d) for power <= 64 and d >= 1, without a 65-bit numerator.
+    static uint64_t powerOfTwoOver(uint64_t power, uint64_t d)
+    {
+        if (power < 64)
+            return (uint64_t(1) << power) / d;
+        // 2^64 = (2^64 - 1) + 1: one more whenever the remainder of 2^64 - 1 is d - 1.
+        const uint64_t all = ~uint64_t(0);
+        return all / d + (all % d == d - 1 ? 1 : 0);
+    }
+
     uint64_t divisor;
     uint64_t multiplier;
+    uint64_t multiplierHigh;
+    uint64_t multiplierLow;
     uint64_t shift;
     bool quick;
 };

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "vyro_version.h"
+
 namespace vysim {
 
 namespace {
@@ -108,11 +110,14 @@ void addCoreDriverFields(FieldSchema &s)
 {
     using T = FieldType;
     s.add({
-        {"libraryVersion", T::Version, QStringLiteral("4.95.1"), 0, 0, "vy_GetDLLVersion"},
+        {"libraryVersion", T::Version, QStringLiteral(VYRO_SDK_VERSION_TEXT), 0, 0,
+         "vy_GetDLLVersion"},
         {"usbDaemonRunning", T::Bool, true, 0, 0, "the USB daemon runs"},
-        {"usbDaemonVersion", T::String, QStringLiteral("4.95.1"), 0, 127, "its version text"},
+        {"usbDaemonVersion", T::String, QStringLiteral(VYRO_SDK_VERSION_TEXT), 0, 127,
+         "its version text"},
         {"ethDaemonRunning", T::Bool, true, 0, 0, "the ETH daemon runs"},
-        {"ethDaemonVersion", T::String, QStringLiteral("4.95.1"), 0, 127, "its version text"},
+        {"ethDaemonVersion", T::String, QStringLiteral(VYRO_SDK_VERSION_TEXT), 0, 127,
+         "its version text"},
         {"readOnlyMulticast", T::Bool, false, 0, 0, "read-only multicast enabled (0x2007/8200)"},
     });
 }

@@ -2,6 +2,8 @@
 // that zentara distinguishes, and carry sensors for dapplix.
 #include "sdk/sim/simworld.h"
 
+#include "vyro_version.h"
+
 namespace vysim {
 
 namespace {
@@ -10,11 +12,11 @@ namespace {
 // each device reaches.
 const char defaultWorld[] = R"json({
   "driver": {
-    "libraryVersion": "4.95.1",
+    "libraryVersion": ")json" VYRO_SDK_VERSION_TEXT R"json(",
     "usbDaemonRunning": true,
-    "usbDaemonVersion": "4.95.1",
+    "usbDaemonVersion": ")json" VYRO_SDK_VERSION_TEXT R"json(",
     "ethDaemonRunning": true,
-    "ethDaemonVersion": "4.95.1",
+    "ethDaemonVersion": ")json" VYRO_SDK_VERSION_TEXT R"json(",
     "readOnlyMulticast": true
   },
   "devices": [

@@ -2,8 +2,6 @@
 #include "zentara/shell/startup.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 #include "vyrokit/productinfo.h"
 #include "zentara/shell/commandline.h"
@@ -11,30 +9,9 @@
 #include "zentara/shell/qvyrozentara.h"
 #include "zentara/shell/tooldialogrunner.h"
 
-namespace {
+#include "vyro_version.h"
 
-// Ends the event loop once the window has painted itself for the first time.
-class QuitAfterFirstPaint final : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool m_done = false;
-};
-
-} // namespace
-
-const char *const Startup::ApplicationVersion = "4.95.1.0";
+const char *const Startup::ApplicationVersion = VYRO_VERSION_TEXT;
 
 void Startup::initResources()
 {
@@ -60,12 +37,8 @@ int Startup::run(QApplication &app, const QStringList &arguments)
     if (!LibraryVersion::check())
         return 0;
 
-    // The start-up benchmark measures the way to the first painted window and stops there.
-    QuitAfterFirstPaint quitter;
     ToolDialogRunner dialogs;
     QVyroZentara window(dialogs);
-    if (qEnvironmentVariableIsSet("ZENTARA_EXIT_AFTER_SHOW"))
-        window.installEventFilter(&quitter);
     window.show();
     commandLine.apply(window);
     return app.exec();
