@@ -4,37 +4,37 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="+69"/>
+        <location filename="camera.cpp" line="69"/>
         <source>Unknown error.</source>
         <translation>Unbekannter Fehler.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location filename="camera.cpp" line="88"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="camera.cpp" line="94"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="camera.cpp" line="102"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="camera.cpp" line="117"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="imagememory.cpp" line="+11"/>
+        <location filename="imagememory.cpp" line="11"/>
         <source>Can&apos;t allocate image memory.</source>
         <translation>Bildspeicher kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="imagesequence.cpp" line="+22"/>
+        <location filename="imagesequence.cpp" line="22"/>
         <source>Can&apos;t add buffer to sequence.</source>
         <translation>Puffer kann nicht zur Sequenz hinzugefügt werden.</translation>
     </message>
@@ -42,57 +42,57 @@
 <context>
     <name>CameraListModel</name>
     <message>
-        <location filename="cameralistmodel.cpp" line="+11"/>
+        <location filename="cameralistmodel.cpp" line="11"/>
         <source>Cam</source>
         <translation>Kam</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="cameralistmodel.cpp" line="11"/>
         <source>Dev</source>
         <translation>Ger</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="cameralistmodel.cpp" line="11"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="cameralistmodel.cpp" line="11"/>
         <source>SerNo</source>
         <translation>SerNr</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="cameralistmodel.cpp" line="12"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="cameralistmodel.cpp" line="32"/>
         <source>free</source>
         <translation>frei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="cameralistmodel.cpp" line="33"/>
         <source>opened</source>
         <translation>geöffnet</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="cameralistmodel.cpp" line="33"/>
         <source>in use</source>
         <translation>belegt</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="cameralistmodel.cpp" line="81"/>
         <source>Can&apos;t get number of cameras.</source>
         <translation>Die Anzahl der Kameras kann nicht ermittelt werden.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="cameralistmodel.cpp" line="82"/>
         <source>Can&apos;t get camera list.</source>
         <translation>Die Kameraliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location filename="cameralistmodel.cpp" line="147"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
@@ -100,7 +100,7 @@
 <context>
     <name>EventThread</name>
     <message>
-        <location filename="eventnumberpool.cpp" line="+25"/>
+        <location filename="eventnumberpool.cpp" line="25"/>
         <source>Too many events :D</source>
         <translation>Zu viele Ereignisse :D</translation>
     </message>
