@@ -128,25 +128,28 @@ void UsbTopology::rescan()
 
 void UsbTopology::startRescan()
 {
-    if (m_watcher.isRunning()) {
+    if (m_rescanning) {
         m_rescanAgain = true;
         return;
     }
+    m_rescanning = true;
     m_watcher.setFuture(QtConcurrent::run([this] { rescan(); }));
 }
 
 bool UsbTopology::isRescanning() const
 {
-    return m_watcher.isRunning() || m_rescanAgain;
+    return m_rescanning;
 }
 
 void UsbTopology::onRescanFinished()
 {
+    // A request that came while the scan ran may have missed a change: scan once more.
     if (m_rescanAgain) {
         m_rescanAgain = false;
-        startRescan();
+        m_watcher.setFuture(QtConcurrent::run([this] { rescan(); }));
         return;
     }
+    m_rescanning = false;
     emit rescanFinished();
 }
 

@@ -49,6 +49,7 @@ public:
     // Starts a rescan on Qt's global thread pool and returns at once; rescanFinished() follows
     // in this object's thread. A request while one runs makes one more run after it.
     void startRescan();
+    // True from startRescan() until rescanFinished() is emitted.
     bool isRescanning() const;
 
     // Copies of the lists, taken under the lock.
@@ -93,8 +94,9 @@ private:
     std::vector<std::unique_ptr<UsbDevice>> m_devices;
     std::vector<std::unique_ptr<UsbInterface>> m_interfaces;
 
-    // GUI-thread state of the background rescan.
+    // State of the background rescan, used in this object's thread only.
     QFutureWatcher<void> m_watcher;
+    bool m_rescanning = false;
     bool m_rescanAgain = false;
 };
 
