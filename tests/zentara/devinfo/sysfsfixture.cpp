@@ -8,13 +8,15 @@
 
 #include <unistd.h>
 
-SysfsFixture::SysfsFixture()
+SysfsFixture::SysfsFixture(Layout layout)
 {
     const char *variable = vyrokit::SystemPaths::rootVariable();
     m_hadPrevious = qEnvironmentVariableIsSet(variable);
     m_previous = qgetenv(variable);
-    QDir().mkpath(devices());
-    QDir().mkpath(sys() + QStringLiteral("/bus/usb/drivers/usb"));
+    if (layout == Layout::UsbDirectories) {
+        QDir().mkpath(devices());
+        QDir().mkpath(sys() + QStringLiteral("/bus/usb/drivers/usb"));
+    }
     qputenv(variable, QFile::encodeName(root()));
 }
 

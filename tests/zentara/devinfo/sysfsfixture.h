@@ -13,8 +13,14 @@ using Attributes = QMap<QString, QByteArray>;
 class SysfsFixture final
 {
 public:
+    enum class Layout
+    {
+        UsbDirectories, // sys/bus/usb/devices and the usb driver's directory
+        Empty,          // nothing: for a tree written by someone else
+    };
+
     // Sets VYRO_SYSROOT to the fixture's directory (restored by the destructor).
-    SysfsFixture();
+    explicit SysfsFixture(Layout layout = Layout::UsbDirectories);
     ~SysfsFixture();
 
     bool isValid() const { return m_dir.isValid(); }
