@@ -28,7 +28,13 @@ QString SystemPaths::path(const QString &systemPath)
     const QString base = root();
     if (base.isEmpty())
         return systemPath;
-    return base + QDir::cleanPath(systemPath);
+    // ".." above "/" stays at "/", as it does on the real system, so nothing leaves the root.
+    QString clean = QDir::cleanPath(systemPath);
+    while (clean == QLatin1String("/..") || clean.startsWith(QLatin1String("/../")))
+        clean = clean.mid(3);
+    if (clean.isEmpty() || clean == QLatin1String("/"))
+        return base;
+    return base + clean;
 }
 
 QString SystemPaths::program(const QString &program)
