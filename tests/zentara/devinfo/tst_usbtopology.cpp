@@ -64,12 +64,15 @@ private slots:
     void controllerDescription();
     void lines_data();
     void lines();
+    void chains_data();
+    void chains();
     void missingDirectory();
     void fileWhereDirectoryExpected();
     void fiveHundredDevices();
     void rescanReplacesRecords();
     void backgroundRescan();
     void destroyedWhileRescanning();
+    void readsDuringBackgroundRescans();
     void readHoldsRecords();
 
 private:
@@ -310,7 +313,8 @@ void tst_UsbTopology::texts_data()
     QTest::newRow("manufacturer_nul") << "manufacturer" << QByteArray("Orv\0junk\n", 9) << "Orv";
     QTest::newRow("max_power") << "bMaxPower" << QByteArray("896mA\n") << "896mA";
     QTest::newRow("missing") << "product" << QByteArray() << "";
-    QTest::newRow("utf8") << "manufacturer" << QByteArray("K\xc3\xb6rber\n") << "Körber";
+    QTest::newRow("utf8") << "manufacturer" << QByteArray("J\xc3\xbcrgen & S\xc3\xb6hne\n")
+                          << "Jürgen & Söhne";
 }
 
 void tst_UsbTopology::texts()
@@ -485,6 +489,82 @@ void tst_UsbTopology::lines()
     QCOMPARE(topology.deviceLine(*device), deviceLine);
 }
 
+void tst_UsbTopology::chains_data()
+{
+    QTest::addColumn<QString>("portPath");
+    QTest::addColumn<QStringList>("hubNames");
+    QTest::addColumn<QString>("deviceLine");
+    QTest::newRow("root_port") << "2-2" << QStringList{}
+                               << "Port 2 ID 1234:abcd Vyro Test Vendor Test Camera";
+    QTest::newRow("behind_two_hubs") << "2-1.4.2" << QStringList{"2-1.4", "2-1"}
+                                     << "Port 2 ID 1234:abcd Vyro Test Vendor Test Camera";
+    QTest::newRow("hub_itself") << "2-1.4" << QStringList{"2-1"}
+                                << "Port 4 ID 05e3:0626 Genesys Logic, Inc. Hub";
+    // A composite device in between is no hub and gets no row.
+    QTest::newRow("ancestor_not_a_hub")
+        << "2-3.1" << QStringList{} << "Port 1 ID 1234:abcd Vyro Test Vendor Test Camera";
+    QTest::newRow("other_bus") << "1-2" << QStringList{}
+                               << "Port 2 ID 1234:abcd Vyro Test Vendor Test Camera";
+    QTest::newRow("ninth_level")
+        << "2-5.1.1.1.1.1.1.1.1"
+        << QStringList{"2-5.1.1.1.1.1.1.1", "2-5.1.1.1.1.1.1", "2-5.1.1.1.1.1", "2-5.1.1.1.1",
+                       "2-5.1.1.1",         "2-5.1.1",         "2-5.1",         "2-5"}
+        << "Port 1 ID 1234:abcd Vyro Test Vendor Test Camera";
+}
+
+void tst_UsbTopology::chains()
+{
+    QFETCH(QString, portPath);
+    QFETCH(QStringList, hubNames);
+    QFETCH(QString, deviceLine);
+    SysfsFixture fixture;
+    const QString usb1 = fixture.addControllerRootHub(
+        "0000:00:14.0", "pci:v0000AAAAd0000BBBB\n", 1,
+        {{"busnum", "1\n"}, {"idVendor", "1d6b\n"}, {"idProduct", "0002\n"}});
+    const QString usb2 = fixture.addControllerRootHub(
+        "0000:00:14.0", "pci:v0000AAAAd0000BBBB\n", 2,
+        {{"busnum", "2\n"}, {"idVendor", "1d6b\n"}, {"idProduct", "0003\n"}});
+    fixture.addDevice("1-2", 0x1234, 0xabcd);
+    fixture.addDevice("2-1", 0x05e3, 0x0626, 9);
+    fixture.addDevice("2-1.4", 0x05e3, 0x0626, 9);
+    fixture.addDevice("2-1.4.2", 0x1234, 0xabcd);
+    fixture.addDevice("2-2", 0x1234, 0xabcd);
+    fixture.addDevice("2-3", 0x1234, 0x0001, 0);
+    fixture.addDevice("2-3.1", 0x1234, 0xabcd);
+    QString deep = "2-5";
+    fixture.addDevice(deep, 0x05e3, 0x0626, 9);
+    for (int level = 2; level <= 10; ++level) {
+        deep += ".1";
+        const bool hub = level < 9;
+        fixture.addDevice(deep, hub ? 0x05e3 : 0x1234, hub ? 0x0626 : 0xabcd, hub ? 9 : 0);
+    }
+    UsbTopology topology(m_fake);
+    topology.rescan();
+    const QVector<UsbChain> chains = topology.chains(portPath);
+    QCOMPARE(chains.size(), 1);
+    const UsbChain &chain = chains.at(0);
+    QCOMPARE(chain.busNumber(), portPath.left(1).toUInt());
+    QCOMPARE(chain.controllerDescription(), QStringLiteral("Test Controllers Test xHCI"));
+    QCOMPARE(chain.rootHubLine(),
+             chain.busNumber() == 1
+                 ? QStringLiteral("Bus 1 ID 1d6b:0002 Linux Foundation 2.0 root hub")
+                 : QStringLiteral("Bus 2 ID 1d6b:0003 Linux Foundation 3.0 root hub"));
+    QCOMPARE(chain.hubNames(), hubNames);
+    QCOMPARE(chain.hubLines().size(), hubNames.size());
+    for (const QString &line : chain.hubLines())
+        QVERIFY(line.endsWith(QLatin1String("ID 05e3:0626 Genesys Logic, Inc. Hub")));
+    QCOMPARE(chain.deviceName(), portPath);
+    QCOMPARE(chain.deviceLine(), deviceLine);
+
+    // What no search may find: beyond the depth limit, nothing, another bus, no bus at all.
+    QVERIFY(topology.chains(deep).isEmpty());
+    QVERIFY(topology.chains("2-9").isEmpty());
+    QVERIFY(topology.chains("").isEmpty());
+    QVERIFY(topology.chains("2").isEmpty());
+    QVERIFY(topology.chains("3-2").isEmpty());
+    QVERIFY(!usb1.isEmpty() && !usb2.isEmpty());
+}
+
 void tst_UsbTopology::missingDirectory()
 {
     SysfsFixture fixture;
@@ -598,6 +678,35 @@ void tst_UsbTopology::destroyedWhileRescanning()
     topology->startRescan();
     topology.reset();
     QCOMPARE(finished.count(), 0);
+}
+
+void tst_UsbTopology::readsDuringBackgroundRescans()
+{
+    // Readers on this thread and scans on the pool take turns on the lock: every read sees a
+    // whole snapshot, never records a rescan is replacing.
+    SysfsFixture fixture;
+    fixture.addEntry("usb2", {{"busnum", "2\n"}, {"idVendor", "1d6b\n"}, {"idProduct", "0003\n"}});
+    fixture.addDevice("2-1", 0x05e3, 0x0626, 9);
+    fixture.addDevice("2-1.4", 0x1234, 0xabcd);
+    for (int i = 1; i <= 40; ++i)
+        fixture.addDevice(QStringLiteral("2-1.4.%1").arg(i), 0x1234, 0xabcd);
+    UsbTopology topology(m_fake);
+    topology.rescan();
+    const QVector<UsbChain> expected = topology.chains("2-1.4");
+    QCOMPARE(expected.size(), 1);
+    QSignalSpy finished(&topology, &UsbTopology::rescanFinished);
+    for (int round = 0; round < 20; ++round) {
+        topology.startRescan();
+        QCOMPARE(topology.chains("2-1.4"), expected);
+        QCOMPARE(topology.controllers().size(), 1);
+        int children = -1;
+        topology.read([&children](const QList<const UsbRootHub *> &hubs) {
+            children = hubs.at(0)->devices().at(0)->children().at(0)->children().size();
+        });
+        QCOMPARE(children, 40);
+        QVERIFY(finished.wait() || !topology.isRescanning());
+    }
+    QTRY_VERIFY(!topology.isRescanning());
 }
 
 void tst_UsbTopology::readHoldsRecords()
