@@ -27,7 +27,12 @@ QString SysfsEntry::name() const
 
 QByteArray SysfsEntry::read(const char *attribute) const
 {
-    QFile file(m_path + QLatin1Char('/') + QLatin1String(attribute));
+    const QString path = m_path + QLatin1Char('/') + QLatin1String(attribute);
+    // Attributes are regular files; a pipe or device in their place could block the scan.
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return QByteArray();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return QByteArray();
     QByteArray data = file.read(maxAttributeSize);

@@ -9,6 +9,8 @@
 #include "zentara/devinfo/usbroothub.h"
 #include "zentara/devinfo/usbtopology.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 // Where each device and interface hangs: "child>parent", "-" for an unattached one, sorted.
@@ -262,6 +264,9 @@ void tst_UsbTopology::numbers_data()
     QTest::newRow("only_nul") << "devnum" << QByteArray("\0", 1) << 0u;
     QTest::newRow("binary") << "bmAttributes" << QByteArray("\xff\xfe\x01", 3) << 0u;
     QTest::newRow("huge_file") << "devnum" << QByteArray(100000, '7') << 0u;
+    // A pipe in place of the file would block a reader forever.
+    QTest::newRow("pipe") << "idVendor" << QByteArray("<fifo>") << 0u;
+    QTest::newRow("directory") << "idProduct" << QByteArray("<dir>") << 0u;
 }
 
 void tst_UsbTopology::numbers()
@@ -273,9 +278,14 @@ void tst_UsbTopology::numbers()
     fixture.addEntry("usb1", {{"busnum", "1\n"}});
     const QString device = fixture.addEntry("1-1");
     const QString hub = fixture.devices() + QStringLiteral("/usb1");
-    if (!content.isNull()) {
-        QVERIFY(SysfsFixture::writeFile(device + QLatin1Char('/') + attribute, content));
-        QVERIFY(SysfsFixture::writeFile(hub + QLatin1Char('/') + attribute, content));
+    for (const QString &dir : {device, hub}) {
+        const QString file = dir + QLatin1Char('/') + attribute;
+        if (content == "<fifo>")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (content == "<dir>")
+            QVERIFY(QDir().mkpath(file));
+        else if (!content.isNull())
+            QVERIFY(SysfsFixture::writeFile(file, content));
     }
     UsbTopology topology(m_absent);
     topology.rescan();
