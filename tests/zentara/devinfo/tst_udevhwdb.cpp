@@ -81,6 +81,8 @@ void tst_UdevHwdb::defaultLibraryIsTheRuntimeOne()
     // The runtime package installs only the versioned name; the unversioned one comes with the
     // development package, which a user's machine lacks.
     QCOMPARE(QByteArray(UdevHwdb::defaultLibrary()), QByteArray("libudev.so.1"));
+    // One per process; taking it loads nothing yet.
+    QCOMPARE(&UdevHwdb::instance(), &UdevHwdb::instance());
 }
 
 void tst_UdevHwdb::names_data()
