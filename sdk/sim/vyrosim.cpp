@@ -1,10 +1,12 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
+#include "sdk/sim/sysfs/usbsysfstree.h"
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
 #include "sdk/vyro_device.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,10 +39,14 @@ const char usage[] =
     "  load <file>                   replace the world by a world file\n"
     "  reset                         restore the world file (VYRO_SIM_WORLD or the default)\n"
     "  dir                           print the state directory\n"
+    "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
+    "                                <dir>/sys, for programs run with VYRO_SYSROOT=<dir>\n"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
-    "The state directory is VYRO_SIM_HOME, else ~/.local/share/vyrosim.\n";
+    "The state directory is VYRO_SIM_HOME, else ~/.local/share/vyrosim.\n"
+    "When VYRO_SYSROOT names a directory that 'sysroot' wrote, every command that changes\n"
+    "the world writes its USB device tree again.\n";
 
 int fail(const char *what, int32_t code, const char *message)
 {
@@ -216,6 +222,32 @@ int plugPreset(const QString &name, const char *idText)
     return exitOk;
 }
 
+int writeSysroot(const QString &root, bool quiet)
+{
+    const vysim::UsbSysfsTree tree(currentWorld().value("devices").toArray());
+    QString message;
+    if (!tree.write(root, &message)) {
+        std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
+        return exitFailed;
+    }
+    if (!quiet)
+        std::printf("%s/sys/bus/usb/devices\n", qPrintable(QFileInfo(root).absoluteFilePath()));
+    return exitOk;
+}
+
+// After a successful change of the world, the USB device tree at VYRO_SYSROOT follows it, when
+// that tree is one this tool wrote.
+int followWorld(int code)
+{
+    if (code != exitOk)
+        return code;
+    const QString root = qEnvironmentVariable("VYRO_SYSROOT");
+    if (root.isEmpty() || !QFileInfo::exists(root + QStringLiteral("/sys/") +
+                                             QLatin1String(vysim::UsbSysfsTree::markerName())))
+        return code;
+    return writeSysroot(root, true);
+}
+
 int run(int argc, char **argv)
 {
     if (argc < 2 || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "--help") ||
@@ -252,24 +284,25 @@ int run(int argc, char **argv)
         if (argc != 2)
             return wrongArguments();
         const int32_t r = vysim_reset(message, sizeof message);
-        return r == VY_SUCCESS ? exitOk : fail("reset", r, message);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("reset", r, message));
     }
     if (command == QLatin1String("load")) {
         if (argc != 3)
             return wrongArguments();
         const int32_t r = vysim_load_world_file(argv[2], message, sizeof message);
-        return r == VY_SUCCESS ? exitOk : fail("load", r, message);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("load", r, message));
     }
     if (command == QLatin1String("plug")) {
         if (argc < 3 || argc > 4)
             return wrongArguments();
         const QByteArray arg = QByteArray(argv[2]).trimmed();
         if (!arg.startsWith('{'))
-            return plugPreset(QString::fromLocal8Bit(arg), argc == 4 ? argv[3] : nullptr);
+            return followWorld(
+                plugPreset(QString::fromLocal8Bit(arg), argc == 4 ? argv[3] : nullptr));
         if (argc != 3)
             return wrongArguments();
         const int32_t r = vysim_plug(argv[2], message, sizeof message);
-        return r == VY_SUCCESS ? exitOk : fail("plug", r, message);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("plug", r, message));
     }
     if (command == QLatin1String("unplug")) {
         if (argc != 3)
@@ -285,7 +318,7 @@ int run(int argc, char **argv)
             std::fprintf(stderr, "vyrosim: unplug: no device with ID %u\n", id);
             return exitFailed;
         }
-        return r == VY_SUCCESS ? exitOk : fail("unplug", r, nullptr);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("unplug", r, nullptr));
     }
     if (command == QLatin1String("set")) {
         if (argc != 5)
@@ -304,8 +337,10 @@ int run(int argc, char **argv)
             }
             r = vysim_set_device_field(id, argv[3], value.constData(), message, sizeof message);
         }
-        return r == VY_SUCCESS ? exitOk : fail("set", r, message);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("set", r, message));
     }
+    if (command == QLatin1String("sysroot"))
+        return argc == 3 ? writeSysroot(QString::fromLocal8Bit(argv[2]), false) : wrongArguments();
     if (command == QLatin1String("daemon")) {
         if (argc != 4)
             return wrongArguments();

@@ -1,0 +1,49 @@
+// systempaths.cpp: system paths relocated below VYRO_SYSROOT when it is set.
+#include "vyrokit/systempaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace vyrokit {
+
+const char *SystemPaths::rootVariable()
+{
+    return "VYRO_SYSROOT";
+}
+
+QString SystemPaths::root()
+{
+    const QString root = qEnvironmentVariable(rootVariable());
+    if (root.isEmpty())
+        return QString();
+    const QString clean = QDir::cleanPath(QDir(root).absolutePath());
+    // "/" as the root is the real system; keeping it would double the leading slash.
+    return clean == QLatin1String("/") ? QString() : clean;
+}
+
+QString SystemPaths::path(const QString &systemPath)
+{
+    if (!QDir::isAbsolutePath(systemPath))
+        return systemPath;
+    const QString base = root();
+    if (base.isEmpty())
+        return systemPath;
+    // ".." above "/" stays at "/", as it does on the real system, so nothing leaves the root.
+    QString clean = QDir::cleanPath(systemPath);
+    while (clean == QLatin1String("/..") || clean.startsWith(QLatin1String("/../")))
+        clean = clean.mid(3);
+    if (clean.isEmpty() || clean == QLatin1String("/"))
+        return base;
+    return base + clean;
+}
+
+QString SystemPaths::program(const QString &program)
+{
+    if (QDir::isAbsolutePath(program))
+        return path(program);
+    if (program.contains(QLatin1Char('/')))
+        return program;
+    return QStandardPaths::findExecutable(program);
+}
+
+} // namespace vyrokit
