@@ -11,7 +11,7 @@ DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth
 
-.PHONY: deps cross-deps build cross test run format ts clean
+.PHONY: app-check deps cross-deps build cross test run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
@@ -55,11 +55,23 @@ cross: cross-deps
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
-run: build
-	@app=$(BUILD)/bin/$(APP); [ -x "$$app" ] || app=$(BUILD)/bin/vyrosim; \
+# The programs make run can start.
+APPS = zentara dapplix
+
+app-check:
+	@case " $(APPS) " in *" $(APP) "*) ;; \
+	  *) echo "make run: no application '$(APP)'; APP is one of: $(APPS)" >&2; exit 2;; esac
+
+# Runs the program on the simulated installation: the simulator's world and a USB tree in
+# $(BUILD)/sysroot that matches it (VYRO_SYSROOT relocates the system paths the programs read).
+run: app-check build
+	@sysroot="$(abspath $(BUILD))/sysroot"; \
+	$(BUILD)/bin/vyrosim sysroot "$$sysroot" > /dev/null && export VYRO_SYSROOT="$$sysroot"; \
 	if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display: $(APP) runs offscreen, where there is nothing to see; stop it with Ctrl+C."; \
+	  echo "Over SSH connect with 'ssh -X', or list the simulated cameras with $(BUILD)/bin/vyrosim list."; \
 	  export QT_QPA_PLATFORM=offscreen; fi; \
-	if [ "$$app" = "$(BUILD)/bin/vyrosim" ]; then exec "$$app" list; else exec "$$app"; fi
+	exec $(BUILD)/bin/$(APP)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
