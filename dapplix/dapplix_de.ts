@@ -4,30 +4,9 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="main.cpp" line="55"/>
-        <source>Vyro Dapplix</source>
-        <translation>Vyro Dapplix</translation>
-    </message>
-    <message>
-        <location filename="main.cpp" line="78"/>
-        <location filename="main.cpp" line="95"/>
-        <source>Frames: %1</source>
-        <translation>Bilder: %1</translation>
-    </message>
-    <message>
-        <location filename="main.cpp" line="105"/>
-        <source>No camera found.</source>
-        <translation>Keine Kamera gefunden.</translation>
-    </message>
-    <message>
-        <location filename="main.cpp" line="112"/>
-        <source>Camera %1 (%2) open</source>
-        <translation>Kamera %1 (%2) geöffnet</translation>
-    </message>
-    <message>
-        <location filename="main.cpp" line="117"/>
-        <source>The camera could not be opened: %1</source>
-        <translation>Die Kamera konnte nicht geöffnet werden: %1</translation>
+        <location filename="main.cpp" line="40"/>
+        <source>Vyro Dapplix, the hot pixel editor: opens the first free camera and edits its hot pixel list.</source>
+        <translation>Vyro Dapplix, der Hotpixel-Editor: öffnet die erste freie Kamera und bearbeitet ihre Hotpixel-Liste.</translation>
     </message>
 </context>
 </TS>

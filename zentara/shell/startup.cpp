@@ -19,7 +19,7 @@ void Startup::initResources()
     Q_INIT_RESOURCE(zentara_shell);
 }
 
-void Startup::setIdentity(QApplication &app)
+void Startup::setIdentity(QCoreApplication &app)
 {
     // The settings organisation stays "Orv" whatever the maker text says.
     app.setOrganizationName(QStringLiteral("Orv"));

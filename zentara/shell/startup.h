@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QApplication;
+class QCoreApplication;
 
 class Startup final
 {
@@ -17,7 +18,7 @@ public:
     // Registers the pictures compiled into zentara's libraries.
     static void initResources();
     // Sets the application identity on app.
-    static void setIdentity(QApplication &app);
+    static void setIdentity(QCoreApplication &app);
     // Identity, command line, library check, main window, the dialog the options ask for, then
     // the event loop. Returns the program's exit code: 0 when the library is refused.
     static int run(QApplication &app, const QStringList &arguments);

@@ -1,0 +1,43 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="mainwindow.cpp" line="27"/>
+        <source>Vyro Dapplix</source>
+        <translation>Vyro Dapplix</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="79"/>
+        <location filename="mainwindow.cpp" line="137"/>
+        <source>Frames: %1</source>
+        <translation>Bilder: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="91"/>
+        <source>No camera found.</source>
+        <translation>Keine Kamera gefunden.</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="98"/>
+        <source>Camera %1 (%2) open</source>
+        <translation>Kamera %1 (%2) geöffnet</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="102"/>
+        <source>The camera could not be opened: %1</source>
+        <translation>Die Kamera konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="119"/>
+        <source>The camera was disconnected. The image continues when it is connected again.</source>
+        <translation>Die Kamera wurde getrennt. Das Bild geht weiter, sobald sie wieder verbunden ist.</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="125"/>
+        <source>The camera is connected again.</source>
+        <translation>Die Kamera ist wieder verbunden.</translation>
+    </message>
+</context>
+</TS>
