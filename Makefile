@@ -5,13 +5,15 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
 JOBS ?= $(shell nproc)
+# The build's own make runs quietly: no "Entering/Leaving directory" lines.
+MAKEFLAGS += --no-print-directory
 
 # Debian packages the project needs to build, test and run.
 DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth
 
-.PHONY: app-check deps cross-deps build cross test run format ts clean
+.PHONY: app-check deps cross-deps build cross test test-asan test-tsan run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
@@ -54,6 +56,30 @@ cross: cross-deps
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+# The suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan; any report
+# fails. Leak suppressions go to LeakSanitizer only: ASan rejects "leak:" lines.
+test-asan:
+	@ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1" \
+	LSAN_OPTIONS="suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0" \
+	UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
+	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug \
+	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=ON -DVYRO_BUILD_BENCH=OFF"
+
+# The tests of the folders whose code runs threads (the simulator's capture and event threads,
+# zentara's event thread and pool tasks, dapplix's event threads and detection) under
+# ThreadSanitizer in build-tsan. Qt is not instrumented: memory accesses inside C library calls
+# are not checked, and .ci/tsan.supp silences reports inside Qt's own libraries only. Any report
+# fails the test (exit code 66).
+TSAN_TEST_FOLDERS = tests/sdk tests/zentara/inventory tests/zentara/shell \
+  tests/dapplix/camera tests/dapplix/detection tests/dapplix/hotpixels tests/dapplix/ui
+test-tsan:
+	@names=$$(find $(TSAN_TEST_FOLDERS) -maxdepth 1 -name 'tst_*.cpp' -printf '%f\n' | \
+	  sed 's/\.cpp$$//' | LC_ALL=C sort | paste -sd'|'); \
+	TSAN_OPTIONS="ignore_interceptors_accesses=1:suppressions=$(CURDIR)/.ci/tsan.supp:second_deadlock_stack=1:history_size=4" \
+	$(MAKE) test BUILD=build-tsan BUILD_TYPE=RelWithDebInfo \
+	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=thread -DVYRO_BUILD_BENCH=OFF" \
+	  CTEST_ARGS="-R '^($$names)\$$\$$'"
 
 # The programs make run can start.
 APPS = zentara dapplix
