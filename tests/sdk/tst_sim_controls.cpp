@@ -3,6 +3,8 @@
 #include "tests/sdk/simtest.h"
 #include "tests/support/testmain.h"
 
+#include "vyro_version.h"
+
 #include <thread>
 
 class tst_SimControls : public QObject
@@ -153,7 +155,7 @@ void tst_SimControls::daemons()
     char text[VY_FUNC_DAEMON_INFO_SIZE];
     std::memset(text, 0x7F, sizeof text);
     QCOMPARE(vy_Func(0, VY_FUNC_USB_DAEMON_INFO, text, sizeof text), VY_SUCCESS);
-    QCOMPARE(QByteArray(text), QByteArray("4.95.1"));
+    QCOMPARE(QByteArray(text), QByteArray(VYRO_SDK_VERSION_TEXT));
     QCOMPARE(vysim_set_daemon(VYSIM_DAEMON_ETH, 0), VY_SUCCESS);
     QCOMPARE(vy_Func(0, VY_FUNC_ETH_DAEMON_INFO, text, sizeof text), VY_NO_DAEMON);
     QCOMPARE(vy_Func(0, VY_FUNC_USB_DAEMON_INFO, text, sizeof text), VY_SUCCESS);

@@ -8,6 +8,8 @@
 
 #include "sdk/sim/vyro_sim.h"
 
+#include "vyro_version.h"
+
 namespace {
 
 bool reported(int32_t result, const char *what, const char *message)
@@ -31,10 +33,10 @@ bool SimWorld::reset()
 
 QString SimWorld::worldJson(const QStringList &devices)
 {
-    return QStringLiteral("{\"driver\": {\"libraryVersion\": \"4.95.1\", \"usbDaemonRunning\": "
+    return QStringLiteral("{\"driver\": {\"libraryVersion\": \"%1\", \"usbDaemonRunning\": "
                           "true, \"ethDaemonRunning\": true, \"readOnlyMulticast\": true}, "
-                          "\"devices\": [%1]}")
-        .arg(devices.join(QStringLiteral(", ")));
+                          "\"devices\": [%2]}")
+        .arg(QLatin1String(VYRO_SDK_VERSION_TEXT), devices.join(QStringLiteral(", ")));
 }
 
 bool SimWorld::load(const QStringList &devices)

@@ -13,6 +13,8 @@
 #include "zentara/shell/libraryversion.h"
 #include "zentara/shell/startup.h"
 
+#include "vyro_version.h"
+
 using Dialog = RecordingDialogRunner::Dialog;
 
 namespace {
@@ -105,7 +107,7 @@ void tst_Startup::refusedLibraryShowsTheMessage()
     if (!accepted) {
         QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
         QCOMPARE(answerer.texts().constFirst(),
-                 QStringLiteral("Orv Vyro Zentara 4.95.1.0 doesn't work with\n"
+                 QStringLiteral("Orv Vyro Zentara " VYRO_VERSION_TEXT " doesn't work with\n"
                                 "libOrv Vyro_api < 4.81!\nuse a newer libOrv Vyro!"));
     }
     QCOMPARE(vysim::callsOf("vy_GetDLLVersion").size(), size_t(1));
@@ -155,7 +157,8 @@ void tst_Startup::versionDoesNotTouchTheLibrary()
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray("Orv Zentara 4.95.1.0"));
+        QCOMPARE(process.readAllStandardOutput().trimmed(),
+                 QByteArray("Orv Zentara " VYRO_VERSION_TEXT));
         if (QByteArray(program) == ZENTARA_PROBE)
             QVERIFY2(process.readAllStandardError().contains("sdk-calls=0"), "library called");
     }
