@@ -30,25 +30,25 @@ Camera::Camera(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<CameraParameter<int>>();
     qRegisterMetaType<CameraParameter<double>>();
-    greyTable.reserve(256);
+    m_greyTable.reserve(256);
     for (int i = 0; i < 256; ++i)
-        greyTable.append(qRgb(i, i, i));
-    connect(&deviceEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
-    connect(&cameraEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
-    deviceEventThread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE});
+        m_greyTable.append(qRgb(i, i, i));
+    connect(&m_deviceEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
+    connect(&m_cameraEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
+    m_deviceEventThread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE});
 }
 
 Camera::~Camera()
 {
-    stopThread(deviceEventThread);
-    stopThread(cameraEventThread);
-    disconnect(&deviceEventThread, nullptr, this, nullptr);
-    disconnect(&cameraEventThread, nullptr, this, nullptr);
-    imageSequence.clear();
-    if (cameraHandle != 0) {
-        vy_StopLiveVideo(cameraHandle, VY_WAIT);
-        vy_ExitCamera(cameraHandle);
-        cameraHandle = 0;
+    stopThread(m_deviceEventThread);
+    stopThread(m_cameraEventThread);
+    disconnect(&m_deviceEventThread, nullptr, this, nullptr);
+    disconnect(&m_cameraEventThread, nullptr, this, nullptr);
+    m_imageSequence.clear();
+    if (m_cameraHandle != 0) {
+        vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
+        vy_ExitCamera(m_cameraHandle);
+        m_cameraHandle = 0;
     }
 }
 
@@ -65,7 +65,7 @@ QString Camera::sdkErrorText() const
 {
     int32_t code = 0;
     char *text = nullptr;
-    if (vy_GetError(cameraHandle, &code, &text) != VY_SUCCESS || !text)
+    if (vy_GetError(m_cameraHandle, &code, &text) != VY_SUCCESS || !text)
         return tr("Unknown error.");
     return QString::fromLocal8Bit(text);
 }
@@ -92,60 +92,62 @@ void Camera::open(int id)
         }
         if (ret != VY_SUCCESS)
             throw std::runtime_error(tr("Could not initialize camera.").toStdString());
-        cameraHandle = h;
+        m_cameraHandle = h;
 
-        if (vy_GetSensorInfo(cameraHandle, &sensor) != VY_SUCCESS)
+        if (vy_GetSensorInfo(m_cameraHandle, &m_sensor) != VY_SUCCESS)
             throwSdkError();
-        if (sensor.sensorId == 77 || sensor.sensorId == 541 || sensor.sensorId == 523) {
-            vy_ExitCamera(cameraHandle);
-            cameraHandle = 0;
+        if (m_sensor.sensorId == 77 || m_sensor.sensorId == 541 || m_sensor.sensorId == 523) {
+            vy_ExitCamera(m_cameraHandle);
+            m_cameraHandle = 0;
             throw std::runtime_error(tr("Unsupported camera type").toStdString());
         }
 
-        if (vy_SetColorMode(cameraHandle, VY_CM_BAYER_RG8) != VY_SUCCESS)
+        if (vy_SetColorMode(m_cameraHandle, VY_CM_BAYER_RG8) != VY_SUCCESS)
             throwSdkError();
-        mode = vy_SetColorMode(cameraHandle, VY_GET_COLOR_MODE);
+        m_mode = vy_SetColorMode(m_cameraHandle, VY_GET_COLOR_MODE);
         quint32 bits = 0;
-        if (mode == VY_CM_RGB32) {
+        if (m_mode == VY_CM_RGB32) {
             bits = 32;
-            format = QImage::Format_RGB32;
-        } else if (mode == VY_CM_MONO8 || mode == VY_CM_BAYER_RG8) {
+            m_format = QImage::Format_RGB32;
+        } else if (m_mode == VY_CM_MONO8 || m_mode == VY_CM_BAYER_RG8) {
             bits = 8;
-            format = QImage::Format_Indexed8;
+            m_format = QImage::Format_Indexed8;
         } else {
-            format = QImage::Format_Invalid;
+            m_format = QImage::Format_Invalid;
             throw std::runtime_error(tr("Color Mode not supported.").toStdString());
         }
 
-        vy_HotPixel(cameraHandle, VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
+        vy_HotPixel(m_cameraHandle, VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
 
         VY_AOI_SIZE size{0, 0};
-        if (vy_AOI(cameraHandle, VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size) != VY_SUCCESS)
+        if (vy_AOI(m_cameraHandle, VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size) != VY_SUCCESS)
             throwSdkError();
-        imageRect = {0, 0, size.width, size.height};
-        if (vy_AOI(cameraHandle, VY_AOI_IMAGE_SET_AOI, &imageRect, sizeof imageRect) != VY_SUCCESS)
+        m_imageRect = {0, 0, size.width, size.height};
+        if (vy_AOI(m_cameraHandle, VY_AOI_IMAGE_SET_AOI, &m_imageRect, sizeof m_imageRect) !=
+            VY_SUCCESS)
             throwSdkError();
 
-        imageSequence.setup(cameraHandle, 3,
-                            {quint32(imageRect.width), quint32(imageRect.height), bits});
+        m_imageSequence.setup(m_cameraHandle, 3,
+                              {quint32(m_imageRect.width), quint32(m_imageRect.height), bits});
         // Without its events an open camera would never deliver a frame.
-        if (cameraEventThread.start(cameraHandle,
-                                    {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT,
-                                     VY_EVENT_DEVICE_REMOVAL, VY_EVENT_CAPTURE_STATUS}) != 0)
+        if (m_cameraEventThread.start(m_cameraHandle,
+                                      {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT,
+                                       VY_EVENT_DEVICE_REMOVAL, VY_EVENT_CAPTURE_STATUS}) != 0)
             throwSdkError();
         startLive();
 
-        deviceId = id;
+        m_deviceId = id;
         emit cameraOpened(this);
 
-        pixelclock.value = vy_SetPixelClock(cameraHandle, VY_GET_DEFAULT_PIXEL_CLOCK);
-        if (vy_GetFramesPerSecond(cameraHandle, &framerate.value) != VY_SUCCESS)
+        m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_DEFAULT_PIXEL_CLOCK);
+        if (vy_GetFramesPerSecond(m_cameraHandle, &m_framerate.value) != VY_SUCCESS)
             throwSdkError();
-        if (vy_SetExposureTime(cameraHandle, VY_GET_EXPOSURE_TIME, &exposure.value) != VY_SUCCESS)
+        if (vy_SetExposureTime(m_cameraHandle, VY_GET_EXPOSURE_TIME, &m_exposure.value) !=
+            VY_SUCCESS)
             throwSdkError();
         updatePixelclock();
         updateMastergain();
-        frames = failed = 0;
+        m_frames = m_failed = 0;
     } catch (...) {
         close();
         throw;
@@ -154,29 +156,29 @@ void Camera::open(int id)
 
 void Camera::close()
 {
-    if (cameraHandle == 0)
+    if (m_cameraHandle == 0)
         return;
-    vy_StopLiveVideo(cameraHandle, VY_WAIT);
-    stopThread(cameraEventThread);
-    imageSequence.clear();
-    vy_ExitCamera(cameraHandle);
-    deviceId = 0;
-    cameraHandle = 0;
-    image = QImage();
-    emit newImage(image);
+    vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
+    stopThread(m_cameraEventThread);
+    m_imageSequence.clear();
+    vy_ExitCamera(m_cameraHandle);
+    m_deviceId = 0;
+    m_cameraHandle = 0;
+    m_image = QImage();
+    emit newImage(m_image);
     emit cameraClosed();
 }
 
 void Camera::startLive()
 {
-    if (vy_CaptureVideo(cameraHandle, VY_DONT_WAIT) != VY_SUCCESS)
+    if (vy_CaptureVideo(m_cameraHandle, VY_DONT_WAIT) != VY_SUCCESS)
         throwSdkError();
 }
 
 double Camera::framesPerSecond() const
 {
     double fps = 0.0;
-    if (cameraHandle == 0 || vy_GetFramesPerSecond(cameraHandle, &fps) != VY_SUCCESS)
+    if (m_cameraHandle == 0 || vy_GetFramesPerSecond(m_cameraHandle, &fps) != VY_SUCCESS)
         return 0.0;
     return fps;
 }
@@ -185,7 +187,7 @@ QString Camera::serialNumber() const
 {
     VY_CAMINFO info;
     std::memset(&info, 0, sizeof info);
-    if (vy_GetCameraInfo(cameraHandle, &info) != VY_SUCCESS)
+    if (vy_GetCameraInfo(m_cameraHandle, &info) != VY_SUCCESS)
         return QString();
     // The field need not be terminated: never read past it.
     return QString::fromLatin1(info.serialNumber,
@@ -195,7 +197,7 @@ QString Camera::serialNumber() const
 bool Camera::supportsCameraCorrection() const
 {
     quint32 modes = 0;
-    return vy_HotPixel(cameraHandle, VY_HOTPIXEL_GET_SUPPORTED_MODES, &modes, sizeof modes) ==
+    return vy_HotPixel(m_cameraHandle, VY_HOTPIXEL_GET_SUPPORTED_MODES, &modes, sizeof modes) ==
                VY_SUCCESS &&
            (modes & VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION);
 }
@@ -204,19 +206,19 @@ void Camera::eventReceived(int event)
 {
     switch (event) {
     case VY_EVENT_FRAME:
-        if (cameraHandle != 0)
+        if (m_cameraHandle != 0)
             handleFrame();
         break;
     case VY_EVENT_CAPTURE_STATUS:
-        if (cameraHandle != 0)
-            ++failed;
+        if (m_cameraHandle != 0)
+            ++m_failed;
         break;
     case VY_EVENT_DEVICE_RECONNECT:
-        if (cameraHandle != 0)
+        if (m_cameraHandle != 0)
             emit cameraReconnect();
         break;
     case VY_EVENT_DEVICE_REMOVAL:
-        if (cameraHandle != 0)
+        if (m_cameraHandle != 0)
             emit cameraRemoved();
         break;
     case VY_EVENT_REMOVE:
@@ -232,91 +234,91 @@ void Camera::eventReceived(int event)
 
 void Camera::handleFrame()
 {
-    ++frames;
+    ++m_frames;
     char *last = nullptr;
-    if (vy_GetActSeqBuf(cameraHandle, nullptr, nullptr, &last) != VY_SUCCESS) {
+    if (vy_GetActSeqBuf(m_cameraHandle, nullptr, nullptr, &last) != VY_SUCCESS) {
         emit displayError(sdkErrorText(), 2000);
         return;
     }
-    if (!last || vy_LockSeqBuf(cameraHandle, -1, last) != VY_SUCCESS)
+    if (!last || vy_LockSeqBuf(m_cameraHandle, -1, last) != VY_SUCCESS)
         return;
-    const ImageInfo info = imageSequence.info();
+    const ImageInfo info = m_imageSequence.info();
     // The SDK packs rows at the image width, which need not be a multiple of four.
     const qsizetype bytesPerLine = qsizetype(info.width) * (info.bitsPerPixel / 8);
-    image = QImage(reinterpret_cast<uchar *>(last), imageRect.width, imageRect.height,
-                   int(bytesPerLine), format);
-    if (format == QImage::Format_Indexed8)
-        image.setColorTable(greyTable);
+    m_image = QImage(reinterpret_cast<uchar *>(last), m_imageRect.width, m_imageRect.height,
+                     int(bytesPerLine), m_format);
+    if (m_format == QImage::Format_Indexed8)
+        m_image.setColorTable(m_greyTable);
     if (!emittingImage) {
         FlagGuard guard(emittingImage);
-        emit newImage(image);
+        emit newImage(m_image);
     }
     // The buffer goes back to the capture: nothing may keep pointing into it.
-    image = QImage();
-    vy_UnlockSeqBuf(cameraHandle, -1, last);
+    m_image = QImage();
+    vy_UnlockSeqBuf(m_cameraHandle, -1, last);
 }
 
 void Camera::setBadPixelCorrection(bool enable)
 {
-    vy_StopLiveVideo(cameraHandle, VY_WAIT);
-    const double rate = framerate.value;
+    vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
+    const double rate = m_framerate.value;
     double minTime = 1.0, maxTime = 1.0, step = 1.0, actual = 0.0;
-    vy_GetFrameTimeRange(cameraHandle, &minTime, &maxTime, &step);
+    vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step);
     // Switching is quickest at the highest rate.
     if (minTime > 0.0)
-        vy_SetFrameRate(cameraHandle, 1.0 / minTime, &actual);
-    vy_HotPixel(cameraHandle,
+        vy_SetFrameRate(m_cameraHandle, 1.0 / minTime, &actual);
+    vy_HotPixel(m_cameraHandle,
                 enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION,
                 nullptr, 0);
-    vy_SetFrameRate(cameraHandle, rate, &actual);
-    vy_SetExposureTime(cameraHandle, exposure.value, &actual);
-    vy_CaptureVideo(cameraHandle, VY_WAIT);
+    vy_SetFrameRate(m_cameraHandle, rate, &actual);
+    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &actual);
+    vy_CaptureVideo(m_cameraHandle, VY_WAIT);
 }
 
 void Camera::updatePixelclock()
 {
-    if (vy_GetPixelClockRange(cameraHandle, &pixelclock.min, &pixelclock.max) != VY_SUCCESS)
+    if (vy_GetPixelClockRange(m_cameraHandle, &m_pixelclock.min, &m_pixelclock.max) != VY_SUCCESS)
         throwSdkError();
-    pixelclock.inc = 1;
-    if (vy_SetPixelClock(cameraHandle, pixelclock.value) != VY_SUCCESS)
+    m_pixelclock.inc = 1;
+    if (vy_SetPixelClock(m_cameraHandle, m_pixelclock.value) != VY_SUCCESS)
         throwSdkError();
-    pixelclock.value = vy_SetPixelClock(cameraHandle, VY_GET_PIXEL_CLOCK);
-    emit pixelclockChanged(pixelclock);
+    m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_PIXEL_CLOCK);
+    emit pixelclockChanged(m_pixelclock);
     updateFramerate();
 }
 
 void Camera::updateFramerate()
 {
     double minTime = 1.0, maxTime = 1.0, step = 1.0;
-    vy_GetFrameTimeRange(cameraHandle, &minTime, &maxTime, &step);
+    vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step);
     // A range the SDK did not fill must not divide by zero.
     if (minTime <= 0.0 || maxTime <= 0.0 || step <= 0.0 || maxTime <= minTime) {
-        framerate.min = framerate.max = framerate.value;
-        framerate.inc = 1.0;
+        m_framerate.min = m_framerate.max = m_framerate.value;
+        m_framerate.inc = 1.0;
     } else {
-        framerate.min = 1.0 / maxTime;
-        framerate.max = 1.0 / minTime;
-        framerate.inc = (framerate.max - framerate.min) / ((maxTime - minTime) / step);
+        m_framerate.min = 1.0 / maxTime;
+        m_framerate.max = 1.0 / minTime;
+        m_framerate.inc = (m_framerate.max - m_framerate.min) / ((maxTime - minTime) / step);
     }
-    vy_SetFrameRate(cameraHandle, framerate.value, &framerate.value);
-    emit framerateChanged(framerate);
+    vy_SetFrameRate(m_cameraHandle, m_framerate.value, &m_framerate.value);
+    emit framerateChanged(m_framerate);
     updateExposure();
 }
 
 void Camera::updateExposure()
 {
-    vy_GetExposureRange(cameraHandle, &exposure.min, &exposure.max, &exposure.inc);
-    vy_SetExposureTime(cameraHandle, exposure.value, &exposure.value);
-    emit exposureChanged(exposure);
+    vy_GetExposureRange(m_cameraHandle, &m_exposure.min, &m_exposure.max, &m_exposure.inc);
+    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value);
+    emit exposureChanged(m_exposure);
 }
 
 void Camera::updateMastergain()
 {
-    mastergain.value = vy_SetHardwareGain(cameraHandle, VY_GET_MASTER_GAIN, VY_IGNORE_PARAMETER,
-                                          VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER);
-    mastergain.min = 0;
-    mastergain.max = 100;
-    emit mastergainChanged(mastergain);
+    m_mastergain.value = vy_SetHardwareGain(m_cameraHandle, VY_GET_MASTER_GAIN, VY_IGNORE_PARAMETER,
+                                            VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER);
+    m_mastergain.min = 0;
+    m_mastergain.max = 100;
+    emit mastergainChanged(m_mastergain);
 }
 
 void Camera::setFramerate(double v)
@@ -324,11 +326,11 @@ void Camera::setFramerate(double v)
     if (settingFramerate)
         return;
     FlagGuard guard(settingFramerate);
-    v = framerate.clamp(v);
-    if (v != framerate.value) {
-        framerate.value = v;
-        vy_SetFrameRate(cameraHandle, v, &framerate.value);
-        emit framerateChanged(framerate);
+    v = m_framerate.clamp(v);
+    if (v != m_framerate.value) {
+        m_framerate.value = v;
+        vy_SetFrameRate(m_cameraHandle, v, &m_framerate.value);
+        emit framerateChanged(m_framerate);
     }
     updateExposure();
 }
@@ -338,12 +340,12 @@ void Camera::setExposure(double v)
     if (settingExposure)
         return;
     FlagGuard guard(settingExposure);
-    v = exposure.clamp(v);
-    if (v != exposure.value) {
-        exposure.value = v;
-        emit exposureChanged(exposure);
+    v = m_exposure.clamp(v);
+    if (v != m_exposure.value) {
+        m_exposure.value = v;
+        emit exposureChanged(m_exposure);
     }
-    vy_SetExposureTime(cameraHandle, exposure.value, &exposure.value);
+    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value);
 }
 
 void Camera::setMastergain(int v)
@@ -352,10 +354,10 @@ void Camera::setMastergain(int v)
         return;
     FlagGuard guard(settingMastergain);
     v = qBound(0, v, 100);
-    if (v != mastergain.value) {
-        mastergain.value = v;
-        emit mastergainChanged(mastergain);
+    if (v != m_mastergain.value) {
+        m_mastergain.value = v;
+        emit mastergainChanged(m_mastergain);
     }
-    vy_SetHardwareGain(cameraHandle, mastergain.value, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
+    vy_SetHardwareGain(m_cameraHandle, m_mastergain.value, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
                        VY_IGNORE_PARAMETER);
 }

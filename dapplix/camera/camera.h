@@ -25,25 +25,25 @@ public:
     // std::runtime_error with the user message; the camera is closed again on failure.
     void open(int deviceId);
     void close();
-    bool isOpen() const { return cameraHandle != 0; }
+    bool isOpen() const { return m_cameraHandle != 0; }
     void startLive();
 
-    quint32 frameCount() const { return frames; }
-    quint32 failedCount() const { return failed; }
+    quint32 frameCount() const { return m_frames; }
+    quint32 failedCount() const { return m_failed; }
     double framesPerSecond() const;
     QString serialNumber() const;
     bool supportsCameraCorrection() const;
-    const VY_SENSORINFO &sensorInfo() const { return sensor; }
-    VY_HCAM handle() const { return cameraHandle; }
-    int openDeviceId() const { return deviceId; }
-    int colorMode() const { return mode; }
-    QImage::Format imageFormat() const { return format; }
-    ImageInfo imageInfo() const { return imageSequence.info(); }
+    const VY_SENSORINFO &sensorInfo() const { return m_sensor; }
+    VY_HCAM handle() const { return m_cameraHandle; }
+    int openDeviceId() const { return m_deviceId; }
+    int colorMode() const { return m_mode; }
+    QImage::Format imageFormat() const { return m_format; }
+    ImageInfo imageInfo() const { return m_imageSequence.info(); }
 
-    const CameraParameter<int> &pixelclockParameter() const { return pixelclock; }
-    const CameraParameter<double> &framerateParameter() const { return framerate; }
-    const CameraParameter<double> &exposureParameter() const { return exposure; }
-    const CameraParameter<int> &mastergainParameter() const { return mastergain; }
+    const CameraParameter<int> &pixelclockParameter() const { return m_pixelclock; }
+    const CameraParameter<double> &framerateParameter() const { return m_framerate; }
+    const CameraParameter<double> &exposureParameter() const { return m_exposure; }
+    const CameraParameter<int> &mastergainParameter() const { return m_mastergain; }
 
 signals:
     // The image wraps an SDK buffer that is only valid during the emission; receivers copy it.
@@ -79,23 +79,23 @@ private:
     void stopThread(EventThread &thread);
     void handleFrame();
 
-    EventThread deviceEventThread;
-    EventThread cameraEventThread;
-    int deviceId = 0;
-    VY_HCAM cameraHandle = 0;
-    VY_SENSORINFO sensor{};
-    VY_AOI_RECT imageRect{0, 0, 0, 0};
-    quint32 frames = 0;
-    quint32 failed = 0;
-    ImageSequence imageSequence;
-    int mode = VY_CM_BAYER_RG8;
-    QImage::Format format = QImage::Format_Invalid;
-    QImage image;
-    QVector<QRgb> greyTable;
-    CameraParameter<int> pixelclock;
-    CameraParameter<double> framerate;
-    CameraParameter<double> exposure;
-    CameraParameter<int> mastergain;
+    EventThread m_deviceEventThread;
+    EventThread m_cameraEventThread;
+    int m_deviceId = 0;
+    VY_HCAM m_cameraHandle = 0;
+    VY_SENSORINFO m_sensor{};
+    VY_AOI_RECT m_imageRect{0, 0, 0, 0};
+    quint32 m_frames = 0;
+    quint32 m_failed = 0;
+    ImageSequence m_imageSequence;
+    int m_mode = VY_CM_BAYER_RG8;
+    QImage::Format m_format = QImage::Format_Invalid;
+    QImage m_image;
+    QVector<QRgb> m_greyTable;
+    CameraParameter<int> m_pixelclock;
+    CameraParameter<double> m_framerate;
+    CameraParameter<double> m_exposure;
+    CameraParameter<int> m_mastergain;
 };
 
 #endif // DAPPLIX_CAMERA_CAMERA_H

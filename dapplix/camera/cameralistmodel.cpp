@@ -8,22 +8,22 @@
 #include <stdexcept>
 
 CameraListModel::CameraListModel(QObject *parent, int refreshInterval)
-    : QAbstractTableModel(parent), headers{tr("Cam"), tr("Dev"), tr("Model"), tr("SerNo"),
-                                           tr("Status")}
+    : QAbstractTableModel(parent), m_headers{tr("Cam"), tr("Dev"), tr("Model"), tr("SerNo"),
+                                             tr("Status")}
 {
-    connect(&refreshTimer, &QTimer::timeout, this, &CameraListModel::updateList);
-    refreshTimer.start(refreshInterval);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &CameraListModel::updateList);
+    m_refreshTimer.start(refreshInterval);
 }
 
 // A flat table: only the invisible root has rows and columns.
 int CameraListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : entries.size();
+    return parent.isValid() ? 0 : m_entries.size();
 }
 
 int CameraListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : headers.size();
+    return parent.isValid() ? 0 : m_headers.size();
 }
 
 QString CameraListModel::statusText(const CameraListEntry &e) const
@@ -35,9 +35,9 @@ QString CameraListModel::statusText(const CameraListEntry &e) const
 
 QVariant CameraListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= entries.size())
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= m_entries.size())
         return QVariant();
-    const CameraListEntry &e = entries.at(index.row());
+    const CameraListEntry &e = m_entries.at(index.row());
     switch (index.column()) {
     case CameraIdColumn:
         return quint64(e.cameraId);
@@ -60,17 +60,18 @@ QVariant CameraListModel::headerData(int section, Qt::Orientation orientation, i
         return QVariant();
     if (orientation == Qt::Vertical)
         return section;
-    return section >= 0 && section < headers.size() ? QVariant(headers.at(section)) : QVariant();
+    return section >= 0 && section < m_headers.size() ? QVariant(m_headers.at(section))
+                                                      : QVariant();
 }
 
 void CameraListModel::setOpenCamera(Camera *cam)
 {
-    openSerial = cam ? cam->serialNumber() : QString();
+    m_openSerial = cam ? cam->serialNumber() : QString();
 }
 
 void CameraListModel::clearOpenCamera()
 {
-    openSerial.clear();
+    m_openSerial.clear();
 }
 
 QVector<CameraListEntry> CameraListModel::readList() const
@@ -90,7 +91,7 @@ QVector<CameraListEntry> CameraListModel::readList() const
         e.inUse = c.inUse;
         e.serial = c.serialNumber;
         e.model = c.model;
-        e.opened = !openSerial.isEmpty() && e.serial == openSerial;
+        e.opened = !m_openSerial.isEmpty() && e.serial == m_openSerial;
         fresh.append(e);
     }
     return fresh;
@@ -100,28 +101,28 @@ void CameraListModel::merge(const QVector<CameraListEntry> &freshList, bool &cha
 {
     QVector<CameraListEntry> fresh = freshList;
     int row = 0;
-    while (row < entries.size()) {
-        const quint32 id = entries.at(row).deviceId;
+    while (row < m_entries.size()) {
+        const quint32 id = m_entries.at(row).deviceId;
         auto it = std::find_if(fresh.begin(), fresh.end(),
                                [id](const CameraListEntry &e) { return e.deviceId == id; });
         if (it == fresh.end()) {
             beginRemoveRows(QModelIndex(), row, row);
-            entries.remove(row);
+            m_entries.remove(row);
             endRemoveRows();
             changed = true;
             continue;
         }
-        if (*it != entries.at(row)) {
-            entries[row] = *it;
-            emit dataChanged(index(row, 0), index(row, headers.size() - 1));
+        if (*it != m_entries.at(row)) {
+            m_entries[row] = *it;
+            emit dataChanged(index(row, 0), index(row, m_headers.size() - 1));
             changed = true;
         }
         fresh.erase(it);
         ++row;
     }
     if (!fresh.isEmpty()) {
-        beginInsertRows(QModelIndex(), entries.size(), entries.size() + fresh.size() - 1);
-        entries += fresh;
+        beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size() + fresh.size() - 1);
+        m_entries += fresh;
         endInsertRows();
         changed = true;
     }
@@ -149,7 +150,7 @@ void CameraListModel::sort(int column, Qt::SortOrder order)
     const QModelIndexList before = persistentIndexList();
     QVector<quint32> ids;
     for (const QModelIndex &i : before)
-        ids.append(entries.at(i.row()).deviceId);
+        ids.append(m_entries.at(i.row()).deviceId);
     auto less = [this, column](const CameraListEntry &a, const CameraListEntry &b) {
         switch (column) {
         case CameraIdColumn:
@@ -165,16 +166,16 @@ void CameraListModel::sort(int column, Qt::SortOrder order)
         }
     };
     if (order == Qt::AscendingOrder)
-        std::sort(entries.begin(), entries.end(), less);
+        std::sort(m_entries.begin(), m_entries.end(), less);
     else
         std::sort(
-            entries.begin(), entries.end(),
+            m_entries.begin(), m_entries.end(),
             [&less](const CameraListEntry &a, const CameraListEntry &b) { return less(b, a); });
     // Keep selections on their devices.
     QModelIndexList after;
     for (int k = 0; k < before.size(); ++k) {
         int row = 0;
-        while (row < entries.size() && entries.at(row).deviceId != ids.at(k))
+        while (row < m_entries.size() && m_entries.at(row).deviceId != ids.at(k))
             ++row;
         after.append(index(row, before.at(k).column()));
     }

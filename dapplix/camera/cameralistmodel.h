@@ -33,7 +33,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     // The entry of a valid row.
-    CameraListEntry entry(int row) const { return entries.at(row); }
+    CameraListEntry entry(int row) const { return m_entries.at(row); }
     QString statusText(const CameraListEntry &e) const;
 
 signals:
@@ -53,10 +53,10 @@ private:
     QVector<CameraListEntry> readList() const;
     void merge(const QVector<CameraListEntry> &fresh, bool &changed);
 
-    QVector<CameraListEntry> entries;
-    QStringList headers;
-    QTimer refreshTimer;
-    QString openSerial;
+    QVector<CameraListEntry> m_entries;
+    QStringList m_headers;
+    QTimer m_refreshTimer;
+    QString m_openSerial;
 };
 
 #endif // DAPPLIX_CAMERA_CAMERALISTMODEL_H

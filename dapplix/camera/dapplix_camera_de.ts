@@ -29,7 +29,7 @@
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="imagememory.cpp" line="11"/>
+        <location filename="imagememory.cpp" line="12"/>
         <source>Can&apos;t allocate image memory.</source>
         <translation>Bildspeicher kann nicht angelegt werden.</translation>
     </message>
@@ -82,17 +82,17 @@
         <translation>belegt</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="81"/>
+        <location filename="cameralistmodel.cpp" line="82"/>
         <source>Can&apos;t get number of cameras.</source>
         <translation>Die Anzahl der Kameras kann nicht ermittelt werden.</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="82"/>
+        <location filename="cameralistmodel.cpp" line="83"/>
         <source>Can&apos;t get camera list.</source>
         <translation>Die Kameraliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="147"/>
+        <location filename="cameralistmodel.cpp" line="148"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>

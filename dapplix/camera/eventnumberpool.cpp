@@ -12,22 +12,22 @@ EventNumberPool &EventNumberPool::instance()
 
 EventNumberPool::EventNumberPool()
 {
-    freeNumbers.reserve(size);
+    m_freeNumbers.reserve(size);
     for (int i = 0; i < size; ++i)
-        freeNumbers.append(first + quint32(i));
+        m_freeNumbers.append(first + quint32(i));
 }
 
 quint32 EventNumberPool::acquire()
 {
-    QMutexLocker lock(&mutex);
-    if (freeNumbers.isEmpty())
+    QMutexLocker lock(&m_mutex);
+    if (m_freeNumbers.isEmpty())
         throw std::runtime_error(
             QCoreApplication::translate("EventThread", "Too many events :D").toStdString());
-    return freeNumbers.takeLast();
+    return m_freeNumbers.takeLast();
 }
 
 void EventNumberPool::release(quint32 number)
 {
-    QMutexLocker lock(&mutex);
-    freeNumbers.append(number);
+    QMutexLocker lock(&m_mutex);
+    m_freeNumbers.append(number);
 }

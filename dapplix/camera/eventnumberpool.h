@@ -21,9 +21,9 @@ private:
     EventNumberPool();
     Q_DISABLE_COPY(EventNumberPool)
 
-    /* Protects freeNumbers: threads are created and destroyed from any thread. */
-    QMutex mutex;
-    QVector<quint32> freeNumbers;
+    /* Protects m_freeNumbers: threads are created and destroyed from any thread. */
+    QMutex m_mutex;
+    QVector<quint32> m_freeNumbers;
 };
 
 #endif // DAPPLIX_CAMERA_EVENTNUMBERPOOL_H

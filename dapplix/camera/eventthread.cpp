@@ -4,7 +4,7 @@
 #include "dapplix/camera/eventnumberpool.h"
 
 EventThread::EventThread(QObject *parent)
-    : QThread(parent), exitEvent(EventNumberPool::instance().acquire())
+    : QThread(parent), m_exitEvent(EventNumberPool::instance().acquire())
 {
 }
 
@@ -12,7 +12,7 @@ EventThread::~EventThread()
 {
     stop();
     wait();
-    EventNumberPool::instance().release(exitEvent);
+    EventNumberPool::instance().release(m_exitEvent);
 }
 
 int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
@@ -20,39 +20,39 @@ int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
     // A previous run must have released its events before the list is replaced.
     stop();
     wait();
-    handle = h;
+    m_handle = h;
     std::vector<uint32_t> events(list.cbegin(), list.cend());
-    events.push_back(exitEvent);
-    const int ret = registration.registerEvents(handle, events);
+    events.push_back(m_exitEvent);
+    const int ret = m_registration.registerEvents(m_handle, events);
     if (ret != VY_SUCCESS)
-        return registration.failedCommand() == VY_EVENT_CMD_INIT ? -1 : ret;
-    running = true;
+        return m_registration.failedCommand() == VY_EVENT_CMD_INIT ? -1 : ret;
+    m_running = true;
     QThread::start(QThread::InheritPriority);
     return 0;
 }
 
 void EventThread::stop()
 {
-    if (running.exchange(false)) {
-        quint32 exit = exitEvent;
-        vy_Event(handle, VY_EVENT_CMD_SET, &exit, sizeof exit);
+    if (m_running.exchange(false)) {
+        quint32 exit = m_exitEvent;
+        vy_Event(m_handle, VY_EVENT_CMD_SET, &exit, sizeof exit);
     }
 }
 
 void EventThread::run()
 {
-    std::vector<uint32_t> events = registration.events();
-    while (running) {
+    std::vector<uint32_t> events = m_registration.events();
+    while (m_running) {
         VY_EVENT_WAIT wait{};
         wait.events = events.data();
         wait.count = quint32(events.size());
         wait.timeoutMs = VY_EVENT_INFINITE;
-        const int ret = vy_Event(handle, VY_EVENT_CMD_WAIT, &wait, sizeof wait);
-        if (ret == VY_SUCCESS && running)
+        const int ret = vy_Event(m_handle, VY_EVENT_CMD_WAIT, &wait, sizeof wait);
+        if (ret == VY_SUCCESS && m_running)
             emit eventhappen(wait.signalled);
-        else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && running)
+        else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && m_running)
             msleep(50); // a wait that fails at once must not spin
     }
-    running = false;
-    registration.unregister();
+    m_running = false;
+    m_registration.unregister();
 }

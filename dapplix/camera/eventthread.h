@@ -27,8 +27,8 @@ public:
     // True from a successful start() until stop(): the thread waits for the registered events.
     // (QThread::isRunning() says whether the thread itself still runs, which lasts a little
     // longer while it releases the events.)
-    bool isListening() const { return running; }
-    quint32 exitEventNumber() const { return exitEvent; }
+    bool isListening() const { return m_running; }
+    quint32 exitEventNumber() const { return m_exitEvent; }
 
 signals:
     void eventhappen(uint event);
@@ -39,11 +39,11 @@ protected:
 private:
     Q_DISABLE_COPY(EventThread)
 
-    VY_HCAM handle = 0;
+    VY_HCAM m_handle = 0;
     // Filled by start() before the thread runs; unregistered by the thread when it ends.
-    vyrokit::EventRegistration registration;
-    std::atomic<bool> running{false};
-    const quint32 exitEvent;
+    vyrokit::EventRegistration m_registration;
+    std::atomic<bool> m_running{false};
+    const quint32 m_exitEvent;
 };
 
 #endif // DAPPLIX_CAMERA_EVENTTHREAD_H

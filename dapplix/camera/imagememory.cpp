@@ -4,14 +4,15 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
-ImageMemory::ImageMemory(VY_HCAM h, int width, int height, int bitsPerPixel) : handle(h)
+ImageMemory::ImageMemory(VY_HCAM h, int width, int height, int bitsPerPixel) : m_handle(h)
 {
-    if (vy_AllocImageMem(handle, width, height, bitsPerPixel, &mem, &id) != VY_SUCCESS || !mem)
+    if (vy_AllocImageMem(m_handle, width, height, bitsPerPixel, &m_mem, &m_id) != VY_SUCCESS ||
+        !m_mem)
         throw std::runtime_error(
             QCoreApplication::translate("Camera", "Can't allocate image memory.").toStdString());
 }
 
 ImageMemory::~ImageMemory()
 {
-    vy_FreeImageMem(handle, mem, id);
+    vy_FreeImageMem(m_handle, m_mem, m_id);
 }

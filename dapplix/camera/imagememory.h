@@ -13,15 +13,15 @@ public:
     ImageMemory(VY_HCAM handle, int width, int height, int bitsPerPixel);
     ~ImageMemory();
 
-    char *memory() const { return mem; }
-    int memoryId() const { return id; }
+    char *memory() const { return m_mem; }
+    int memoryId() const { return m_id; }
 
 private:
     Q_DISABLE_COPY(ImageMemory)
 
-    VY_HCAM handle;
-    int id = 0;
-    char *mem = nullptr;
+    VY_HCAM m_handle;
+    int m_id = 0;
+    char *m_mem = nullptr;
 };
 
 #endif // DAPPLIX_CAMERA_IMAGEMEMORY_H

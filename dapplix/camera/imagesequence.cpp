@@ -12,23 +12,23 @@ ImageSequence::~ImageSequence()
 void ImageSequence::setup(VY_HCAM h, int count, const ImageInfo &info)
 {
     clear();
-    handle = h;
-    imageInfo = info;
-    while (int(buffers.size()) < count) {
-        auto buffer = std::make_unique<ImageMemory>(handle, int(info.width), int(info.height),
+    m_handle = h;
+    m_imageInfo = info;
+    while (int(m_buffers.size()) < count) {
+        auto buffer = std::make_unique<ImageMemory>(m_handle, int(info.width), int(info.height),
                                                     int(info.bitsPerPixel));
-        if (vy_AddToSequence(handle, buffer->memory(), buffer->memoryId()) != VY_SUCCESS)
+        if (vy_AddToSequence(m_handle, buffer->memory(), buffer->memoryId()) != VY_SUCCESS)
             throw std::runtime_error(
                 QCoreApplication::translate("Camera", "Can't add buffer to sequence.")
                     .toStdString());
-        buffers.push_back(std::move(buffer));
+        m_buffers.push_back(std::move(buffer));
     }
 }
 
 void ImageSequence::clear()
 {
-    if (buffers.empty())
+    if (m_buffers.empty())
         return;
-    vy_ClearSequence(handle);
-    buffers.clear();
+    vy_ClearSequence(m_handle);
+    m_buffers.clear();
 }

@@ -19,15 +19,15 @@ public:
     void setup(VY_HCAM handle, int count, const ImageInfo &info);
     void clear();
 
-    const ImageInfo &info() const { return imageInfo; }
-    int count() const { return int(buffers.size()); }
+    const ImageInfo &info() const { return m_imageInfo; }
+    int count() const { return int(m_buffers.size()); }
 
 private:
     Q_DISABLE_COPY(ImageSequence)
 
-    VY_HCAM handle = 0;
-    ImageInfo imageInfo;
-    std::vector<std::unique_ptr<ImageMemory>> buffers;
+    VY_HCAM m_handle = 0;
+    ImageInfo m_imageInfo;
+    std::vector<std::unique_ptr<ImageMemory>> m_buffers;
 };
 
 #endif // DAPPLIX_CAMERA_IMAGESEQUENCE_H

@@ -5,5 +5,5 @@
 
 void AddHotpixelIterator::add(unsigned x, unsigned y)
 {
-    model->addBadpixel(QPoint(int(x), int(y)));
+    m_model->addBadpixel(QPoint(int(x), int(y)));
 }

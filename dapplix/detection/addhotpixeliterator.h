@@ -9,19 +9,19 @@ class BadpixelListModel;
 class AddHotpixelIterator final : public PixelPosIterator
 {
 public:
-    AddHotpixelIterator(BadpixelListModel *list, unsigned limit) : model(list), limit(limit) {}
+    AddHotpixelIterator(BadpixelListModel *list, unsigned limit) : m_model(list), m_limit(limit) {}
 
     void operator()(unsigned &element, unsigned x, unsigned y) override
     {
-        if (element > limit)
+        if (element > m_limit)
             add(x, y);
     }
 
 private:
     void add(unsigned x, unsigned y);
 
-    BadpixelListModel *model;
-    unsigned limit;
+    BadpixelListModel *m_model;
+    unsigned m_limit;
 };
 
 #endif // DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H

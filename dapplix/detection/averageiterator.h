@@ -18,7 +18,7 @@ template <bool Small> class AverageIterator final : public ElementIterator
 public:
     // Row maxima are appended to rowMax, one per row walked.
     AverageIterator(unsigned n, std::vector<unsigned> &rowMax)
-        : div(n, 255u * n), multiplier((1u << 24) / (n ? n : 1) + 1), maxima(rowMax)
+        : m_div(n, 255u * n), m_multiplier((1u << 24) / (n ? n : 1) + 1), m_maxima(rowMax)
     {
     }
 
@@ -26,42 +26,42 @@ public:
     {
         unsigned value;
         if (Small) {
-            value = element * unsigned(multiplier) >> 24;
+            value = element * unsigned(m_multiplier) >> 24;
         } else {
             value = element;
-            div(value);
+            m_div(value);
         }
         element = value;
-        rowSum += value;
+        m_rowSum += value;
         const auto narrow = quint16(value);
-        rowLargest = narrow > rowLargest ? narrow : rowLargest;
-        ++rowCount;
+        m_rowLargest = narrow > m_rowLargest ? narrow : m_rowLargest;
+        ++m_rowCount;
     }
 
     void endRow()
     {
-        sum += rowSum;
-        count += rowCount;
-        maxima.push_back(rowLargest);
-        rowSum = 0;
-        rowCount = 0;
-        rowLargest = 0;
+        m_sum += m_rowSum;
+        m_count += m_rowCount;
+        m_maxima.push_back(m_rowLargest);
+        m_rowSum = 0;
+        m_rowCount = 0;
+        m_rowLargest = 0;
     }
 
     // Truncated mean; 0 for no elements.
-    unsigned mean() const { return count ? unsigned(sum / count) : 0; }
+    unsigned mean() const { return m_count ? unsigned(m_sum / m_count) : 0; }
 
 private:
     // The walk state has types other than unsigned, so that the element stores cannot alias it
     // and the compiler keeps it in registers. Means are at most 255: 16 bits hold the maximum.
-    DivIterator div;
-    uint64_t multiplier;
-    std::vector<unsigned> &maxima;
-    uint64_t rowSum = 0;
-    uint64_t rowCount = 0;
-    quint16 rowLargest = 0;
-    uint64_t sum = 0;
-    uint64_t count = 0;
+    DivIterator m_div;
+    uint64_t m_multiplier;
+    std::vector<unsigned> &m_maxima;
+    uint64_t m_rowSum = 0;
+    uint64_t m_rowCount = 0;
+    quint16 m_rowLargest = 0;
+    uint64_t m_sum = 0;
+    uint64_t m_count = 0;
 };
 
 #endif // DAPPLIX_DETECTION_AVERAGEITERATOR_H

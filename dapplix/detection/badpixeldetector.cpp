@@ -26,10 +26,10 @@ void BadpixelDetector::walkFrames(Matrix<unsigned> &matrix, const PixelPattern &
                                   CopyIterator &copy, SumIterator &sum, unsigned top,
                                   unsigned count)
 {
-    ImageValueIterator<CopyIterator, Step> copier(images->first(), pattern, copy, top);
+    ImageValueIterator<CopyIterator, Step> copier(m_images->first(), pattern, copy, top);
     matrix.foreach(copier, top, count);
-    for (int i = 1; i < images->size(); ++i) {
-        ImageValueIterator<SumIterator, Step> adder(images->at(i), pattern, sum, top);
+    for (int i = 1; i < m_images->size(); ++i) {
+        ImageValueIterator<SumIterator, Step> adder(m_images->at(i), pattern, sum, top);
         matrix.foreach(adder, top, count);
     }
 }
@@ -50,8 +50,8 @@ BadpixelDetector::~BadpixelDetector() = default;
 
 void BadpixelDetector::setImages(int mode, const QVector<QImage> *frames)
 {
-    colorMode = mode;
-    images = frames;
+    m_colorMode = mode;
+    m_images = frames;
 }
 
 void BadpixelDetector::accumulate()
@@ -66,27 +66,27 @@ void BadpixelDetector::accumulate()
 
 void BadpixelDetector::accumulateImages()
 {
-    if (!images || images->isEmpty())
+    if (!m_images || m_images->isEmpty())
         throw error(
             QT_TRANSLATE_NOOP("BadpixelDetector", "No images acquired for hot pixel detection."));
-    const QImage &first = images->first();
+    const QImage &first = m_images->first();
     if (first.format() != QImage::Format_Indexed8)
         throw error(QT_TRANSLATE_NOOP("BadpixelDetector",
                                       "Image format for hot pixel detection not supported."));
     const unsigned width = unsigned(first.width());
     const unsigned height = unsigned(first.height());
-    if (colorMode == VY_CM_BAYER_RG8) {
+    if (m_colorMode == VY_CM_BAYER_RG8) {
         Matrix<unsigned> *planes[4];
         for (int plane = 0; plane < 4; ++plane) {
-            bayerMatrix[plane] = std::make_unique<Matrix<unsigned>>(
+            m_bayerMatrix[plane] = std::make_unique<Matrix<unsigned>>(
                 height / 2, width / 2, Matrix<unsigned>::Uninitialised{});
-            planes[plane] = bayerMatrix[plane].get();
+            planes[plane] = m_bayerMatrix[plane].get();
         }
         fillPlanes(planes, bayerPattern, 4);
-    } else if (colorMode == VY_CM_MONO8) {
-        monoMatrix =
+    } else if (m_colorMode == VY_CM_MONO8) {
+        m_monoMatrix =
             std::make_unique<Matrix<unsigned>>(height, width, Matrix<unsigned>::Uninitialised{});
-        Matrix<unsigned> *plane = monoMatrix.get();
+        Matrix<unsigned> *plane = m_monoMatrix.get();
         fillPlanes(&plane, &monoPattern, 1);
     } else {
         throw ErrColorMode();
@@ -96,8 +96,8 @@ void BadpixelDetector::accumulateImages()
 void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns,
                                   int count)
 {
-    const QImage &first = images->first();
-    for (const QImage &frame : *images) {
+    const QImage &first = m_images->first();
+    for (const QImage &frame : *m_images) {
         if (frame.width() != first.width() || frame.height() != first.height())
             throw error(
                 QT_TRANSLATE_NOOP("BadpixelDetector", "Aqcuired images are not the same size."));
@@ -106,7 +106,7 @@ void BadpixelDetector::fillPlanes(Matrix<unsigned> *const *matrices, const Pixel
             throw error(QT_TRANSLATE_NOOP("BadpixelDetector",
                                           "Image format for hot pixel detection not supported."));
     }
-    if (images->size() <= 256)
+    if (m_images->size() <= 256)
         sumPlanes<true>(matrices, patterns, count);
     else
         sumPlanes<false>(matrices, patterns, count);
@@ -118,17 +118,17 @@ void BadpixelDetector::sumPlanes(Matrix<unsigned> *const *matrices, const PixelP
 {
     // The planes share the rows of a block: all of them are filled before the next block, so
     // each frame row comes from memory once. Every plane has the same number of rows.
-    const QImage &first = images->first();
+    const QImage &first = m_images->first();
     const size_t frameRowBytes = size_t(first.bytesPerLine()) * patterns[0].stepY;
     const unsigned block =
-        unsigned(std::max<size_t>(1, blockBytes / (frameRowBytes * size_t(images->size()) + 1)));
+        unsigned(std::max<size_t>(1, blockBytes / (frameRowBytes * size_t(m_images->size()) + 1)));
     CopyIterator copy;
     SumIterator sum;
     std::vector<AverageIterator<Small>> average;
     for (int plane = 0; plane < count; ++plane) {
-        rowMaxima[plane].clear();
-        rowMaxima[plane].reserve(matrices[plane]->rows());
-        average.emplace_back(unsigned(images->size()), rowMaxima[plane]);
+        m_rowMaxima[plane].clear();
+        m_rowMaxima[plane].reserve(matrices[plane]->rows());
+        average.emplace_back(unsigned(m_images->size()), m_rowMaxima[plane]);
     }
     for (unsigned top = 0; top < matrices[0]->rows(); top += block) {
         for (int plane = 0; plane < count; ++plane) {
@@ -150,5 +150,5 @@ void BadpixelDetector::sumPlanes(Matrix<unsigned> *const *matrices, const PixelP
         }
     }
     for (int plane = 0; plane < count; ++plane)
-        means[plane] = average[size_t(plane)].mean();
+        m_means[plane] = average[size_t(plane)].mean();
 }

@@ -38,22 +38,22 @@ public:
     // std::runtime_error (emitting detectionFinished first) on bad input.
     void accumulate();
 
-    const Matrix<unsigned> *monoPlane() const { return monoMatrix.get(); }
+    const Matrix<unsigned> *monoPlane() const { return m_monoMatrix.get(); }
     // The truncated mean of a plane's elements (plane 0 for mono), taken while filling it.
-    unsigned planeMean(int plane) const { return means[plane]; }
-    const Matrix<unsigned> *bayerPlane(int plane) const { return bayerMatrix[plane].get(); }
+    unsigned planeMean(int plane) const { return m_means[plane]; }
+    const Matrix<unsigned> *bayerPlane(int plane) const { return m_bayerMatrix[plane].get(); }
 
 signals:
     void detectionFinished();
 
 protected:
-    int colorMode = 0;
-    const QVector<QImage> *images = nullptr;
-    std::unique_ptr<Matrix<unsigned>> monoMatrix;
-    std::unique_ptr<Matrix<unsigned>> bayerMatrix[4];
-    unsigned means[4] = {0, 0, 0, 0};
+    int m_colorMode = 0;
+    const QVector<QImage> *m_images = nullptr;
+    std::unique_ptr<Matrix<unsigned>> m_monoMatrix;
+    std::unique_ptr<Matrix<unsigned>> m_bayerMatrix[4];
+    unsigned m_means[4] = {0, 0, 0, 0};
     // The largest element of each row of a plane: rows without a hot pixel need no second look.
-    std::vector<unsigned> rowMaxima[4];
+    std::vector<unsigned> m_rowMaxima[4];
 
 private:
     Q_DISABLE_COPY(BadpixelDetector)

@@ -33,19 +33,19 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="66"/>
+        <location filename="detectionrun.cpp" line="67"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="67"/>
+        <location filename="detectionrun.cpp" line="68"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="91"/>
+        <location filename="detectionrun.cpp" line="92"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

@@ -7,19 +7,20 @@
 
 #include <exception>
 
-DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent) : QObject(parent), list(model)
+DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent)
+    : QObject(parent), m_list(model)
 {
 }
 
 void DetectionRun::start(bool clear, unsigned limit, int mode)
 {
-    threshold = limit;
-    colorMode = mode;
-    frames.clear();
-    progressCounter = 0;
+    m_threshold = limit;
+    m_colorMode = mode;
+    m_frames.clear();
+    m_progressCounter = 0;
     if (clear)
-        list->clearUserBadpixelList();
-    detecting = true;
+        m_list->clearUserBadpixelList();
+    m_detecting = true;
 }
 
 int DetectionRun::countBrightBytes(const QImage &frame, int stopAbove)
@@ -42,26 +43,26 @@ int DetectionRun::countBrightBytes(const QImage &frame, int stopAbove)
 void DetectionRun::addFrame(const QImage &frame)
 {
     // The null image of a closing camera is no frame.
-    if (!detecting || frame.isNull())
+    if (!m_detecting || frame.isNull())
         return;
-    if (frames.size() < framesPerRun) {
-        frames.append(frame.copy());
-        progressCounter += progressPerFrame;
-        emit progressChanged(progressCounter);
+    if (m_frames.size() < framesPerRun) {
+        m_frames.append(frame.copy());
+        m_progressCounter += progressPerFrame;
+        emit progressChanged(m_progressCounter);
         if (countBrightBytes(frame) > maxBrightBytes)
             abort();
         return;
     }
-    detecting = false;
-    progressCounter = 0;
+    m_detecting = false;
+    m_progressCounter = 0;
     detectBadpixel();
 }
 
 void DetectionRun::abort()
 {
-    frames.clear();
-    detecting = false;
-    progressCounter = 0;
+    m_frames.clear();
+    m_detecting = false;
+    m_progressCounter = 0;
     emit progressChanged(0);
     emit aborted(tr("Detection failed"),
                  tr("Too many hot pixel have been found.\nPlease make sure that the sensor is "
@@ -72,24 +73,24 @@ void DetectionRun::abort()
 void DetectionRun::detectBadpixel()
 {
     BadpixelListModel found;
-    HotpixelDetector detector(threshold);
+    HotpixelDetector detector(m_threshold);
     connect(&detector, &BadpixelDetector::detectionFinished, this,
             &DetectionRun::detectionFinished);
     try {
-        detector.setImages(colorMode, &frames);
-        found.setCounts(list->maxUserBadpixels(), list->factoryBadpixelCount());
-        for (int row = 0; row < list->rowCount(); ++row) {
-            const Badpixel b = list->badpixelAt(row);
+        detector.setImages(m_colorMode, &m_frames);
+        found.setCounts(m_list->maxUserBadpixels(), m_list->factoryBadpixelCount());
+        for (int row = 0; row < m_list->rowCount(); ++row) {
+            const Badpixel b = m_list->badpixelAt(row);
             found.addBadpixel(QPoint(b.x, b.y));
         }
         detector.detectHotpixels(&found);
         for (int row = 0; row < found.rowCount(); ++row) {
             const Badpixel b = found.badpixelAt(row);
-            list->addBadpixel(QPoint(b.x, b.y));
+            m_list->addBadpixel(QPoint(b.x, b.y));
         }
     } catch (const std::exception &e) {
         emit failed(QString::fromStdString(e.what()) + tr(" Please restart detection."));
     }
-    frames.clear();
+    m_frames.clear();
     emit finished();
 }

@@ -24,9 +24,9 @@ public:
 
     // Starts collecting; clear removes the user entries first.
     void start(bool clear, unsigned threshold, int colorMode);
-    bool isDetecting() const { return detecting; }
-    int progress() const { return progressCounter; }
-    int collectedFrames() const { return frames.size(); }
+    bool isDetecting() const { return m_detecting; }
+    int progress() const { return m_progressCounter; }
+    int collectedFrames() const { return m_frames.size(); }
 
     // The number of pixel bytes above brightLevel, counted only until it passes stopAbove.
     static int countBrightBytes(const QImage &frame, int stopAbove = maxBrightBytes);
@@ -52,12 +52,12 @@ private:
 
     void abort();
 
-    BadpixelListModel *list;
-    QVector<QImage> frames;
-    bool detecting = false;
-    unsigned threshold = 0;
-    int colorMode = 0;
-    int progressCounter = 0;
+    BadpixelListModel *m_list;
+    QVector<QImage> m_frames;
+    bool m_detecting = false;
+    unsigned m_threshold = 0;
+    int m_colorMode = 0;
+    int m_progressCounter = 0;
 };
 
 #endif // DAPPLIX_DETECTION_DETECTIONRUN_H

@@ -15,33 +15,33 @@
 class DivIterator final : public ElementIterator
 {
 public:
-    explicit DivIterator(unsigned n, unsigned maxElement = 0xFFFFFFFFu) : divisor(n ? n : 1)
+    explicit DivIterator(unsigned n, unsigned maxElement = 0xFFFFFFFFu) : m_divisor(n ? n : 1)
     {
-        quick = uint64_t(maxElement) * divisor < (uint64_t(1) << 32);
-        if (quick) {
-            shift = 32;
+        m_quick = uint64_t(maxElement) * m_divisor < (uint64_t(1) << 32);
+        if (m_quick) {
+            m_shift = 32;
         } else {
             unsigned bits = 0;
-            while ((uint64_t(1) << bits) < divisor)
+            while ((uint64_t(1) << bits) < m_divisor)
                 ++bits;
-            shift = 32 + bits;
+            m_shift = 32 + bits;
         }
-        multiplier = powerOfTwoOver(shift, divisor) + 1;
-        multiplierHigh = multiplier >> 32;
-        multiplierLow = multiplier & 0xFFFFFFFFu;
+        m_multiplier = powerOfTwoOver(m_shift, m_divisor) + 1;
+        m_multiplierHigh = m_multiplier >> 32;
+        m_multiplierLow = m_multiplier & 0xFFFFFFFFu;
     }
 
     void operator()(unsigned &element) override
     {
-        if (quick) {
-            element = unsigned(uint64_t(element) * multiplier >> 32);
+        if (m_quick) {
+            element = unsigned(uint64_t(element) * m_multiplier >> 32);
         } else {
             // element * multiplier needs up to 66 bits. With multiplier = high * 2^32 + low and a
             // shift of at least 32, the low 32 bits of element * low only ever reach the result
             // through the carry they leave above bit 32, so the sum below is the product's upper
             // part without loss.
-            const uint64_t upper = element * multiplierHigh + (element * multiplierLow >> 32);
-            element = unsigned(upper >> (shift - 32));
+            const uint64_t upper = element * m_multiplierHigh + (element * m_multiplierLow >> 32);
+            element = unsigned(upper >> (m_shift - 32));
         }
     }
 
@@ -56,12 +56,12 @@ private:
         return all / d + (all % d == d - 1 ? 1 : 0);
     }
 
-    uint64_t divisor;
-    uint64_t multiplier;
-    uint64_t multiplierHigh;
-    uint64_t multiplierLow;
-    uint64_t shift;
-    bool quick;
+    uint64_t m_divisor;
+    uint64_t m_multiplier;
+    uint64_t m_multiplierHigh;
+    uint64_t m_multiplierLow;
+    uint64_t m_shift;
+    bool m_quick;
 };
 
 #endif // DAPPLIX_DETECTION_DIVITERATOR_H

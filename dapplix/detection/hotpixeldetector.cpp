@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 
 HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
-    : BadpixelDetector(parent), limitAboveMean(threshold)
+    : BadpixelDetector(parent), m_limitAboveMean(threshold)
 {
 }
 
@@ -16,14 +16,14 @@ void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pa
                                 const std::vector<unsigned> &rowMax, unsigned mean,
                                 BadpixelListModel *list)
 {
-    const unsigned limit = mean + limitAboveMean;
+    const unsigned limit = mean + m_limitAboveMean;
     AddHotpixelIterator add(list, limit);
     // Only the rows that hold an element above the limit: a dark frame has few of them, and
     // this pass would otherwise read the whole matrix again.
     for (unsigned row = 0; row < matrix.rows(); ++row) {
         if (row < rowMax.size() && rowMax[row] <= limit)
             continue;
-        ImagePosIterator<AddHotpixelIterator> walk(images->first(), pattern, add, row);
+        ImagePosIterator<AddHotpixelIterator> walk(m_images->first(), pattern, add, row);
         matrix.foreach(walk, row, 1);
     }
 }
@@ -35,17 +35,17 @@ void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
         return std::runtime_error(
             QCoreApplication::translate("BadpixelDetector", "Not instanced.").toStdString());
     };
-    if (colorMode == VY_CM_BAYER_RG8) {
-        for (const auto &plane : bayerMatrix)
+    if (m_colorMode == VY_CM_BAYER_RG8) {
+        for (const auto &plane : m_bayerMatrix)
             if (!plane)
                 throw notInstanced();
         for (int plane = 0; plane < 4; ++plane)
-            addPlane(*bayerMatrix[plane], bayerPattern[plane], rowMaxima[plane], means[plane],
+            addPlane(*m_bayerMatrix[plane], bayerPattern[plane], m_rowMaxima[plane], m_means[plane],
                      list);
-    } else if (colorMode == VY_CM_MONO8) {
-        if (!monoMatrix)
+    } else if (m_colorMode == VY_CM_MONO8) {
+        if (!m_monoMatrix)
             throw notInstanced();
-        addPlane(*monoMatrix, monoPattern, rowMaxima[0], means[0], list);
+        addPlane(*m_monoMatrix, monoPattern, m_rowMaxima[0], m_means[0], list);
     } else {
         throw ErrColorMode();
     }

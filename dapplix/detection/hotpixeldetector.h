@@ -15,7 +15,7 @@ public:
     // Adds each hot pixel to the list as a user entry; throws std::runtime_error.
     virtual void detectHotpixels(BadpixelListModel *list);
 
-    unsigned threshold() const { return limitAboveMean; }
+    unsigned threshold() const { return m_limitAboveMean; }
 
 private:
     Q_DISABLE_COPY(HotpixelDetector)
@@ -23,7 +23,7 @@ private:
     void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
                   const std::vector<unsigned> &rowMax, unsigned mean, BadpixelListModel *list);
 
-    unsigned limitAboveMean;
+    unsigned m_limitAboveMean;
 };
 
 #endif // DAPPLIX_DETECTION_HOTPIXELDETECTOR_H

@@ -19,26 +19,26 @@ public:
     // The walk starts at matrix row firstRow. The image must cover the pattern's pixels of
     // every matrix element that will be visited.
     ImageIterator(const QImage &image, const PixelPattern &pattern, unsigned firstRow = 0)
-        : rowStep(size_t(image.bytesPerLine()) * pattern.stepY), startX(pattern.startX),
-          stepX(pattern.stepX),
-          rowStart(image.constBits() + size_t(image.bytesPerLine()) *
-                                           (pattern.startY + size_t(firstRow) * pattern.stepY)),
-          pixel(rowStart + startX)
+        : m_rowStep(size_t(image.bytesPerLine()) * pattern.stepY), m_startX(pattern.startX),
+          m_stepX(pattern.stepX),
+          m_rowStart(image.constBits() + size_t(image.bytesPerLine()) *
+                                             (pattern.startY + size_t(firstRow) * pattern.stepY)),
+          m_pixel(m_rowStart + m_startX)
     {
     }
 
     void endRow()
     {
-        rowStart += rowStep;
-        pixel = rowStart + startX;
+        m_rowStart += m_rowStep;
+        m_pixel = m_rowStart + m_startX;
     }
 
 protected:
-    size_t rowStep;
-    size_t startX;
-    size_t stepX;
-    const uchar *rowStart;
-    const uchar *pixel;
+    size_t m_rowStep;
+    size_t m_startX;
+    size_t m_stepX;
+    const uchar *m_rowStart;
+    const uchar *m_pixel;
 };
 
 #endif // DAPPLIX_DETECTION_IMAGEITERATOR_H

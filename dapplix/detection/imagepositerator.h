@@ -11,29 +11,29 @@ public:
     // The walk starts at matrix row firstRow.
     ImagePosIterator(const QImage &image, const PixelPattern &pattern, V &visitor,
                      unsigned firstRow = 0)
-        : ImageIterator(image, pattern, firstRow), inner(visitor), x(pattern.startX),
-          y(pattern.startY + size_t(firstRow) * pattern.stepY), stepY(pattern.stepY)
+        : ImageIterator(image, pattern, firstRow), m_inner(visitor), m_x(pattern.startX),
+          m_y(pattern.startY + size_t(firstRow) * pattern.stepY), m_stepY(pattern.stepY)
     {
     }
 
     void operator()(unsigned &element) override
     {
-        inner(element, unsigned(x), unsigned(y));
-        x += stepX;
+        m_inner(element, unsigned(m_x), unsigned(m_y));
+        m_x += m_stepX;
     }
 
     void endRow()
     {
         ImageIterator::endRow();
-        x = startX;
-        y += stepY;
+        m_x = m_startX;
+        m_y += m_stepY;
     }
 
 private:
-    V &inner;
-    size_t x;
-    size_t y;
-    size_t stepY;
+    V &m_inner;
+    size_t m_x;
+    size_t m_y;
+    size_t m_stepY;
 };
 
 #endif // DAPPLIX_DETECTION_IMAGEPOSITERATOR_H

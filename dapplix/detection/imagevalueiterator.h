@@ -12,18 +12,18 @@ template <typename V, unsigned Step = 0> class ImageValueIterator final : public
 public:
     ImageValueIterator(const QImage &image, const PixelPattern &pattern, V &visitor,
                        unsigned firstRow = 0)
-        : ImageIterator(image, pattern, firstRow), inner(visitor)
+        : ImageIterator(image, pattern, firstRow), m_inner(visitor)
     {
     }
 
     void operator()(unsigned &element) override
     {
-        inner(element, *pixel);
-        pixel += Step ? Step : stepX;
+        m_inner(element, *m_pixel);
+        m_pixel += Step ? Step : m_stepX;
     }
 
 private:
-    V &inner;
+    V &m_inner;
 };
 
 #endif // DAPPLIX_DETECTION_IMAGEVALUEITERATOR_H

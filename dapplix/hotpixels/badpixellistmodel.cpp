@@ -36,7 +36,7 @@ bool isTextByte(char c)
 } // namespace
 
 BadpixelListModel::BadpixelListModel(QObject *parent)
-    : QAbstractTableModel(parent), headers{tr("x"), tr("y"), tr("class")}
+    : QAbstractTableModel(parent), m_headers{tr("x"), tr("y"), tr("class")}
 {
 }
 
@@ -44,28 +44,28 @@ BadpixelListModel::~BadpixelListModel() = default;
 
 void BadpixelListModel::setCounts(int maxUserBadpixels, int factoryBadpixelCount)
 {
-    maxUser = maxUserBadpixels;
-    factoryCount = factoryBadpixelCount;
+    m_maxUser = maxUserBadpixels;
+    m_factoryCount = factoryBadpixelCount;
 }
 
 // A flat table: only the invisible root has rows and columns.
 int BadpixelListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(entries.size());
+    return parent.isValid() ? 0 : int(m_entries.size());
 }
 
 int BadpixelListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : headers.size();
+    return parent.isValid() ? 0 : m_headers.size();
 }
 
 QVariant BadpixelListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() < 0 || index.row() >= int(entries.size()) ||
-        index.column() < 0 || index.column() >= headers.size() ||
+    if (!index.isValid() || index.row() < 0 || index.row() >= int(m_entries.size()) ||
+        index.column() < 0 || index.column() >= m_headers.size() ||
         (role != Qt::DisplayRole && role != Qt::EditRole))
         return QVariant();
-    const Badpixel &b = *entries[size_t(index.row())];
+    const Badpixel &b = *m_entries[size_t(index.row())];
     switch (index.column()) {
     case XColumn:
         return int(b.x);
@@ -87,7 +87,8 @@ QVariant BadpixelListModel::headerData(int section, Qt::Orientation orientation,
         return QVariant();
     if (orientation == Qt::Vertical)
         return section;
-    return section >= 0 && section < headers.size() ? QVariant(headers.at(section)) : QVariant();
+    return section >= 0 && section < m_headers.size() ? QVariant(m_headers.at(section))
+                                                      : QVariant();
 }
 
 Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &index) const
@@ -97,9 +98,9 @@ Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &index) const
 
 bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value, int)
 {
-    if (!index.isValid() || index.row() < 0 || index.row() >= int(entries.size()))
+    if (!index.isValid() || index.row() < 0 || index.row() >= int(m_entries.size()))
         return false;
-    Badpixel &b = *entries[size_t(index.row())];
+    Badpixel &b = *m_entries[size_t(index.row())];
     bool ok = false;
     switch (index.column()) {
     case XColumn:
@@ -129,22 +130,22 @@ bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value,
 
 bool BadpixelListModel::insertRows(int row, int count, const QModelIndex &parent)
 {
-    if (count < 1 || row < 0 || row > int(entries.size()))
+    if (count < 1 || row < 0 || row > int(m_entries.size()))
         return false;
     beginInsertRows(parent, row, row + count - 1);
     for (int i = 0; i < count; ++i)
-        entries.insert(entries.begin() + row, std::make_unique<Badpixel>());
+        m_entries.insert(m_entries.begin() + row, std::make_unique<Badpixel>());
     endInsertRows();
     return true;
 }
 
 bool BadpixelListModel::removeRows(int row, int count, const QModelIndex &parent)
 {
-    if (count < 1 || row < 0 || row >= int(entries.size()))
+    if (count < 1 || row < 0 || row >= int(m_entries.size()))
         return false;
-    const int last = std::min(row + count, int(entries.size())) - 1;
+    const int last = std::min(row + count, int(m_entries.size())) - 1;
     beginRemoveRows(parent, row, last);
-    entries.erase(entries.begin() + row, entries.begin() + last + 1);
+    m_entries.erase(m_entries.begin() + row, m_entries.begin() + last + 1);
     endRemoveRows();
     return true;
 }
@@ -155,13 +156,13 @@ bool BadpixelListModel::addBadpixel(QPoint pos)
     b.x = quint16(pos.x());
     b.y = quint16(pos.y());
     b.pixelclass = Badpixel::User;
-    for (const auto &e : entries)
+    for (const auto &e : m_entries)
         if (e->x == b.x && e->y == b.y &&
             (e->pixelclass == Badpixel::Factory || e->pixelclass == Badpixel::User))
             return false;
-    const int row = int(entries.size());
+    const int row = int(m_entries.size());
     beginInsertRows(QModelIndex(), row, row);
-    entries.push_back(std::make_unique<Badpixel>(b));
+    m_entries.push_back(std::make_unique<Badpixel>(b));
     endInsertRows();
     emit pixelAdded(1);
     return true;
@@ -169,22 +170,22 @@ bool BadpixelListModel::addBadpixel(QPoint pos)
 
 bool BadpixelListModel::removeUserBadpixel(int row)
 {
-    if (entries.empty() || row < 0 || row >= int(entries.size()) ||
-        entries[size_t(row)]->pixelclass != Badpixel::User)
+    if (m_entries.empty() || row < 0 || row >= int(m_entries.size()) ||
+        m_entries[size_t(row)]->pixelclass != Badpixel::User)
         return false;
     return removeRows(row, 1);
 }
 
 Badpixel BadpixelListModel::badpixelAt(int row) const
 {
-    return *entries.at(size_t(row));
+    return *m_entries.at(size_t(row));
 }
 
 QModelIndex BadpixelListModel::findBadpixel(int x, int y, int distance) const
 {
-    for (size_t row = 0; row < entries.size(); ++row) {
-        const int ex = entries[row]->x;
-        const int ey = entries[row]->y;
+    for (size_t row = 0; row < m_entries.size(); ++row) {
+        const int ex = m_entries[row]->x;
+        const int ey = m_entries[row]->y;
         if (x - distance < ex && ex < x + distance && y - distance < ey && ey < y + distance)
             return index(int(row), 0);
     }
@@ -200,14 +201,14 @@ void BadpixelListModel::readCameraList(VY_HCAM handle, quint32 listCommand, int 
     buffer[0] = quint16(count);
     if (vy_HotPixel(handle, listCommand, buffer.data(), quint32(2 + 4 * count)) != VY_SUCCESS)
         return;
-    const int first = int(entries.size());
+    const int first = int(m_entries.size());
     beginInsertRows(QModelIndex(), first, first + count - 1);
     for (int i = 0; i < count; ++i) {
         auto b = std::make_unique<Badpixel>();
         b->x = buffer[size_t(1 + 2 * i)];
         b->y = buffer[size_t(2 + 2 * i)];
         b->pixelclass = pixelclass;
-        entries.push_back(std::move(b));
+        m_entries.push_back(std::move(b));
     }
     endInsertRows();
 }
@@ -220,11 +221,11 @@ void BadpixelListModel::getBadpixelList(Camera *cam)
     const VY_HCAM h = cam->handle();
     int32_t value = 0;
     vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_MAX_NUMBER, &value, sizeof value);
-    maxUser = value;
+    m_maxUser = value;
     value = 0;
     vy_HotPixel(h, VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER, &value, sizeof value);
-    factoryCount = value;
-    readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST, factoryCount, Badpixel::Factory);
+    m_factoryCount = value;
+    readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST, m_factoryCount, Badpixel::Factory);
     int32_t userCount = 0;
     vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_NUMBER, &userCount, sizeof userCount);
     readCameraList(h, VY_HOTPIXEL_GET_USER_LIST, userCount, Badpixel::User);
@@ -233,7 +234,7 @@ void BadpixelListModel::getBadpixelList(Camera *cam)
 std::vector<quint16> BadpixelListModel::userListBuffer() const
 {
     std::vector<quint16> buffer(1, 0);
-    for (const auto &e : entries) {
+    for (const auto &e : m_entries) {
         if (e->pixelclass != Badpixel::User)
             continue;
         buffer.push_back(e->x);
@@ -245,12 +246,12 @@ std::vector<quint16> BadpixelListModel::userListBuffer() const
 
 void BadpixelListModel::writeBadpixelList(Camera *cam)
 {
-    const int users = int(std::count_if(entries.begin(), entries.end(), [](const auto &e) {
+    const int users = int(std::count_if(m_entries.begin(), m_entries.end(), [](const auto &e) {
         return e->pixelclass == Badpixel::User;
     }));
     // The count word is 16 bits: more entries could never be written correctly.
-    if (int(entries.size()) - factoryCount > maxUser || users > 0xFFFF)
-        fail(tr("Can't write more than %1 hot pixel entries.").arg(maxUser));
+    if (int(m_entries.size()) - m_factoryCount > m_maxUser || users > 0xFFFF)
+        fail(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
     const VY_HCAM h = cam ? cam->handle() : 0;
     if (users == 0) {
         if (vy_HotPixel(h, VY_HOTPIXEL_DELETE_USER_LIST, nullptr, 0) != VY_SUCCESS)
@@ -266,8 +267,8 @@ void BadpixelListModel::writeBadpixelList(Camera *cam)
 void BadpixelListModel::clearUserBadpixelList()
 {
     size_t row = 0;
-    while (row < entries.size()) {
-        if (entries[row]->pixelclass == Badpixel::User)
+    while (row < m_entries.size()) {
+        if (m_entries[row]->pixelclass == Badpixel::User)
             removeRows(int(row), 1);
         else
             ++row;
@@ -276,10 +277,10 @@ void BadpixelListModel::clearUserBadpixelList()
 
 void BadpixelListModel::clearBadpixelList()
 {
-    if (entries.empty())
+    if (m_entries.empty())
         return;
-    beginRemoveRows(QModelIndex(), 0, int(entries.size()) - 1);
-    entries.clear();
+    beginRemoveRows(QModelIndex(), 0, int(m_entries.size()) - 1);
+    m_entries.clear();
     endRemoveRows();
 }
 
@@ -287,10 +288,10 @@ void BadpixelListModel::replaceUserEntries(std::vector<Badpixel> fresh)
 {
     clearUserBadpixelList();
     if (!fresh.empty()) {
-        const int first = int(entries.size());
+        const int first = int(m_entries.size());
         beginInsertRows(QModelIndex(), first, first + int(fresh.size()) - 1);
         for (const Badpixel &b : fresh)
-            entries.push_back(std::make_unique<Badpixel>(b));
+            m_entries.push_back(std::make_unique<Badpixel>(b));
         endInsertRows();
     }
     emit layoutAboutToBeChanged();
@@ -383,7 +384,7 @@ void BadpixelListModel::exportAsFile(const QString &filename)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         fail(tr("Can't open file for writing."));
     QTextStream out(&file);
-    for (const auto &e : entries)
+    for (const auto &e : m_entries)
         if (e->pixelclass == Badpixel::User)
             out << e->x << ' ' << e->y << ' ' << 1 << '\n';
     out.flush();
@@ -427,21 +428,21 @@ void BadpixelListModel::sort(int column, Qt::SortOrder order)
     const QModelIndexList before = persistentIndexList();
     std::vector<const Badpixel *> keep;
     for (const QModelIndex &i : before)
-        keep.push_back(entries[size_t(i.row())].get());
+        keep.push_back(m_entries[size_t(i.row())].get());
     auto key = [column](const Badpixel &b) -> int {
         return column == XColumn ? b.x : (column == YColumn ? b.y : b.pixelclass);
     };
     if (order == Qt::AscendingOrder)
-        std::sort(entries.begin(), entries.end(),
+        std::sort(m_entries.begin(), m_entries.end(),
                   [&key](const auto &a, const auto &b) { return key(*a) < key(*b); });
     else
-        std::sort(entries.begin(), entries.end(),
+        std::sort(m_entries.begin(), m_entries.end(),
                   [&key](const auto &a, const auto &b) { return key(*a) > key(*b); });
     QModelIndexList after;
     for (int k = 0; k < before.size(); ++k) {
-        const auto it = std::find_if(entries.begin(), entries.end(),
+        const auto it = std::find_if(m_entries.begin(), m_entries.end(),
                                      [&](const auto &e) { return e.get() == keep[size_t(k)]; });
-        after.append(index(int(it - entries.begin()), before.at(k).column()));
+        after.append(index(int(it - m_entries.begin()), before.at(k).column()));
     }
     changePersistentIndexList(before, after);
     emit layoutChanged();

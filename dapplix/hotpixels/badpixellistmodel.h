@@ -34,8 +34,8 @@ public:
     explicit BadpixelListModel(QObject *parent = nullptr);
     ~BadpixelListModel() override;
 
-    int maxUserBadpixels() const { return maxUser; }
-    int factoryBadpixelCount() const { return factoryCount; }
+    int maxUserBadpixels() const { return m_maxUser; }
+    int factoryBadpixelCount() const { return m_factoryCount; }
     void setCounts(int maxUserBadpixels, int factoryBadpixelCount);
 
     bool addBadpixel(QPoint pos);
@@ -79,10 +79,10 @@ private:
     void replaceUserEntries(std::vector<Badpixel> fresh);
     std::vector<quint16> userListBuffer() const;
 
-    int maxUser = 0;
-    int factoryCount = 0;
-    std::vector<std::unique_ptr<Badpixel>> entries;
-    QStringList headers;
+    int m_maxUser = 0;
+    int m_factoryCount = 0;
+    std::vector<std::unique_ptr<Badpixel>> m_entries;
+    QStringList m_headers;
 };
 
 #endif // DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H

@@ -19,51 +19,51 @@
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="253"/>
-        <location filename="badpixellistmodel.cpp" line="334"/>
+        <location filename="badpixellistmodel.cpp" line="254"/>
+        <location filename="badpixellistmodel.cpp" line="335"/>
         <source>Can&apos;t write more than %1 hot pixel entries.</source>
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="257"/>
-        <location filename="badpixellistmodel.cpp" line="263"/>
+        <location filename="badpixellistmodel.cpp" line="258"/>
+        <location filename="badpixellistmodel.cpp" line="264"/>
         <source>Error writing hotpixel list</source>
         <translation>Fehler beim Schreiben der Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="326"/>
+        <location filename="badpixellistmodel.cpp" line="327"/>
         <source>write to file failed with </source>
         <translation>Schreiben in die Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="353"/>
+        <location filename="badpixellistmodel.cpp" line="354"/>
         <source>load from file failed with </source>
         <translation>Laden aus der Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="384"/>
-        <location filename="badpixellistmodel.cpp" line="391"/>
+        <location filename="badpixellistmodel.cpp" line="385"/>
+        <location filename="badpixellistmodel.cpp" line="392"/>
         <source>Can&apos;t open file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="398"/>
-        <location filename="badpixellistmodel.cpp" line="409"/>
+        <location filename="badpixellistmodel.cpp" line="399"/>
+        <location filename="badpixellistmodel.cpp" line="410"/>
         <source>Can&apos;t open file for reading.</source>
         <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="406"/>
+        <location filename="badpixellistmodel.cpp" line="407"/>
         <source>The file holds more than %1 hot pixel entries.</source>
         <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="412"/>
+        <location filename="badpixellistmodel.cpp" line="413"/>
         <source>The file is not a hot pixel text file (line %1).</source>
         <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="425"/>
+        <location filename="badpixellistmodel.cpp" line="426"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
