@@ -279,7 +279,9 @@ DeviceInfoModel::Shape DeviceInfoModel::shapeOf(const Camera *camera)
 {
     Shape shape;
     shape.interfaceClass = camera->interfaceClass();
-    shape.deviceTypeCode = camera->deviceTypeCode();
+    // Of the type codes only the vision-standard ones choose rows.
+    const uint8_t type = camera->deviceTypeCode();
+    shape.deviceTypeCode = type == TypeUsb3Vision || type == TypeGigEVision ? type : 0;
     shape.thirdGeneration = camera->isThirdGenerationUsb();
     if (usesUsbLayout(*camera) && camera->deviceTypeCode() != TypeUsb3Vision)
         shape.chains = chainsOf(camera->usbPortPath());
@@ -361,7 +363,8 @@ void DeviceInfoModel::emitValueChanges(DeviceInfoItem *parent, const Camera *cam
 
 void DeviceInfoModel::BuildTree(const Camera *camera)
 {
-    if (!camera)
+    // Devices from ID 2500 are of no kind the tree knows, whatever type they report.
+    if (!camera || camera->interfaceClass() == 6)
         return;
     if (usesUsbLayout(*camera))
         buildUsbLayout(camera);
