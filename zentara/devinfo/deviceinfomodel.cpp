@@ -244,7 +244,6 @@ void DeviceInfoModel::Update(const Camera *pCamera, bool force_reset)
         beginResetModel();
         m_root->removeChildren();
         m_shape = Shape();
-        m_serialNumber.clear();
         endResetModel();
         return;
     }
@@ -323,7 +322,6 @@ void DeviceInfoModel::rebuild(const Camera *camera)
 {
     beginResetModel();
     m_root->removeChildren();
-    m_serialNumber = camera->serialNumber();
     BuildTree(camera);
     // Every value of the new rows, depth first in child order.
     const std::function<void(DeviceInfoItem *)> evaluate = [&](DeviceInfoItem *item) {

@@ -103,7 +103,6 @@ private:
     std::optional<Camera> m_camera;
     // The shape the rows were built for; interface class 6 for no camera.
     Shape m_shape;
-    QString m_serialNumber;
     std::unique_ptr<UsbTopology> m_topology;
     // Chains rendered from the topology since its last rescan, by port path; rendering takes
     // its lock and looks names up, so the 900 ms refresh reads them here.

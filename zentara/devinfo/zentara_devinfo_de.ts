@@ -277,13 +277,13 @@
     </message>
     <message>
         <location filename="deviceinfomodel.cpp" line="193"/>
-        <location filename="deviceinfomodel.cpp" line="269"/>
+        <location filename="deviceinfomodel.cpp" line="268"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
         <location filename="deviceinfomodel.cpp" line="194"/>
-        <location filename="deviceinfomodel.cpp" line="270"/>
+        <location filename="deviceinfomodel.cpp" line="269"/>
         <source>Values</source>
         <translation>Werte</translation>
     </message>
@@ -303,297 +303,297 @@
         <translation>%1%2C (%3%4F)</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="378"/>
-        <location filename="deviceinfomodel.cpp" line="431"/>
+        <location filename="deviceinfomodel.cpp" line="376"/>
+        <location filename="deviceinfomodel.cpp" line="429"/>
         <source>Device</source>
         <translation>Gerät</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="379"/>
-        <location filename="deviceinfomodel.cpp" line="433"/>
-        <location filename="deviceinfomodel.cpp" line="499"/>
+        <location filename="deviceinfomodel.cpp" line="377"/>
+        <location filename="deviceinfomodel.cpp" line="431"/>
+        <location filename="deviceinfomodel.cpp" line="497"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="380"/>
-        <location filename="deviceinfomodel.cpp" line="453"/>
+        <location filename="deviceinfomodel.cpp" line="378"/>
+        <location filename="deviceinfomodel.cpp" line="451"/>
         <source>Sensor ID</source>
         <translation>Sensor-ID</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="381"/>
+        <location filename="deviceinfomodel.cpp" line="379"/>
         <source>Device type</source>
         <translation>Gerätetyp</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="386"/>
-        <location filename="deviceinfomodel.cpp" line="442"/>
+        <location filename="deviceinfomodel.cpp" line="384"/>
+        <location filename="deviceinfomodel.cpp" line="440"/>
         <source>Camera temperature</source>
         <translation>Kameratemperatur</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="388"/>
-        <location filename="deviceinfomodel.cpp" line="434"/>
+        <location filename="deviceinfomodel.cpp" line="386"/>
+        <location filename="deviceinfomodel.cpp" line="432"/>
         <source>Starter firmware version</source>
         <translation>Version der Starter-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="390"/>
-        <location filename="deviceinfomodel.cpp" line="436"/>
+        <location filename="deviceinfomodel.cpp" line="388"/>
+        <location filename="deviceinfomodel.cpp" line="434"/>
         <source>Runtime firmware version</source>
         <translation>Version der Laufzeit-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="393"/>
-        <location filename="deviceinfomodel.cpp" line="440"/>
+        <location filename="deviceinfomodel.cpp" line="391"/>
+        <location filename="deviceinfomodel.cpp" line="438"/>
         <source>COM port number</source>
         <translation>COM-Port-Nummer</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="396"/>
+        <location filename="deviceinfomodel.cpp" line="394"/>
         <source>USB</source>
         <translation>USB</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="398"/>
+        <location filename="deviceinfomodel.cpp" line="396"/>
         <source>Link speed</source>
         <translation>Verbindungsgeschwindigkeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="401"/>
-        <location filename="deviceinfomodel.cpp" line="531"/>
+        <location filename="deviceinfomodel.cpp" line="399"/>
+        <location filename="deviceinfomodel.cpp" line="529"/>
         <source>Local driver</source>
         <translation>Lokaler Treiber</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="402"/>
+        <location filename="deviceinfomodel.cpp" line="400"/>
         <source>USB version</source>
         <translation>USB-Version</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="404"/>
-        <location filename="deviceinfomodel.cpp" line="534"/>
+        <location filename="deviceinfomodel.cpp" line="402"/>
+        <location filename="deviceinfomodel.cpp" line="532"/>
         <source>Min. compatible starter FW</source>
         <translation>Min. kompatible Starter-FW</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="406"/>
-        <location filename="deviceinfomodel.cpp" line="536"/>
+        <location filename="deviceinfomodel.cpp" line="404"/>
+        <location filename="deviceinfomodel.cpp" line="534"/>
         <source>Max. compatible starter FW</source>
         <translation>Max. kompatible Starter-FW</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="419"/>
+        <location filename="deviceinfomodel.cpp" line="417"/>
         <source>Controller: </source>
         <translation>Controller: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="420"/>
+        <location filename="deviceinfomodel.cpp" line="418"/>
         <source>Root hub: </source>
         <translation>Root-Hub: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="423"/>
+        <location filename="deviceinfomodel.cpp" line="421"/>
         <source>Hub: </source>
         <translation>Hub: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="424"/>
+        <location filename="deviceinfomodel.cpp" line="422"/>
         <source>Device: </source>
         <translation>Gerät: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="438"/>
+        <location filename="deviceinfomodel.cpp" line="436"/>
         <source>User EEPROM (8 chars)</source>
         <translation>Benutzer-EEPROM (8 Zeichen)</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="444"/>
+        <location filename="deviceinfomodel.cpp" line="442"/>
         <source>Device status flags</source>
         <translation>Gerätestatus-Flags</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="447"/>
+        <location filename="deviceinfomodel.cpp" line="445"/>
         <source>Device control status</source>
         <translation>Gerätesteuerstatus</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="452"/>
+        <location filename="deviceinfomodel.cpp" line="450"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="455"/>
+        <location filename="deviceinfomodel.cpp" line="453"/>
         <source>Image memory size</source>
         <translation>Bildspeichergröße</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="456"/>
+        <location filename="deviceinfomodel.cpp" line="454"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="458"/>
-        <location filename="deviceinfomodel.cpp" line="509"/>
+        <location filename="deviceinfomodel.cpp" line="456"/>
+        <location filename="deviceinfomodel.cpp" line="507"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="459"/>
-        <location filename="deviceinfomodel.cpp" line="510"/>
+        <location filename="deviceinfomodel.cpp" line="457"/>
+        <location filename="deviceinfomodel.cpp" line="508"/>
         <source>MAC address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="460"/>
+        <location filename="deviceinfomodel.cpp" line="458"/>
         <source>Current IP address</source>
         <translation>Aktuelle IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="462"/>
+        <location filename="deviceinfomodel.cpp" line="460"/>
         <source>Current Subnetmask</source>
         <translation>Aktuelle Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="465"/>
+        <location filename="deviceinfomodel.cpp" line="463"/>
         <source>Persistent IP address</source>
         <translation>Persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="467"/>
+        <location filename="deviceinfomodel.cpp" line="465"/>
         <source>Persistent IP subnetmask</source>
         <translation>Persistente IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="469"/>
+        <location filename="deviceinfomodel.cpp" line="467"/>
         <source>DHCP FSM state</source>
         <translation>DHCP-Zustandsautomat</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="472"/>
+        <location filename="deviceinfomodel.cpp" line="470"/>
         <source>DHCP state</source>
         <translation>DHCP-Status</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="474"/>
+        <location filename="deviceinfomodel.cpp" line="472"/>
         <source>DHCP server IP</source>
         <translation>IP des DHCP-Servers</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="476"/>
+        <location filename="deviceinfomodel.cpp" line="474"/>
         <source>DHCP lease time</source>
         <translation>DHCP-Lease-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="478"/>
+        <location filename="deviceinfomodel.cpp" line="476"/>
         <source>DHCP T1 time</source>
         <translation>DHCP-T1-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="479"/>
+        <location filename="deviceinfomodel.cpp" line="477"/>
         <source>DHCP T2 time</source>
         <translation>DHCP-T2-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="480"/>
-        <location filename="deviceinfomodel.cpp" line="514"/>
+        <location filename="deviceinfomodel.cpp" line="478"/>
+        <location filename="deviceinfomodel.cpp" line="512"/>
         <source>IP range begin</source>
         <translation>Beginn des IP-Bereichs</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="482"/>
-        <location filename="deviceinfomodel.cpp" line="516"/>
+        <location filename="deviceinfomodel.cpp" line="480"/>
+        <location filename="deviceinfomodel.cpp" line="514"/>
         <source>IP range end</source>
         <translation>Ende des IP-Bereichs</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="485"/>
+        <location filename="deviceinfomodel.cpp" line="483"/>
         <source>Paired host MAC address</source>
         <translation>MAC-Adresse des gekoppelten Hosts</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="489"/>
+        <location filename="deviceinfomodel.cpp" line="487"/>
         <source>Paired host IP address</source>
         <translation>IP-Adresse des gekoppelten Hosts</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="492"/>
+        <location filename="deviceinfomodel.cpp" line="490"/>
         <source>Multicast IP address</source>
         <translation>Multicast-IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="494"/>
+        <location filename="deviceinfomodel.cpp" line="492"/>
         <source>Link</source>
         <translation>Verbindung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="495"/>
+        <location filename="deviceinfomodel.cpp" line="493"/>
         <source>%1 Mbits/s</source>
         <translation>%1 Mbit/s</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="498"/>
+        <location filename="deviceinfomodel.cpp" line="496"/>
         <source>Local network adapter</source>
         <translation>Lokaler Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="500"/>
+        <location filename="deviceinfomodel.cpp" line="498"/>
         <source>Designation</source>
         <translation>Bezeichnung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="501"/>
+        <location filename="deviceinfomodel.cpp" line="499"/>
         <source>DHCP enabled</source>
         <translation>DHCP aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="504"/>
+        <location filename="deviceinfomodel.cpp" line="502"/>
         <source>Number of known devices</source>
         <translation>Anzahl bekannter Geräte</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="506"/>
+        <location filename="deviceinfomodel.cpp" line="504"/>
         <source>Number of paired devices</source>
         <translation>Anzahl gekoppelter Geräte</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="511"/>
+        <location filename="deviceinfomodel.cpp" line="509"/>
         <source>IP address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="512"/>
+        <location filename="deviceinfomodel.cpp" line="510"/>
         <source>IP subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="518"/>
+        <location filename="deviceinfomodel.cpp" line="516"/>
         <source>IP range valid</source>
         <translation>IP-Bereich gültig</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="521"/>
+        <location filename="deviceinfomodel.cpp" line="519"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="523"/>
+        <location filename="deviceinfomodel.cpp" line="521"/>
         <source>Multicast Enabled</source>
         <translation>Multicast aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="528"/>
+        <location filename="deviceinfomodel.cpp" line="526"/>
         <source>Adapter link speed</source>
         <translation>Verbindungsgeschwindigkeit des Adapters</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="529"/>
+        <location filename="deviceinfomodel.cpp" line="527"/>
         <source>%1 Mbit/s</source>
         <translation>%1 Mbit/s</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="532"/>
+        <location filename="deviceinfomodel.cpp" line="530"/>
         <source>ETH version</source>
         <translation>ETH-Version</translation>
     </message>

@@ -76,6 +76,8 @@ private slots:
     void texts_data();
     void texts();
     void presentation();
+    void multicastFromDriver_data();
+    void multicastFromDriver();
     void refreshKeepsRows();
     void rebuilds_data();
     void rebuilds();
@@ -484,6 +486,45 @@ void tst_DeviceInfoModel::presentation()
     QCOMPARE(f.model.rowCount(bits.sibling(bits.row(), 1)), 0);
     QCOMPARE(f.model.flags(QModelIndex()), Qt::NoItemFlags);
     QCOMPARE(f.model.flags(leaf), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+void tst_DeviceInfoModel::multicastFromDriver_data()
+{
+    QTest::addColumn<bool>("driver");
+    QTest::addColumn<bool>("camera");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("driver_on_camera_off") << true << false << "Yes";
+    QTest::newRow("driver_off_camera_on") << false << true << "No";
+}
+
+void tst_DeviceInfoModel::multicastFromDriver()
+{
+    QFETCH(bool, driver);
+    QFETCH(bool, camera);
+    QFETCH(QString, shown);
+    QVERIFY(SimWorld::load({QStringLiteral(R"({"deviceId": 1001, "deviceType": "0x82",
+                                               "multicastSupported": true,
+                                               "multicastEnabled": %1})")
+                                .arg(camera ? "true" : "false")}));
+    QVERIFY(SimWorld::setDriverField("readOnlyMulticast", driver ? "true" : "false"));
+    const std::optional<Camera> listedCamera = listed(1001);
+    QVERIFY(listedCamera);
+    Fixture f(m_fake);
+    QVERIFY(scanned(f.model));
+    vysim_log_clear();
+    f.model.Update(&*listedCamera);
+    QCOMPARE(value(f.model, "Local network adapter/Settings/Multicast Enabled"), shown);
+    // Asked of the driver, not of the camera.
+    const auto calls = vysim::callsOf("vy_Multicast");
+    QCOMPARE(int(calls.size()), 1);
+    QCOMPARE(calls.at(0).handle, int32_t(VY_DRIVER_HANDLE));
+    QCOMPARE(calls.at(0).command, uint32_t(VY_MULTICAST_GET_RO_ENABLE));
+
+    // The driver's setting changes: the next refresh shows it.
+    QVERIFY(SimWorld::setDriverField("readOnlyMulticast", driver ? "false" : "true"));
+    f.model.Update(&*listedCamera);
+    QCOMPARE(value(f.model, "Local network adapter/Settings/Multicast Enabled"),
+             driver ? QStringLiteral("No") : QStringLiteral("Yes"));
 }
 
 void tst_DeviceInfoModel::refreshKeepsRows()
