@@ -1,70 +1,128 @@
 // deviceinfoview.cpp: the device information tree of the main window.
 #include "zentara/devinfo/deviceinfoview.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QHeaderView>
-#include <QStandardItemModel>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
+
+#include "zentara/devinfo/deviceinfomodel.h"
+
+namespace {
+
+// The rows from the root down to index, so that indexes compare in the order they are shown.
+QVector<int> pathOf(QModelIndex index)
+{
+    QVector<int> path;
+    for (; index.isValid(); index = index.parent())
+        path.prepend(index.row());
+    return path;
+}
+
+} // namespace
 
 DeviceInfoView::DeviceInfoView(QWidget *parent)
-    : QTreeView(parent), m_model(new QStandardItemModel(this))
+    : QTreeView(parent), m_model(new DeviceInfoModel(nullptr, this)), m_menu(new QMenu(this)),
+      m_copyAction(m_menu->addAction(tr("Copy item values")))
 {
+    setMinimumSize(94, 194);
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setRootIsDecorated(false);
     setAlternatingRowColors(true);
-    setUniformRowHeights(true);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     header()->setStretchLastSection(true);
-    rebuild();
+
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DeviceInfoView::onModelReset);
+    connect(this, &QWidget::customContextMenuRequested, this, &DeviceInfoView::onCustomContextMenu);
+    connect(m_copyAction, &QAction::triggered, this, &DeviceInfoView::copyValues);
+    onModelReset();
 }
 
 DeviceInfoView::~DeviceInfoView() = default;
 
-void DeviceInfoView::Update(const Camera *camera, bool force_reset)
+void DeviceInfoView::Update(const Camera *pCamera, bool force_reset)
 {
-    Q_UNUSED(force_reset)
-    if (camera)
-        m_camera = *camera;
-    else
-        m_camera.reset();
-    rebuild();
+    m_model->Update(pCamera, force_reset);
+    viewport()->update();
 }
 
-void DeviceInfoView::Update(const Camera *camera)
+void DeviceInfoView::Update(const Camera *pCamera)
 {
-    Update(camera, false);
+    Update(pCamera, false);
 }
 
 void DeviceInfoView::UpdateUsbTopology()
 {
-    rebuild();
+    m_model->UpdateUSBTopology();
+}
+
+void DeviceInfoView::onCustomContextMenu(const QPoint &pos)
+{
+    if (indexAt(pos).isValid())
+        m_menu->popup(viewport()->mapToGlobal(pos));
+}
+
+void DeviceInfoView::copyValues()
+{
+    QModelIndexList indexes = selectionModel()->selectedIndexes();
+    std::sort(indexes.begin(), indexes.end(), [](const QModelIndex &a, const QModelIndex &b) {
+        const QVector<int> pa = pathOf(a.sibling(a.row(), 0));
+        const QVector<int> pb = pathOf(b.sibling(b.row(), 0));
+        return pa != pb ? pa < pb : a.column() < b.column();
+    });
+    QString text;
+    for (int i = 0; i < indexes.size(); ++i) {
+        const QModelIndex &index = indexes.at(i);
+        if (i > 0) {
+            const QModelIndex &previous = indexes.at(i - 1);
+            const bool sameRow =
+                index.row() == previous.row() && index.parent() == previous.parent();
+            text += sameRow ? QLatin1Char('\t') : QLatin1Char('\n');
+        }
+        text += index.data(Qt::DisplayRole).toString();
+    }
+    QApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }
 
 void DeviceInfoView::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
-        rebuild();
+    if (event->type() == QEvent::LanguageChange) {
+        m_copyAction->setText(tr("Copy item values"));
+        m_model->retranslate();
+        for (int column = 0; column < m_model->columnCount(); ++column)
+            resizeColumnToContents(column);
+    }
     QTreeView::changeEvent(event);
 }
 
-void DeviceInfoView::rebuild()
+void DeviceInfoView::keyPressEvent(QKeyEvent *event)
 {
-    m_model->clear();
-    m_model->setHorizontalHeaderLabels({tr("Parameter"), tr("Values")});
-    if (!m_camera)
+    if (event == QKeySequence::Copy) {
+        copyValues();
+        event->accept();
         return;
-    const Camera &c = *m_camera;
-    const QList<QPair<QString, QString>> rows = {
-        {tr("Device ID"), QString::number(c.deviceId())},
-        {tr("Camera ID"), QString::number(c.cameraId())},
-        {tr("Model"), c.fullModelName().isEmpty() ? c.model() : c.fullModelName()},
-        {tr("Serial number"), c.serialNumber()},
-        {tr("Sensor ID"), QString::number(c.sensorId())},
-        {tr("Device type"), c.typeText()},
-    };
-    for (const auto &row : rows) {
-        auto *label = new QStandardItem(row.first);
-        auto *value = new QStandardItem(row.second);
-        m_model->appendRow({label, value});
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void DeviceInfoView::onModelReset()
+{
+    expandMarked(QModelIndex());
+    resizeColumnToContents(0);
+}
+
+void DeviceInfoView::expandMarked(const QModelIndex &parent)
+{
+    for (int row = 0; row < m_model->rowCount(parent); ++row) {
+        const QModelIndex index = m_model->index(row, 0, parent);
+        if (index.data(DeviceInfoModel::ExpandRole).toBool())
+            expand(index);
+        expandMarked(index);
     }
 }

@@ -4,14 +4,13 @@
 
 #include <QTreeView>
 
-#include <optional>
+class Camera;
+class DeviceInfoModel;
+class QAction;
+class QMenu;
 
-#include "zentara/inventory/camera.h"
-
-class QStandardItemModel;
-
-// For now the view shows the camera's identity rows; it keeps its own copy of the camera so
-// that a language change can rebuild the labels without asking the caller again.
+// Shows a DeviceInfoModel it owns, with its groups expanded, and copies the selected rows as
+// tab-separated text (context menu and the copy key).
 class DeviceInfoView final : public QTreeView
 {
     Q_OBJECT
@@ -19,23 +18,32 @@ public:
     explicit DeviceInfoView(QWidget *parent = nullptr);
     ~DeviceInfoView() override;
 
+    DeviceInfoModel *deviceInfoModel() const { return m_model; }
+
 public slots:
-    // Shows the values of camera (null: no camera). force_reset rebuilds the tree from scratch.
-    void Update(const Camera *camera, bool force_reset);
-    void Update(const Camera *camera);
-    // Re-reads the USB chain of the selected camera.
+    // Shows the values of pCamera (null: no camera); force_reset rebuilds the rows.
+    void Update(const Camera *pCamera, bool force_reset);
+    void Update(const Camera *pCamera);
+    // Re-reads the USB topology in the background; the chain rows follow when it is read.
     void UpdateUsbTopology();
+    void onCustomContextMenu(const QPoint &pos);
+    // Puts the selected rows on the clipboard: cells of one row joined by tabs, rows by line
+    // feeds, in the order the rows are shown.
+    void copyValues();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Q_DISABLE_COPY(DeviceInfoView)
 
-    void rebuild();
+    void onModelReset();
+    void expandMarked(const QModelIndex &parent);
 
-    QStandardItemModel *m_model;
-    std::optional<Camera> m_camera;
+    DeviceInfoModel *m_model;
+    QMenu *m_menu;
+    QAction *m_copyAction;
 };
 
 #endif // ZENTARA_DEVINFO_DEVICEINFOVIEW_H
