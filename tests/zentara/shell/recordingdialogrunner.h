@@ -46,8 +46,9 @@ public:
     {
         record(Dialog::AdditionalCameraInformation, parent, camera.deviceId());
     }
-    void runGeneralInformation(QWidget *parent) override
+    void runGeneralInformation(QWidget *parent, const QString &language) override
     {
+        Q_UNUSED(language)
         record(Dialog::GeneralInformation, parent, 0);
     }
     void runEthConfiguration(QWidget *parent, const Camera &camera) override
