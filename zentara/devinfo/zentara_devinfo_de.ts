@@ -45,6 +45,275 @@
     </message>
 </context>
 <context>
+    <name>GeneralInfoDlg</name>
+    <message>
+        <location filename="generalinfodlg.cpp" line="77"/>
+        <source>General information</source>
+        <translation>Allgemeine Informationen</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="86"/>
+        <source>Camera management for %1 cameras over USB and GigE.</source>
+        <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="89"/>
+        <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
+        <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="97"/>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="103"/>
+        <source>Download updates</source>
+        <translation>Updates herunterladen</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="105"/>
+        <source>Check updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="113"/>
+        <source>%1 drivers and 3rd party interfaces</source>
+        <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="115"/>
+        <source>USB controller and network adapters</source>
+        <translation>USB-Controller und Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="151"/>
+        <source>Searching USB controllers...</source>
+        <translation>USB-Controller werden gesucht...</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="192"/>
+        <location filename="generalinfodlg.cpp" line="228"/>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="193"/>
+        <source>Min. SDK version</source>
+        <translation>Min. SDK-Version</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="209"/>
+        <source>Not Found!</source>
+        <translation>Nicht gefunden!</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="209"/>
+        <source>Found at: %1</source>
+        <translation>Gefunden in: %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="213"/>
+        <source>Build architecture</source>
+        <translation>Build-Architektur</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="214"/>
+        <source>Current architecture</source>
+        <translation>Aktuelle Architektur</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="215"/>
+        <source>Host name</source>
+        <translation>Hostname</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="216"/>
+        <source>Endianess</source>
+        <translation>Byte-Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="216"/>
+        <source>Little</source>
+        <translation>Little Endian</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="216"/>
+        <source>Big</source>
+        <translation>Big Endian</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="218"/>
+        <source>Kernel</source>
+        <translation>Kernel</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="220"/>
+        <source>Product name</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="228"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="230"/>
+        <source>Latest version</source>
+        <translation>Neueste Version</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="240"/>
+        <source>%1 Zentara</source>
+        <translation>%1 Zentara</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="241"/>
+        <source>%1 drivers</source>
+        <translation>%1-Treiber</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="242"/>
+        <source>Operating system</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="265"/>
+        <source>%1 (update available)</source>
+        <translation>%1 (Update verfügbar)</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="270"/>
+        <source>A newer version than the installed one is available.</source>
+        <translation>Eine neuere als die installierte Version ist verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="296"/>
+        <source>USB interface(s)</source>
+        <translation>USB-Schnittstelle(n)</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="303"/>
+        <source>USB 1.0 host controller</source>
+        <translation>USB-1.0-Host-Controller</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="304"/>
+        <source>USB 2.0 host controller</source>
+        <translation>USB-2.0-Host-Controller</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="305"/>
+        <source>USB 3.0 host controller</source>
+        <translation>USB-3.0-Host-Controller</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="306"/>
+        <source>USB 3.1 host controller</source>
+        <translation>USB-3.1-Host-Controller</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="330"/>
+        <source>No USB controller found</source>
+        <translation>Kein USB-Controller gefunden</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="333"/>
+        <source>Network adapter(s)</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="340"/>
+        <source>MAC address:   %1</source>
+        <translation>MAC-Adresse:   %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="341"/>
+        <source>Adapter:   %1</source>
+        <translation>Adapter:   %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="342"/>
+        <source>DHCP:   %1</source>
+        <translation>DHCP:   %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="342"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="342"/>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="345"/>
+        <source>IP address:   %1</source>
+        <translation>IP-Adresse:   %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="346"/>
+        <source>IP subnetmask:   %1</source>
+        <translation>IP-Subnetzmaske:   %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="353"/>
+        <source>No network adapter found</source>
+        <translation>Kein Netzwerkadapter gefunden</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="380"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="381"/>
+        <source>Unable to check updates. Error: %1</source>
+        <translation>Die Suche nach Updates ist nicht möglich. Fehler: %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="387"/>
+        <source>Checking for updates...</source>
+        <translation>Suche nach Updates...</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="423"/>
+        <source>The update file is larger than %1 KiB; the download was stopped.</source>
+        <translation>Die Update-Datei ist größer als %1 KiB; der Download wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="427"/>
+        <source>Unable to check updates: %1</source>
+        <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="431"/>
+        <source>The update server sent an empty file.</source>
+        <translation>Der Update-Server hat eine leere Datei gesendet.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="434"/>
+        <source>The update server&apos;s answer is not an update file.</source>
+        <translation>Die Antwort des Update-Servers ist keine Update-Datei.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="453"/>
+        <source>The update file lists no version of the installed parts.</source>
+        <translation>Die Update-Datei nennt keine Version der installierten Komponenten.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="456"/>
+        <source>Newer versions are available; see the column &quot;Latest version&quot; and use &quot;Download updates&quot;.</source>
+        <translation>Neuere Versionen sind verfügbar; siehe Spalte &quot;Neueste Version&quot; und &quot;Updates herunterladen&quot;.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="460"/>
+        <source>The installed versions are up to date.</source>
+        <translation>Die installierten Versionen sind aktuell.</translation>
+    </message>
+</context>
+<context>
     <name>UsbTopology</name>
     <message>
         <location filename="usbtopology.cpp" line="241"/>
