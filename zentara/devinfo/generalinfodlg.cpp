@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFont>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -14,6 +15,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QScreen>
 #include <QSysInfo>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -137,8 +139,8 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     layout->addLayout(headerLayout);
     layout->addLayout(buttonLayout);
     layout->addWidget(m_updateLabel);
-    layout->addWidget(versionGroup, 3);
-    layout->addWidget(hardwareGroup, 2);
+    layout->addWidget(versionGroup, 1);
+    layout->addWidget(hardwareGroup, 1);
 
     readInstalledVersions();
     m_versionTree = buildVersionTree();
@@ -159,7 +161,10 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     connect(m_topology, &UsbTopology::rescanFinished, this, &GeneralInfoDlg::onTopologyScanned);
     m_topology->startRescan();
 
-    resize(620, 720);
+    // Room for every version row and the latest versions beside them, within the screen.
+    const QScreen *shown = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(820, 900);
+    resize(shown ? wanted.boundedTo(shown->availableGeometry().size() * 0.9) : wanted);
 }
 
 GeneralInfoDlg::~GeneralInfoDlg()
