@@ -387,6 +387,8 @@ void GeneralInfoDlg::onCheckUpdateButtonClicked()
         return;
     }
     m_reply = reply;
+    // Qt then buffers no more than that ahead of us, however fast the body comes.
+    reply->setReadBufferSize(UpdateFile::MaximumSize + 1);
     connect(reply, &QNetworkReply::readyRead, this, &GeneralInfoDlg::onReplyReadyRead);
     m_checkButton->setEnabled(false);
     setUpdateStatus(tr("Checking for updates..."), false);

@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>
@@ -13,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 #include "tests/zentara/devinfo/sysfsfixture.h"
@@ -158,9 +160,11 @@ private slots:
     void failedUpdateCheck_data();
     void failedUpdateCheck();
     void connectionRefused();
+    void unknownScheme();
     void hugeBodyAborted();
     void downloadPage_data();
     void downloadPage();
+    void aboutQt();
 
 private:
     std::unique_ptr<SysfsFixture> m_root;
@@ -481,6 +485,25 @@ void tst_GeneralInfoDlg::connectionRefused()
     QCOMPARE(dialog.versionTree()->columnCount(), 2);
 }
 
+void tst_GeneralInfoDlg::unknownScheme()
+{
+    // A scheme nobody serves fails without contacting anything; no box, the reason in words.
+    qputenv(UpdateEndpoints::updateUrlVariable(), "nosuchscheme://127.0.0.1/update.txt");
+    GeneralInfoDlg dialog(QStringLiteral("en"));
+    QSignalSpy finished(&dialog, &GeneralInfoDlg::updateCheckFinished);
+    ModalAnswerer answerer;
+    dialog.findChild<QPushButton *>("checkUpdateButton")->click();
+    QVERIFY(finished.wait());
+    QCOMPARE(answerer.count(), 0);
+    QVERIFY2(dialog.updateStatus().startsWith("Unable to check updates: "),
+             qPrintable(dialog.updateStatus()));
+    QVERIFY(dialog.updateStatus().contains("nosuchscheme"));
+    QVERIFY(!dialog.isCheckingUpdates());
+    QVERIFY(dialog.findChild<QPushButton *>("checkUpdateButton")->isEnabled());
+    QVERIFY(dialog.updateTable().isEmpty());
+    QCOMPARE(dialog.versionTree()->columnCount(), 2);
+}
+
 void tst_GeneralInfoDlg::hugeBodyAborted()
 {
     const qint64 size = 50 * 1024 * 1024;
@@ -535,6 +558,20 @@ void tst_GeneralInfoDlg::downloadPage()
     QDesktopServices::unsetUrlHandler("http");
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls.first().toString(), site + "/download-vyro-emb-hardfloat.html");
+}
+
+void tst_GeneralInfoDlg::aboutQt()
+{
+    GeneralInfoDlg dialog(QStringLiteral("en"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *label = dialog.findChild<QLabel *>("aboutQtLabel");
+    QVERIFY(label);
+    QCOMPARE(label->text(), QStringLiteral("About Qt"));
+    ModalAnswerer answerer;
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(answerer.count(), 1);
+    QVERIFY(answerer.texts().first().contains("Qt"));
 }
 
 VYRO_TEST_MAIN(tst_GeneralInfoDlg)
