@@ -92,7 +92,7 @@ private:
 
 void tst_UsbSysfsTree::init()
 {
-    QVERIFY(simworld::loadDefault());
+    QVERIFY(SimWorld::reset());
 }
 
 void tst_UsbSysfsTree::defaultWorldChains_data()
