@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -141,6 +142,9 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     layout->addWidget(m_updateLabel);
     layout->addWidget(versionGroup, 1);
     layout->addWidget(hardwareGroup, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     readInstalledVersions();
     m_versionTree = buildVersionTree();

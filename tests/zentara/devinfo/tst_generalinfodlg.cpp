@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QNetworkReply>
 #include <QProcess>
@@ -165,6 +166,7 @@ private slots:
     void downloadPage_data();
     void downloadPage();
     void aboutQt();
+    void closeButton();
 
 private:
     std::unique_ptr<SysfsFixture> m_root;
@@ -572,6 +574,17 @@ void tst_GeneralInfoDlg::aboutQt()
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(answerer.count(), 1);
     QVERIFY(answerer.texts().first().contains("Qt"));
+}
+
+void tst_GeneralInfoDlg::closeButton()
+{
+    GeneralInfoDlg dialog(QStringLiteral("en"));
+    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    buttons->button(QDialogButtonBox::Close)->click();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
 }
 
 VYRO_TEST_MAIN(tst_GeneralInfoDlg)
