@@ -85,21 +85,22 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameLabel->setFont(nameFont);
-    auto *noticeLabel =
-        new QLabel(tr("Camera management for %1 cameras over USB and GigE.").arg(Product), this);
+    auto *noticeLabel = new QLabel(
+        tr("Camera management for %1 cameras over USB and GigE.").arg(QLatin1String(Product)),
+        this);
     noticeLabel->setWordWrap(true);
     auto *rightsLabel =
         new QLabel(tr("Copyright %1. This program is provided as is, without warranty of any kind.")
                        .arg(QLatin1String(Maker)),
                    this);
     rightsLabel->setWordWrap(true);
-    auto *aboutQtLabel = new QLabel(this);
-    aboutQtLabel->setObjectName(QStringLiteral("aboutQtLabel"));
-    aboutQtLabel->setStyleSheet(
+    m_aboutQtLabel = new QLabel(this);
+    m_aboutQtLabel->setObjectName(QStringLiteral("aboutQtLabel"));
+    m_aboutQtLabel->setStyleSheet(
         QStringLiteral("QLabel { color : blue; text-decoration : underline; }"));
-    aboutQtLabel->setText(tr("About Qt"));
-    aboutQtLabel->setCursor(Qt::PointingHandCursor);
-    aboutQtLabel->installEventFilter(this);
+    m_aboutQtLabel->setText(tr("About Qt"));
+    m_aboutQtLabel->setCursor(Qt::PointingHandCursor);
+    m_aboutQtLabel->installEventFilter(this);
     auto *logoLabel = new QLabel(this);
     logoLabel->setPixmap(QPixmap(QStringLiteral(":/images/logo_orv.png")));
 
@@ -127,7 +128,7 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     textLayout->addWidget(nameLabel);
     textLayout->addWidget(noticeLabel);
     textLayout->addWidget(rightsLabel);
-    textLayout->addWidget(aboutQtLabel);
+    textLayout->addWidget(m_aboutQtLabel);
     auto *headerLayout = new QHBoxLayout;
     headerLayout->addLayout(textLayout, 1);
     headerLayout->addWidget(logoLabel, 0, Qt::AlignTop);
@@ -182,8 +183,7 @@ GeneralInfoDlg::~GeneralInfoDlg()
 
 bool GeneralInfoDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        watched->objectName() == QLatin1String("aboutQtLabel")) {
+    if (watched == m_aboutQtLabel && event->type() == QEvent::MouseButtonRelease) {
         QMessageBox::aboutQt(this);
         return true;
     }

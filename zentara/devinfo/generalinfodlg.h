@@ -104,6 +104,7 @@ private:
     QPushButton *m_downloadButton = nullptr;
     QPushButton *m_checkButton = nullptr;
     QLabel *m_updateLabel = nullptr;
+    QLabel *m_aboutQtLabel = nullptr;
 };
 
 #endif // ZENTARA_DEVINFO_GENERALINFODLG_H

@@ -57,37 +57,37 @@
         <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="92"/>
+        <location filename="generalinfodlg.cpp" line="93"/>
         <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
         <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="100"/>
+        <location filename="generalinfodlg.cpp" line="101"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="106"/>
+        <location filename="generalinfodlg.cpp" line="107"/>
         <source>Download updates</source>
         <translation>Updates herunterladen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="108"/>
+        <location filename="generalinfodlg.cpp" line="109"/>
         <source>Check updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="116"/>
+        <location filename="generalinfodlg.cpp" line="117"/>
         <source>%1 drivers and 3rd party interfaces</source>
         <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="118"/>
+        <location filename="generalinfodlg.cpp" line="119"/>
         <source>USB controller and network adapters</source>
         <translation>USB-Controller und Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="157"/>
+        <location filename="generalinfodlg.cpp" line="158"/>
         <source>Searching USB controllers...</source>
         <translation>USB-Controller werden gesucht...</translation>
     </message>
