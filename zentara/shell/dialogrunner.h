@@ -4,6 +4,7 @@
 #define ZENTARA_SHELL_DIALOGRUNNER_H
 
 class Camera;
+class QString;
 class QVyroZentara;
 class QWidget;
 
@@ -18,8 +19,9 @@ public:
     virtual void runCameraInformation(QWidget *parent, const Camera &camera) = 0;
     // The additional camera information dialog, likewise.
     virtual void runAdditionalCameraInformation(QWidget *parent, const Camera &camera) = 0;
-    // The general information window with the update check.
-    virtual void runGeneralInformation(QWidget *parent) = 0;
+    // The general information window with the update check; language is the code of the
+    // user interface's language ("de"), which chooses the download site.
+    virtual void runGeneralInformation(QWidget *parent, const QString &language) = 0;
     // The network configuration of the selected camera.
     virtual void runEthConfiguration(QWidget *parent, const Camera &camera) = 0;
     // The read-only network device dialog for the selected camera.

@@ -682,7 +682,8 @@ void QVyroZentara::onMulticastDialog()
 
 void QVyroZentara::onGeneralInfo()
 {
-    m_dialogs.runGeneralInformation(this);
+    const QString language = m_languageCombo->currentData().toString();
+    m_dialogs.runGeneralInformation(this, language.isEmpty() ? QStringLiteral("en") : language);
 }
 
 void QVyroZentara::OnAdditionalFunctionsDlg()

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include "zentara/devinfo/generalinfodlg.h"
+
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
     Q_UNUSED(parent)
@@ -16,9 +18,10 @@ void ToolDialogRunner::runAdditionalCameraInformation(QWidget *parent, const Cam
     Q_UNUSED(camera)
 }
 
-void ToolDialogRunner::runGeneralInformation(QWidget *parent)
+void ToolDialogRunner::runGeneralInformation(QWidget *parent, const QString &language)
 {
-    Q_UNUSED(parent)
+    GeneralInfoDlg dialog(language, parent);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera)

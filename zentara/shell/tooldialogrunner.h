@@ -12,7 +12,7 @@ public:
 
     void runCameraInformation(QWidget *parent, const Camera &camera) override;
     void runAdditionalCameraInformation(QWidget *parent, const Camera &camera) override;
-    void runGeneralInformation(QWidget *parent) override;
+    void runGeneralInformation(QWidget *parent, const QString &language) override;
     void runEthConfiguration(QWidget *parent, const Camera &camera) override;
     void runReadOnlyDevices(QWidget *parent, const Camera &camera) override;
     void runDaemonControl(QVyroZentara &window) override;

@@ -36,6 +36,8 @@ public:
         uint32_t deviceId;
         // The daemon states the daemon control starts from.
         CoreStates states;
+        // The language code the general information gets; empty for the other dialogs.
+        QString language;
     };
 
     void runCameraInformation(QWidget *parent, const Camera &camera) override
@@ -46,9 +48,9 @@ public:
     {
         record(Dialog::AdditionalCameraInformation, parent, camera.deviceId());
     }
-    void runGeneralInformation(QWidget *parent) override
+    void runGeneralInformation(QWidget *parent, const QString &language) override
     {
-        record(Dialog::GeneralInformation, parent, 0);
+        record(Dialog::GeneralInformation, parent, 0, {}, language);
     }
     void runEthConfiguration(QWidget *parent, const Camera &camera) override
     {
@@ -80,9 +82,10 @@ public:
     std::function<void(const Run &)> whileOpen;
 
 private:
-    void record(Dialog dialog, QWidget *parent, uint32_t deviceId, CoreStates states = {})
+    void record(Dialog dialog, QWidget *parent, uint32_t deviceId, CoreStates states = {},
+                const QString &language = QString())
     {
-        runs.append({dialog, parent, deviceId, states});
+        runs.append({dialog, parent, deviceId, states, language});
         if (whileOpen)
             whileOpen(runs.constLast());
     }

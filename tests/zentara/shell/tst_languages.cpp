@@ -27,6 +27,7 @@ private slots:
     void systemLocaleIsTheDefault();
     void localeChangeFollowsTheSystem();
     void missingTranslationsLeaveAnEmptyCombo();
+    void generalInformationInTheChosenLanguage();
 
 private:
     RecordingDialogRunner m_dialogs;
@@ -151,6 +152,21 @@ void tst_Languages::missingTranslationsLeaveAnEmptyCombo()
     QVyroZentara w(m_dialogs, m_lang.filePath(QStringLiteral("missing")));
     QCOMPARE(child<QComboBox>(w, "languageCombo")->count(), 0);
     QTRY_COMPARE(child<QCheckBox>(w, "expertBox")->text(), QStringLiteral("Expert mode"));
+}
+
+// The general information window gets the language shown, which picks its download site.
+void tst_Languages::generalInformationInTheChosenLanguage()
+{
+    m_dialogs.runs.clear();
+    QVyroZentara w(m_dialogs, m_lang.path());
+    auto *combo = child<QComboBox>(w, "languageCombo");
+    QCOMPARE(combo->currentData().toString(), QStringLiteral("de"));
+    child<QPushButton>(w, "generalInfoButton")->click();
+    combo->setCurrentIndex(combo->findData(QStringLiteral("en")));
+    child<QPushButton>(w, "generalInfoButton")->click();
+    QCOMPARE(m_dialogs.runs.size(), 2);
+    QCOMPARE(m_dialogs.runs.at(0).language, QStringLiteral("de"));
+    QCOMPARE(m_dialogs.runs.at(1).language, QStringLiteral("en"));
 }
 
 int main(int argc, char *argv[])

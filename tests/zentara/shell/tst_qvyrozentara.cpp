@@ -593,6 +593,9 @@ void tst_QVyroZentara::dialogEntries()
     QCOMPARE(int(run.dialog), dialog);
     QCOMPARE(run.parent, &w);
     QCOMPARE(run.deviceId, deviceId);
+    // Without translations the window is English, and so is the download site.
+    QCOMPARE(run.language,
+             dialog == int(Dialog::GeneralInformation) ? QStringLiteral("en") : QString());
 }
 
 void tst_QVyroZentara::noSelectionNoCameraDialog_data()
