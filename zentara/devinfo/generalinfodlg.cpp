@@ -302,7 +302,7 @@ void GeneralInfoDlg::fillHardwareTree(QTreeWidget *tree,
     const QIcon usbIcon(QStringLiteral(":/images/usb_connect.png"));
     const QIcon ethIcon(QStringLiteral(":/images/ethadapter.png"));
 
-    auto *usb = new QTreeWidgetItem(tree, {tr("USB interface(s)")});
+    auto *usb = new QTreeWidgetItem(tree, {tr("USB interfaces(s)")});
     usb->setIcon(0, usbIcon);
     const struct
     {

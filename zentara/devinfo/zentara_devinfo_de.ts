@@ -752,7 +752,7 @@
     </message>
     <message>
         <location filename="generalinfodlg.cpp" line="305"/>
-        <source>USB interface(s)</source>
+        <source>USB interfaces(s)</source>
         <translation>USB-Schnittstelle(n)</translation>
     </message>
     <message>

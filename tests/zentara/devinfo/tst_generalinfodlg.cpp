@@ -274,7 +274,7 @@ void tst_GeneralInfoDlg::controllersOfSimulatedInstallation()
     QTRY_VERIFY(dialog.isHardwareListed());
     QTreeWidget *tree = dialog.hardwareTree();
     QTreeWidgetItem *usb = tree->topLevelItem(0);
-    QCOMPARE(usb->text(0), QStringLiteral("USB interface(s)"));
+    QCOMPARE(usb->text(0), QStringLiteral("USB interfaces(s)"));
     QCOMPARE(childTexts(usb), (QStringList{"USB 2.0 host controller", "USB 3.0 host controller"}));
     const QTreeWidgetItem *highSpeed = usb->child(0);
     QVERIFY(highSpeed->childCount() >= 1);
