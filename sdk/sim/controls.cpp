@@ -2,6 +2,7 @@
 #include "sdk/sim/vyro_sim.h"
 
 #include "sdk/sim/calllog.h"
+#include "sdk/sim/sharedstate.h"
 #include "sdk/sim/simengine.h"
 
 #include <QFile>
@@ -17,8 +18,18 @@ using vysim::SimEngine;
 
 namespace {
 
+// Why the thread's last control call failed, for the calls without a message buffer.
+thread_local QByteArray lastProblem;
+
+int32_t remember(int32_t result, const QString &problem)
+{
+    lastProblem = result == VY_SUCCESS ? QByteArray() : problem.toUtf8();
+    return result;
+}
+
 int32_t report(int32_t result, const QString &problem, char *message, uint32_t messageSize)
 {
+    remember(result, problem);
     if (message && messageSize > 0) {
         const QByteArray text = result == VY_SUCCESS ? QByteArray() : problem.toUtf8();
         const size_t n = std::min<size_t>(size_t(text.size()), messageSize - 1);
@@ -65,16 +76,14 @@ VYAPI int32_t vysim_load_world_file(const char *path, char *message, uint32_t me
 {
     if (!path)
         return report(VY_INVALID_PARAMETER, QStringLiteral("no file named"), message, messageSize);
-    QFile file(QFile::decodeName(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return report(VY_INVALID_PARAMETER,
-                      QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()), message,
-                      messageSize);
+    const QString name = QFile::decodeName(path);
+    QByteArray json;
     QString problem;
-    const int32_t result =
-        SimEngine::instance().loadWorld(file.readAll(), file.fileName(), &problem);
-    return report(result, QStringLiteral("%1: %2").arg(file.fileName(), problem), message,
-                  messageSize);
+    if (!vysim::SharedState::readRegularFile(name, vysim::SharedState::maxFileSize, &json,
+                                             &problem))
+        return report(VY_INVALID_PARAMETER, problem, message, messageSize);
+    const int32_t result = SimEngine::instance().loadWorld(json, name, &problem);
+    return report(result, QStringLiteral("%1: %2").arg(name, problem), message, messageSize);
 }
 
 VYAPI int32_t vysim_load_world_json(const char *json, char *message, uint32_t messageSize)
@@ -133,7 +142,8 @@ VYAPI int32_t vysim_plug(const char *deviceJson, char *message, uint32_t message
 
 VYAPI int32_t vysim_unplug(uint32_t deviceId)
 {
-    return SimEngine::instance().unplug(deviceId);
+    QString problem;
+    return remember(SimEngine::instance().unplug(deviceId, &problem), problem);
 }
 
 VYAPI int32_t vysim_set_device_field(uint32_t deviceId, const char *field, const char *jsonValue,
@@ -175,7 +185,12 @@ VYAPI int32_t vysim_set_daemon(int32_t daemon, int32_t running)
                                              : QStringLiteral("ethDaemonRunning"),
                   running != 0);
     QString problem;
-    return SimEngine::instance().setDriverFields(fields, &problem);
+    return remember(SimEngine::instance().setDriverFields(fields, &problem), problem);
+}
+
+VYAPI int32_t vysim_last_problem(char *message, uint32_t messageSize)
+{
+    return copyOut(lastProblem, message, messageSize, nullptr);
 }
 
 VYAPI int32_t vysim_device_in_use(uint32_t deviceId)

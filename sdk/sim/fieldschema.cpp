@@ -293,6 +293,32 @@ bool FieldSchema::check(const QString &name, const QJsonValue &value, QString *p
     return checkLocked(name, value, problem);
 }
 
+namespace {
+
+// Texts end up in the SDK's fixed, NUL-terminated char fields as UTF-8: a NUL would cut them
+// short and a lone surrogate has no UTF-8 form at all.
+bool representable(const QString &text, QString *detail)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isNull()) {
+            *detail = QStringLiteral(" without NUL characters");
+            return false;
+        }
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate()) {
+            *detail = QStringLiteral(" without unpaired surrogates");
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool FieldSchema::checkLocked(const QString &name, const QJsonValue &value, QString *problem) const
 {
     const FieldSpec *f = findLocked(name);
@@ -320,7 +346,9 @@ bool FieldSchema::checkLocked(const QString &name, const QJsonValue &value, QStr
         break;
     case FieldType::String:
         ok = value.isString();
-        if (ok && f->max > 0 && value.toString().toUtf8().size() > f->max) {
+        if (ok && !representable(value.toString(), &detail)) {
+            ok = false;
+        } else if (ok && f->max > 0 && value.toString().toUtf8().size() > f->max) {
             ok = false;
             detail = QStringLiteral(" of at most %1 bytes").arg(f->max);
         }

@@ -1,32 +1,55 @@
 // sharedstate.cpp: files of the state directory, their locks and atomic rewrites.
 #include "sdk/sim/sharedstate.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace vysim {
 
 namespace {
 
-// Holds the state lock for one read-modify-write; the kernel drops it if the process dies.
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Holds the state lock for one read-modify-write; the kernel drops it if the process dies. The
+// lock file also keeps the last generation written, so that a damaged or replaced state file
+// never makes the count start again.
 class StateLock final
 {
 public:
-    explicit StateLock(const QString &path)
+    explicit StateLock(const QString &path) : m_path(path)
     {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd >= 0) {
-            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
+        m_fd = ::open(QFile::encodeName(path).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+        if (m_fd < 0) {
+            m_error = errno;
+            return;
+        }
+        struct stat st;
+        const bool known = ::fstat(m_fd, &st) == 0;
+        if (!known || !S_ISREG(st.st_mode)) {
+            m_error = known ? EINVAL : errno;
+            ::close(m_fd);
+            m_fd = -1;
+            return;
+        }
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
     ~StateLock()
@@ -35,11 +58,48 @@ public:
             ::close(m_fd);
     }
     bool held() const { return m_fd >= 0; }
+    QString problem() const
+    {
+        return QStringLiteral("cannot write the state: %1: %2")
+            .arg(m_path,
+                 m_error == EINVAL ? QStringLiteral("not a regular file") : reason(m_error));
+    }
+    quint64 generation() const
+    {
+        quint64 g = 0;
+        return ::pread(m_fd, &g, sizeof g, 0) == ssize_t(sizeof g) ? g : 0;
+    }
+    void setGeneration(quint64 g) const
+    {
+        // Best effort: the state file carries the generation too.
+        if (::pwrite(m_fd, &g, sizeof g, 0) != ssize_t(sizeof g))
+            return;
+    }
 
 private:
     Q_DISABLE_COPY(StateLock)
+    QString m_path;
     int m_fd = -1;
+    int m_error = 0;
 };
+
+// Opens a file for reading without blocking (a named pipe would wait for a writer) and accepts
+// only a regular file; -1 with *error (EINVAL: not a regular file) otherwise.
+int openRegular(const QByteArray &path, struct stat *st, int *error)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        *error = errno;
+        return -1;
+    }
+    const bool known = ::fstat(fd, st) == 0;
+    if (!known || !S_ISREG(st->st_mode)) {
+        *error = known ? EINVAL : errno;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 } // namespace
 
@@ -54,9 +114,63 @@ QString SharedState::defaultDirectory()
     return QDir::homePath() + QStringLiteral("/.local/share/vyrosim");
 }
 
+bool SharedState::readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
+                                  QString *problem, bool *missing)
+{
+    if (missing)
+        *missing = false;
+    struct stat st;
+    int error = 0;
+    const int fd = openRegular(QFile::encodeName(path), &st, &error);
+    if (fd < 0) {
+        if (missing)
+            *missing = error == ENOENT;
+        *problem = QStringLiteral("%1: %2").arg(
+            path, error == EINVAL ? QStringLiteral("not a regular file") : reason(error));
+        return false;
+    }
+    if (st.st_size > maxSize) {
+        ::close(fd);
+        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
+        return false;
+    }
+    // The size may still change while reading; one byte more than allowed tells.
+    QByteArray data(int(maxSize < st.st_size + 1 ? maxSize + 1 : st.st_size + 1),
+                    Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            error = errno;
+            ::close(fd);
+            *problem = QStringLiteral("%1: %2").arg(path, reason(error));
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += n;
+        if (done == data.size() && done <= maxSize)
+            data.resize(int(std::min<qint64>(maxSize + 1, data.size() * 2)));
+    }
+    ::close(fd);
+    if (done > maxSize) {
+        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
+        return false;
+    }
+    data.resize(int(done));
+    *bytes = data;
+    return true;
+}
+
 SharedState::SharedState(const QString &directory) : m_directory(directory)
 {
-    QDir().mkpath(m_directory + QStringLiteral("/locks"));
+    QDir().mkpath(m_directory);
+    // The name must not depend on the directory existing, so the path is not resolved.
+    const QByteArray key = QFile::encodeName(QDir::cleanPath(QDir(m_directory).absolutePath()));
+    m_lockPrefix = QByteArrayLiteral("vyrosim/") +
+                   QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex() + '/';
 }
 
 QString SharedState::stateFile() const
@@ -64,9 +178,9 @@ QString SharedState::stateFile() const
     return m_directory + QStringLiteral("/state.json");
 }
 
-QString SharedState::lockPath(uint32_t deviceId) const
+QByteArray SharedState::lockName(uint32_t deviceId) const
 {
-    return m_directory + QStringLiteral("/locks/%1.lock").arg(deviceId);
+    return m_lockPrefix + QByteArray::number(deviceId);
 }
 
 SharedState::FileId SharedState::fileId() const
@@ -81,21 +195,19 @@ SharedState::FileId SharedState::fileId() const
     return id;
 }
 
-bool SharedState::read(State *state, FileId *id, QString *problem) const
+bool SharedState::read(State *state, FileId *id, QString *problem, bool *missing) const
 {
     // The identity is taken before reading: a rewrite in between shows up at the next poll.
     if (id)
         *id = fileId();
-    QFile file(stateFile());
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    QByteArray bytes;
+    if (!readRegularFile(stateFile(), maxFileSize, &bytes, problem, missing))
         return false;
-    }
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject() ||
         !doc.object().value(QLatin1String("world")).isObject()) {
-        *problem = QStringLiteral("%1: not a simulator state file").arg(file.fileName());
+        *problem = QStringLiteral("%1: not a simulator state file").arg(stateFile());
         return false;
     }
     const QJsonObject o = doc.object();
@@ -109,7 +221,9 @@ bool SharedState::read(State *state, FileId *id, QString *problem) const
 
 quint64 SharedState::peekGeneration() const
 {
-    const int fd = ::open(QFile::encodeName(stateFile()).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    int error = 0;
+    const int fd = openRegular(QFile::encodeName(stateFile()), &st, &error);
     if (fd < 0)
         return 0;
     char head[64];
@@ -128,7 +242,7 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
 {
     StateLock lock(m_directory + QStringLiteral("/state.lock"));
     if (!lock.held()) {
-        *problem = QStringLiteral("cannot lock the simulator state in %1").arg(m_directory);
+        *problem = lock.problem();
         return false;
     }
     State state;
@@ -141,7 +255,9 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     } else {
         valid = read(&state, nullptr, &readProblem);
     }
-    const quint64 generation = valid ? state.generation : 0;
+    // Never backwards, whatever became of the file: programs take a generation they have seen
+    // before for the world they already have.
+    const quint64 generation = std::max(valid ? state.generation : 0, lock.generation());
     if (!change(state, valid, problem))
         return false;
     state.generation = generation + 1;
@@ -152,6 +268,7 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     o.insert(QStringLiteral("world"), state.world);
     if (!writeAtomically(QJsonDocument(o).toJson(QJsonDocument::Compact), problem))
         return false;
+    lock.setGeneration(state.generation);
     m_cache = state;
     m_cacheValid = true;
     if (written)
@@ -159,16 +276,16 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     return true;
 }
 
-// Device locks are open-file-description locks: like flock() they belong to the descriptor and
-// vanish with the process, and unlike flock() they can be tested without being taken, so that
-// polling never makes another process's open fail.
 // Write and rename, under the state lock: readers see the old file or the new one, never a
 // part. No fsync: the state must be consistent between processes, not survive a power cut.
 bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) const
 {
     const QByteArray target = QFile::encodeName(stateFile());
     const QByteArray temporary = target + ".tmp";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Whatever a former writer left there goes: a fresh file, never a pipe to wait on.
+    ::unlink(temporary.constData());
+    const int fd =
+        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0644);
     bool ok = fd >= 0;
     for (qint64 done = 0; ok && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -177,30 +294,45 @@ bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) con
         ok = n > 0;
         done += n;
     }
+    const QByteArray failed = fd < 0 ? temporary : target;
     const int error = ok ? 0 : errno;
     if (fd >= 0 && ::close(fd) != 0 && ok)
         ok = false;
     if (ok && ::rename(temporary.constData(), target.constData()) != 0)
         ok = false;
     if (!ok) {
-        *problem = QStringLiteral("%1: %2").arg(
-            stateFile(), QString::fromLocal8Bit(std::strerror(error ? error : errno)));
+        *problem = QStringLiteral("cannot write the state: %1: %2")
+                       .arg(QFile::decodeName(failed), reason(error ? error : errno));
         ::unlink(temporary.constData());
     }
     return ok;
 }
 
+// Device locks are abstract Unix socket names (Linux): bound by the holder, gone with its last
+// descriptor or its death, and tested by connecting, which neither takes the name nor depends
+// on anything in the file system.
+namespace {
+
+socklen_t lockAddress(const QByteArray &name, sockaddr_un *address)
+{
+    *address = sockaddr_un();
+    address->sun_family = AF_UNIX;
+    const int length = std::min<int>(name.size(), int(sizeof address->sun_path) - 1);
+    std::memcpy(address->sun_path + 1, name.constData(), size_t(length)); // leading NUL: abstract
+    return socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(length));
+}
+
+} // namespace
+
 int SharedState::lockDevice(uint32_t deviceId) const
 {
-    const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return noLock;
-    struct flock fl = {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    if (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
-        const bool held = errno == EAGAIN || errno == EACCES;
+    sockaddr_un address;
+    const socklen_t length = lockAddress(lockName(deviceId), &address);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) != 0) {
+        const bool held = errno == EADDRINUSE;
         ::close(fd);
         return held ? heldElsewhere : noLock;
     }
@@ -215,13 +347,17 @@ void SharedState::unlockDevice(int fd)
 
 bool SharedState::isDeviceLocked(uint32_t deviceId) const
 {
-    const int fd = ::open(QFile::encodeName(lockPath(deviceId)).constData(), O_RDWR | O_CLOEXEC);
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return false; // never opened by anyone
-    struct flock fl = {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    const bool locked = ::fcntl(fd, F_OFD_GETLK, &fl) == 0 && fl.l_type != F_UNLCK;
+        return false;
+    sockaddr_un address;
+    const socklen_t length = lockAddress(lockName(deviceId), &address);
+    int result;
+    while ((result = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), length)) != 0 &&
+           errno == EINTR) {
+    }
+    // Refused: nobody has the name bound.
+    const bool locked = result == 0 || errno != ECONNREFUSED;
     ::close(fd);
     return locked;
 }

@@ -1,6 +1,6 @@
 // sharedstate.h: the state directory that every process using the simulator shares: the world
-// state file (rewritten atomically under a lock, with a generation counter) and one lock file
-// per device, locked (open-file-description lock) by the process that has the device open.
+// state file (rewritten atomically under a lock, with a generation counter) and, per device, an
+// abstract Unix socket name bound by the process that has the device open.
 #ifndef SDK_SIM_SHAREDSTATE_H
 #define SDK_SIM_SHAREDSTATE_H
 
@@ -39,6 +39,15 @@ public:
         QJsonObject world;
     };
 
+    // Largest state or world file read; anything bigger is not one.
+    static constexpr qint64 maxFileSize = 8 * 1024 * 1024;
+
+    // Reads a regular file of at most maxSize bytes without ever blocking (a named pipe or a
+    // device in its place is refused). On failure *problem gives the path and the reason and
+    // *missing tells whether the file simply does not exist.
+    static bool readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
+                                QString *problem, bool *missing = nullptr);
+
     // The directory: VYRO_SIM_HOME, else $XDG_DATA_HOME/vyrosim, else ~/.local/share/vyrosim.
     static QString defaultDirectory();
 
@@ -51,8 +60,9 @@ public:
     // file is written with "generation" as its first member); 0 when unknown. Generations grow
     // with every rewrite, so unlike the file's time stamps they never repeat.
     quint64 peekGeneration() const;
-    // Reads the state file; false (with *problem) when it is missing or unreadable.
-    bool read(State *state, FileId *id, QString *problem) const;
+    // Reads the state file; false (with *problem) when it is missing or unreadable, *missing
+    // telling the two apart.
+    bool read(State *state, FileId *id, QString *problem, bool *missing = nullptr) const;
     // Under the state lock: reads the latest state (missing: valid = false), lets change edit
     // it, and when change returns true writes it with the next generation. The result tells
     // whether the state was written; *written receives what was.
@@ -60,9 +70,9 @@ public:
     bool update(const Change &change, State *written, QString *problem);
 
     // Device locks. lockDevice returns a descriptor that holds the lock, heldElsewhere, or
-    // noLock when the lock file cannot be made (a read-only state directory: the camera is then
-    // opened for this process only). Closing the descriptor releases the lock, as does the
-    // death of the process.
+    // noLock when no socket can be made (the camera is then opened for this process only).
+    // Closing the descriptor releases the lock, as does the death of the process; nothing on
+    // disk takes part, so neither file modes nor a deleted state directory can free it.
     static constexpr int heldElsewhere = -1;
     static constexpr int noLock = -2;
     int lockDevice(uint32_t deviceId) const;
@@ -71,10 +81,11 @@ public:
     bool isDeviceLocked(uint32_t deviceId) const;
 
 private:
-    QString lockPath(uint32_t deviceId) const;
+    QByteArray lockName(uint32_t deviceId) const;
     bool writeAtomically(const QByteArray &bytes, QString *problem) const;
 
     QString m_directory;
+    QByteArray m_lockPrefix; // of the abstract socket names, one namespace per directory
     // The state last read or written, so that a rewrite need not read the file again when
     // nobody else changed it. Used by one thread at a time (the owner serialises all calls).
     mutable State m_cache;

@@ -72,14 +72,8 @@ bool SimEngine::readSource(QByteArray *json, QString *source, QString *problem) 
         *source = defaultSource;
         return true;
     }
-    QFile file(QFile::decodeName(path));
-    *source = file.fileName();
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-        return false;
-    }
-    *json = file.readAll();
-    return true;
+    *source = QFile::decodeName(path);
+    return SharedState::readRegularFile(*source, SharedState::maxFileSize, json, problem);
 }
 
 void SimEngine::start()
@@ -93,9 +87,13 @@ void SimEngine::start()
     QString source;
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
-    const bool usable = m_state.read(&state, nullptr, &problem) &&
-                        SimWorld::fromJson(state.world, &world, &problem) &&
-                        (!namedWorld || state.source == source);
+    bool missing = false;
+    const bool readable = m_state.read(&state, nullptr, &problem, &missing) &&
+                          SimWorld::fromJson(state.world, &world, &problem);
+    if (!readable && !missing)
+        std::fprintf(stderr, "vyrosim: %s; the world starts again from %s\n", qPrintable(problem),
+                     qPrintable(source));
+    const bool usable = readable && (!namedWorld || state.source == source);
     if (!usable) {
         // First run in this state directory, a damaged state, or another world file named.
         SimWorld fresh;
@@ -166,13 +164,25 @@ void SimEngine::refreshLocked(Pending *pending)
     bool changedWorld = false;
     // Reading the generation costs one small read; the world is parsed only when it moved on.
     const quint64 generation = m_state.peekGeneration();
-    if (generation != 0 && generation != m_seenGeneration) {
+    // A file without a readable generation is looked at once per change of the file, to say why
+    // the last good world stays.
+    const SharedState::FileId id = generation == 0 ? m_state.fileId() : SharedState::FileId();
+    if (generation != 0 ? generation != m_seenGeneration : id != m_badFile) {
         SharedState::State state;
         QString problem;
-        if (m_state.read(&state, nullptr, &problem) &&
+        bool missing = false;
+        if (m_state.read(&state, nullptr, &problem, &missing) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
             m_seenGeneration = state.generation;
+            m_badFile = SharedState::FileId();
+            m_reported.clear();
             changedWorld = true;
+        } else {
+            m_badFile = generation == 0 ? id : m_state.fileId();
+            if (problem != m_reported)
+                std::fprintf(stderr, "vyrosim: %s; keeping the last good world\n",
+                             qPrintable(problem));
+            m_reported = problem;
         }
     }
     if (!changedWorld) {
@@ -450,20 +460,24 @@ int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
         problem);
 }
 
-int32_t SimEngine::unplug(uint32_t deviceId)
+int32_t SimEngine::unplug(uint32_t deviceId, QString *problem)
 {
-    QString problem;
     bool found = false;
+    bool looked = false;
     const int32_t result = modify(
-        [&](SimWorld &world, QString *) {
+        [&](SimWorld &world, QString *why) {
+            looked = true;
             const auto end = std::remove_if(world.devices.begin(), world.devices.end(),
                                             [&](const SimDevice &d) { return d.id == deviceId; });
             found = end != world.devices.end();
             world.devices.erase(end, world.devices.end());
+            if (!found)
+                *why = QStringLiteral("no device with ID %1").arg(deviceId);
             return found;
         },
-        &problem);
-    return found ? result : VY_CAMERA_NOT_FOUND;
+        problem);
+    // Only a world that was looked at can say the device is not there.
+    return looked && !found ? VY_CAMERA_NOT_FOUND : result;
 }
 
 int32_t SimEngine::checkWorld(const QByteArray &json, QString *problem)

@@ -39,7 +39,7 @@ public:
     int32_t setDeviceFields(uint32_t deviceId, const QJsonObject &fields, QString *problem);
     int32_t setDriverFields(const QJsonObject &fields, QString *problem);
     int32_t plug(const QJsonObject &device, QString *problem);
-    int32_t unplug(uint32_t deviceId);
+    int32_t unplug(uint32_t deviceId, QString *problem);
     int32_t loadWorld(const QByteArray &json, const QString &source, QString *problem);
     int32_t reset(QString *problem);
     static int32_t checkWorld(const QByteArray &json, QString *problem);
@@ -105,6 +105,8 @@ private:
 
     std::mutex m_refreshMutex; // serialises reading and rewriting the shared state
     quint64 m_seenGeneration = 0;
+    SharedState::FileId m_badFile; // a state file found unreadable, not read again until it changes
+    QString m_reported;            // the last problem with the state file told on stderr
 
     std::mutex m_mutex; // protects m_world, m_locked, m_handles, m_nextHandle and m_errors
     SimWorld m_world;

@@ -51,6 +51,10 @@ VYAPI int32_t vysim_set_driver_field(const char *field, const char *jsonValue, c
 #define VYSIM_DAEMON_USB 0
 #define VYSIM_DAEMON_ETH 1
 VYAPI int32_t vysim_set_daemon(int32_t daemon, int32_t running);
+/* Why the calling thread's last failed control call failed (for vysim_unplug and
+ * vysim_set_daemon, which take no message buffer); empty after a success. VY_BUFFER_TOO_SMALL
+ * when the text does not fit. */
+VYAPI int32_t vysim_last_problem(char *message, uint32_t messageSize);
 
 /* 1 when the device is opened by any process (or marked in use in the world), else 0;
  * -1 when it is not listed. */

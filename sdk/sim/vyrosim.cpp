@@ -318,7 +318,9 @@ int run(int argc, char **argv)
             std::fprintf(stderr, "vyrosim: unplug: no device with ID %u\n", id);
             return exitFailed;
         }
-        return followWorld(r == VY_SUCCESS ? exitOk : fail("unplug", r, nullptr));
+        if (r != VY_SUCCESS)
+            vysim_last_problem(message, sizeof message);
+        return followWorld(r == VY_SUCCESS ? exitOk : fail("unplug", r, message));
     }
     if (command == QLatin1String("set")) {
         if (argc != 5)
@@ -352,7 +354,9 @@ int run(int argc, char **argv)
         const int32_t r =
             vysim_set_daemon(which == QLatin1String("usb") ? VYSIM_DAEMON_USB : VYSIM_DAEMON_ETH,
                              action == QLatin1String("start") ? 1 : 0);
-        return r == VY_SUCCESS ? exitOk : fail("daemon", r, nullptr);
+        if (r != VY_SUCCESS)
+            vysim_last_problem(message, sizeof message);
+        return r == VY_SUCCESS ? exitOk : fail("daemon", r, message);
     }
     std::fprintf(stderr, "vyrosim: unknown command \"%s\"\n\n%s", argv[1], usage);
     return exitUsage;

@@ -1,62 +1,10 @@
 // Opening and closing: in-use state shared across processes, a crashed holder, the open
 // flags and the refusals of cameras that cannot be opened.
+#include "tests/sdk/simholder.h"
 #include "tests/sdk/simtest.h"
 #include "tests/support/testmain.h"
 
-#include <QProcess>
-
-#include <signal.h>
-
-namespace {
-
-// A second process holding a camera open (sim_holder).
-class Holder
-{
-public:
-    explicit Holder(uint32_t deviceId)
-    {
-        process_.start(QStringLiteral(SIM_HOLDER), {QString::number(deviceId)});
-    }
-    ~Holder()
-    {
-        if (isOwnRunningChild()) {
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
-    }
-    // The holder's first line: "opened <handle>" or "failed <code>".
-    QByteArray answer()
-    {
-        if (!process_.canReadLine())
-            process_.waitForReadyRead(10000);
-        return process_.readLine().trimmed();
-    }
-    void closeNormally()
-    {
-        process_.closeWriteChannel();
-        process_.waitForFinished(10000);
-    }
-    // Ends the holder as a crash would, with no chance to close anything. False when there is
-    // no running child to signal: a pid that is not positive would reach other processes.
-    bool crash()
-    {
-        if (!isOwnRunningChild())
-            return false;
-        if (::kill(pid_t(process_.processId()), SIGKILL) != 0)
-            return false;
-        return process_.waitForFinished(10000) && process_.exitStatus() == QProcess::CrashExit;
-    }
-
-private:
-    bool isOwnRunningChild() const
-    {
-        return process_.state() == QProcess::Running && process_.processId() > 0;
-    }
-
-    QProcess process_;
-};
-
-} // namespace
+using simtest::Holder;
 
 class tst_SimInUse : public QObject
 {

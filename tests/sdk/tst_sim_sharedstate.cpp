@@ -1,0 +1,387 @@
+// The shared state directory tampered with while programs run: pipes, devices, garbage and
+// oversized files in place of the state, a read-only or deleted directory, and world texts the
+// SDK's char fields cannot carry.
+#include "tests/sdk/simholder.h"
+#include "tests/sdk/simtest.h"
+#include "tests/support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using simtest::Holder;
+
+namespace {
+
+struct Run
+{
+    bool finished = false;
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run vyrosim(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), arguments);
+    Run r;
+    if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit) {
+        if (p.state() == QProcess::Running && p.processId() > 0) {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+        return r;
+    }
+    r.finished = true;
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QString home()
+{
+    return QFile::decodeName(qgetenv("VYRO_SIM_HOME"));
+}
+
+QString stateFile()
+{
+    return home() + QStringLiteral("/state.json");
+}
+
+// The generation the state file carries in its first member; 0 when it has none.
+quint64 generation()
+{
+    QFile f(stateFile());
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray head = f.read(64);
+    const QByteArray prefix("{\"generation\":");
+    if (!head.startsWith(prefix))
+        return 0;
+    return head.mid(prefix.size()).split(',').value(0).toULongLong();
+}
+
+QByteArray lastProblem()
+{
+    char text[512] = {};
+    vysim_last_problem(text, sizeof text);
+    return QByteArray(text);
+}
+
+void makeWritable(const QString &directory)
+{
+    ::chmod(QFile::encodeName(directory).constData(), 0755);
+}
+
+} // namespace
+
+class tst_SimSharedState : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("VYROSIM") || home().isEmpty())
+            QSKIP("VYROSIM and VYRO_SIM_HOME come from ctest");
+    }
+    void init() { simtest::resetWorld(); }
+    void cleanup()
+    {
+        makeWritable(home());
+        QDir().mkpath(home());
+        QFile::remove(stateFile());
+        QDir(stateFile() + QStringLiteral(".tmp")).removeRecursively();
+        QDir(stateFile()).removeRecursively();
+        QVERIFY(SimWorld::reset());
+    }
+
+    void namedPipeNeverBlocks();
+    void nonRegularStateRefused_data();
+    void nonRegularStateRefused();
+    void garbageKeepsLastGoodWorld();
+    void inUseOutlivesTampering_data();
+    void inUseOutlivesTampering();
+    void unwritableStateNamesReason();
+    void unrepresentableTextsRefused_data();
+    void unrepresentableTextsRefused();
+    void unrepresentableWorldFileRefused();
+};
+
+void tst_SimSharedState::namedPipeNeverBlocks()
+{
+    QVERIFY(QFile::remove(stateFile()));
+    QCOMPARE(::mkfifo(QFile::encodeName(stateFile()).constData(), 0644), 0);
+    // Would wait for a writer forever if the pipe were opened for reading.
+    vysim_sync();
+    QVERIFY(simtest::listed(2));
+    QCOMPARE(vysim_unplug(5), VY_SUCCESS);
+    QVERIFY(!simtest::listed(5));
+
+    QVERIFY(QFile::remove(stateFile()));
+    QCOMPARE(::mkfifo(QFile::encodeName(stateFile()).constData(), 0644), 0);
+    const Run list = vyrosim({"list"});
+    QVERIFY(list.finished);
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": not a regular file"),
+             list.err.constData());
+
+    // A valid file is back: changes made elsewhere are seen again.
+    const Run unplug = vyrosim({"unplug", "2"});
+    QCOMPARE(unplug.exitCode, 0);
+    QTRY_VERIFY((vysim_sync(), !simtest::listed(2)));
+}
+
+void tst_SimSharedState::nonRegularStateRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("endless device") << "device" << QByteArray("not a regular file");
+    QTest::newRow("directory") << "directory" << QByteArray("not a regular file");
+    QTest::newRow("oversized file") << "oversized" << QByteArray("larger than");
+}
+
+void tst_SimSharedState::nonRegularStateRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, reason);
+    QCOMPARE(vysim_unplug(5), VY_SUCCESS);
+    QVERIFY(QFile::remove(stateFile()));
+    if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), stateFile()));
+    } else if (kind == QLatin1String("directory")) {
+        QVERIFY(QDir().mkdir(stateFile()));
+    } else {
+        QFile big(stateFile());
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.write("{\"generation\":1,\"world\":{\"devices\":[\"") > 0);
+        QVERIFY(big.resize(qint64(64) * 1024 * 1024)); // sparse: costs no disk
+    }
+
+    vysim_sync();
+    QVERIFY(!simtest::listed(5)); // the last good world stays here
+
+    const Run list = vyrosim({"list"});
+    QVERIFY(list.finished);
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": " + reason),
+             list.err.constData());
+    QVERIFY(!list.err.contains("bad_alloc"));
+    QVERIFY(list.out.contains("device(s)"));
+
+    QFile::remove(stateFile());
+    QDir(stateFile()).removeRecursively();
+    const Run load = vyrosim({"load", "/dev/zero"});
+    QVERIFY(load.finished);
+    QCOMPARE(load.exitCode, 1);
+    QVERIFY2(load.err.contains("/dev/zero: not a regular file"), load.err.constData());
+}
+
+void tst_SimSharedState::garbageKeepsLastGoodWorld()
+{
+    QCOMPARE(vysim_unplug(5), VY_SUCCESS);
+    QCOMPARE(vysim_unplug(2), VY_SUCCESS);
+    const quint64 before = generation();
+    QVERIFY(before > 0);
+    {
+        QFile f(stateFile());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.write("{\"generation\":1,\"world\":") > 0);
+    }
+    vysim_sync();
+    QVERIFY(!simtest::listed(5));
+    QVERIFY(!simtest::listed(2));
+    QVERIFY(simtest::listed(1));
+
+    // Another program starting over the garbage says so, and the count goes on.
+    const Run list = vyrosim({"list"});
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": not a simulator state file"),
+             list.err.constData());
+    QVERIFY2(generation() > before, QByteArray::number(generation()).constData());
+    QTRY_VERIFY((vysim_sync(), simtest::listed(5)));
+
+    // Garbage without any generation, then a change from here: still forwards.
+    const quint64 later = generation();
+    {
+        QFile f(stateFile());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.write("\x01\x02 not json") > 0);
+    }
+    QCOMPARE(vysim_unplug(1), VY_SUCCESS);
+    QVERIFY(generation() > later);
+}
+
+void tst_SimSharedState::inUseOutlivesTampering_data()
+{
+    QTest::addColumn<QString>("tampering");
+    QTest::newRow("files read-only") << "files read-only";
+    QTest::newRow("directory read-only") << "directory read-only";
+    QTest::newRow("directory deleted") << "directory deleted";
+}
+
+void tst_SimSharedState::inUseOutlivesTampering()
+{
+    QFETCH(QString, tampering);
+    Holder holder(2);
+    QVERIFY(holder.answer().startsWith("opened"));
+    QTRY_COMPARE((vysim_sync(), simtest::listedInUse(2)), 1u);
+
+    if (tampering == QLatin1String("directory deleted")) {
+        QVERIFY(QDir(home()).removeRecursively());
+    } else {
+        const QStringList entries =
+            QDir(home()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &name : entries)
+            ::chmod(QFile::encodeName(home() + QLatin1Char('/') + name).constData(), 0444);
+        if (tampering == QLatin1String("directory read-only"))
+            ::chmod(QFile::encodeName(home()).constData(), 0555);
+    }
+
+    const Run list = vyrosim({"list"});
+    QCOMPARE(list.exitCode, 0);
+    bool shownInUse = false;
+    for (const QByteArray &line : list.out.split('\n')) {
+        const QList<QByteArray> columns = line.simplified().split(' ');
+        if (columns.value(0) == "2")
+            shownInUse = columns.value(3) == "yes";
+    }
+    QVERIFY2(shownInUse, list.out.constData());
+    vysim_sync();
+    QCOMPARE(simtest::listedInUse(2), 1u);
+    VY_HCAM h = 2 | VY_UNOPENED;
+    QCOMPARE(vy_InitCamera(&h, nullptr), VY_DEVICE_IN_USE);
+
+    holder.closeNormally();
+    QTRY_COMPARE((vysim_sync(), simtest::listedInUse(2)), 0u);
+    for (const QString &name : QDir(home()).entryList(QDir::Files | QDir::NoDotAndDotDot))
+        ::chmod(QFile::encodeName(home() + QLatin1Char('/') + name).constData(), 0644);
+}
+
+void tst_SimSharedState::unwritableStateNamesReason()
+{
+    // A directory where the new state is written fails the write even for root, whom a
+    // read-only directory does not stop.
+    QVERIFY(QDir().mkdir(stateFile() + QStringLiteral(".tmp")));
+    QVERIFY(QFile(stateFile() + QStringLiteral(".tmp/keep")).open(QIODevice::WriteOnly));
+    ::chmod(QFile::encodeName(home()).constData(), 0555);
+    const QByteArray expected = "cannot write the state: " + QFile::encodeName(home());
+
+    const Run unplug = vyrosim({"unplug", "2"});
+    QCOMPARE(unplug.exitCode, 1);
+    QVERIFY2(unplug.err.contains(expected), unplug.err.constData());
+    QVERIFY(!unplug.err.contains("no device"));
+
+    const Run daemon = vyrosim({"daemon", "usb", "stop"});
+    QCOMPARE(daemon.exitCode, 1);
+    QVERIFY2(daemon.err.contains(expected), daemon.err.constData());
+
+    // The same through the controls of this process.
+    QCOMPARE(vysim_unplug(2), VY_IO_REQUEST_FAILED);
+    QVERIFY2(lastProblem().startsWith(expected), lastProblem().constData());
+    QVERIFY(simtest::listed(2));
+    // A device that is really missing is still told apart.
+    QCOMPARE(vysim_unplug(777), VY_CAMERA_NOT_FOUND);
+    QCOMPARE(lastProblem(), QByteArray("no device with ID 777"));
+    makeWritable(home());
+    QVERIFY(QDir(stateFile() + QStringLiteral(".tmp")).removeRecursively());
+    QCOMPARE(vysim_unplug(2), VY_SUCCESS);
+    QVERIFY(lastProblem().isEmpty());
+}
+
+void tst_SimSharedState::unrepresentableTextsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QByteArray>("detail");
+    QTest::newRow("set: lone high surrogate")
+        << "set" << QByteArray("model") << QByteArray("\"VY\\ud800\"")
+        << QByteArray("without unpaired surrogates");
+    QTest::newRow("set: lone low surrogate")
+        << "set" << QByteArray("label") << QByteArray("\"\\udc00x\"")
+        << QByteArray("without unpaired surrogates");
+    QTest::newRow("set: embedded NUL")
+        << "set" << QByteArray("serialNumber") << QByteArray("\"AB\\u0000CD\"")
+        << QByteArray("without NUL characters");
+    QTest::newRow("set: too long")
+        << "set" << QByteArray("model") << QByteArray("\"12345678901234567\"")
+        << QByteArray("of at most 16 bytes");
+    QTest::newRow("set: too long in UTF-8") << "set" << QByteArray("model")
+                                            << QByteArray("\"\\u00e4\\u00e4\\u00e4\\u00e4\\u00e4"
+                                                          "\\u00e4\\u00e4\\u00e4\\u00e4\"")
+                                            << QByteArray("of at most 16 bytes");
+    QTest::newRow("plug: embedded NUL")
+        << "plug" << QByteArray("serialNumber") << QByteArray("\"X\\u0000\"")
+        << QByteArray("without NUL characters");
+    QTest::newRow("plug: lone surrogate")
+        << "plug" << QByteArray("fullModelName") << QByteArray("\"\\ud83d\"")
+        << QByteArray("without unpaired surrogates");
+    QTest::newRow("world: embedded NUL")
+        << "world" << QByteArray("model") << QByteArray("\"\\u0000\"")
+        << QByteArray("without NUL characters");
+    QTest::newRow("vyrosim set: lone surrogate")
+        << "vyrosim" << QByteArray("model") << QByteArray("\"a\\ud800\"")
+        << QByteArray("without unpaired surrogates");
+    QTest::newRow("driver: embedded NUL")
+        << "driver" << QByteArray("usbDaemonVersion") << QByteArray("\"1\\u0000\"")
+        << QByteArray("without NUL characters");
+}
+
+void tst_SimSharedState::unrepresentableTextsRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, json);
+    QFETCH(QByteArray, detail);
+    const quint64 before = generation();
+    char message[512] = {};
+    int32_t r = VY_SUCCESS;
+    QByteArray text;
+    if (how == QLatin1String("set")) {
+        r = vysim_set_device_field(2, field.constData(), json.constData(), message, sizeof message);
+    } else if (how == QLatin1String("driver")) {
+        r = vysim_set_driver_field(field.constData(), json.constData(), message, sizeof message);
+    } else if (how == QLatin1String("plug")) {
+        const QByteArray device = "{\"deviceId\":77,\"" + field + "\":" + json + "}";
+        r = vysim_plug(device.constData(), message, sizeof message);
+    } else if (how == QLatin1String("world")) {
+        const QByteArray world = "{\"devices\":[{\"deviceId\":1,\"" + field + "\":" + json + "}]}";
+        r = vysim_load_world_json(world.constData(), message, sizeof message);
+    } else {
+        const Run set =
+            vyrosim({"set", "2", QString::fromLatin1(field), QString::fromLatin1(json)});
+        r = set.exitCode == 1 ? VY_INVALID_PARAMETER : VY_SUCCESS;
+        std::strncpy(message, set.err.constData(), sizeof message - 1);
+    }
+    text = message;
+    QCOMPARE(r, VY_INVALID_PARAMETER);
+    QVERIFY2(text.contains("field \"" + field + "\""), text.constData());
+    QVERIFY2(text.contains(detail), text.constData());
+    QCOMPARE(generation(), before); // nothing was written
+    QVERIFY(!simtest::listed(77));
+}
+
+void tst_SimSharedState::unrepresentableWorldFileRefused()
+{
+    const QString path = home() + QStringLiteral("/bad-world.json");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write("{\"devices\":[{\"deviceId\":3,\"label\":\"cam\\ud800\"}]}") > 0);
+    }
+    const Run load = vyrosim({"load", path});
+    QCOMPARE(load.exitCode, 1);
+    QVERIFY2(load.err.contains("field \"label\""), load.err.constData());
+    QVERIFY(load.err.contains(QFile::encodeName(path)));
+    QFile::remove(path);
+    QVERIFY(simtest::listed(1));
+}
+
+VYRO_TEST_GUILESS_MAIN(tst_SimSharedState)
+#include "tst_sim_sharedstate.moc"
