@@ -95,6 +95,8 @@ private slots:
     {
         makeWritable(home());
         QDir().mkpath(home());
+        for (const QString &name : QDir(home()).entryList(QDir::Files | QDir::NoDotAndDotDot))
+            ::chmod(QFile::encodeName(home() + QLatin1Char('/') + name).constData(), 0644);
         QFile::remove(stateFile());
         QDir(stateFile() + QStringLiteral(".tmp")).removeRecursively();
         QDir(stateFile()).removeRecursively();
@@ -259,8 +261,6 @@ void tst_SimSharedState::inUseOutlivesTampering()
 
     holder.closeNormally();
     QTRY_COMPARE((vysim_sync(), simtest::listedInUse(2)), 0u);
-    for (const QString &name : QDir(home()).entryList(QDir::Files | QDir::NoDotAndDotDot))
-        ::chmod(QFile::encodeName(home() + QLatin1Char('/') + name).constData(), 0644);
 }
 
 void tst_SimSharedState::unwritableStateNamesReason()
