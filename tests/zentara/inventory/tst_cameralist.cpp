@@ -145,7 +145,8 @@ void tst_CameraList::unplugSelectedSelectsRowZero()
     const auto last = changed.last();
     QCOMPARE(last.at(0).value<camera::optional>()->deviceId(), idAtRow(list, 0));
     QCOMPARE(last.at(1).toBool(), true);
-    QVERIFY(!listChanged.isEmpty());
+    // The list signal is delivered on its own, possibly after the reload it announces.
+    QTRY_VERIFY(!listChanged.isEmpty());
 }
 
 void tst_CameraList::unplugOtherKeepsSelection()
