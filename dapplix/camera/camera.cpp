@@ -59,6 +59,7 @@ void Camera::stopThread(EventThread &thread)
         thread.terminate();
         thread.wait();
     }
+    thread.releaseEvents();
 }
 
 QString Camera::sdkErrorText() const

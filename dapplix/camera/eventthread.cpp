@@ -54,5 +54,9 @@ void EventThread::run()
             msleep(50); // a wait that fails at once must not spin
     }
     m_running = false;
+}
+
+void EventThread::releaseEvents()
+{
     m_registration.unregister();
 }

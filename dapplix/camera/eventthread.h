@@ -21,12 +21,16 @@ public:
     // Returns 0, -1 when an event could not be initialised, or the enable call's code; after a
     // failure no event stays registered.
     int start(VY_HCAM handle, const QVector<quint32> &events);
-    // Wakes the waiting thread through the exit event; it then releases the events and ends.
+    // Wakes the waiting thread through the exit event; it then ends.
     void stop();
+    // Removes the registered events; call once the thread has ended. The owner does it, so the
+    // ended thread has nothing left to do that a time-out could cut short. Starting again and
+    // destruction release them too.
+    void releaseEvents();
 
     // True from a successful start() until stop(): the thread waits for the registered events.
     // (QThread::isRunning() says whether the thread itself still runs, which lasts a little
-    // longer while it releases the events.)
+    // longer.)
     bool isListening() const { return m_running; }
     quint32 exitEventNumber() const { return m_exitEvent; }
 
