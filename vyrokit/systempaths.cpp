@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace vyrokit {
 
@@ -43,6 +44,19 @@ QString SystemPaths::program(const QString &program)
         return path(program);
     if (program.contains(QLatin1Char('/')))
         return program;
+    // The simulated installation brings its own systemctl, pkexec, ping and service tools in
+    // the root's program directories; they come before the machine's own.
+    const QString base = root();
+    if (!base.isEmpty()) {
+        static const char *const directories[] = {"/usr/local/sbin", "/usr/local/bin", "/usr/sbin",
+                                                  "/usr/bin",        "/sbin",          "/bin"};
+        QStringList paths;
+        for (const char *directory : directories)
+            paths << base + QLatin1String(directory);
+        const QString found = QStandardPaths::findExecutable(program, paths);
+        if (!found.isEmpty())
+            return found;
+    }
     return QStandardPaths::findExecutable(program);
 }
 

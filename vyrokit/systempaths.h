@@ -13,8 +13,10 @@ namespace vyrokit {
 // directory, every absolute system path is looked up below it instead: path("/sys/bus/usb/devices")
 // gives "$VYRO_SYSROOT/sys/bus/usb/devices". Tests and the simulated installation point it at a
 // tree of their own (vyrosim writes one with "vyrosim sysroot <dir>"), so that nothing reads the
-// machine's own files. Programs are found by PATH as usual, an absolute program path is
-// relocated like any other path.
+// machine's own files. A bare program name is looked up in the root's /usr/local/sbin,
+// /usr/local/bin, /usr/sbin, /usr/bin, /sbin and /bin first (where the simulated installation
+// keeps its systemctl, pkexec, ping and report generator), then in PATH as usual; an absolute
+// program path is relocated like any other path.
 //
 // The variable is read on every call, so a test may set it before it acts. Safe to call from
 // any thread as long as nobody changes the environment at the same time.
@@ -34,8 +36,8 @@ public:
     // unchanged.
     static QString path(const QString &systemPath);
 
-    // The program to start for program: a bare name is searched in PATH (empty when not found),
-    // an absolute path is relocated like path().
+    // The program to start for program: a bare name is searched in the root's program
+    // directories, then in PATH (empty when not found); an absolute path is relocated like path().
     static QString program(const QString &program);
 };
 

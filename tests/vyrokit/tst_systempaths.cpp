@@ -97,6 +97,10 @@ void tst_SystemPaths::program_data()
                                    << "%1/bin/fakeprogram";
     QTest::newRow("found_in_path_with_root") << true << "fakeprogram"
                                              << "%1/bin/fakeprogram";
+    QTest::newRow("root_before_path") << true << "rootprogram"
+                                      << "%1/root/usr/bin/rootprogram";
+    QTest::newRow("root_ignored_without_variable") << false << "rootprogram"
+                                                   << "";
     QTest::newRow("not_in_path") << false << "no-such-program-here"
                                  << "";
     QTest::newRow("absolute_real") << false << "/usr/bin/vyroreport"
@@ -115,12 +119,15 @@ void tst_SystemPaths::program()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir().mkpath(dir.filePath("bin")));
-    QFile tool(dir.filePath("bin/fakeprogram"));
-    QVERIFY(tool.open(QIODevice::WriteOnly));
-    tool.write("#!/bin/sh\n");
-    tool.close();
-    QVERIFY(tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                QFileDevice::ExeOwner));
+    QVERIFY(QDir().mkpath(dir.filePath("root/usr/bin")));
+    for (const char *name : {"bin/fakeprogram", "root/usr/bin/rootprogram"}) {
+        QFile tool(dir.filePath(name));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\n");
+        tool.close();
+        QVERIFY(tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner));
+    }
     const ScopedVariable path("PATH", QFile::encodeName(dir.filePath("bin")), true);
     const ScopedVariable root(SystemPaths::rootVariable(), QFile::encodeName(dir.filePath("root")),
                               set);
