@@ -13,7 +13,7 @@ DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth
 
-.PHONY: app-check deps cross-deps build cross test test-asan test-tsan run format ts clean
+.PHONY: app-check deps cross-deps build cross test test-asan test-tsan fuzz run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
@@ -98,6 +98,38 @@ run: app-check build
 	  echo "Over SSH connect with 'ssh -X', or list the simulated cameras with $(BUILD)/bin/vyrosim list."; \
 	  export QT_QPA_PLATFORM=offscreen; fi; \
 	exec $(BUILD)/bin/$(APP)
+
+# Runs every fuzz target (clang and libFuzzer, with ASan and UBSan, in build-fuzz) for
+# FUZZ_SECONDS each, starting from its seed corpus in fuzz/corpus; new inputs it finds go to
+# build-fuzz/corpus/<target>, crashes to build-fuzz/crashes. FUZZ_TARGETS picks some.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
+FUZZ_DEPS = clang libclang-rt-14-dev
+fuzz: deps
+	@missing=""; for p in $(FUZZ_DEPS); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVYRO_FUZZ=ON -DVYRO_BUILD_TESTS=OFF -DVYRO_BUILD_BENCH=OFF $(CMAKE_ARGS) > /dev/null
+	@targets="$${FUZZ_TARGETS:-$$(cat $(FUZZ_BUILD)/fuzz-targets.txt)}"; \
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $$targets && \
+	mkdir -p $(FUZZ_BUILD)/crashes && \
+	home=$$(mktemp -d) && trap 'rm -rf "$$home"' EXIT && \
+	for t in $$targets; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "== $$t ($(FUZZ_SECONDS) s)"; \
+	  VYRO_SIM_HOME="$$home/$$t" QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS="detect_leaks=0" $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t > $(FUZZ_BUILD)/$$t.log 2>&1; rc=$$?; \
+	  grep -E '^stat::number_of_executed_units' $(FUZZ_BUILD)/$$t.log; \
+	  if [ $$rc != 0 ]; then tail -40 $(FUZZ_BUILD)/$$t.log; exit 1; fi; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -51,6 +51,11 @@ ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const v
         m_inSize = buffer ? size : 0;
     }
     m_forced = CallLog::instance().forced(function, command, handle, &m_result);
+    // A test's "unplugged at this very moment": the device goes before the call acts.
+    if (!m_forced) {
+        if (const uint32_t deviceId = CallLog::instance().takeUnplug(function, command))
+            SimEngine::instance().unplug(deviceId, nullptr);
+    }
 }
 
 ApiCall::~ApiCall()

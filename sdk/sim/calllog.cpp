@@ -79,11 +79,15 @@ void CallLog::clearForced(const char *function)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!function) {
         m_rules.clear();
+        m_unplugs.clear();
         return;
     }
     m_rules.erase(std::remove_if(m_rules.begin(), m_rules.end(),
                                  [&](const Rule &r) { return r.function == function; }),
                   m_rules.end());
+    m_unplugs.erase(std::remove_if(m_unplugs.begin(), m_unplugs.end(),
+                                   [&](const UnplugTrigger &t) { return t.function == function; }),
+                    m_unplugs.end());
 }
 
 bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int32_t *result)
@@ -112,6 +116,26 @@ bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int
     if (best->times > 0 && --best->times == 0)
         m_rules.erase(m_rules.begin() + (best - m_rules.data()));
     return true;
+}
+
+void CallLog::unplugOnCall(const std::string &function, uint32_t command, uint32_t deviceId)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_unplugs.push_back({function, command, deviceId});
+}
+
+uint32_t CallLog::takeUnplug(const char *function, uint32_t command)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_unplugs.begin(); it != m_unplugs.end(); ++it) {
+        if (it->function == function &&
+            (it->command == VYSIM_ANY_COMMAND || it->command == command)) {
+            const uint32_t deviceId = it->deviceId;
+            m_unplugs.erase(it);
+            return deviceId;
+        }
+    }
+    return 0;
 }
 
 } // namespace vysim

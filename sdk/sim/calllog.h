@@ -45,6 +45,12 @@ public:
     // Consumes one use of a matching rule; false when none matches.
     bool forced(const char *function, uint32_t command, int32_t handle, int32_t *result);
 
+    // Unplug triggers: the next call of function with command (or any) removes the device
+    // before the call acts. Each trigger fires once.
+    void unplugOnCall(const std::string &function, uint32_t command, uint32_t deviceId);
+    // The device to remove for this call, consuming its trigger; 0 when none.
+    uint32_t takeUnplug(const char *function, uint32_t command);
+
 private:
     CallLog() = default;
     CallLog(const CallLog &) = delete;
@@ -63,12 +69,20 @@ private:
     // without bound; the oldest entries go first.
     static constexpr size_t maxTotalBytes = 32u << 20;
 
-    mutable std::mutex m_mutex; // protects m_entries, m_bytes, m_sequence, m_enabled and m_rules
+    mutable std::mutex m_mutex; // protects m_entries, m_bytes, m_sequence, m_enabled, m_rules
     std::deque<Entry> m_entries;
     size_t m_bytes = 0;
     uint64_t m_sequence = 0;
     bool m_enabled = true;
     std::vector<Rule> m_rules;
+
+    struct UnplugTrigger
+    {
+        std::string function;
+        uint32_t command;
+        uint32_t deviceId;
+    };
+    std::vector<UnplugTrigger> m_unplugs; // protected by m_mutex
 };
 
 } // namespace vysim

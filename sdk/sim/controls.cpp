@@ -218,6 +218,14 @@ VYAPI void vysim_clear_forced(const char *function)
     CallLog::instance().clearForced(function);
 }
 
+VYAPI int32_t vysim_unplug_on_call(const char *function, uint32_t command, uint32_t deviceId)
+{
+    if (!function || deviceId == 0)
+        return VY_INVALID_PARAMETER;
+    CallLog::instance().unplugOnCall(function, command, deviceId);
+    return VY_SUCCESS;
+}
+
 VYAPI uint32_t vysim_log_count(void)
 {
     return CallLog::instance().count();

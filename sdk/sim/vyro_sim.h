@@ -77,6 +77,10 @@ VYAPI int32_t vysim_force_result(const char *function, uint32_t command, int32_t
                                  int32_t result, uint32_t times);
 /* Clears the forced results of one function, or of all when function is null. */
 VYAPI void vysim_clear_forced(const char *function);
+/* The next call of function with command (VYSIM_ANY_COMMAND: any) in this process first removes
+ * device deviceId from the world, then acts: a camera unplugged at that very moment. Fires once;
+ * vysim_clear_forced(function) or (null) drops pending triggers too. */
+VYAPI int32_t vysim_unplug_on_call(const char *function, uint32_t command, uint32_t deviceId);
 
 /* ---- Call log ---- */
 

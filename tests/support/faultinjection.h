@@ -1,0 +1,43 @@
+// faultinjection.h: a user's road through a program as named steps, the SDK calls each step
+// makes, and the same road again with one of those calls failing.
+#ifndef TESTS_SUPPORT_FAULTINJECTION_H
+#define TESTS_SUPPORT_FAULTINJECTION_H
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <cstdint>
+#include <functional>
+
+class FaultInjection final
+{
+public:
+    // One SDK call site: a function with its command, called during a step.
+    struct Site
+    {
+        QString step;
+        QByteArray function;
+        uint32_t command = 0;
+
+        QString name() const;
+        bool operator==(const Site &other) const;
+    };
+    using Step = std::function<void()>;
+
+    // Steps run in the order added; each run of the road runs them all. The first step
+    // builds what the others act on, so that every run starts afresh.
+    void addStep(const QString &name, Step step);
+
+    // Runs the road with the call log on and returns every site it reached, each once, in
+    // order of first call.
+    QVector<Site> record() const;
+    // Runs the road with calls of site's function and command answering result during its
+    // step only; returns how many calls were forced.
+    int runFailing(const Site &site, int32_t result) const;
+
+private:
+    QVector<QPair<QString, Step>> m_steps;
+};
+
+#endif // TESTS_SUPPORT_FAULTINJECTION_H
