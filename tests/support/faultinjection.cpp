@@ -19,11 +19,19 @@ void FaultInjection::addStep(const QString &name, Step step)
     m_steps.append({name, std::move(step)});
 }
 
+void FaultInjection::setClosingStep(const QString &name, Step step)
+{
+    m_closing = {name, std::move(step)};
+}
+
 QVector<FaultInjection::Site> FaultInjection::record() const
 {
     QVector<Site> sites;
     vysim_log_enable(1);
-    for (const auto &step : m_steps) {
+    QVector<QPair<QString, Step>> steps = m_steps;
+    if (m_closing.second)
+        steps.append(m_closing);
+    for (const auto &step : steps) {
         vysim_log_clear();
         step.second();
         for (const vysim::LoggedCall &call : vysim::callLog()) {
@@ -38,7 +46,15 @@ QVector<FaultInjection::Site> FaultInjection::record() const
 int FaultInjection::runFailing(const Site &site, int32_t result) const
 {
     int forced = 0;
+    QVector<QPair<QString, Step>> steps;
     for (const auto &step : m_steps) {
+        steps.append(step);
+        if (step.first == site.step)
+            break;
+    }
+    if (m_closing.second)
+        steps.append(m_closing);
+    for (const auto &step : steps) {
         const bool failing = step.first == site.step;
         if (failing) {
             vysim_log_clear();

@@ -25,19 +25,21 @@ public:
     };
     using Step = std::function<void()>;
 
-    // Steps run in the order added; each run of the road runs them all. The first step
-    // builds what the others act on, so that every run starts afresh.
+    // Steps run in the order added. The first step builds what the others act on, so that
+    // every run starts afresh; the closing step ends every run.
     void addStep(const QString &name, Step step);
+    void setClosingStep(const QString &name, Step step);
 
     // Runs the road with the call log on and returns every site it reached, each once, in
     // order of first call.
     QVector<Site> record() const;
-    // Runs the road with calls of site's function and command answering result during its
-    // step only; returns how many calls were forced.
+    // Runs the road as far as site's step, with calls of site's function and command answering
+    // result during that step only, then the closing step; returns how many calls were forced.
     int runFailing(const Site &site, int32_t result) const;
 
 private:
     QVector<QPair<QString, Step>> m_steps;
+    QPair<QString, Step> m_closing;
 };
 
 #endif // TESTS_SUPPORT_FAULTINJECTION_H
