@@ -13,7 +13,7 @@ DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth
 
-.PHONY: app-check deps cross-deps build cross test test-asan test-tsan fuzz run format ts clean
+.PHONY: app-check deps cross-deps build cross test test-asan test-tsan fuzz soak run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
@@ -130,6 +130,11 @@ fuzz: deps
 	  grep -E '^stat::number_of_executed_units' $(FUZZ_BUILD)/$$t.log; \
 	  if [ $$rc != 0 ]; then tail -40 $(FUZZ_BUILD)/$$t.log; exit 1; fi; \
 	done
+
+# Both programs for SOAK_SECONDS under a storm of world changes; prints their memory and CPU.
+SOAK_SECONDS ?= 600
+soak: build
+	tools/soak/soak.sh $(BUILD) $(SOAK_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
