@@ -67,7 +67,8 @@ CameraInfo::CameraInfo(const Camera &camera, QWidget *parent)
     initDevinfoResources();
     buildWidgets();
     setWindowTitle(tr("Camera Info - %1").arg(m_camera.serialNumber()));
-    setMinimumSize(400, 600);
+    // Never smaller than what the groups need, in whatever language and font.
+    setMinimumSize(QSize(400, 600).expandedTo(layout()->minimumSize()));
 }
 
 CameraInfo::~CameraInfo()
@@ -657,6 +658,11 @@ void CameraInfo::onRunFPNCalibration()
 void CameraInfo::onCheckBoxFpnUserEnable(int value)
 {
     if (openCamera(false) != VY_SUCCESS) {
+        // Nothing reached the camera: the box goes back to what it showed.
+        {
+            const QSignalBlocker blocker(m_fpnLoadingCheck);
+            m_fpnLoadingCheck->setChecked(value == Qt::Unchecked);
+        }
         QMessageBox::warning(this, tr("Camera Info"), tr("Camera could not be opened!"));
         return;
     }

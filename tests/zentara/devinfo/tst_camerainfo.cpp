@@ -178,6 +178,8 @@ private slots:
     void memoryModeSwitch();
     void memoryModeSwitchFails();
     void parameterSet();
+    void otherFailures_data();
+    void otherFailures();
 
 private:
     void loadShown(CameraInfo &dialog);
@@ -964,6 +966,83 @@ void tst_CameraInfo::parameterSet()
     QTest::mouseClick(dialog.eraseParameterButton(), Qt::LeftButton);
     QCOMPARE(answerer.count(), 0);
     QVERIFY(allClosed());
+}
+
+void tst_CameraInfo::otherFailures_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<uint32_t>("command");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("accepted");
+    const QString question = QStringLiteral(
+        "For the purpose of calibration the camera should be illuminated with homogeneous light. "
+        "For more information about the illumination conditions see the seperate application "
+        "note.\n\nThe calibration process may take several minutes, depending on the performance "
+        "of the host computer.\n\nStart FPN Calibration?");
+    QTest::newRow("calibration run")
+        << "vy_CalibrateFPN" << uint32_t(VY_FPN_CALIBRATE) << "calibrate"
+        << QStringList{question, QString::fromLatin1(CalibrationFailed)} << false;
+    QTest::newRow("memory mode before calibration")
+        << "vy_DeviceFeature" << uint32_t(VY_FEATURE_GET_MEMORY_MODE) << "calibrate"
+        << QStringList{QString::fromLatin1(MemoryNeeded)} << false;
+    QTest::newRow("open for calibration")
+        << "vy_InitCamera" << VYSIM_ANY_COMMAND << "calibrate"
+        << QStringList{QStringLiteral("Camera could not be opened!")} << false;
+    QTest::newRow("open for correction loading")
+        << "vy_InitCamera" << VYSIM_ANY_COMMAND << "loading"
+        << QStringList{QStringLiteral("Camera could not be opened!")} << false;
+    QTest::newRow("correction loading")
+        << "vy_DeviceFeature" << uint32_t(VY_FEATURE_SET_FPN_LOADING) << "loading" << QStringList()
+        << false;
+    QTest::newRow("renumerate") << "vy_Renumerate" << VYSIM_ANY_COMMAND << "ok" << QStringList()
+                                << true;
+    QTest::newRow("open for erasing")
+        << "vy_InitCamera" << VYSIM_ANY_COMMAND << "erase" << QStringList() << false;
+}
+
+// Calls that fail after loading: the stated message or none, the camera closed, the dialog
+// still there and answering.
+void tst_CameraInfo::otherFailures()
+{
+    QFETCH(QString, function);
+    QFETCH(uint32_t, command);
+    QFETCH(QString, action);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, accepted);
+    QVERIFY(SimWorld::setField(UsbFpn, "lit", "true"));
+    // Renumeration only follows for a camera that was not opened.
+    const uint32_t deviceId = action == QLatin1String("ok") ? UsbPlain : UsbFpn;
+    CameraInfo dialog(cameraOf(deviceId));
+    loadShown(dialog);
+    force(function.toLatin1().constData(), command, VY_TRANSFER_ERROR);
+    ModalAnswerer answerer(QMessageBox::Yes);
+    QSignalSpy accepts(&dialog, &QDialog::accepted);
+    if (action == QLatin1String("calibrate")) {
+        QTest::mouseClick(dialog.runFpnButton(), Qt::LeftButton);
+    } else if (action == QLatin1String("loading")) {
+        QTest::mouseClick(dialog.fpnLoadingCheck(), Qt::LeftButton);
+        QVERIFY(!dialog.fpnLoadingCheck()->isChecked());
+        vysim_clear_forced(nullptr);
+        CameraInfo again(cameraOf(deviceId));
+        QVERIFY(again.load());
+        QVERIFY(!again.fpnLoadingCheck()->isChecked());
+    } else if (action == QLatin1String("erase")) {
+        QTest::mouseClick(dialog.eraseParameterButton(), Qt::LeftButton);
+        QVERIFY(vysim::callsOf("vy_ParameterSet").empty());
+    } else {
+        dialog.cameraIdBox()->setValue(66);
+        dialog.buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(listedCameraId(deviceId), 66u);
+    }
+    QCOMPARE(answerer.texts(), messages);
+    QCOMPARE(accepts.count(), accepted ? 1 : 0);
+    QVERIFY(allClosed());
+    if (!accepted) {
+        QVERIFY(dialog.isVisible());
+        vysim_clear_forced(nullptr);
+        QVERIFY(pressOk(dialog));
+    }
 }
 
 VYRO_TEST_MAIN(tst_CameraInfo)
