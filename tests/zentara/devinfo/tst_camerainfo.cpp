@@ -231,7 +231,8 @@ void tst_CameraInfo::loadsUsbCamera()
     // The FPN-capable camera was opened for the load and closed again.
     QCOMPARE(callCount("vy_InitCamera", VYSIM_ANY_COMMAND), size_t(1));
     QVERIFY(allClosed());
-    QCOMPARE(SimWorld::listedInUse(UsbFpn), 0u);
+    // The list learns of the close on the simulator's next look at the device locks.
+    QTRY_COMPARE(SimWorld::listedInUse(UsbFpn), 0u);
 }
 
 void tst_CameraInfo::loadsNetworkCamera()
@@ -758,7 +759,8 @@ void tst_CameraInfo::calibration()
     QCOMPARE(callCount("vy_CalibrateFPN", VY_FPN_CALIBRATE), size_t(1));
     QVERIFY(!runs.empty());
     QVERIFY(allClosed());
-    QCOMPARE(SimWorld::listedInUse(UsbFpn), 0u);
+    // The list learns of the close on the simulator's next look at the device locks.
+    QTRY_COMPARE(SimWorld::listedInUse(UsbFpn), 0u);
     // No progress dialog is left behind.
     const auto progress = dialog.findChildren<QProgressDialog *>();
     for (const QProgressDialog *p : progress)
