@@ -72,7 +72,8 @@ typedef void *VY_HWND;
 #define VY_FILE_OPEN_ERROR 160   /* a named file cannot be opened, read or written */
 #define VY_FILE_FORMAT_ERROR 161 /* a named file is damaged or not of the expected format */
 #define VY_STARTER_FW_UPLOAD_NEEDED 184
-#define VY_TRANSFER_ERROR 187 /* the device did not answer a query */
+#define VY_TRANSFER_ERROR 187         /* the device did not answer a query */
+#define VY_FPN_INSUFFICIENT_LIGHT 195 /* FPN calibration: the sensor is not lit well enough */
 
 /* ---- Library and driver ---- */
 
@@ -614,9 +615,27 @@ VYAPI int32_t vy_AccessDeviceCfg(VY_HCAM hCam, uint32_t command, void *buffer, u
 VYAPI int32_t vy_IO(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
 #define VY_IO_LED_BLINK 9 /* u32: number of blinks */
 
+/* vy_DeviceFeature commands (u32 buffers). */
+#define VY_FEATURE_GET_SUPPORTED 1             /* VY_FEATURE_* bits */
+#define VY_FEATURE_GET_MEMORY_MODE 90          /* 1: the camera memory is on */
+#define VY_FEATURE_SET_MEMORY_MODE 91          /* 0 or 1, on the unopened address */
+#define VY_FEATURE_GET_MEMORY_MODE_SUPPORT 102 /* 1: the memory mode can be switched */
+#define VY_FEATURE_GET_FPN_CALIBRATED 104      /* nonzero: an FPN calibration is stored */
+#define VY_FEATURE_SET_FPN_LOADING 105         /* 0 or 1: load the FPN correction data */
+#define VY_FEATURE_GET_FPN_LOADING 106
+#define VY_FEATURE_FPN 0x200u /* supported feature: FPN calibration and correction */
 VYAPI int32_t vy_DeviceFeature(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
+
+/* vy_CalibrateFPN commands (open camera, u32 buffer). */
+#define VY_FPN_CALIBRATE 1              /* runs the calibration; may take minutes */
+#define VY_FPN_GET_FACTORY_CALIBRATED 2 /* 1: the stored calibration comes from the factory */
 VYAPI int32_t vy_CalibrateFPN(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
+
+#define VY_PARAMETERSET_ERASE 7 /* open camera, no buffer: erase the stored parameter set */
 VYAPI int32_t vy_ParameterSet(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
+
+#define VY_PERSISTENT_MEMORY_READ_USER 4 /* 64 bytes: the user text of the persistent memory */
+#define VY_PERSISTENT_MEMORY_USER_SIZE 64
 VYAPI int32_t vy_PersistentMemory(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size);
 
 /* vy_BootBoost commands (driver handle). */

@@ -68,11 +68,11 @@ VYAPI int32_t vy_GetCameraInfo(VY_HCAM hCam, VY_CAMINFO *info)
         std::memcpy(dst, b.constData(), std::min<size_t>(size_t(b.size()), size - 1));
     };
     put(c.serialNumber, sizeof c.serialNumber, f.value(QLatin1String("serialNumber")).toString());
-    put(c.manufacturer, sizeof c.manufacturer, QStringLiteral("Vyro"));
+    put(c.manufacturer, sizeof c.manufacturer, f.value(QLatin1String("manufacturer")).toString());
     const uint32_t fw = vysim::versionValue(f.value(QLatin1String("runtimeFirmware")));
     put(c.version, sizeof c.version,
         QStringLiteral("V%1.%2").arg(fw >> 24).arg((fw >> 16) & 0xFF, 2, 10, QLatin1Char('0')));
-    put(c.dateEndtest, sizeof c.dateEndtest, QStringLiteral("2026-01-15"));
+    put(c.dateEndtest, sizeof c.dateEndtest, f.value(QLatin1String("qcDate")).toString());
     c.select = uint8_t(vysim::fieldInt(f, "cameraId"));
     const bool network = vyro::isNetworkDevice(deviceId) || vyro::isReadOnlyDevice(deviceId) ||
                          vysim::fieldInt(f, "deviceType") == vyro::TypeGigEVision;

@@ -59,67 +59,9 @@ VYAPI int32_t vy_AccessAdapterCfgByMAC(const uint8_t *mac, uint32_t direction, u
     return notSupported(call);
 }
 
-VYAPI int32_t vy_AccessDeviceCfg(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_AccessDeviceCfg", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_DeviceFeature(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_DeviceFeature", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_CalibrateFPN(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_CalibrateFPN", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_ParameterSet(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_ParameterSet", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_PersistentMemory(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_PersistentMemory", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
 VYAPI int32_t vy_BootBoost(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
 {
     VYSIM_ENTER(call, "vy_BootBoost", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_MemContent(VY_HCAM hCam, uint32_t command, uint32_t area, uint32_t offset,
-                            void *buffer, uint32_t size)
-{
-    (void)area;
-    (void)offset;
-    VYSIM_ENTER(call, "vy_MemContent", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_SetCameraID(VY_HCAM hCam, int32_t id)
-{
-    VYSIM_ENTER(call, "vy_SetCameraID", hCam, uint32_t(id), nullptr, 0);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_Renumerate(VY_HCAM hCam, int32_t mode)
-{
-    VYSIM_ENTER(call, "vy_Renumerate", hCam, uint32_t(mode), nullptr, 0);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_GetRevisionInfo(VY_HCAM hCam, VY_REVISIONINFO *info)
-{
-    (void)info;
-    VYSIM_ENTER(call, "vy_GetRevisionInfo", hCam, 0, nullptr, 0);
     return notSupported(call);
 }
 

@@ -2,6 +2,419 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AdditionalCameraInfo</name>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="31"/>
+        <source>Additional camera information</source>
+        <translation>Zusätzliche Kamerainformationen</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="55"/>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="57"/>
+        <source>Device ID</source>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="59"/>
+        <source>Camera ID</source>
+        <translation>Kamera-ID</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="61"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="62"/>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="64"/>
+        <source>CAMINFO struct</source>
+        <translation>CAMINFO-Struktur</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="68"/>
+        <source>64 (USB)</source>
+        <translation>64 (USB)</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="70"/>
+        <source>128 (ETH)</source>
+        <translation>128 (ETH)</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="74"/>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="76"/>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="78"/>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="79"/>
+        <source>Date endtest</source>
+        <translation>Datum Endprüfung</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="81"/>
+        <source>Camera type</source>
+        <translation>Kameratyp</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="83"/>
+        <source>REVISIONINFO struct</source>
+        <translation>REVISIONINFO-Struktur</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="86"/>
+        <source>DSP(Blackfin)</source>
+        <translation>DSP (Blackfin)</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="87"/>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="88"/>
+        <source>proces. Board</source>
+        <translation>Verarb.-Platine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="89"/>
+        <source>DSP Firmware</source>
+        <translation>DSP-Firmware</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="90"/>
+        <source>Sensor Board</source>
+        <translation>Sensorplatine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="91"/>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="92"/>
+        <source>Cypress</source>
+        <translation>Cypress</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="93"/>
+        <source>Logic Board</source>
+        <translation>Logikplatine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="94"/>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="95"/>
+        <source>USB Board</source>
+        <translation>USB-Platine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="96"/>
+        <source>Memory Board</source>
+        <translation>Speicherplatine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="97"/>
+        <source>Case</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="98"/>
+        <source>Timing Board</source>
+        <translation>Timing-Platine</translation>
+    </message>
+    <message>
+        <location filename="additionalcamerainfo.cpp" line="99"/>
+        <source>Power Board</source>
+        <translation>Stromversorgungsplatine</translation>
+    </message>
+</context>
+<context>
+    <name>CameraInfo</name>
+    <message>
+        <location filename="camerainfo.cpp" line="69"/>
+        <source>Camera Info - %1</source>
+        <translation>Kamerainfo - %1</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="116"/>
+        <source>Device ID: %1</source>
+        <translation>Geräte-ID: %1</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="123"/>
+        <source>Valid range is 1 to 254</source>
+        <translation>Gültiger Bereich ist 1 bis 254</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="124"/>
+        <source>EEPROM content (max. 64 character)</source>
+        <translation>EEPROM-Inhalt (max. 64 Zeichen)</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="126"/>
+        <source>Show hex instead of latin1</source>
+        <translation>Hex statt Latin-1 anzeigen</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="128"/>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="129"/>
+        <source>Date of QC</source>
+        <translation>Datum der Qualitätskontrolle</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="130"/>
+        <source>Camera ID</source>
+        <translation>Kamera-ID</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="135"/>
+        <source>Liquid lens</source>
+        <translation>Flüssiglinse</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="137"/>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="138"/>
+        <source>Arctic 25 H</source>
+        <translation>Arctic 25 H</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="139"/>
+        <source>Arctic 39 N</source>
+        <translation>Arctic 39 N</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="141"/>
+        <source>Liquid lens type:</source>
+        <translation>Flüssiglinsentyp:</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="143"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="144"/>
+        <source>Parameter set 1</source>
+        <translation>Parametersatz 1</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="145"/>
+        <source>Default parameter set</source>
+        <translation>Standard-Parametersatz</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="146"/>
+        <source>Delete parameter set</source>
+        <translation>Parametersatz löschen</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="152"/>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="153"/>
+        <source>Enable camera memory</source>
+        <translation>Kameraspeicher aktivieren</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="157"/>
+        <source>FPN calibration</source>
+        <translation>FPN-Kalibrierung</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="161"/>
+        <source>Run FPN calibration</source>
+        <translation>FPN-Kalibrierung starten</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="162"/>
+        <source>Enable FPN correction data loading</source>
+        <translation>Laden der FPN-Korrekturdaten aktivieren</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="239"/>
+        <source>Firmware update needed</source>
+        <translation>Firmware-Aktualisierung erforderlich</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="240"/>
+        <source>The camera needs a firmware update to continue. The upload may take a couple of seconds. Don&apos;t disconnect the camera from the PC or turn off the power supply in this time!</source>
+        <translation>Die Kamera benötigt eine Firmware-Aktualisierung, um fortzufahren. Das Hochladen kann einige Sekunden dauern. Trennen Sie die Kamera in dieser Zeit nicht vom PC und schalten Sie die Stromversorgung nicht aus!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="250"/>
+        <source>Getting Camera Info failed!</source>
+        <translation>Kamerainformationen konnten nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="251"/>
+        <source>Camera Info could not be opened. 
+Return Code: %1!</source>
+        <translation>Kamerainfo konnte nicht geöffnet werden. 
+Rückgabewert: %1!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="355"/>
+        <source>Liquid lens configuration</source>
+        <translation>Flüssiglinsenkonfiguration</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="356"/>
+        <source>Can&apos;t read liquid lens configuration, even though it is supported. Disabling control!</source>
+        <translation>Die Flüssiglinsenkonfiguration kann nicht gelesen werden, obwohl sie unterstützt wird. Die Steuerung wird deaktiviert!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="418"/>
+        <source>Enable memory compatibility mode in additional functions for this to work!</source>
+        <translation>Aktivieren Sie dafür den Speicher-Kompatibilitätsmodus in den zusätzlichen Funktionen!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="448"/>
+        <source>Not supported</source>
+        <translation>Nicht unterstützt</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="456"/>
+        <source>Factory calibrated</source>
+        <translation>Werkseitig kalibriert</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="456"/>
+        <source>Calibrated</source>
+        <translation>Kalibriert</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="458"/>
+        <source>Uncalibrated</source>
+        <translation>Nicht kalibriert</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="534"/>
+        <location filename="camerainfo.cpp" line="540"/>
+        <location filename="camerainfo.cpp" line="557"/>
+        <location filename="camerainfo.cpp" line="570"/>
+        <location filename="camerainfo.cpp" line="579"/>
+        <location filename="camerainfo.cpp" line="666"/>
+        <source>Camera Info</source>
+        <translation>Kamerainfo</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="535"/>
+        <source>Enter a valid camera ID between 1 - 254!</source>
+        <translation>Geben Sie eine gültige Kamera-ID zwischen 1 und 254 ein!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="540"/>
+        <location filename="camerainfo.cpp" line="594"/>
+        <location filename="camerainfo.cpp" line="666"/>
+        <source>Camera could not be opened!</source>
+        <translation>Die Kamera konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="558"/>
+        <source>Camera eeprom could not be written!</source>
+        <translation>Das Kamera-EEPROM konnte nicht beschrieben werden!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="571"/>
+        <source>Writing liquid lens data failed!</source>
+        <translation>Das Schreiben der Flüssiglinsendaten ist fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="580"/>
+        <source>Camera ID could not be set! Error code = %1</source>
+        <translation>Die Kamera-ID konnte nicht gesetzt werden! Fehlercode = %1</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="594"/>
+        <location filename="camerainfo.cpp" line="602"/>
+        <location filename="camerainfo.cpp" line="607"/>
+        <location filename="camerainfo.cpp" line="621"/>
+        <location filename="camerainfo.cpp" line="646"/>
+        <location filename="camerainfo.cpp" line="650"/>
+        <source>FPN Calibration</source>
+        <translation>FPN-Kalibrierung</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="603"/>
+        <source>The camera internal memory must be enabled for calibration! Please enable in the additional functions dialog the memory mode before calibration.</source>
+        <translation>Für die Kalibrierung muss der kamerainterne Speicher aktiviert sein! Bitte aktivieren Sie vor der Kalibrierung den Speichermodus im Dialog für zusätzliche Funktionen.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="608"/>
+        <source>For the purpose of calibration the camera should be illuminated with homogeneous light. For more information about the illumination conditions see the seperate application note.
+
+The calibration process may take several minutes, depending on the performance of the host computer.
+
+Start FPN Calibration?</source>
+        <translation>Für die Kalibrierung sollte die Kamera mit homogenem Licht beleuchtet werden. Weitere Informationen zu den Beleuchtungsbedingungen finden Sie in der gesonderten Application Note.
+
+Die Kalibrierung kann je nach Leistung des Rechners mehrere Minuten dauern.
+
+FPN-Kalibrierung starten?</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="619"/>
+        <source>Calibration is running ...</source>
+        <translation>Kalibrierung läuft ...</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="620"/>
+        <source>Calibrating...</source>
+        <translation>Kalibriere...</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="647"/>
+        <source>The lightning conditions are insufficient. Please provide better lighting according to the application note.</source>
+        <translation>Die Lichtverhältnisse reichen nicht aus. Bitte sorgen Sie für eine bessere Beleuchtung gemäß der Application Note.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="651"/>
+        <source>Something went wrong during the calibration process, please try again. If this situation persists please contact the customer support.</source>
+        <translation>Bei der Kalibrierung ist etwas schiefgegangen, bitte versuchen Sie es erneut. Wenn dies weiterhin auftritt, wenden Sie sich bitte an den Kundensupport.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="708"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="708"/>
+        <source>Could not enable or disable memory mode</source>
+        <translation>Der Speichermodus konnte nicht ein- oder ausgeschaltet werden</translation>
+    </message>
+</context>
+<context>
     <name>DeviceInfoModel</name>
     <message>
         <location filename="deviceinfomodel.cpp" line="26"/>

@@ -4,18 +4,21 @@
 
 #include <QtGlobal>
 
+#include "zentara/devinfo/additionalcamerainfo.h"
+#include "zentara/devinfo/camerainfo.h"
 #include "zentara/devinfo/generalinfodlg.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    CameraInfo dialog(camera, parent);
+    if (dialog.load())
+        dialog.exec();
 }
 
 void ToolDialogRunner::runAdditionalCameraInformation(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    AdditionalCameraInfo dialog(camera, parent);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runGeneralInformation(QWidget *parent, const QString &language)
