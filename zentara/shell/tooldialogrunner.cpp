@@ -5,6 +5,9 @@
 #include <QtGlobal>
 
 #include "zentara/devinfo/generalinfodlg.h"
+#include "zentara/network/ethdaemonconfig.h"
+#include "zentara/network/multicastdialog.h"
+#include "zentara/shell/qvyrozentara.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
@@ -32,13 +35,19 @@ void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera
 
 void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    MulticastDialog dialog(camera, parent);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
 {
-    Q_UNUSED(window)
+    EthDaemonConfig dialog(&window);
+    const QMetaObject::Connection states =
+        QObject::connect(&window, &QVyroZentara::vyrodStatusChanged, &dialog,
+                         &EthDaemonConfig::onChangedVyrodStatus);
+    dialog.onChangedVyrodStatus(window.daemonStates());
+    dialog.exec();
+    QObject::disconnect(states);
 }
 
 void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)
