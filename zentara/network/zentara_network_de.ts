@@ -2,9 +2,303 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>EthDaemonConfig</name>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="54"/>
+        <source>Daemon control and network configuration</source>
+        <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="83"/>
+        <source>Network adapters</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="90"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="101"/>
+        <source>Network Adapter</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="104"/>
+        <source>MAC Address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="105"/>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="106"/>
+        <source>IP Subnetmask</source>
+        <translation>IP-Subnetzmaske</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="115"/>
+        <source>Disable for this adapter</source>
+        <translation>Für diesen Adapter deaktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="117"/>
+        <source>Apply IP settings</source>
+        <translation>IP-Einstellungen übernehmen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="119"/>
+        <source>Activate DHCP</source>
+        <translation>DHCP aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="121"/>
+        <source>Use 2k Jumbo Packets</source>
+        <translation>2k-Jumbo-Pakete verwenden</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="128"/>
+        <source>Packetfilter</source>
+        <translation>Paketfilter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="131"/>
+        <source>Pass all</source>
+        <translation>Alle durchlassen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="132"/>
+        <source>Block VYGET</source>
+        <translation>VYGET blockieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="133"/>
+        <source>Block all</source>
+        <translation>Alle blockieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="140"/>
+        <source>Restart with elevated privileges!</source>
+        <translation>Mit erhöhten Rechten neu starten!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="163"/>
+        <source>Daemon control</source>
+        <translation>Daemon-Steuerung</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="191"/>
+        <source>Network adapter(s)</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="219"/>
+        <source>daemon</source>
+        <translation>Daemon</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="221"/>
+        <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
+        <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="235"/>
+        <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
+        <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="277"/>
+        <source>Please choose a network adapter from the list</source>
+        <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="296"/>
+        <source>Enable for adapter</source>
+        <translation>Für Adapter aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="302"/>
+        <source>Disable for adapter</source>
+        <translation>Für Adapter deaktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="333"/>
+        <source>MTU: %1 bytes</source>
+        <translation>MTU: %1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="333"/>
+        <source>MTU: unknown</source>
+        <translation>MTU: unbekannt</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="339"/>
+        <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
+        <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="366"/>
+        <source>root feature</source>
+        <translation>Root-Funktion</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="367"/>
+        <source>Modification on the ETH daemon
+configuration file is only
+possible when the ETH daemon
+is stopped!</source>
+        <translation>Die Konfigurationsdatei des
+ETH-Daemons kann nur geändert
+werden, wenn der ETH-Daemon
+gestoppt ist!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="389"/>
+        <source>Stop ETH daemon</source>
+        <translation>ETH-Daemon stoppen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="389"/>
+        <source>Start ETH daemon</source>
+        <translation>ETH-Daemon starten</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="391"/>
+        <source>Stop USB daemon</source>
+        <translation>USB-Daemon stoppen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="391"/>
+        <source>Start USB daemon</source>
+        <translation>USB-Daemon starten</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <source>Permission error</source>
+        <translation>Berechtigungsfehler</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="413"/>
+        <source>Don&apos;t have enough privileges. Are you root?</source>
+        <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="436"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="437"/>
+        <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
+
+Please set the packet size to at least 2 KB.</source>
+        <translation>Der Netzwerkadapter ist nicht für Pakete eingerichtet, die größer als die normale Größe von 1,5 KB sind.
+
+Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="464"/>
+        <location filename="ethdaemonconfig.cpp" line="471"/>
+        <location filename="ethdaemonconfig.cpp" line="477"/>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="465"/>
+        <source>Setting Packetfilter failed with code %1</source>
+        <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="471"/>
+        <source>Setting static ip failed!</source>
+        <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="477"/>
+        <source>Setting DHCP enabled failed!</source>
+        <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>MulticastDialog</name>
+    <message>
+        <location filename="multicastdialog.cpp" line="18"/>
+        <source>Add multicast</source>
+        <translation>Multicast hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="23"/>
+        <source>Refuse incomplete Images</source>
+        <translation>Unvollständige Bilder verwerfen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="24"/>
+        <source>Ignore image errors</source>
+        <translation>Bildfehler ignorieren</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="25"/>
+        <source>Merge Mode - Release on complete</source>
+        <translation>Zusammenführen - Freigabe bei vollständigem Bild</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="26"/>
+        <source>Merge Mode - Release on new image</source>
+        <translation>Zusammenführen - Freigabe bei neuem Bild</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="28"/>
+        <source>Add read-only Device</source>
+        <translation>Nur-Lese-Gerät hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="31"/>
+        <source>Camera ID:</source>
+        <translation>Kamera-ID:</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="32"/>
+        <source>Error handling:</source>
+        <translation>Fehlerbehandlung:</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="48"/>
+        <source>Something went wrong</source>
+        <translation>Etwas ist schiefgegangen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="50"/>
+        <source>Invalid Parameter</source>
+        <translation>Ungültiger Parameter</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="52"/>
+        <source>Needs more ram</source>
+        <translation>Benötigt mehr Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="54"/>
+        <location filename="multicastdialog.cpp" line="72"/>
+        <source>Maybe not supported for this camera</source>
+        <translation>Für diese Kamera möglicherweise nicht unterstützt</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="69"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="74"/>
+        <source>Errorcode: %1</source>
+        <translation>Fehlercode: %1</translation>
+    </message>
+</context>
+<context>
     <name>QIpEdit</name>
     <message>
-        <location filename="qipedit.cpp" line="+59"/>
+        <location filename="qipedit.cpp" line="59"/>
         <source>Clear the address</source>
         <translation>Adresse löschen</translation>
     </message>
