@@ -52,9 +52,11 @@ EthDaemonConfig::EthDaemonConfig(const QList<NetworkAdapter> &adapters,
 {
     initResources();
     setWindowTitle(tr("Daemon control and network configuration"));
-    setMinimumSize(600, 750);
-    resize(600, 750);
     buildWidgets();
+    // 600 x 750 at least, more where the texts of a language need it.
+    const QSize size = QSize(600, 750).expandedTo(layout()->totalMinimumSize());
+    setMinimumSize(size);
+    resize(size);
 
     m_usbButton->setEnabled(m_services.usbServiceInstalled());
     m_ethButton->setEnabled(m_services.ethServiceInstalled());
@@ -122,6 +124,7 @@ void EthDaemonConfig::buildWidgets()
     m_jumboCheck->setObjectName(QStringLiteral("jumboCheck"));
     m_mtuLabel = new QLabel(adapterGroup);
     m_mtuLabel->setObjectName(QStringLiteral("mtuLabel"));
+    m_mtuLabel->setIndent(22);
     m_mtuWarning = new QLabel(adapterGroup);
     m_mtuWarning->setObjectName(QStringLiteral("mtuWarning"));
     m_mtuWarning->setWordWrap(true);
@@ -140,11 +143,12 @@ void EthDaemonConfig::buildWidgets()
         w->setToolTip(tr("Restart with elevated privileges!"));
     }
 
-    auto *jumboBox = new QHBoxLayout;
+    // The MTU sits under the check box: the packet size it allows is what the box asks for.
+    auto *jumboBox = new QVBoxLayout;
+    jumboBox->setSpacing(0);
     jumboBox->addWidget(m_jumboCheck);
     jumboBox->addWidget(m_mtuLabel);
-    jumboBox->addStretch(1);
-    auto *grid = new QGridLayout(adapterGroup);
+    auto *grid = new QGridLayout;
     grid->addWidget(m_hintLabel, 0, 0, 1, 3);
     grid->addWidget(m_macTitle, 1, 0);
     grid->addWidget(m_macLabel, 1, 1);
@@ -158,7 +162,11 @@ void EthDaemonConfig::buildWidgets()
     grid->addWidget(m_packetFilterLabel, 4, 0);
     grid->addWidget(m_packetFilterCombo, 4, 1);
     grid->addWidget(m_dhcpButton, 4, 2);
-    grid->addWidget(m_mtuWarning, 5, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    // Below the grid, where a wrapped text gets the height it needs.
+    auto *adapterLayout = new QVBoxLayout(adapterGroup);
+    adapterLayout->addLayout(grid);
+    adapterLayout->addWidget(m_mtuWarning);
 
     auto *daemonGroup = new QGroupBox(tr("Daemon control"), this);
     m_usbLed = new QLabel(daemonGroup);

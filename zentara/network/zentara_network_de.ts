@@ -9,142 +9,142 @@
         <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="83"/>
+        <location filename="ethdaemonconfig.cpp" line="85"/>
         <source>Network adapters</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="90"/>
+        <location filename="ethdaemonconfig.cpp" line="92"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="101"/>
+        <location filename="ethdaemonconfig.cpp" line="103"/>
         <source>Network Adapter</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="104"/>
+        <location filename="ethdaemonconfig.cpp" line="106"/>
         <source>MAC Address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="105"/>
+        <location filename="ethdaemonconfig.cpp" line="107"/>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="106"/>
+        <location filename="ethdaemonconfig.cpp" line="108"/>
         <source>IP Subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="115"/>
+        <location filename="ethdaemonconfig.cpp" line="117"/>
         <source>Disable for this adapter</source>
         <translation>Für diesen Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="117"/>
+        <location filename="ethdaemonconfig.cpp" line="119"/>
         <source>Apply IP settings</source>
         <translation>IP-Einstellungen übernehmen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="119"/>
+        <location filename="ethdaemonconfig.cpp" line="121"/>
         <source>Activate DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="121"/>
+        <location filename="ethdaemonconfig.cpp" line="123"/>
         <source>Use 2k Jumbo Packets</source>
         <translation>2k-Jumbo-Pakete verwenden</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="128"/>
+        <location filename="ethdaemonconfig.cpp" line="131"/>
         <source>Packetfilter</source>
         <translation>Paketfilter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="131"/>
+        <location filename="ethdaemonconfig.cpp" line="134"/>
         <source>Pass all</source>
         <translation>Alle durchlassen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="132"/>
+        <location filename="ethdaemonconfig.cpp" line="135"/>
         <source>Block VYGET</source>
         <translation>VYGET blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="133"/>
+        <location filename="ethdaemonconfig.cpp" line="136"/>
         <source>Block all</source>
         <translation>Alle blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="140"/>
+        <location filename="ethdaemonconfig.cpp" line="143"/>
         <source>Restart with elevated privileges!</source>
         <translation>Mit erhöhten Rechten neu starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="163"/>
+        <location filename="ethdaemonconfig.cpp" line="171"/>
         <source>Daemon control</source>
         <translation>Daemon-Steuerung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="191"/>
+        <location filename="ethdaemonconfig.cpp" line="199"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="219"/>
+        <location filename="ethdaemonconfig.cpp" line="227"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="221"/>
+        <location filename="ethdaemonconfig.cpp" line="229"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="235"/>
+        <location filename="ethdaemonconfig.cpp" line="243"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="277"/>
+        <location filename="ethdaemonconfig.cpp" line="285"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="296"/>
+        <location filename="ethdaemonconfig.cpp" line="304"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="302"/>
+        <location filename="ethdaemonconfig.cpp" line="310"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="333"/>
+        <location filename="ethdaemonconfig.cpp" line="341"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="333"/>
+        <location filename="ethdaemonconfig.cpp" line="341"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="339"/>
+        <location filename="ethdaemonconfig.cpp" line="347"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="366"/>
+        <location filename="ethdaemonconfig.cpp" line="374"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="367"/>
+        <location filename="ethdaemonconfig.cpp" line="375"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -155,42 +155,42 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="389"/>
+        <location filename="ethdaemonconfig.cpp" line="397"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="389"/>
+        <location filename="ethdaemonconfig.cpp" line="397"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="391"/>
+        <location filename="ethdaemonconfig.cpp" line="399"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="391"/>
+        <location filename="ethdaemonconfig.cpp" line="399"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <location filename="ethdaemonconfig.cpp" line="420"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="413"/>
+        <location filename="ethdaemonconfig.cpp" line="421"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="436"/>
+        <location filename="ethdaemonconfig.cpp" line="444"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="437"/>
+        <location filename="ethdaemonconfig.cpp" line="445"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -199,24 +199,24 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="464"/>
-        <location filename="ethdaemonconfig.cpp" line="471"/>
-        <location filename="ethdaemonconfig.cpp" line="477"/>
+        <location filename="ethdaemonconfig.cpp" line="472"/>
+        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="485"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="465"/>
+        <location filename="ethdaemonconfig.cpp" line="473"/>
         <source>Setting Packetfilter failed with code %1</source>
         <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="471"/>
+        <location filename="ethdaemonconfig.cpp" line="479"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="477"/>
+        <location filename="ethdaemonconfig.cpp" line="485"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>
