@@ -43,6 +43,7 @@ QIpEdit::QIpEdit(QWidget *parent) : QFrame(parent)
         m_layout->addWidget(field, 1);
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(OctetDigits);
         QFont font = field->font();
         font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
         font.setFixedPitch(true);

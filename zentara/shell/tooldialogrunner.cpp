@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "zentara/devinfo/generalinfodlg.h"
+#include "zentara/network/ethconfig.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
@@ -26,8 +27,8 @@ void ToolDialogRunner::runGeneralInformation(QWidget *parent, const QString &lan
 
 void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    EthConfig dialog(parent, &camera);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
