@@ -5,6 +5,7 @@
 // of every process reads back what was written. An adapter is known by the adapterMac of its
 // cameras; its range is stored in each of them.
 #include "sdk/sim/apicall.h"
+#include "sdk/sim/fieldschema.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/vyro_device.h"
 
@@ -72,9 +73,12 @@ QString ipText(uint32_t address)
     return ipText(b);
 }
 
+// An integer field, written as a number or as a "0x..." text.
 uint32_t u32Field(const QJsonObject &fields, const char *name)
 {
-    return uint32_t(fields.value(QLatin1String(name)).toDouble());
+    qint64 value = 0;
+    vysim::integerValue(fields.value(QLatin1String(name)), &value);
+    return uint32_t(value);
 }
 
 int32_t checkBuffer(const Request &request, uint32_t needed)
