@@ -104,11 +104,13 @@ uint32_t capabilities(uint32_t deviceId)
     return u32Field(vysim::deviceFields(deviceId), "ipConfigCapabilities");
 }
 
-// The cameras on the adapter with this MAC, in world order.
+// The network cameras on the adapter with this MAC, in world order.
 std::vector<uint32_t> camerasOnAdapter(const uint8_t (&mac)[6])
 {
     std::vector<uint32_t> ids;
     for (uint32_t id : vysim::deviceIds()) {
+        if (!networkConfigurable(id))
+            continue;
         uint8_t adapter[6];
         if (vysim::macBytes(vysim::deviceField(id, QStringLiteral("adapterMac")), adapter) &&
             std::memcmp(adapter, mac, sizeof adapter) == 0)
