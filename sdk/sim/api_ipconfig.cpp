@@ -7,6 +7,7 @@
 #include "sdk/sim/apicall.h"
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/simcore.h"
+#include "sdk/sim/simworld.h"
 #include "sdk/vyro_device.h"
 
 #include <QJsonObject>
@@ -111,9 +112,12 @@ std::vector<uint32_t> camerasOnAdapter(const uint8_t (&mac)[6])
     for (uint32_t id : vysim::deviceIds()) {
         if (!networkConfigurable(id))
             continue;
+        // "auto" is this machine's MAC, as the device information gives it.
+        QJsonValue text = vysim::deviceField(id, QStringLiteral("adapterMac"));
+        if (text.toString() == QLatin1String("auto"))
+            text = vysim::SimWorld::machineMac();
         uint8_t adapter[6];
-        if (vysim::macBytes(vysim::deviceField(id, QStringLiteral("adapterMac")), adapter) &&
-            std::memcmp(adapter, mac, sizeof adapter) == 0)
+        if (vysim::macBytes(text, adapter) && std::memcmp(adapter, mac, sizeof adapter) == 0)
             ids.push_back(id);
     }
     return ids;

@@ -204,6 +204,21 @@ private slots:
         QCOMPARE(bytes(read.begin, 4), (std::vector<uint8_t>{192, 168, 0, 100}));
     }
 
+    void adapterOfTheDefaultWorld()
+    {
+        // Its cameras name this machine's adapter ("auto"); the MAC the device information
+        // gives finds the range.
+        QVERIFY(SimWorld::reset());
+        const VY_DEVICE_INFO info = deviceInfo(1001);
+        VY_IP_RANGE read;
+        std::memset(&read, 0, sizeof read);
+        QCOMPARE(vy_IpConfig(VY_ADAPTER_HANDLE, info.control.adapterMac,
+                             VY_IPCONFIG_GET_AUTOCFG_RANGE, &read, sizeof read),
+                 VY_SUCCESS);
+        QCOMPARE(bytes(read.begin, 4), (std::vector<uint8_t>{192, 168, 10, 100}));
+        QCOMPARE(bytes(read.end, 4), (std::vector<uint8_t>{192, 168, 10, 199}));
+    }
+
     void zeroRangeIsKept()
     {
         VY_IP_RANGE range = {{0, 0, 0, 0}, {0, 0, 0, 0}, VY_IP_RANGE_COUNT};

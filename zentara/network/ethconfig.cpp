@@ -136,6 +136,9 @@ void EthConfig::BuildDialog()
     m_statusLabel = new QLabel(m_statusGroup);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->setWordWrap(true);
+    // Room for a status sentence that wraps once, so that the dialog, sized before the sentence
+    // is known, need not squeeze the fields for it.
+    m_statusLabel->setMinimumHeight(2 * m_statusLabel->fontMetrics().lineSpacing());
     m_statusLayout->addWidget(m_statusLabel, 0, 0);
     m_mainLayout->addWidget(m_statusGroup);
 
