@@ -20,8 +20,16 @@ constexpr int OctetDigits = 3;
 
 } // namespace
 
+// The clear button's icon lives in this static library; make sure the linker keeps it. Outside
+// any namespace, as the resource initialiser is declared where this expands.
+static void initResources()
+{
+    Q_INIT_RESOURCE(zentara_network);
+}
+
 QIpEdit::QIpEdit(QWidget *parent) : QFrame(parent)
 {
+    initResources();
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
     m_layout = new QHBoxLayout(this);
@@ -43,6 +51,7 @@ QIpEdit::QIpEdit(QWidget *parent) : QFrame(parent)
         m_layout->addWidget(field, 1);
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(OctetDigits);
         QFont font = field->font();
         font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
         font.setFixedPitch(true);

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "zentara/devinfo/generalinfodlg.h"
+#include "zentara/network/ethconfig.h"
 #include "zentara/network/ethdaemonconfig.h"
 #include "zentara/network/multicastdialog.h"
 #include "zentara/shell/qvyrozentara.h"
@@ -29,8 +30,8 @@ void ToolDialogRunner::runGeneralInformation(QWidget *parent, const QString &lan
 
 void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    EthConfig dialog(parent, &camera);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)

@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(fieldTexts(edit), QStringList({"", "", "", ""}));
         QCOMPARE(edit.text(), QStringLiteral("0.0.0.0"));
         QVERIFY(edit.clearButton()->isFlat());
-        QVERIFY(!edit.clearButton()->icon().isNull());
+        QVERIFY(!edit.clearButton()->icon().pixmap(16).isNull());
     }
 
     void dotFollowsEnabledState()
