@@ -42,9 +42,11 @@ private slots:
 
     void systemPathIsRelocated()
     {
-        QVERIFY(
-            DaemonConfigFile::systemPath().endsWith(QLatin1String("/etc/orv/vyro/vyroethd.conf")));
-        QVERIFY(DaemonConfigFile::systemPath() != QLatin1String("/etc/orv/vyro/vyroethd.conf"));
+        const QByteArray old = qgetenv("VYRO_SYSROOT");
+        qputenv("VYRO_SYSROOT", m_dir->path().toLocal8Bit());
+        const QString path = DaemonConfigFile::systemPath();
+        qputenv("VYRO_SYSROOT", old);
+        QCOMPARE(path, m_dir->path() + QStringLiteral("/etc/orv/vyro/vyroethd.conf"));
     }
 
     void isAdapterEnabled_data()

@@ -104,12 +104,20 @@ private slots:
     void initTestCase()
     {
         m_oldPath = qgetenv("PATH");
-        // No service tools: the dialog's daemon buttons follow the init scripts alone.
+        m_oldRoot = qgetenv("VYRO_SYSROOT");
+        // No service tools: the dialog's daemon buttons follow the init scripts alone, which
+        // lie below a root of the test's own, never in the machine's /etc.
         QVERIFY(m_emptyBin.isValid());
+        QVERIFY(m_root.isValid());
         qputenv("PATH", m_emptyBin.path().toLocal8Bit());
+        qputenv("VYRO_SYSROOT", m_root.path().toLocal8Bit());
     }
 
-    void cleanupTestCase() { qputenv("PATH", m_oldPath); }
+    void cleanupTestCase()
+    {
+        qputenv("PATH", m_oldPath);
+        qputenv("VYRO_SYSROOT", m_oldRoot);
+    }
 
     void init()
     {
@@ -496,7 +504,7 @@ private:
 
     void installInitScripts()
     {
-        const QString initd = qEnvironmentVariable("VYRO_SYSROOT") + QStringLiteral("/etc/init.d");
+        const QString initd = m_root.path() + QStringLiteral("/etc/init.d");
         QVERIFY(QDir().mkpath(initd));
         for (const char *name : {"/vyroethdrc", "/vyrousbdrc"}) {
             QFile file(initd + QLatin1String(name));
@@ -505,7 +513,9 @@ private:
     }
 
     QTemporaryDir m_emptyBin;
+    QTemporaryDir m_root;
     QByteArray m_oldPath;
+    QByteArray m_oldRoot;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_config;
     QString m_mac;
