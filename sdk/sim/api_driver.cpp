@@ -1,6 +1,8 @@
 // api_driver.cpp: the SDK's library, camera list, device information, open/close, daemon,
 // multicast and identify calls.
 #include "sdk/sim/apicall.h"
+#include "sdk/sim/fieldschema.h"
+#include "sdk/sim/readonlydevices.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/sim/simengine.h"
 #include "sdk/vyro_device.h"
@@ -68,7 +70,15 @@ int32_t deviceMulticast(uint32_t deviceId, uint32_t command, void *buffer, uint3
             return VY_INVALID_PARAMETER;
         if (!supported)
             return VY_NOT_SUPPORTED;
-        return vysim::setDeviceField(deviceId, QStringLiteral("multicastEnabled"), on == 1);
+        // The device status shows the switch as bit 0x80, as the camera reports it.
+        qint64 status = 0;
+        vysim::integerValue(f.value(QLatin1String("deviceStatus")), &status);
+        status = on ? (status | vyro::DeviceStatusMulticastEnabled)
+                    : (status & ~qint64(vyro::DeviceStatusMulticastEnabled));
+        QJsonObject change;
+        change.insert(QStringLiteral("multicastEnabled"), on == 1);
+        change.insert(QStringLiteral("deviceStatus"), double(status));
+        return vysim::setDeviceFields(deviceId, change);
     }
     default:
         return VY_NOT_SUPPORTED;
@@ -236,8 +246,7 @@ VYAPI int32_t vy_Multicast(VY_HCAM hCam, uint32_t command, void *buffer, uint32_
         return call.done(vysim::setDriverField(QStringLiteral("readOnlyMulticast"), on == 1));
     }
     default:
-        // Adding and removing read-only devices is not simulated yet.
-        return call.done(VY_NOT_SUPPORTED);
+        return call.done(vysim::readOnlyDeviceCommand(command, buffer, size));
     }
 }
 

@@ -27,35 +27,12 @@ VYAPI int32_t vy_FetchRegistryValues(void)
     return notSupported(call);
 }
 
-VYAPI int32_t vy_FetchTCPIP_Setup(void)
-{
-    VYSIM_ENTER(call, "vy_FetchTCPIP_Setup", VY_DRIVER_HANDLE, 0, nullptr, 0);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t command, void *buffer,
-                          uint32_t size)
-{
-    (void)mac;
-    VYSIM_ENTER_DEVICE(call, "vy_IpConfig", deviceId, command, buffer, size);
-    return notSupported(call);
-}
-
 VYAPI int32_t vy_AccessAdapterCfg(uint32_t adapterIndex, uint32_t direction, uint32_t item,
                                   void *buffer, uint32_t size)
 {
     (void)adapterIndex;
     (void)item;
     VYSIM_ENTER(call, "vy_AccessAdapterCfg", VY_DRIVER_HANDLE, direction, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_AccessAdapterCfgByMAC(const uint8_t *mac, uint32_t direction, uint32_t item,
-                                       void *buffer, uint32_t size)
-{
-    (void)mac;
-    (void)item;
-    VYSIM_ENTER(call, "vy_AccessAdapterCfgByMAC", VY_DRIVER_HANDLE, direction, buffer, size);
     return notSupported(call);
 }
 

@@ -1,5 +1,7 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
+#include "sdk/sim/sysfs/daemonservices.h"
+#include "sdk/sim/sysfs/networkneighbours.h"
 #include "sdk/sim/sysfs/usbsysfstree.h"
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
@@ -40,7 +42,10 @@ const char usage[] =
     "  reset                         restore the world file (VYRO_SIM_WORLD or the default)\n"
     "  dir                           print the state directory\n"
     "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
-    "                                <dir>/sys, for programs run with VYRO_SYSROOT=<dir>\n"
+    "                                <dir>/sys, a ping and ARP table that know the\n"
+    "                                cameras' addresses, and the driver daemon services\n"
+    "                                (service scripts, systemctl, pkexec, vyroethd.conf)\n"
+    "                                below <dir>, for programs run with VYRO_SYSROOT=<dir>\n"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
@@ -224,14 +229,28 @@ int plugPreset(const QString &name, const char *idText)
 
 int writeSysroot(const QString &root, bool quiet)
 {
-    const vysim::UsbSysfsTree tree(currentWorld().value("devices").toArray());
+    const QJsonArray devices = currentWorld().value("devices").toArray();
+    const vysim::UsbSysfsTree tree(devices);
     QString message;
-    if (!tree.write(root, &message)) {
+    if (!tree.write(root, &message) || !vysim::NetworkNeighbours(devices).write(root, &message)) {
         std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
         return exitFailed;
     }
     if (!quiet)
         std::printf("%s/sys/bus/usb/devices\n", qPrintable(QFileInfo(root).absoluteFilePath()));
+    return exitOk;
+}
+
+// The service scripts and tools of the simulated installation, calling this very program.
+int writeDaemonServices(const QString &root)
+{
+    vysim::DaemonServices services(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    services.setDefaultInterface(vysim::DaemonServices::machineInterface());
+    QString message;
+    if (!services.write(root, &message)) {
+        std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
+        return exitFailed;
+    }
     return exitOk;
 }
 
@@ -341,8 +360,12 @@ int run(int argc, char **argv)
         }
         return followWorld(r == VY_SUCCESS ? exitOk : fail("set", r, message));
     }
-    if (command == QLatin1String("sysroot"))
-        return argc == 3 ? writeSysroot(QString::fromLocal8Bit(argv[2]), false) : wrongArguments();
+    if (command == QLatin1String("sysroot")) {
+        if (argc != 3)
+            return wrongArguments();
+        const int written = writeSysroot(QString::fromLocal8Bit(argv[2]), false);
+        return written == exitOk ? writeDaemonServices(QString::fromLocal8Bit(argv[2])) : written;
+    }
     if (command == QLatin1String("daemon")) {
         if (argc != 4)
             return wrongArguments();

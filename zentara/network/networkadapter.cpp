@@ -7,9 +7,9 @@ NetworkAdapter::NetworkAdapter(const QString &name, const QString &humanReadable
                                const QString &hardwareAddress,
                                QNetworkInterface::InterfaceFlags flags,
                                const QHostAddress &ipAddress, const QHostAddress &netmask,
-                               bool dhcp)
+                               bool dhcp, int mtu)
     : m_name(name), m_humanReadableName(humanReadableName), m_hardwareAddress(hardwareAddress),
-      m_flags(flags), m_ipAddress(ipAddress), m_netmask(netmask), m_dhcp(dhcp)
+      m_flags(flags), m_ipAddress(ipAddress), m_netmask(netmask), m_dhcp(dhcp), m_mtu(mtu)
 {
 }
 
@@ -28,7 +28,8 @@ NetworkAdapter NetworkAdapter::fromInterface(const QNetworkInterface &interface)
         break;
     }
     return NetworkAdapter(interface.name(), interface.humanReadableName(),
-                          interface.hardwareAddress(), interface.flags(), ip, mask, dhcp);
+                          interface.hardwareAddress(), interface.flags(), ip, mask, dhcp,
+                          interface.maximumTransmissionUnit());
 }
 
 QList<NetworkAdapter> NetworkAdapter::all()

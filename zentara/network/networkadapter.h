@@ -17,7 +17,7 @@ public:
     NetworkAdapter(const QString &name, const QString &humanReadableName,
                    const QString &hardwareAddress, QNetworkInterface::InterfaceFlags flags,
                    const QHostAddress &ipAddress = QHostAddress(),
-                   const QHostAddress &netmask = QHostAddress(), bool dhcp = false);
+                   const QHostAddress &netmask = QHostAddress(), bool dhcp = false, int mtu = 0);
 
     // The adapter of one platform interface.
     static NetworkAdapter fromInterface(const QNetworkInterface &interface);
@@ -38,6 +38,8 @@ public:
     // True when the IPv4 address has a limited lifetime, as a DHCP lease gives it; a static
     // address is permanent.
     bool dhcp() const { return m_dhcp; }
+    // The largest packet the interface sends, in bytes; 0 when the platform does not say.
+    int mtu() const { return m_mtu; }
 
 private:
     QString m_name;
@@ -47,6 +49,7 @@ private:
     QHostAddress m_ipAddress;
     QHostAddress m_netmask;
     bool m_dhcp = false;
+    int m_mtu = 0;
 };
 
 #endif // ZENTARA_NETWORK_NETWORKADAPTER_H

@@ -36,6 +36,7 @@
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
+#include "zentara/network/multicastcommands.h"
 #include "zentara/shell/dialogrunner.h"
 
 namespace {
@@ -279,6 +280,9 @@ void QVyroZentara::connectSignals()
     connect(m_cameraList, &CameraList::openIPSettings, this, &QVyroZentara::onManualEthConfig);
     connect(m_cameraList, &CameraList::openMulticastSettings, this,
             &QVyroZentara::onMulticastDialog);
+    connect(m_cameraList, &CameraList::deletePMC, this, [this] {
+        MulticastCommands::removeReadOnlyDevice(m_selected ? &*m_selected : nullptr);
+    });
     connect(m_cameraList, &CameraList::openCameraInfo, this, &QVyroZentara::openCameraInfoDialog);
     connect(m_cameraList, &CameraList::cameraListChanged, this, &QVyroZentara::onCameraListChanged);
     connect(m_cameraList, &CameraList::openComportDlg, this, &QVyroZentara::onOpenComportDlg);
@@ -417,8 +421,7 @@ void QVyroZentara::loadLanguage(const QString &localeName)
 
 void QVyroZentara::applyDriverMulticastDefault()
 {
-    if (vy_Multicast(VY_DRIVER_HANDLE, VY_MULTICAST_DRIVER_DEFAULT, nullptr, 0) == VY_SUCCESS)
-        vy_Multicast(VY_DRIVER_HANDLE, VY_MULTICAST_RO_RESCAN, nullptr, 0);
+    MulticastCommands::startMulticast();
 }
 
 void QVyroZentara::restoreSettings()

@@ -7,6 +7,10 @@
 #include "zentara/devinfo/additionalcamerainfo.h"
 #include "zentara/devinfo/camerainfo.h"
 #include "zentara/devinfo/generalinfodlg.h"
+#include "zentara/network/ethconfig.h"
+#include "zentara/network/ethdaemonconfig.h"
+#include "zentara/network/multicastdialog.h"
+#include "zentara/shell/qvyrozentara.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
@@ -29,19 +33,25 @@ void ToolDialogRunner::runGeneralInformation(QWidget *parent, const QString &lan
 
 void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    EthConfig dialog(parent, &camera);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
 {
-    Q_UNUSED(parent)
-    Q_UNUSED(camera)
+    MulticastDialog dialog(camera, parent);
+    dialog.exec();
 }
 
 void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
 {
-    Q_UNUSED(window)
+    EthDaemonConfig dialog(&window);
+    const QMetaObject::Connection states =
+        QObject::connect(&window, &QVyroZentara::vyrodStatusChanged, &dialog,
+                         &EthDaemonConfig::onChangedVyrodStatus);
+    dialog.onChangedVyrodStatus(window.daemonStates());
+    dialog.exec();
+    QObject::disconnect(states);
 }
 
 void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)

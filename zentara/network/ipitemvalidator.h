@@ -1,0 +1,20 @@
+// ipitemvalidator.h: the validator of one octet field of the IPv4 input widget.
+#ifndef ZENTARA_NETWORK_IPITEMVALIDATOR_H
+#define ZENTARA_NETWORK_IPITEMVALIDATOR_H
+
+#include <QIntValidator>
+
+// Accepts 0 to 255. An empty field stays empty on fix-up, so that clearing an octet is allowed
+// while typing; it reads as 0 in the address.
+class IPItemValidator final : public QIntValidator
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(IPItemValidator)
+public:
+    explicit IPItemValidator(QObject *parent = nullptr);
+    IPItemValidator(int bottom, int top, QObject *parent = nullptr);
+
+    void fixup(QString &input) const override;
+};
+
+#endif // ZENTARA_NETWORK_IPITEMVALIDATOR_H

@@ -1,0 +1,495 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>EthConfig</name>
+    <message>
+        <location filename="ethconfig.cpp" line="57"/>
+        <source>Manual ETH Configuration</source>
+        <translation>Manuelle ETH-Konfiguration</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="77"/>
+        <source>Adapter settings</source>
+        <translation>Adaptereinstellungen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="79"/>
+        <source>IP range begin</source>
+        <translation>IP-Bereich Anfang</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="82"/>
+        <location filename="ethconfig.cpp" line="100"/>
+        <source>Suggest</source>
+        <translation>Vorschlagen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="84"/>
+        <source>IP range end</source>
+        <translation>IP-Bereich Ende</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="94"/>
+        <source>Device settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="97"/>
+        <source>Persistent IP</source>
+        <translation>Persistente IP</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="102"/>
+        <source>Subnetmask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="111"/>
+        <source>Miscellaneous</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="113"/>
+        <source>Enable DHCP</source>
+        <translation>DHCP aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="119"/>
+        <source>Multicast settings</source>
+        <translation>Multicast-Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="121"/>
+        <source>Multicast IP</source>
+        <translation>Multicast-IP</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="122"/>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="126"/>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="134"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="197"/>
+        <source>Device ID: %1</source>
+        <translation>Geräte-ID: %1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="226"/>
+        <source>The camera has no persistent IP address and uses an address from the IP range</source>
+        <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="228"/>
+        <source>The camera uses the persistent IP address</source>
+        <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="256"/>
+        <source>Checking IP addresses. Please wait...</source>
+        <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="257"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="365"/>
+        <source>Set persistent IP</source>
+        <translation>Persistente IP setzen</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="366"/>
+        <source>The given address %1 is not a suitable IP for
+the adapter with address %2 / %3!
+Do you want to continue anyway?</source>
+        <translation>Die angegebene Adresse %1 ist keine geeignete IP für
+den Adapter mit der Adresse %2 / %3!
+Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="381"/>
+        <location filename="ethconfig.cpp" line="399"/>
+        <location filename="ethconfig.cpp" line="412"/>
+        <location filename="ethconfig.cpp" line="423"/>
+        <location filename="ethconfig.cpp" line="431"/>
+        <location filename="ethconfig.cpp" line="439"/>
+        <location filename="ethconfig.cpp" line="475"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="382"/>
+        <source>Setting of the persistent IP address or subnetmask failed.
+Errorcode: %1</source>
+        <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
+Fehlercode: %1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="400"/>
+        <source>The IP range begin must be less than or equal to the IP range end!</source>
+        <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="413"/>
+        <location filename="ethconfig.cpp" line="450"/>
+        <source>Setting of the automatic configuration range failed.
+Errorcode: %1</source>
+        <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
+Fehlercode: %1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="424"/>
+        <source>The IP range end must not be equal to the
+broadcast address of the subnet!</source>
+        <translation>Das Ende des IP-Bereichs darf nicht gleich der
+Broadcast-Adresse des Subnetzes sein!</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="432"/>
+        <source>The IP range end must not be equal to the
+broadcast address of the subnet!
+And the host part of the IP range must not start with 0!</source>
+        <translation>Das Ende des IP-Bereichs darf nicht gleich der
+Broadcast-Adresse des Subnetzes sein!
+Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="440"/>
+        <source>The host part of the IP range must not start with 0!</source>
+        <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="449"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="476"/>
+        <source>Setting Multicast IP failed with code %1.
+Likely an invalid IP?</source>
+        <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
+Vermutlich eine ungültige IP?</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="486"/>
+        <source>Error enabling Multicast
+code %1</source>
+        <translation>Fehler beim Aktivieren von Multicast
+Code %1</translation>
+    </message>
+</context>
+<context>
+    <name>EthDaemonConfig</name>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="54"/>
+        <source>Daemon control and network configuration</source>
+        <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="85"/>
+        <source>Network adapters</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="92"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="103"/>
+        <source>Network Adapter</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="106"/>
+        <source>MAC Address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="107"/>
+        <source>IP Address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="108"/>
+        <source>IP Subnetmask</source>
+        <translation>IP-Subnetzmaske</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="117"/>
+        <source>Disable for this adapter</source>
+        <translation>Für diesen Adapter deaktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="119"/>
+        <source>Apply IP settings</source>
+        <translation>IP-Einstellungen übernehmen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="121"/>
+        <source>Activate DHCP</source>
+        <translation>DHCP aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="123"/>
+        <source>Use 2k Jumbo Packets</source>
+        <translation>2k-Jumbo-Pakete verwenden</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="131"/>
+        <source>Packetfilter</source>
+        <translation>Paketfilter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="134"/>
+        <source>Pass all</source>
+        <translation>Alle durchlassen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="135"/>
+        <source>Block VYGET</source>
+        <translation>VYGET blockieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="136"/>
+        <source>Block all</source>
+        <translation>Alle blockieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="143"/>
+        <source>Restart with elevated privileges!</source>
+        <translation>Mit erhöhten Rechten neu starten!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="171"/>
+        <source>Daemon control</source>
+        <translation>Daemon-Steuerung</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="199"/>
+        <source>Network adapter(s)</source>
+        <translation>Netzwerkadapter</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="227"/>
+        <source>daemon</source>
+        <translation>Daemon</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="229"/>
+        <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
+        <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="243"/>
+        <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
+        <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="285"/>
+        <source>Please choose a network adapter from the list</source>
+        <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="304"/>
+        <source>Enable for adapter</source>
+        <translation>Für Adapter aktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="310"/>
+        <source>Disable for adapter</source>
+        <translation>Für Adapter deaktivieren</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <source>MTU: %1 bytes</source>
+        <translation>MTU: %1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <source>MTU: unknown</source>
+        <translation>MTU: unbekannt</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="347"/>
+        <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
+        <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="374"/>
+        <source>root feature</source>
+        <translation>Root-Funktion</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="375"/>
+        <source>Modification on the ETH daemon
+configuration file is only
+possible when the ETH daemon
+is stopped!</source>
+        <translation>Die Konfigurationsdatei des
+ETH-Daemons kann nur geändert
+werden, wenn der ETH-Daemon
+gestoppt ist!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <source>Stop ETH daemon</source>
+        <translation>ETH-Daemon stoppen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <source>Start ETH daemon</source>
+        <translation>ETH-Daemon starten</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <source>Stop USB daemon</source>
+        <translation>USB-Daemon stoppen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <source>Start USB daemon</source>
+        <translation>USB-Daemon starten</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="420"/>
+        <source>Permission error</source>
+        <translation>Berechtigungsfehler</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="421"/>
+        <source>Don&apos;t have enough privileges. Are you root?</source>
+        <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="444"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="445"/>
+        <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
+
+Please set the packet size to at least 2 KB.</source>
+        <translation>Der Netzwerkadapter ist nicht für Pakete eingerichtet, die größer als die normale Größe von 1,5 KB sind.
+
+Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="472"/>
+        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="485"/>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="473"/>
+        <source>Setting Packetfilter failed with code %1</source>
+        <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <source>Setting static ip failed!</source>
+        <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="485"/>
+        <source>Setting DHCP enabled failed!</source>
+        <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>MulticastDialog</name>
+    <message>
+        <location filename="multicastdialog.cpp" line="18"/>
+        <source>Add multicast</source>
+        <translation>Multicast hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="23"/>
+        <source>Refuse incomplete Images</source>
+        <translation>Unvollständige Bilder verwerfen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="24"/>
+        <source>Ignore image errors</source>
+        <translation>Bildfehler ignorieren</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="25"/>
+        <source>Merge Mode - Release on complete</source>
+        <translation>Zusammenführen - Freigabe bei vollständigem Bild</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="26"/>
+        <source>Merge Mode - Release on new image</source>
+        <translation>Zusammenführen - Freigabe bei neuem Bild</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="28"/>
+        <source>Add read-only Device</source>
+        <translation>Nur-Lese-Gerät hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="31"/>
+        <source>Camera ID:</source>
+        <translation>Kamera-ID:</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="32"/>
+        <source>Error handling:</source>
+        <translation>Fehlerbehandlung:</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="48"/>
+        <source>Something went wrong</source>
+        <translation>Etwas ist schiefgegangen</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="50"/>
+        <source>Invalid Parameter</source>
+        <translation>Ungültiger Parameter</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="52"/>
+        <source>Needs more ram</source>
+        <translation>Benötigt mehr Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="54"/>
+        <location filename="multicastdialog.cpp" line="72"/>
+        <source>Maybe not supported for this camera</source>
+        <translation>Für diese Kamera möglicherweise nicht unterstützt</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="69"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="multicastdialog.cpp" line="74"/>
+        <source>Errorcode: %1</source>
+        <translation>Fehlercode: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QIpEdit</name>
+    <message>
+        <location filename="qipedit.cpp" line="68"/>
+        <source>Clear the address</source>
+        <translation>Adresse löschen</translation>
+    </message>
+</context>
+</TS>
