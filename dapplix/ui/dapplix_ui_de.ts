@@ -77,6 +77,16 @@
         <source>Hot pixel detected: -</source>
         <translation>Erkannte Hotpixel: -</translation>
     </message>
+    <message>
+        <location filename="detectiondialogue.cpp" line="262"/>
+        <source>The camera was disconnected during the detection.</source>
+        <translation>Die Kamera wurde während der Erkennung getrennt.</translation>
+    </message>
+    <message>
+        <location filename="detectiondialogue.cpp" line="263"/>
+        <source> Please restart detection.</source>
+        <translation> Bitte starten Sie die Erkennung neu.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

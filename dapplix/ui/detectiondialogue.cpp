@@ -255,10 +255,26 @@ void DetectionDialogue::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
+void DetectionDialogue::cameraRemoved()
+{
+    if (!m_detecting)
+        return;
+    showDetectionError(tr("The camera was disconnected during the detection.") +
+                       tr(" Please restart detection."));
+    abortDetect();
+    emit cancelDetect();
+}
+
 void DetectionDialogue::setFrame(const QImage &frame, int colorMode)
 {
-    if (frame.isNull())
+    if (frame.isNull()) {
+        // No camera image: the live histogram has nothing to show.
+        if (!m_detecting && !m_showsAverages) {
+            ++m_generation;
+            showHistogram(LevelHistogram(), m_generation);
+        }
         return;
+    }
     if (m_detecting) {
         // The run takes the frames that follow its start, as the detection does.
         if (m_runFrames.size() < framesPerRun) {

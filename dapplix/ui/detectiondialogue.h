@@ -44,6 +44,8 @@ public:
 
 signals:
     void startDetect(bool clear, int threshold);
+    // The run must end without detecting: its camera went away.
+    void cancelDetect();
     // A new histogram is shown, live or of a run.
     void histogramUpdated();
 
@@ -56,6 +58,8 @@ public slots:
     // Every camera frame while the dialog is open; the histogram takes one a few times a
     // second and a run's ten frames for their averages. colorMode is the camera's.
     void setFrame(const QImage &frame, int colorMode);
+    // The camera went away: a running detection ends with a message and cancelDetect().
+    void cameraRemoved();
 
 protected:
     void reject() override;
