@@ -114,6 +114,13 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
                          QString::number(level));
     }
 
+    // The threshold sits between its own level and the next: pixels above it are found. The
+    // line lies under the bars, so that a bar just above the threshold stays visible.
+    const int tx = int(std::lround(xOf(m_threshold + 1)));
+    QPen thresholdPen(QColor(QStringLiteral("orange")), 2);
+    painter.setPen(thresholdPen);
+    painter.drawLine(tx, plot.top(), tx, plot.bottom());
+
     if (m_histogram.isEmpty()) {
         painter.setPen(textColor);
         painter.drawText(plot, Qt::AlignCenter, tr("No image"));
@@ -134,11 +141,7 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
     painter.setPen(textColor);
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 
-    // The threshold sits between its own level and the next: pixels above it are found.
-    const int tx = int(std::lround(xOf(m_threshold + 1)));
-    QPen thresholdPen(QColor(QStringLiteral("orange")), 2);
     painter.setPen(thresholdPen);
-    painter.drawLine(tx, plot.top(), tx, plot.bottom());
     const QString label = QString::number(m_threshold);
     const int labelWidth = fm.horizontalAdvance(label) + 6;
     const int lx = tx + labelWidth + 2 <= plot.right() ? tx + 2 : tx - labelWidth - 2;
