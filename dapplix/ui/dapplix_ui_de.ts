@@ -4,88 +4,106 @@
 <context>
     <name>DetectionDialogue</name>
     <message>
-        <location filename="detectiondialogue.cpp" line="35"/>
+        <location filename="detectiondialogue.cpp" line="37"/>
         <source>Hot pixel detection</source>
         <translation>Hotpixel-Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="51"/>
+        <location filename="detectiondialogue.cpp" line="53"/>
         <source>Cover the sensor completely during capturing!
 </source>
         <translation>Decken Sie den Sensor während der Aufnahme vollständig ab!
 </translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="53"/>
+        <location filename="detectiondialogue.cpp" line="55"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="55"/>
+        <location filename="detectiondialogue.cpp" line="58"/>
         <source>Threshold</source>
         <translation>Schwellwert</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="66"/>
+        <location filename="detectiondialogue.cpp" line="68"/>
         <source>Clear old hot pixel list</source>
         <translation>Alte Hotpixel-Liste löschen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="84"/>
+        <location filename="detectiondialogue.cpp" line="86"/>
         <source>Detection</source>
         <translation>Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="92"/>
-        <location filename="detectiondialogue.cpp" line="187"/>
-        <location filename="detectiondialogue.cpp" line="205"/>
+        <location filename="detectiondialogue.cpp" line="94"/>
+        <location filename="detectiondialogue.cpp" line="183"/>
+        <location filename="detectiondialogue.cpp" line="201"/>
         <source>Hot pixel detected: %1</source>
         <translation>Erkannte Hotpixel: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="107"/>
+        <location filename="detectiondialogue.cpp" line="109"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="148"/>
+        <location filename="detectiondialogue.cpp" line="143"/>
         <source>Pixels above the threshold: -</source>
         <translation>Pixel über dem Schwellwert: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="150"/>
+        <location filename="detectiondialogue.cpp" line="145"/>
         <source>Pixels above the threshold: %1</source>
         <translation>Pixel über dem Schwellwert: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="156"/>
+        <location filename="detectiondialogue.cpp" line="151"/>
         <source>Averages of the last run&apos;s %1 frames</source>
         <translation>Mittelwerte der %1 Bilder des letzten Durchlaufs</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="157"/>
+        <location filename="detectiondialogue.cpp" line="152"/>
         <source>Live frame</source>
         <translation>Live-Bild</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="186"/>
+        <location filename="detectiondialogue.cpp" line="182"/>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="238"/>
+        <location filename="detectiondialogue.cpp" line="234"/>
         <source>Hot pixel detected: -</source>
         <translation>Erkannte Hotpixel: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="262"/>
+        <location filename="detectiondialogue.cpp" line="258"/>
         <source>The camera was disconnected during the detection.</source>
         <translation>Die Kamera wurde während der Erkennung getrennt.</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="263"/>
+        <location filename="detectiondialogue.cpp" line="259"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
+    </message>
+</context>
+<context>
+    <name>MagnifierControl</name>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="79"/>
+        <source>Click to center</source>
+        <translation>Zum Zentrieren klicken</translation>
+    </message>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="80"/>
+        <source>Bayer Color:</source>
+        <translation>Bayer-Farbe:</translation>
+    </message>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="81"/>
+        <source>Value: </source>
+        <translation>Wert: </translation>
     </message>
 </context>
 <context>
@@ -128,19 +146,37 @@
     </message>
 </context>
 <context>
+    <name>ParameterBlockWidget</name>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="73"/>
+        <source>Framerate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="74"/>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="75"/>
+        <source>Mastergain</source>
+        <translation>Hauptverstärkung</translation>
+    </message>
+</context>
+<context>
     <name>ThresholdHistogram</name>
     <message>
-        <location filename="thresholdhistogram.cpp" line="66"/>
+        <location filename="thresholdhistogram.cpp" line="68"/>
         <source>Pixels (logarithmic)</source>
         <translation>Pixel (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="thresholdhistogram.cpp" line="67"/>
+        <location filename="thresholdhistogram.cpp" line="69"/>
         <source>Level above the colour plane&apos;s mean</source>
         <translation>Wert über dem Mittelwert der Farbebene</translation>
     </message>
     <message>
-        <location filename="thresholdhistogram.cpp" line="111"/>
+        <location filename="thresholdhistogram.cpp" line="126"/>
         <source>No image</source>
         <translation>Kein Bild</translation>
     </message>
