@@ -4,86 +4,86 @@
 <context>
     <name>DetectionDialogue</name>
     <message>
-        <location filename="detectiondialogue.cpp" line="37"/>
+        <location filename="detectiondialogue.cpp" line="36"/>
         <source>Hot pixel detection</source>
         <translation>Hotpixel-Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="53"/>
+        <location filename="detectiondialogue.cpp" line="52"/>
         <source>Cover the sensor completely during capturing!
 </source>
         <translation>Decken Sie den Sensor während der Aufnahme vollständig ab!
 </translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="55"/>
+        <location filename="detectiondialogue.cpp" line="54"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="58"/>
+        <location filename="detectiondialogue.cpp" line="57"/>
         <source>Threshold</source>
         <translation>Schwellwert</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="68"/>
+        <location filename="detectiondialogue.cpp" line="67"/>
         <source>Clear old hot pixel list</source>
         <translation>Alte Hotpixel-Liste löschen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="86"/>
+        <location filename="detectiondialogue.cpp" line="85"/>
         <source>Detection</source>
         <translation>Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="94"/>
-        <location filename="detectiondialogue.cpp" line="183"/>
-        <location filename="detectiondialogue.cpp" line="201"/>
+        <location filename="detectiondialogue.cpp" line="93"/>
+        <location filename="detectiondialogue.cpp" line="182"/>
+        <location filename="detectiondialogue.cpp" line="200"/>
         <source>Hot pixel detected: %1</source>
         <translation>Erkannte Hotpixel: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="109"/>
+        <location filename="detectiondialogue.cpp" line="108"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="143"/>
+        <location filename="detectiondialogue.cpp" line="142"/>
         <source>Pixels above the threshold: -</source>
         <translation>Pixel über dem Schwellwert: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="145"/>
+        <location filename="detectiondialogue.cpp" line="144"/>
         <source>Pixels above the threshold: %1</source>
         <translation>Pixel über dem Schwellwert: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="151"/>
+        <location filename="detectiondialogue.cpp" line="150"/>
         <source>Averages of the last run&apos;s %1 frames</source>
         <translation>Mittelwerte der %1 Bilder des letzten Durchlaufs</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="152"/>
+        <location filename="detectiondialogue.cpp" line="151"/>
         <source>Live frame</source>
         <translation>Live-Bild</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="182"/>
+        <location filename="detectiondialogue.cpp" line="181"/>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="234"/>
+        <location filename="detectiondialogue.cpp" line="233"/>
         <source>Hot pixel detected: -</source>
         <translation>Erkannte Hotpixel: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="258"/>
+        <location filename="detectiondialogue.cpp" line="257"/>
         <source>The camera was disconnected during the detection.</source>
         <translation>Die Kamera wurde während der Erkennung getrennt.</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="259"/>
+        <location filename="detectiondialogue.cpp" line="258"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>
