@@ -294,8 +294,9 @@ ArpTable::State EthConfig::probeAddress(const QString &address, const QString &a
     const QString ping = vyrokit::SystemPaths::program(QStringLiteral("ping"));
     if (!ping.isEmpty()) {
         QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Only the ARP table counts; what ping says is not read.
         process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
         process.start(ping, {QStringLiteral("-c"), QStringLiteral("1"), address});
         if (process.waitForStarted()) {
             QElapsedTimer elapsed;

@@ -105,12 +105,12 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="365"/>
+        <location filename="ethconfig.cpp" line="366"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="366"/>
+        <location filename="ethconfig.cpp" line="367"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -119,45 +119,45 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="381"/>
-        <location filename="ethconfig.cpp" line="399"/>
-        <location filename="ethconfig.cpp" line="412"/>
-        <location filename="ethconfig.cpp" line="423"/>
-        <location filename="ethconfig.cpp" line="431"/>
-        <location filename="ethconfig.cpp" line="439"/>
-        <location filename="ethconfig.cpp" line="475"/>
+        <location filename="ethconfig.cpp" line="382"/>
+        <location filename="ethconfig.cpp" line="400"/>
+        <location filename="ethconfig.cpp" line="413"/>
+        <location filename="ethconfig.cpp" line="424"/>
+        <location filename="ethconfig.cpp" line="432"/>
+        <location filename="ethconfig.cpp" line="440"/>
+        <location filename="ethconfig.cpp" line="476"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="382"/>
+        <location filename="ethconfig.cpp" line="383"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 Errorcode: %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="400"/>
+        <location filename="ethconfig.cpp" line="401"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="413"/>
-        <location filename="ethconfig.cpp" line="450"/>
+        <location filename="ethconfig.cpp" line="414"/>
+        <location filename="ethconfig.cpp" line="451"/>
         <source>Setting of the automatic configuration range failed.
 Errorcode: %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="424"/>
+        <location filename="ethconfig.cpp" line="425"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="432"/>
+        <location filename="ethconfig.cpp" line="433"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -166,24 +166,24 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="440"/>
+        <location filename="ethconfig.cpp" line="441"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="449"/>
+        <location filename="ethconfig.cpp" line="450"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="476"/>
+        <location filename="ethconfig.cpp" line="477"/>
         <source>Setting Multicast IP failed with code %1.
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="486"/>
+        <location filename="ethconfig.cpp" line="487"/>
         <source>Error enabling Multicast
 code %1</source>
         <translation>Fehler beim Aktivieren von Multicast
