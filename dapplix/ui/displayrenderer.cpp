@@ -284,7 +284,8 @@ void DisplayRenderer::updateMaps(const QSize &target)
     spans(m_rows, source.height(), m_rowBegin, m_rowEnd);
 }
 
-void DisplayRenderer::blend(const QRect &rect, QImage &out, int sx, int sy, int table) const
+void DisplayRenderer::blend(const Canvas &canvas, const QRect &rect, int sx, int sy,
+                            int table) const
 {
     if (sx < 0 || sy < 0 || sx >= m_mapSource.width() || sy >= m_mapSource.height())
         return;
@@ -294,9 +295,9 @@ void DisplayRenderer::blend(const QRect &rect, QImage &out, int sx, int sy, int 
     const int y1 = std::min(m_rowEnd[sy], rect.bottom() + 1);
     const uchar *mixTable = m_tables[size_t(table)].data();
     for (int y = y0; y < y1; ++y) {
-        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - rect.top())) - rect.left();
+        quint32 *line = canvas.row(y);
         for (int x = x0; x < x1; ++x)
-            line[x] = mix(line[x], mixTable);
+            line[x - canvas.left] = mix(line[x - canvas.left], mixTable);
     }
 }
 
@@ -304,10 +305,18 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
 {
     if (out.size() != wanted.size() || out.format() != QImage::Format_RGB32)
         out = QImage(wanted.size(), QImage::Format_RGB32);
+    renderInto(wanted, out, QPoint(0, 0));
+}
+
+void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint &at)
+{
+    const Canvas canvas{dest.bits(), dest.bytesPerLine(), wanted.left(), at.x(),
+                        at.y() - wanted.top()};
     const QSize target = targetSize();
     const QRect rect = wanted & QRect(QPoint(0, 0), target);
     if (rect != wanted || rect.isEmpty())
-        out.fill(0);
+        for (int y = wanted.top(); y <= wanted.bottom(); ++y)
+            std::fill(canvas.row(y), canvas.row(y) + wanted.width(), 0u);
     if (rect.isEmpty())
         return;
     updateMaps(target);
@@ -318,7 +327,7 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
     const bool eightBit = m_frame.format() == QImage::Format_Indexed8;
     const QRgb *table = m_table.constData();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) + offX;
+        quint32 *line = canvas.row(y) + offX;
         const int sy = m_rows[y];
         if (sy < 0) {
             std::fill(line, line + width, 0u);
@@ -352,11 +361,10 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
             const int y0 = std::max(m_rowBegin[fy], rect.top());
             const int y1 = std::min(m_rowEnd[fy], rect.bottom() + 1);
             for (int y = y0; y < y1; ++y) {
-                auto *line =
-                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                quint32 *line = canvas.row(y);
                 for (int x = rect.left(); x <= rect.right(); ++x)
                     if (m_columns[x] >= 0)
-                        line[x] = mix(line[x], crossHair);
+                        line[x - canvas.left] = mix(line[x - canvas.left], crossHair);
             }
         }
         if (fx < m_mapSource.width()) {
@@ -365,10 +373,9 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
             for (int y = rect.top(); y <= rect.bottom(); ++y) {
                 if (m_rows[y] < 0)
                     continue;
-                auto *line =
-                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                quint32 *line = canvas.row(y);
                 for (int x = x0; x < x1; ++x)
-                    line[x] = mix(line[x], crossHair);
+                    line[x - canvas.left] = mix(line[x - canvas.left], crossHair);
             }
         }
     }
@@ -396,12 +403,12 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
         if (!shown.contains(b.x, b.y))
             continue;
         for (const Overlay &o : m_markers[markerStyle(b.pixelclass)])
-            blend(wanted, out, b.x + o.dx, b.y + o.dy, o.table);
+            blend(canvas, wanted, b.x + o.dx, b.y + o.dy, o.table);
     }
     if (m_selectedRow >= 0 && m_selectedRow < rows) {
         const Badpixel b = m_model->badpixelAt(m_selectedRow);
         if (shown.contains(b.x, b.y))
             for (const Overlay &o : m_selection)
-                blend(wanted, out, b.x + o.dx, b.y + o.dy, o.table);
+                blend(canvas, wanted, b.x + o.dx, b.y + o.dy, o.table);
     }
 }

@@ -48,11 +48,28 @@ public:
 
     // Fills out with the part of the scaled image inside rect (target coordinates).
     void render(const QRect &rect, QImage &out);
+    // Writes that part into a 32-bit image (opaque pixels) with its top left corner at at;
+    // the part must fit there.
+    void renderInto(const QRect &rect, QImage &dest, const QPoint &at);
     // The whole scaled image the straightforward way: convert, paint the markers on the full
     // frame, scale it. render() gives the same pixels.
     QImage renderFull() const;
 
 private:
+    // Where target pixels go: row(y)[x - left] for target coordinates x and y.
+    struct Canvas
+    {
+        uchar *bits;
+        qsizetype bytesPerLine;
+        int left;
+        int destLeft;
+        int rowShift;
+        quint32 *row(int y) const
+        {
+            return reinterpret_cast<quint32 *>(bits + (y + rowShift) * bytesPerLine) + destLeft;
+        }
+    };
+
     struct Overlay
     {
         int dx;
@@ -61,7 +78,7 @@ private:
     };
 
     void updateMaps(const QSize &target);
-    void blend(const QRect &rect, QImage &out, int sx, int sy, int table) const;
+    void blend(const Canvas &canvas, const QRect &rect, int sx, int sy, int table) const;
     void paintMarkers(QImage &image) const;
     std::vector<Overlay> markerOverlay(const QColor &color, int radius, int width);
     static QVector<int> probeMap(int sourceLength, double factor, bool alongX, bool painterPath);

@@ -1,5 +1,6 @@
 // tst_displaywidget.cpp: the live image as the user sees it: markers, cross hair, zoom, clicks
 // that pick a listed pixel or move the focus, and dragging.
+#include <QBackingStore>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScrollBar>
@@ -78,7 +79,9 @@ struct Fixture
         display.setModel(&model);
         display.setSelectionModel(&selection);
         display.show();
+        exposed = QTest::qWaitForWindowExposed(&display);
     }
+    bool exposed = false;
     BadpixelListModel model;
     QItemSelectionModel selection{&model};
     DisplayWidget display;
@@ -171,6 +174,7 @@ void tst_DisplayWidget::screenMatchesWholeImage()
     QFETCH(double, scale);
     QFETCH(QPoint, scroll);
     Fixture f;
+    QVERIFY(f.exposed);
     for (int i = 0; i < 40; ++i)
         f.model.addBadpixel(QPoint((i * 37) % 640, (i * 53) % 480));
     f.selection.select(f.model.index(3, 0),
@@ -186,7 +190,21 @@ void tst_DisplayWidget::screenMatchesWholeImage()
     QCOMPARE(f.display.imageLabel()->size(), whole.size());
     const QRect part = visiblePart(f.display);
     QVERIFY(!part.isEmpty());
-    QCOMPARE(shown(f.display), whole.copy(part));
+    const QImage expected = whole.copy(part);
+    // Through a pixmap, as a grab gets it.
+    QCOMPARE(shown(f.display), expected);
+    // Into an image, which the label writes directly.
+    QImage rendered(part.size(), QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::magenta);
+    f.display.imageLabel()->render(&rendered, QPoint(), QRegion(part));
+    QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32), expected);
+    // On the screen: the window's backing store after a repaint.
+    f.display.viewport()->repaint();
+    auto *surface = dynamic_cast<QImage *>(f.display.window()->backingStore()->paintDevice());
+    QVERIFY(surface);
+    const QPoint inWindow = f.display.imageLabel()->mapTo(f.display.window(), part.topLeft());
+    QCOMPARE(surface->copy(QRect(inWindow, part.size())).convertToFormat(QImage::Format_RGB32),
+             expected);
 }
 
 void tst_DisplayWidget::clickNearListedPixelSelectsIt_data()
