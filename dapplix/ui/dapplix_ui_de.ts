@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MagnifierControl</name>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="79"/>
+        <source>Click to center</source>
+        <translation>Klicken zum Zentrieren</translation>
+    </message>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="80"/>
+        <source>Bayer Color:</source>
+        <translation>Bayer-Farbe:</translation>
+    </message>
+    <message>
+        <location filename="magnifiercontrol.cpp" line="81"/>
+        <source>Value: </source>
+        <translation>Wert: </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="27"/>
@@ -38,6 +56,24 @@
         <location filename="mainwindow.cpp" line="125"/>
         <source>The camera is connected again.</source>
         <translation>Die Kamera ist wieder verbunden.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterBlockWidget</name>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="73"/>
+        <source>Framerate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="74"/>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <location filename="parameterblockwidget.cpp" line="75"/>
+        <source>Mastergain</source>
+        <translation>Gesamtverstärkung</translation>
     </message>
 </context>
 </TS>
