@@ -63,7 +63,7 @@
     <message>
         <location filename="parameterblockwidget.cpp" line="73"/>
         <source>Framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildrate</translation>
     </message>
     <message>
         <location filename="parameterblockwidget.cpp" line="74"/>
