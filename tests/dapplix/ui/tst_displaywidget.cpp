@@ -105,6 +105,7 @@ private slots:
     void rightDragScrolls();
     void tooLargeScaleIsHalved();
     void clearEmptiesTheLabel();
+    void selectionShowsWithoutNewFrame();
 };
 
 void tst_DisplayWidget::highlightOffShowsNoMarkers()
@@ -313,6 +314,25 @@ void tst_DisplayWidget::clearEmptiesTheLabel()
     // A redraw without an image shows nothing and does not fail.
     f.display.redrawImage();
     QVERIFY(f.display.imageLabel()->size().isEmpty());
+}
+
+void tst_DisplayWidget::selectionShowsWithoutNewFrame()
+{
+    Fixture f;
+    f.model.addBadpixel(QPoint(5, 5));
+    f.model.addBadpixel(QPoint(40, 30));
+    f.display.setHighlight(true);
+    f.display.setImage(greyFrame(100, 80, 50));
+    auto bluish = [](QRgb c) { return qBlue(c) > qRed(c) + 10; };
+    QVERIFY(!bluish(shown(f.display).pixel(46, 30)));
+    f.selection.select(f.model.index(1, 0),
+                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QVERIFY(bluish(shown(f.display).pixel(46, 30)));
+    QVERIFY(!bluish(shown(f.display).pixel(11, 5)));
+    f.selection.select(f.model.index(0, 0),
+                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QVERIFY(!bluish(shown(f.display).pixel(46, 30)));
+    QVERIFY(bluish(shown(f.display).pixel(11, 5)));
 }
 
 VYRO_TEST_MAIN(tst_DisplayWidget)
