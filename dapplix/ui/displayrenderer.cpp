@@ -281,6 +281,9 @@ void DisplayRenderer::updateMaps(const QSize &target)
     m_columns.resize(target.width());
     m_rows.resize(target.height());
     spans(m_columns, source.width(), m_columnBegin, m_columnEnd);
+    m_identityColumns = true;
+    for (int i = 0; i < m_columns.size() && m_identityColumns; ++i)
+        m_identityColumns = m_columns[i] == i;
     spans(m_rows, source.height(), m_rowBegin, m_rowEnd);
 }
 
@@ -333,7 +336,14 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
             std::fill(line, line + width, 0u);
             continue;
         }
-        if (eightBit) {
+        if (eightBit && m_identityColumns) {
+            // 1:1 across: the row is read straight, without the column map.
+            const uchar *src = m_frame.constScanLine(sy) + rect.left();
+            for (int i = 0; i < width; ++i)
+                line[i] = table[src[i]];
+        } else if (m_identityColumns) {
+            std::memcpy(line, m_frame.constScanLine(sy) + 4 * rect.left(), size_t(width) * 4);
+        } else if (eightBit) {
             const uchar *src = m_frame.constScanLine(sy);
             for (int i = 0; i < width; ++i) {
                 const int sx = columns[i];

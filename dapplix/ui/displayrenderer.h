@@ -104,6 +104,7 @@ private:
     QVector<int> m_columnEnd;
     QVector<int> m_rowBegin;
     QVector<int> m_rowEnd;
+    bool m_identityColumns = false;
 
     // For each drawn pixel, the new red, green and blue channel for each old value.
     std::vector<std::array<uchar, 768>> m_tables;

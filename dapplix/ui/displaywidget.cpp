@@ -18,6 +18,7 @@ constexpr int pickDistance = 7;
 DisplayWidget::DisplayWidget(QWidget *parent) : QScrollArea(parent)
 {
     m_label = new ImageLabel(m_renderer);
+    m_label->setObjectName(QStringLiteral("imageLabel"));
     m_label->setBackgroundRole(QPalette::Base);
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_label->resize(0, 0);
