@@ -210,22 +210,27 @@ void tst_Magnifier::wheelMovesZoomSlider_data()
 {
     QTest::addColumn<int>("angle"); // eighths of a degree, as the wheel reports
     QTest::addColumn<int>("zoom");
-    QTest::newRow("one_notch_up") << 120 << 21;
-    QTest::newRow("three_notches_down") << -360 << 17;
-    QTest::newRow("no_turn") << 0 << 20;
-    QTest::newRow("beyond_top") << 120 * 200 << 100;
+    QTest::addColumn<bool>("overSlider");
+    QTest::newRow("one_notch_up") << 120 << 21 << false;
+    QTest::newRow("three_notches_down") << -360 << 17 << false;
+    QTest::newRow("no_turn") << 0 << 20 << false;
+    QTest::newRow("beyond_top") << 120 * 200 << 100 << false;
+    QTest::newRow("over_slider_one_notch") << 120 << 21 << true;
+    QTest::newRow("over_slider_two_notches_down") << -240 << 18 << true;
 }
 
 void tst_Magnifier::wheelMovesZoomSlider()
 {
     QFETCH(int, angle);
     QFETCH(int, zoom);
+    QFETCH(bool, overSlider);
     MagnifierControl control;
     control.resize(200, 200);
+    QWidget *target = overSlider ? static_cast<QWidget *>(control.zoomSlider()) : &control;
     const QPoint at(5, 5);
-    QWheelEvent wheel(at, control.mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+    QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&control, &wheel);
+    QApplication::sendEvent(target, &wheel);
     QCOMPARE(control.zoomSlider()->value(), zoom);
     QCOMPARE(control.magnifier()->zoom(), zoom);
 }
