@@ -4,27 +4,27 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="70"/>
+        <location filename="camera.cpp" line="72"/>
         <source>Unknown error.</source>
         <translation>Unbekannter Fehler.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="89"/>
+        <location filename="camera.cpp" line="91"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="95"/>
+        <location filename="camera.cpp" line="97"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="103"/>
+        <location filename="camera.cpp" line="105"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="118"/>
+        <location filename="camera.cpp" line="120"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>

@@ -18,6 +18,7 @@ constexpr int pickDistance = 7;
 DisplayWidget::DisplayWidget(QWidget *parent) : QScrollArea(parent)
 {
     m_label = new ImageLabel(m_renderer);
+    m_label->setObjectName(QStringLiteral("imageLabel"));
     m_label->setBackgroundRole(QPalette::Base);
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_label->resize(0, 0);
@@ -59,8 +60,9 @@ void DisplayWidget::setSelectionModel(QItemSelectionModel *selectionModel)
 
 void DisplayWidget::onSelectionChanged()
 {
+    // The selected entry's ring moves even while no frame arrives.
     if (m_highlight)
-        m_label->update();
+        redrawImage();
 }
 
 void DisplayWidget::setBufferSize(ImageInfo info)

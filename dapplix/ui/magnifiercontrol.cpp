@@ -35,6 +35,9 @@ MagnifierControl::MagnifierControl(QWidget *parent) : QWidget(parent)
     layout->addLayout(info);
     layout->addWidget(m_slider);
 
+    // The wheel moves the zoom the same way wherever it turns over the control, the slider
+    // included (which would otherwise step by several lines at a time).
+    m_slider->installEventFilter(this);
     connect(m_slider, &QSlider::valueChanged, m_magnifier, &Magnifier::setZoom);
     connect(m_magnifier, &Magnifier::pixelInfoChanged, this, &MagnifierControl::setPixelInfo);
     retranslate();
@@ -65,6 +68,15 @@ void MagnifierControl::wheelEvent(QWheelEvent *event)
     }
     m_slider->setValue(m_slider->value() + degrees / 15 * m_slider->singleStep());
     event->accept();
+}
+
+bool MagnifierControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_slider && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MagnifierControl::changeEvent(QEvent *event)
