@@ -58,6 +58,17 @@ void DetectionRun::addFrame(const QImage &frame)
     detectBadpixel();
 }
 
+void DetectionRun::cancel()
+{
+    if (!m_detecting)
+        return;
+    m_frames.clear();
+    m_detecting = false;
+    m_progressCounter = 0;
+    emit progressChanged(0);
+    emit finished();
+}
+
 void DetectionRun::abort()
 {
     m_frames.clear();

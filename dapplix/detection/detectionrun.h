@@ -24,6 +24,9 @@ public:
 
     // Starts collecting; clear removes the user entries first.
     void start(bool clear, unsigned threshold, int colorMode);
+    // Ends a collecting run without detecting, as when the camera goes away; emits
+    // progressChanged(0) and finished(). Nothing happens when no run is collecting.
+    void cancel();
     bool isDetecting() const { return m_detecting; }
     int progress() const { return m_progressCounter; }
     int collectedFrames() const { return m_frames.size(); }

@@ -1,0 +1,332 @@
+// detectiondialogue.cpp: the detection dialog's layout, its idle and running states, and the
+// histogram fed from the camera frames off the GUI thread.
+#include "dapplix/ui/detectiondialogue.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QFutureWatcher>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <QtConcurrent>
+
+#include <utility>
+
+#include "dapplix/ui/levelhistogram.h"
+#include "dapplix/ui/thresholdhistogram.h"
+
+namespace {
+
+constexpr Qt::WindowFlags IdleFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+
+} // namespace
+
+DetectionDialogue::DetectionDialogue(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Hot pixel detection"));
+    setMinimumWidth(400);
+    createWidgets();
+    setWindowFlags(IdleFlags);
+
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setInterval(refreshIntervalMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, [this] { m_wantFrame = true; });
+    m_refreshTimer->start();
+}
+
+DetectionDialogue::~DetectionDialogue() = default;
+
+void DetectionDialogue::createWidgets()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Cover the sensor completely during capturing!\n"), this));
+
+    auto *preferences = new QGroupBox(tr("Preferences"), this);
+    auto *prefLayout = new QGridLayout(preferences);
+    auto *thresholdLabel = new QLabel(tr("Threshold"), preferences);
+    m_thresholdSlider = new QSlider(Qt::Horizontal, preferences);
+    m_thresholdSlider->setObjectName(QStringLiteral("thresholdSlider"));
+    m_thresholdSlider->setRange(thresholdMin, thresholdMax);
+    m_thresholdSlider->setSingleStep(1);
+    m_thresholdSlider->setPageStep(4);
+    m_thresholdSpin = new QSpinBox(preferences);
+    m_thresholdSpin->setObjectName(QStringLiteral("thresholdSpinBox"));
+    m_thresholdSpin->setRange(thresholdMin, thresholdMax);
+    m_thresholdSpin->setSingleStep(1);
+    thresholdLabel->setBuddy(m_thresholdSpin);
+    m_clearCheck = new QCheckBox(tr("Clear old hot pixel list"), preferences);
+    m_clearCheck->setObjectName(QStringLiteral("clearCheckBox"));
+    m_sourceLabel = new QLabel(preferences);
+    m_sourceLabel->setObjectName(QStringLiteral("sourceLabel"));
+    m_histogram = new ThresholdHistogram(preferences);
+    m_histogram->setObjectName(QStringLiteral("histogram"));
+    m_aboveLabel = new QLabel(preferences);
+    m_aboveLabel->setObjectName(QStringLiteral("aboveThresholdLabel"));
+    prefLayout->addWidget(thresholdLabel, 0, 0);
+    prefLayout->addWidget(m_thresholdSlider, 0, 1);
+    prefLayout->addWidget(m_thresholdSpin, 0, 2);
+    prefLayout->addWidget(m_clearCheck, 1, 0, 1, 3);
+    prefLayout->addWidget(m_sourceLabel, 2, 0, 1, 3);
+    prefLayout->addWidget(m_histogram, 3, 0, 1, 3);
+    prefLayout->addWidget(m_aboveLabel, 4, 0, 1, 3);
+    prefLayout->setColumnStretch(1, 1);
+    layout->addWidget(preferences, 1);
+
+    auto *detection = new QGroupBox(tr("Detection"), this);
+    auto *detLayout = new QVBoxLayout(detection);
+    m_statusLabel = new QLabel(detection);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_progressBar = new QProgressBar(detection);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_counterLabel = new QLabel(tr("Hot pixel detected: %1").arg(0), detection);
+    m_counterLabel->setObjectName(QStringLiteral("counterLabel"));
+    m_errorLabel = new QLabel(detection);
+    m_errorLabel->setObjectName(QStringLiteral("errorLabel"));
+    m_errorLabel->setWordWrap(true);
+    QPalette errorPalette = m_errorLabel->palette();
+    errorPalette.setColor(QPalette::WindowText, Qt::red);
+    m_errorLabel->setPalette(errorPalette);
+    detLayout->addWidget(m_statusLabel);
+    detLayout->addWidget(m_progressBar);
+    detLayout->addWidget(m_counterLabel);
+    detLayout->addWidget(m_errorLabel);
+    layout->addWidget(detection);
+
+    m_buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Start"));
+    layout->addWidget(m_buttonBox);
+
+    connect(m_buttonBox, &QDialogButtonBox::accepted, this, &DetectionDialogue::detect);
+    connect(m_buttonBox, &QDialogButtonBox::rejected, this, &DetectionDialogue::reject);
+    connect(m_thresholdSlider, &QSlider::valueChanged, this,
+            &DetectionDialogue::onThresholdChanged);
+    connect(m_thresholdSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+            &DetectionDialogue::onThresholdChanged);
+
+    m_thresholdSpin->setValue(thresholdDefault);
+    onThresholdChanged(thresholdDefault);
+    updateSourceLabel();
+}
+
+int DetectionDialogue::threshold() const
+{
+    return m_thresholdSpin->value();
+}
+
+bool DetectionDialogue::clearOldList() const
+{
+    return m_clearCheck->isChecked();
+}
+
+void DetectionDialogue::onThresholdChanged(int value)
+{
+    // Slider and spin box follow each other; blocking keeps the change from coming back.
+    {
+        const QSignalBlocker sliderBlocker(m_thresholdSlider);
+        const QSignalBlocker spinBlocker(m_thresholdSpin);
+        m_thresholdSlider->setValue(value);
+        m_thresholdSpin->setValue(value);
+    }
+    m_histogram->setThreshold(m_thresholdSpin->value());
+    updateAboveLabel();
+}
+
+void DetectionDialogue::updateAboveLabel()
+{
+    if (m_histogram->histogram().isEmpty())
+        m_aboveLabel->setText(tr("Pixels above the threshold: -"));
+    else
+        m_aboveLabel->setText(tr("Pixels above the threshold: %1").arg(m_histogram->countAbove()));
+}
+
+void DetectionDialogue::updateSourceLabel()
+{
+    m_sourceLabel->setText(m_showsAverages
+                               ? tr("Averages of the last run's %1 frames").arg(framesPerRun)
+                               : tr("Live frame"));
+}
+
+void DetectionDialogue::setInputsEnabled(bool enabled)
+{
+    m_buttonBox->setEnabled(enabled);
+    m_clearCheck->setEnabled(enabled);
+    m_thresholdSlider->setEnabled(enabled);
+    m_thresholdSpin->setEnabled(enabled);
+}
+
+void DetectionDialogue::applyWindowFlags(Qt::WindowFlags flags)
+{
+    // setWindowFlags() hides a shown window, and hiding a dialog ends its modal exec(): a shown
+    // dialog keeps its window and only the window system learns the new decoration.
+    if (!isVisible()) {
+        setWindowFlags(flags);
+        return;
+    }
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
+    show();
+}
+
+void DetectionDialogue::detect()
+{
+    applyWindowFlags(IdleFlags | Qt::CustomizeWindowHint);
+    setInputsEnabled(false);
+    m_statusLabel->setText(tr("Please Wait..."));
+    m_counterLabel->setText(tr("Hot pixel detected: %1").arg(0));
+    m_errorLabel->clear();
+    m_detectedCount = 0;
+    m_detecting = true;
+    m_runFailed = false;
+    m_runFrames.clear();
+    ++m_generation;
+    emit startDetect(m_clearCheck->isChecked(), m_thresholdSpin->value());
+}
+
+void DetectionDialogue::updateProgress(int value)
+{
+    m_progressBar->setValue(value);
+}
+
+void DetectionDialogue::addDetectedPixel(int count)
+{
+    m_detectedCount += count;
+    m_counterLabel->setText(tr("Hot pixel detected: %1").arg(m_detectedCount));
+}
+
+void DetectionDialogue::finishDetect()
+{
+    applyWindowFlags(IdleFlags);
+    setInputsEnabled(true);
+    m_statusLabel->clear();
+    if (!m_detecting)
+        return;
+    m_detecting = false;
+    if (!m_runFailed && m_runFrames.size() == framesPerRun) {
+        computeAverages();
+    } else {
+        m_runFrames.clear();
+        m_showsAverages = false;
+        updateSourceLabel();
+    }
+}
+
+void DetectionDialogue::abortDetect()
+{
+    // An aborted run has no averages worth showing.
+    m_runFrames.clear();
+    m_runFailed = true;
+    finishDetect();
+    m_progressBar->setValue(0);
+}
+
+void DetectionDialogue::showDetectionError(const QString &message)
+{
+    m_runFailed = true;
+    m_errorLabel->setText(message);
+    m_counterLabel->setText(tr("Hot pixel detected: -"));
+}
+
+void DetectionDialogue::reject()
+{
+    // A run cannot be left half way: its frames and results still come in.
+    if (m_detecting)
+        return;
+    QDialog::reject();
+}
+
+void DetectionDialogue::closeEvent(QCloseEvent *event)
+{
+    if (m_detecting) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void DetectionDialogue::cameraRemoved()
+{
+    if (!m_detecting)
+        return;
+    showDetectionError(tr("The camera was disconnected during the detection.") +
+                       tr(" Please restart detection."));
+    abortDetect();
+    emit cancelDetect();
+}
+
+void DetectionDialogue::setFrame(const QImage &frame, int colorMode)
+{
+    if (frame.isNull()) {
+        // No camera image: the live histogram has nothing to show.
+        if (!m_detecting && !m_showsAverages) {
+            ++m_generation;
+            showHistogram(LevelHistogram(), m_generation);
+        }
+        return;
+    }
+    if (m_detecting) {
+        // The run takes the frames that follow its start, as the detection does.
+        if (m_runFrames.size() < framesPerRun) {
+            m_runFrames.append(frame.copy());
+            m_colorMode = colorMode;
+        }
+        return;
+    }
+    if (m_showsAverages || !m_wantFrame || m_liveBusy)
+        return;
+    m_wantFrame = false;
+    computeLive(frame, colorMode);
+}
+
+void DetectionDialogue::computeLive(const QImage &frame, int colorMode)
+{
+    // The camera's buffer is only lent for the signal: the worker gets its own copy.
+    const QImage copy = frame.copy();
+    m_liveBusy = true;
+    const int generation = m_generation;
+    auto *watcher = new QFutureWatcher<LevelHistogram>(this);
+    connect(watcher, &QFutureWatcher<LevelHistogram>::finished, this, [this, watcher, generation] {
+        m_liveBusy = false;
+        showHistogram(watcher->result(), generation);
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(
+        [copy, colorMode] { return LevelHistogram::fromFrame(copy, colorMode); }));
+}
+
+void DetectionDialogue::computeAverages()
+{
+    QVector<QImage> frames;
+    std::swap(frames, m_runFrames);
+    const int colorMode = m_colorMode;
+    m_showsAverages = true;
+    updateSourceLabel();
+    const int generation = ++m_generation;
+    auto *watcher = new QFutureWatcher<LevelHistogram>(this);
+    connect(watcher, &QFutureWatcher<LevelHistogram>::finished, this, [this, watcher, generation] {
+        showHistogram(watcher->result(), generation);
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(
+        [frames, colorMode] { return LevelHistogram::fromAverage(frames, colorMode); }));
+}
+
+void DetectionDialogue::showHistogram(const LevelHistogram &histogram, int generation)
+{
+    if (generation != m_generation)
+        return;
+    m_histogram->setHistogram(histogram);
+    updateAboveLabel();
+    emit histogramUpdated();
+}
