@@ -1,0 +1,386 @@
+// Draws the live image as the display shows it: converted, marked and scaled, for any part of
+// the scaled image without producing the rest.
+#include "dapplix/ui/displayrenderer.h"
+
+#include "dapplix/hotpixels/badpixellistmodel.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+constexpr int markerRadius = 4;
+constexpr int selectionRadius = 6;
+constexpr int selectionWidth = 3;
+constexpr double crossHairOpacity = 0.3;
+
+// The painter's source-over of a premultiplied colour onto an opaque pixel, with its rounding,
+// so that blending here gives the pixels painting gives.
+inline quint32 byteMul(quint32 x, quint32 a)
+{
+    quint32 t = (x & 0xff00ff) * a;
+    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
+    t &= 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = (x + ((x >> 8) & 0xff00ff) + 0x800080);
+    x &= 0xff00ff00;
+    return x | t;
+}
+
+inline quint32 sourceOver(quint32 dst, quint32 src)
+{
+    return src + byteMul(dst, 255 - qAlpha(src));
+}
+
+QColor markerColor(quint8 pixelclass)
+{
+    switch (pixelclass) {
+    case 0:
+        return Qt::yellow;
+    case 1:
+        return Qt::green;
+    default:
+        return Qt::red;
+    }
+}
+
+int markerStyle(quint8 pixelclass)
+{
+    return pixelclass == 0 ? 0 : (pixelclass == 1 ? 1 : 2);
+}
+
+QRect markerRect(int x, int y, int radius)
+{
+    return QRect(QPoint(x - radius, y - radius), QPoint(x + radius, y + radius));
+}
+
+} // namespace
+
+DisplayRenderer::DisplayRenderer()
+{
+    m_markers[0] = markerOverlay(markerColor(0), markerRadius, 1);
+    m_markers[1] = markerOverlay(markerColor(1), markerRadius, 1);
+    m_markers[2] = markerOverlay(markerColor(2), markerRadius, 1);
+    m_selection = markerOverlay(Qt::blue, selectionRadius, selectionWidth);
+
+    // The cross hair's colour over a transparent pixel is what it adds to every pixel it crosses.
+    QImage probe(3, 3, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(0);
+    {
+        QPainter p(&probe);
+        p.setOpacity(crossHairOpacity);
+        p.setPen(Qt::red);
+        p.drawLine(0, 1, probe.width(), 1);
+    }
+    m_crossHair = probe.pixel(1, 1);
+}
+
+std::vector<DisplayRenderer::Overlay> DisplayRenderer::markerOverlay(const QColor &color,
+                                                                     int radius, int width)
+{
+    const int centre = radius + width + 4;
+    QImage probe(2 * centre + 1, 2 * centre + 1, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(0);
+    {
+        QPainter p(&probe);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(color, width));
+        p.drawEllipse(markerRect(centre, centre, radius));
+    }
+    std::vector<Overlay> overlay;
+    for (int y = 0; y < probe.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(probe.constScanLine(y));
+        for (int x = 0; x < probe.width(); ++x)
+            if (line[x] != 0)
+                overlay.push_back({x - centre, y - centre, line[x]});
+    }
+    return overlay;
+}
+
+void DisplayRenderer::setImage(const QImage &frame)
+{
+    if (frame.isNull()) {
+        clear();
+        return;
+    }
+    const bool eightBit =
+        frame.format() == QImage::Format_Indexed8 || frame.format() == QImage::Format_Grayscale8;
+    const QImage::Format format = eightBit ? QImage::Format_Indexed8 : QImage::Format_RGB32;
+    QImage source = frame;
+    if (!eightBit && frame.format() != QImage::Format_RGB32)
+        source = frame.convertToFormat(QImage::Format_RGB32);
+    // Reuse the storage while it is not shared with anyone holding an earlier frame.
+    if (m_frame.size() != source.size() || m_frame.format() != format || !m_frame.isDetached())
+        m_frame = QImage(source.size(), format);
+    const int rowBytes = source.width() * (eightBit ? 1 : 4);
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(m_frame.scanLine(y), source.constScanLine(y), size_t(rowBytes));
+
+    if (eightBit) {
+        QVector<QRgb> table =
+            frame.format() == QImage::Format_Indexed8 ? frame.colorTable() : QVector<QRgb>();
+        if (frame.format() == QImage::Format_Grayscale8)
+            for (int i = 0; i < 256; ++i)
+                table.append(qRgb(i, i, i));
+        if (table != m_frame.colorTable())
+            m_frame.setColorTable(table);
+        if (table.size() < 256)
+            table.resize(256);
+        // Converted to 32 bits, an 8-bit pixel is opaque.
+        for (QRgb &c : table)
+            c |= 0xff000000;
+        m_table = table;
+    }
+}
+
+void DisplayRenderer::clear()
+{
+    m_frame = QImage();
+}
+
+bool DisplayRenderer::tooLarge(const QSize &size)
+{
+    return qint64(size.width()) * 4 * qint64(size.height()) > qint64(INT_MAX);
+}
+
+QSize DisplayRenderer::targetSize() const
+{
+    if (m_frame.isNull())
+        return QSize();
+    const QSize source = m_frame.size();
+    const QSize wanted = m_scale == 0.0
+                             ? m_viewport - QSize(2, 2)
+                             : QSize(int(m_scale * source.width()), int(m_scale * source.height()));
+    if (wanted.isEmpty())
+        return QSize();
+    const QSize target = source.scaled(wanted, Qt::KeepAspectRatio);
+    return target.isEmpty() ? QSize() : target;
+}
+
+void DisplayRenderer::paintMarkers(QImage &image) const
+{
+    if (!m_highlight || !m_model)
+        return;
+    QPainter p(&image);
+    if (m_scale >= 1.0 && m_focus.x() >= 0 && m_focus.y() >= 0) {
+        p.setOpacity(crossHairOpacity);
+        p.setPen(Qt::red);
+        p.drawLine(0, m_focus.y(), image.width(), m_focus.y());
+        p.drawLine(m_focus.x(), 0, m_focus.x(), image.height());
+    }
+    p.setOpacity(1.0);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int rows = m_model->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const Badpixel b = m_model->badpixelAt(row);
+        p.setPen(markerColor(b.pixelclass));
+        p.drawEllipse(markerRect(b.x, b.y, markerRadius));
+    }
+    if (m_selectedRow >= 0 && m_selectedRow < rows) {
+        const Badpixel b = m_model->badpixelAt(m_selectedRow);
+        p.setPen(QPen(Qt::blue, selectionWidth));
+        p.drawEllipse(markerRect(b.x, b.y, selectionRadius));
+    }
+}
+
+QImage DisplayRenderer::renderFull() const
+{
+    if (m_frame.isNull())
+        return QImage();
+    QImage image = m_frame.convertToFormat(QImage::Format_RGB32);
+    paintMarkers(image);
+    const QSize source = image.size();
+    const QSize wanted = m_scale == 0.0
+                             ? m_viewport - QSize(2, 2)
+                             : QSize(int(m_scale * source.width()), int(m_scale * source.height()));
+    return image.scaled(wanted, Qt::KeepAspectRatio, Qt::FastTransformation);
+}
+
+QVector<int> DisplayRenderer::probeMap(int length, double factor, bool alongX, bool painterPath)
+{
+    // Nearest-neighbour scaling picks source columns independently of rows and vice versa, and
+    // the pick depends on the factor and on which of its two ways Qt takes (painting for
+    // moderate factors, its own sampler for strong reductions). A strip whose pixels carry
+    // their index, scaled the same way, reads the pick back.
+    const int across = painterPath ? 1 : 4;
+    const double acrossFactor = painterPath ? 1.0 : 0.25;
+    QImage strip(alongX ? length : across, alongX ? across : length, QImage::Format_RGB32);
+    for (int a = 0; a < across; ++a)
+        for (int i = 0; i < length; ++i)
+            strip.setPixel(alongX ? i : a, alongX ? a : i, 0xff000000u | quint32(i + 1));
+    const QTransform transform = alongX ? QTransform::fromScale(factor, acrossFactor)
+                                        : QTransform::fromScale(acrossFactor, factor);
+    const QImage picked = strip.transformed(transform, Qt::FastTransformation);
+    const int n = alongX ? picked.width() : picked.height();
+    QVector<int> map(n);
+    for (int i = 0; i < n; ++i) {
+        const quint32 v = picked.pixel(alongX ? i : 0, alongX ? 0 : i) & 0xffffff;
+        map[i] = int(v) - 1;
+    }
+    return map;
+}
+
+void DisplayRenderer::spans(const QVector<int> &map, int sourceLength, QVector<int> &begin,
+                            QVector<int> &end)
+{
+    begin.fill(0, sourceLength);
+    end.fill(0, sourceLength);
+    for (int t = 0; t < map.size(); ++t) {
+        const int s = map[t];
+        if (s < 0 || s >= sourceLength)
+            continue;
+        if (begin[s] == end[s])
+            begin[s] = t;
+        end[s] = t + 1;
+    }
+}
+
+void DisplayRenderer::updateMaps(const QSize &target)
+{
+    const QSize source = m_frame.size();
+    if (source == m_mapSource && target == m_mapTarget)
+        return;
+    m_mapSource = source;
+    m_mapTarget = target;
+    const bool painterPath =
+        !(target.height() * 2 < source.height() || target.width() * 2 < source.width());
+    const double fx = double(target.width()) / source.width();
+    const double fy = double(target.height()) / source.height();
+    m_columns = probeMap(source.width(), fx, true, painterPath);
+    m_rows = probeMap(source.height(), fy, false, painterPath);
+    // Unchanged sizes are not scaled at all.
+    if (target == source) {
+        for (int i = 0; i < m_columns.size(); ++i)
+            m_columns[i] = i;
+        for (int i = 0; i < m_rows.size(); ++i)
+            m_rows[i] = i;
+    }
+    m_columns.resize(target.width());
+    m_rows.resize(target.height());
+    spans(m_columns, source.width(), m_columnBegin, m_columnEnd);
+    spans(m_rows, source.height(), m_rowBegin, m_rowEnd);
+}
+
+void DisplayRenderer::blend(const QRect &rect, QImage &out, int sx, int sy, quint32 pixel) const
+{
+    if (sx < 0 || sy < 0 || sx >= m_mapSource.width() || sy >= m_mapSource.height())
+        return;
+    const int x0 = std::max(m_columnBegin[sx], rect.left());
+    const int x1 = std::min(m_columnEnd[sx], rect.right() + 1);
+    const int y0 = std::max(m_rowBegin[sy], rect.top());
+    const int y1 = std::min(m_rowEnd[sy], rect.bottom() + 1);
+    for (int y = y0; y < y1; ++y) {
+        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - rect.top())) - rect.left();
+        for (int x = x0; x < x1; ++x)
+            line[x] = sourceOver(line[x], pixel);
+    }
+}
+
+void DisplayRenderer::render(const QRect &wanted, QImage &out)
+{
+    if (out.size() != wanted.size() || out.format() != QImage::Format_RGB32)
+        out = QImage(wanted.size(), QImage::Format_RGB32);
+    const QSize target = targetSize();
+    const QRect rect = wanted & QRect(QPoint(0, 0), target);
+    if (rect != wanted || rect.isEmpty())
+        out.fill(0);
+    if (rect.isEmpty())
+        return;
+    updateMaps(target);
+
+    const int offX = rect.left() - wanted.left();
+    const int *columns = m_columns.constData() + rect.left();
+    const int width = rect.width();
+    const bool eightBit = m_frame.format() == QImage::Format_Indexed8;
+    const QRgb *table = m_table.constData();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) + offX;
+        const int sy = m_rows[y];
+        if (sy < 0) {
+            std::fill(line, line + width, 0u);
+            continue;
+        }
+        if (eightBit) {
+            const uchar *src = m_frame.constScanLine(sy);
+            for (int i = 0; i < width; ++i) {
+                const int sx = columns[i];
+                line[i] = sx < 0 ? 0u : table[src[sx]];
+            }
+        } else {
+            const auto *src = reinterpret_cast<const quint32 *>(m_frame.constScanLine(sy));
+            for (int i = 0; i < width; ++i) {
+                const int sx = columns[i];
+                line[i] = sx < 0 ? 0u : src[sx];
+            }
+        }
+    }
+
+    if (!m_highlight || !m_model)
+        return;
+    // Overlays are blended in the target, in the order the full image is painted: cross hair,
+    // markers in list order, selection. A source pixel's target span lies inside the target,
+    // so clipping to the wanted part is enough.
+    if (m_scale >= 1.0 && m_focus.x() >= 0 && m_focus.y() >= 0) {
+        const int fx = m_focus.x();
+        const int fy = m_focus.y();
+        if (fy < m_mapSource.height()) {
+            const int y0 = std::max(m_rowBegin[fy], rect.top());
+            const int y1 = std::min(m_rowEnd[fy], rect.bottom() + 1);
+            for (int y = y0; y < y1; ++y) {
+                auto *line =
+                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    if (m_columns[x] >= 0)
+                        line[x] = sourceOver(line[x], m_crossHair);
+            }
+        }
+        if (fx < m_mapSource.width()) {
+            const int x0 = std::max(m_columnBegin[fx], rect.left());
+            const int x1 = std::min(m_columnEnd[fx], rect.right() + 1);
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                if (m_rows[y] < 0)
+                    continue;
+                auto *line =
+                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                for (int x = x0; x < x1; ++x)
+                    line[x] = sourceOver(line[x], m_crossHair);
+            }
+        }
+    }
+
+    // The source area this part shows, widened by the largest marker.
+    int firstColumn = INT_MAX, lastColumn = -1, firstRow = INT_MAX, lastRow = -1;
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        if (m_columns[x] >= 0) {
+            firstColumn = std::min(firstColumn, m_columns[x]);
+            lastColumn = std::max(lastColumn, m_columns[x]);
+        }
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        if (m_rows[y] >= 0) {
+            firstRow = std::min(firstRow, m_rows[y]);
+            lastRow = std::max(lastRow, m_rows[y]);
+        }
+    if (lastColumn < 0 || lastRow < 0)
+        return;
+    const int reach = selectionRadius + selectionWidth + 4;
+    const QRect shown(QPoint(firstColumn - reach, firstRow - reach),
+                      QPoint(lastColumn + reach, lastRow + reach));
+    const int rows = m_model->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const Badpixel b = m_model->badpixelAt(row);
+        if (!shown.contains(b.x, b.y))
+            continue;
+        for (const Overlay &o : m_markers[markerStyle(b.pixelclass)])
+            blend(wanted, out, b.x + o.dx, b.y + o.dy, o.pixel);
+    }
+    if (m_selectedRow >= 0 && m_selectedRow < rows) {
+        const Badpixel b = m_model->badpixelAt(m_selectedRow);
+        if (shown.contains(b.x, b.y))
+            for (const Overlay &o : m_selection)
+                blend(wanted, out, b.x + o.dx, b.y + o.dy, o.pixel);
+    }
+}

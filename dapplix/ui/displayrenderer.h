@@ -1,0 +1,95 @@
+// Draws the live image as the display shows it: converted, marked and scaled, for any part of
+// the scaled image without producing the rest.
+#ifndef DAPPLIX_UI_DISPLAYRENDERER_H
+#define DAPPLIX_UI_DISPLAYRENDERER_H
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QVector>
+
+#include <vector>
+
+class BadpixelListModel;
+
+class DisplayRenderer final
+{
+public:
+    DisplayRenderer();
+
+    // Copies the frame (it may wrap a buffer that is reused once the caller returns); the copy
+    // goes into storage kept from the previous frame of the same geometry.
+    void setImage(const QImage &frame);
+    void clear();
+    const QImage &image() const { return m_frame; }
+    bool isNull() const { return m_frame.isNull(); }
+
+    // 0.0 fits the image into the viewport.
+    void setScale(double scale) { m_scale = scale; }
+    double scale() const { return m_scale; }
+    void setViewportSize(const QSize &size) { m_viewport = size; }
+    void setHighlight(bool enabled) { m_highlight = enabled; }
+    bool highlight() const { return m_highlight; }
+    // The list whose entries are marked; borrowed.
+    void setModel(const BadpixelListModel *model) { m_model = model; }
+    // The row drawn as selected, -1 for none.
+    void setSelectedRow(int row) { m_selectedRow = row; }
+    // (-1, -1) while no focus pixel is set.
+    void setFocusPixel(const QPoint &pos) { m_focus = pos; }
+
+    // The size of the whole scaled image for the current scale and viewport; empty without an
+    // image.
+    QSize targetSize() const;
+    // True when the whole scaled image would be too large to exist as one image: the display
+    // then halves its scale.
+    static bool tooLarge(const QSize &size);
+
+    // Fills out with the part of the scaled image inside rect (target coordinates).
+    void render(const QRect &rect, QImage &out);
+    // The whole scaled image the straightforward way: convert, paint the markers on the full
+    // frame, scale it. render() gives the same pixels.
+    QImage renderFull() const;
+
+private:
+    struct Overlay
+    {
+        int dx;
+        int dy;
+        quint32 pixel; // premultiplied colour drawn over the image
+    };
+
+    void updateMaps(const QSize &target);
+    void blend(const QRect &rect, QImage &out, int sx, int sy, quint32 pixel) const;
+    void paintMarkers(QImage &image) const;
+    static std::vector<Overlay> markerOverlay(const QColor &color, int radius, int width);
+    static QVector<int> probeMap(int sourceLength, double factor, bool alongX, bool painterPath);
+    static void spans(const QVector<int> &map, int sourceLength, QVector<int> &begin,
+                      QVector<int> &end);
+
+    QImage m_frame;
+    QVector<QRgb> m_table; // 8-bit frames: value to 32-bit colour
+    double m_scale = 1.0;
+    QSize m_viewport;
+    bool m_highlight = false;
+    const BadpixelListModel *m_model = nullptr;
+    int m_selectedRow = -1;
+    QPoint m_focus{-1, -1};
+
+    // Target column and row to source column and row (-1: nothing drawn), and for each source
+    // column and row the span of target ones showing it; rebuilt when the geometry changes.
+    QSize m_mapSource;
+    QSize m_mapTarget;
+    QVector<int> m_columns;
+    QVector<int> m_rows;
+    QVector<int> m_columnBegin;
+    QVector<int> m_columnEnd;
+    QVector<int> m_rowBegin;
+    QVector<int> m_rowEnd;
+
+    std::vector<Overlay> m_markers[3]; // factory, user, other
+    std::vector<Overlay> m_selection;
+    quint32 m_crossHair = 0;
+};
+
+#endif // DAPPLIX_UI_DISPLAYRENDERER_H

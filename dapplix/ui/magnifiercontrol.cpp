@@ -1,0 +1,82 @@
+// The magnifier dock's content: the magnifier, its zoom slider, and the focus pixel's Bayer
+// colour and value.
+#include "dapplix/ui/magnifiercontrol.h"
+
+#include "dapplix/ui/magnifier.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+MagnifierControl::MagnifierControl(QWidget *parent) : QWidget(parent)
+{
+    m_magnifier = new Magnifier(this);
+    m_magnifier->setMinimumSize(160, 120);
+    m_bayerTitle = new QLabel(this);
+    m_bayerColor = new QLabel(this);
+    m_valueTitle = new QLabel(this);
+    m_value = new QLabel(this);
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setRange(5, 100);
+    m_slider->setValue(m_magnifier->zoom());
+
+    auto *info = new QHBoxLayout;
+    info->addWidget(m_bayerTitle);
+    info->addWidget(m_bayerColor);
+    info->addStretch();
+    info->addWidget(m_valueTitle);
+    info->addWidget(m_value);
+    info->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_magnifier, 1);
+    layout->addLayout(info);
+    layout->addWidget(m_slider);
+
+    connect(m_slider, &QSlider::valueChanged, m_magnifier, &Magnifier::setZoom);
+    connect(m_magnifier, &Magnifier::pixelInfoChanged, this, &MagnifierControl::setPixelInfo);
+    retranslate();
+}
+
+QString MagnifierControl::bayerColorText() const
+{
+    return m_bayerColor->text();
+}
+
+QString MagnifierControl::valueText() const
+{
+    return m_value->text();
+}
+
+void MagnifierControl::setPixelInfo(QString bayerColor, int value)
+{
+    m_bayerColor->setText(bayerColor);
+    m_value->setText(QString::number(value));
+}
+
+void MagnifierControl::wheelEvent(QWheelEvent *event)
+{
+    const int degrees = event->angleDelta().y() / 8;
+    if (degrees == 0) {
+        event->ignore();
+        return;
+    }
+    m_slider->setValue(m_slider->value() + degrees / 15 * m_slider->singleStep());
+    event->accept();
+}
+
+void MagnifierControl::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void MagnifierControl::retranslate()
+{
+    m_magnifier->setToolTip(tr("Click to center"));
+    m_bayerTitle->setText(tr("Bayer Color:"));
+    m_valueTitle->setText(tr("Value: "));
+}
