@@ -1,5 +1,6 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
+#include "sdk/sim/sysfs/cameraparameterxml.h"
 #include "sdk/sim/sysfs/usbsysfstree.h"
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
@@ -41,6 +42,8 @@ const char usage[] =
     "  dir                           print the state directory\n"
     "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
     "                                <dir>/sys, for programs run with VYRO_SYSROOT=<dir>\n"
+    "                                and dapplix's camera parameter file in\n"
+    "                                <dir>/usr/share/vyro/dapplix\n"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
@@ -227,6 +230,11 @@ int writeSysroot(const QString &root, bool quiet)
     const vysim::UsbSysfsTree tree(currentWorld().value("devices").toArray());
     QString message;
     if (!tree.write(root, &message)) {
+        std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
+        return exitFailed;
+    }
+    if (!vysim::CameraParameterXml(currentWorld().value("devices").toArray())
+             .write(root, &message)) {
         std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
         return exitFailed;
     }
