@@ -4,29 +4,34 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="70"/>
+        <location filename="camera.cpp" line="73"/>
         <source>Unknown error.</source>
         <translation>Unbekannter Fehler.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="89"/>
+        <location filename="camera.cpp" line="92"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="95"/>
+        <location filename="camera.cpp" line="98"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="103"/>
+        <location filename="camera.cpp" line="106"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="118"/>
+        <location filename="camera.cpp" line="121"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="375"/>
+        <source>Can&apos;t open camera parameter file.</source>
+        <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="imagememory.cpp" line="12"/>

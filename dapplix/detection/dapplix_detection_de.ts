@@ -33,19 +33,19 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="67"/>
+        <location filename="detectionrun.cpp" line="78"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="68"/>
+        <location filename="detectionrun.cpp" line="79"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="92"/>
+        <location filename="detectionrun.cpp" line="103"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

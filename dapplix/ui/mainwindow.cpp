@@ -78,6 +78,7 @@ MainWindow::MainWindow(QWidget *parent)
     if (m_cameraListDock)
         m_cameraListDock->raise();
     m_cameraListModel.updateList();
+    m_cameraListView->resizeColumnsToContents();
     updateCameraActions();
 }
 
@@ -285,7 +286,10 @@ void MainWindow::createCameraListDock()
         menu.exec(view->viewport()->mapToGlobal(pos));
     });
     connect(view, &QAbstractItemView::doubleClicked, this, &MainWindow::openCamera);
+    // The columns fit the cameras listed, which arrive after the view is made.
     connect(&m_cameraListModel, &QAbstractItemModel::modelReset, view,
+            &QTableView::resizeColumnsToContents);
+    connect(&m_cameraListModel, &QAbstractItemModel::rowsInserted, view,
             &QTableView::resizeColumnsToContents);
     m_cameraListView = view;
     m_cameraListDock->setWidget(view);
@@ -442,8 +446,9 @@ void MainWindow::restoreSettings()
     settings.beginGroup(QStringLiteral("mainWindow"));
     const QByteArray geometry = settings.value(QStringLiteral("geometry")).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1100, 760);
-    restoreState(settings.value(QStringLiteral("state")).toByteArray());
+        resize(1180, 800);
+    if (!restoreState(settings.value(QStringLiteral("state")).toByteArray()))
+        resizeDocks({m_cameraListDock}, {380}, Qt::Horizontal);
 }
 
 void MainWindow::saveSettings() const
