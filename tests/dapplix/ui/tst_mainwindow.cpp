@@ -89,9 +89,12 @@ private slots:
     void zoom();
     void selectingScrollsOnlyWhenZoomed_data();
     void selectingScrollsOnlyWhenZoomed();
+    void displayReducedTheScale_data();
+    void displayReducedTheScale();
     void rawConverterFiles();
     void rawConverterImportRefused();
     void usageNamesTheShortcuts();
+    void softwareCorrectionOnly();
     void detectionToCameraAndBack();
     void unplugDuringDetection();
 
@@ -323,6 +326,40 @@ void tst_MainWindow::selectingScrollsOnlyWhenZoomed()
     QVERIFY(!window.badpixelListModel().findBadpixel(1200, 1000, 1).isValid());
 }
 
+void tst_MainWindow::displayReducedTheScale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("4_to_2") << 2.0 << 2 << "actionZoom2to1" << true;
+    QTest::newRow("2_to_1") << 1.0 << 1 << "actionZoom1to1" << true;
+    // Half of 1:1 converts to a zoom factor of 0: selecting must then neither scroll nor fail.
+    QTest::newRow("1_to_half") << 0.5 << 0 << "actionZoom4to1" << false;
+}
+
+void tst_MainWindow::displayReducedTheScale()
+{
+    QFETCH(double, scale);
+    QFETCH(int, factor);
+    QFETCH(QString, checked);
+    QFETCH(bool, message);
+    MainWindow window;
+    QVERIFY(openFreeCamera(window));
+    action(window, "actionZoom4to1")->trigger();
+    // The display could not make an image this large and halved its scale.
+    emit window.display()->scaleChanged(scale);
+    QCOMPARE(window.zoomFactor(), factor);
+    QVERIFY(action(window, qPrintable(checked))->isChecked());
+    QCOMPARE(window.statusBar()->currentMessage() ==
+                 QStringLiteral("The image is too big and will be resized"),
+             message);
+    window.setMagnifierPosition(QPoint(700, 600));
+    window.addNewBadpixel();
+    QCOMPARE(window.magnifierPosition(), QPoint(700, 600));
+    QVERIFY(window.badpixelSelection().hasSelection());
+}
+
 void tst_MainWindow::rawConverterFiles()
 {
     QTemporaryDir dir;
@@ -393,6 +430,30 @@ void tst_MainWindow::usageNamesTheShortcuts()
     QVERIFY(text.startsWith(QStringLiteral("Vyro Dapplix - Usage")));
     QVERIFY(text.contains(QStringLiteral("Ctrl+A\t Add a hot pixel to the list")));
     QVERIFY(text.contains(QStringLiteral("Del\t Removes a hot pixel from the list")));
+}
+
+void tst_MainWindow::softwareCorrectionOnly()
+{
+    // Software correction only (mode 0x4): the list cannot go into the camera's memory.
+    QVERIFY(SimWorld::setField(FreeCamera, "hotPixelCorrectionModes", "4"));
+    MainWindow window;
+    ModalAnswerer answerer;
+    QVERIFY(openFreeCamera(window));
+    QCOMPARE(answerer.texts(),
+             QStringList{QStringLiteral("This camera only supports software correction and "
+                                        "therefore can't save inside the camera memory.")});
+    QCOMPARE(answerer.icons().at(0), QMessageBox::Warning);
+    QVERIFY(!action(window, "actionWriteBadpixel")->isEnabled());
+    QVERIFY(action(window, "actionDetect")->isEnabled());
+    vysim_log_clear();
+    window.writeBadpixelList();
+    QCOMPARE(answerer.count(), 2);
+    QCOMPARE(answerer.icons().at(1), QMessageBox::Critical);
+    QCOMPARE(answerer.texts().at(1),
+             QStringLiteral("This camera only supports software correction and can't be saved "
+                            "inside the camera memory!"));
+    for (const auto &call : vysim::callsOf("vy_HotPixel"))
+        QVERIFY(call.command != VY_HOTPIXEL_SET_USER_LIST);
 }
 
 void tst_MainWindow::detectionToCameraAndBack()
