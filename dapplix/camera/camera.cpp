@@ -38,6 +38,8 @@ Camera::Camera(QObject *parent) : QObject(parent)
         m_greyTable.append(qRgb(i, i, i));
     connect(&m_deviceEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
     connect(&m_cameraEventThread, &EventThread::eventhappen, this, &Camera::eventReceived);
+    // Frames come faster than a busy window may draw them: only the newest one waits.
+    m_cameraEventThread.setLatestOnly(VY_EVENT_FRAME);
     m_deviceEventThread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE});
 }
 
@@ -209,10 +211,16 @@ bool Camera::supportsCameraCorrection() const
 void Camera::eventReceived(int event)
 {
     switch (event) {
-    case VY_EVENT_FRAME:
-        if (m_cameraHandle != 0)
+    case VY_EVENT_FRAME: {
+        // Frames merged while this one waited were received all the same; the buffer taken
+        // below is the newest.
+        const quint32 merged = m_cameraEventThread.acknowledgeLatest();
+        if (m_cameraHandle != 0) {
+            m_frames += merged;
             handleFrame();
+        }
         break;
+    }
     case VY_EVENT_CAPTURE_STATUS:
         if (m_cameraHandle != 0)
             ++m_failed;

@@ -26,6 +26,8 @@ int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
     const int ret = m_registration.registerEvents(m_handle, events);
     if (ret != VY_SUCCESS)
         return m_registration.failedCommand() == VY_EVENT_CMD_INIT ? -1 : ret;
+    m_latestPending = false;
+    m_merged = 0;
     m_running = true;
     QThread::start(QThread::InheritPriority);
     return 0;
@@ -48,12 +50,24 @@ void EventThread::run()
         wait.count = quint32(events.size());
         wait.timeoutMs = VY_EVENT_INFINITE;
         const int ret = vy_Event(m_handle, VY_EVENT_CMD_WAIT, &wait, sizeof wait);
-        if (ret == VY_SUCCESS && m_running)
+        if (ret == VY_SUCCESS && m_running) {
+            if (m_latestOnly != 0 && wait.signalled == m_latestOnly &&
+                m_latestPending.exchange(true)) {
+                ++m_merged;
+                continue;
+            }
             emit eventhappen(wait.signalled);
-        else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && m_running)
+        } else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && m_running)
             msleep(50); // a wait that fails at once must not spin
     }
     m_running = false;
+}
+
+quint32 EventThread::acknowledgeLatest()
+{
+    // Re-armed first: an occurrence from now on is reported, one before was merged and counts.
+    m_latestPending = false;
+    return m_merged.exchange(0);
 }
 
 void EventThread::releaseEvents()

@@ -32,6 +32,13 @@ public:
     // (QThread::isRunning() says whether the thread itself still runs, which lasts a little
     // longer.)
     bool isListening() const { return m_running; }
+
+    // Occurrences of this event (0: none) are merged while one is waiting to be handled, so
+    // that a receiver that falls behind finds one event, not a backlog. Set before start().
+    void setLatestOnly(quint32 event) { m_latestOnly = event; }
+    // Called by the receiver when it handles the merged event: the next occurrence is reported
+    // again. Returns how many occurrences were merged into the one being handled.
+    quint32 acknowledgeLatest();
     quint32 exitEventNumber() const { return m_exitEvent; }
 
 signals:
@@ -47,6 +54,11 @@ private:
     // Filled by start() before the thread runs; unregistered by the thread when it ends.
     vyrokit::EventRegistration m_registration;
     std::atomic<bool> m_running{false};
+    quint32 m_latestOnly = 0;
+    // Whether a merged event is reported and not yet acknowledged, and how many occurrences
+    // came meanwhile; shared by the waiting thread and the receiver.
+    std::atomic<bool> m_latestPending{false};
+    std::atomic<quint32> m_merged{0};
     const quint32 m_exitEvent;
 };
 

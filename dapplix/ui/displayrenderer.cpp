@@ -8,6 +8,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 
@@ -18,22 +19,12 @@ constexpr int selectionRadius = 6;
 constexpr int selectionWidth = 3;
 constexpr double crossHairOpacity = 0.3;
 
-// The painter's source-over of a premultiplied colour onto an opaque pixel, with its rounding,
-// so that blending here gives the pixels painting gives.
-inline quint32 byteMul(quint32 x, quint32 a)
+// Painting mixes a drawn pixel into the image channel by channel, as a function of the old
+// channel value alone: the mix is read from Qt by drawing over every grey level once.
+inline quint32 mix(quint32 pixel, const uchar *table)
 {
-    quint32 t = (x & 0xff00ff) * a;
-    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
-    t &= 0xff00ff;
-    x = ((x >> 8) & 0xff00ff) * a;
-    x = (x + ((x >> 8) & 0xff00ff) + 0x800080);
-    x &= 0xff00ff00;
-    return x | t;
-}
-
-inline quint32 sourceOver(quint32 dst, quint32 src)
-{
-    return src + byteMul(dst, 255 - qAlpha(src));
+    return 0xff000000u | (quint32(table[qRed(pixel)]) << 16) |
+           (quint32(table[256 + qGreen(pixel)]) << 8) | quint32(table[512 + qBlue(pixel)]);
 }
 
 QColor markerColor(quint8 pixelclass)
@@ -67,37 +58,65 @@ DisplayRenderer::DisplayRenderer()
     m_markers[2] = markerOverlay(markerColor(2), markerRadius, 1);
     m_selection = markerOverlay(Qt::blue, selectionRadius, selectionWidth);
 
-    // The cross hair's colour over a transparent pixel is what it adds to every pixel it crosses.
-    QImage probe(3, 3, QImage::Format_ARGB32_Premultiplied);
-    probe.fill(0);
+    // The cross hair over each grey level, one row per level.
+    QImage probe(3, 256, QImage::Format_RGB32);
+    for (int v = 0; v < 256; ++v)
+        for (int x = 0; x < probe.width(); ++x)
+            probe.setPixel(x, v, qRgb(v, v, v));
     {
         QPainter p(&probe);
         p.setOpacity(crossHairOpacity);
         p.setPen(Qt::red);
-        p.drawLine(0, 1, probe.width(), 1);
+        p.drawLine(1, 0, 1, probe.height());
     }
-    m_crossHair = probe.pixel(1, 1);
+    m_crossHair = int(m_tables.size());
+    m_tables.emplace_back();
+    for (int v = 0; v < 256; ++v) {
+        const QRgb px = probe.pixel(1, v);
+        m_tables.back()[size_t(v)] = uchar(qRed(px));
+        m_tables.back()[size_t(256 + v)] = uchar(qGreen(px));
+        m_tables.back()[size_t(512 + v)] = uchar(qBlue(px));
+    }
 }
 
 std::vector<DisplayRenderer::Overlay> DisplayRenderer::markerOverlay(const QColor &color,
                                                                      int radius, int width)
 {
+    // One tile per grey level, the marker drawn in each; a pixel that changes in any tile is
+    // part of the marker, and its tiles give its mix.
     const int centre = radius + width + 4;
-    QImage probe(2 * centre + 1, 2 * centre + 1, QImage::Format_ARGB32_Premultiplied);
-    probe.fill(0);
+    const int side = 2 * centre + 1;
+    QImage probe(side, side * 256, QImage::Format_RGB32);
+    for (int v = 0; v < 256; ++v)
+        for (int y = 0; y < side; ++y) {
+            auto *line = reinterpret_cast<quint32 *>(probe.scanLine(v * side + y));
+            std::fill(line, line + side, quint32(qRgb(v, v, v)));
+        }
     {
         QPainter p(&probe);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(color, width));
-        p.drawEllipse(markerRect(centre, centre, radius));
+        for (int v = 0; v < 256; ++v)
+            p.drawEllipse(markerRect(centre, v * side + centre, radius));
     }
     std::vector<Overlay> overlay;
-    for (int y = 0; y < probe.height(); ++y) {
-        const auto *line = reinterpret_cast<const quint32 *>(probe.constScanLine(y));
-        for (int x = 0; x < probe.width(); ++x)
-            if (line[x] != 0)
-                overlay.push_back({x - centre, y - centre, line[x]});
-    }
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            bool changed = false;
+            for (int v = 0; v < 256 && !changed; ++v)
+                changed = probe.pixel(x, v * side + y) != qRgb(v, v, v);
+            if (!changed)
+                continue;
+            std::array<uchar, 768> table{};
+            for (int v = 0; v < 256; ++v) {
+                const QRgb px = probe.pixel(x, v * side + y);
+                table[size_t(v)] = uchar(qRed(px));
+                table[size_t(256 + v)] = uchar(qGreen(px));
+                table[size_t(512 + v)] = uchar(qBlue(px));
+            }
+            overlay.push_back({x - centre, y - centre, int(m_tables.size())});
+            m_tables.push_back(table);
+        }
     return overlay;
 }
 
@@ -265,7 +284,8 @@ void DisplayRenderer::updateMaps(const QSize &target)
     spans(m_rows, source.height(), m_rowBegin, m_rowEnd);
 }
 
-void DisplayRenderer::blend(const QRect &rect, QImage &out, int sx, int sy, quint32 pixel) const
+void DisplayRenderer::blend(const Canvas &canvas, const QRect &rect, int sx, int sy,
+                            int table) const
 {
     if (sx < 0 || sy < 0 || sx >= m_mapSource.width() || sy >= m_mapSource.height())
         return;
@@ -273,10 +293,11 @@ void DisplayRenderer::blend(const QRect &rect, QImage &out, int sx, int sy, quin
     const int x1 = std::min(m_columnEnd[sx], rect.right() + 1);
     const int y0 = std::max(m_rowBegin[sy], rect.top());
     const int y1 = std::min(m_rowEnd[sy], rect.bottom() + 1);
+    const uchar *mixTable = m_tables[size_t(table)].data();
     for (int y = y0; y < y1; ++y) {
-        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - rect.top())) - rect.left();
+        quint32 *line = canvas.row(y);
         for (int x = x0; x < x1; ++x)
-            line[x] = sourceOver(line[x], pixel);
+            line[x - canvas.left] = mix(line[x - canvas.left], mixTable);
     }
 }
 
@@ -284,10 +305,18 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
 {
     if (out.size() != wanted.size() || out.format() != QImage::Format_RGB32)
         out = QImage(wanted.size(), QImage::Format_RGB32);
+    renderInto(wanted, out, QPoint(0, 0));
+}
+
+void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint &at)
+{
+    const Canvas canvas{dest.bits(), dest.bytesPerLine(), wanted.left(), at.x(),
+                        at.y() - wanted.top()};
     const QSize target = targetSize();
     const QRect rect = wanted & QRect(QPoint(0, 0), target);
     if (rect != wanted || rect.isEmpty())
-        out.fill(0);
+        for (int y = wanted.top(); y <= wanted.bottom(); ++y)
+            std::fill(canvas.row(y), canvas.row(y) + wanted.width(), 0u);
     if (rect.isEmpty())
         return;
     updateMaps(target);
@@ -298,7 +327,7 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
     const bool eightBit = m_frame.format() == QImage::Format_Indexed8;
     const QRgb *table = m_table.constData();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto *line = reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) + offX;
+        quint32 *line = canvas.row(y) + offX;
         const int sy = m_rows[y];
         if (sy < 0) {
             std::fill(line, line + width, 0u);
@@ -325,17 +354,17 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
     // markers in list order, selection. A source pixel's target span lies inside the target,
     // so clipping to the wanted part is enough.
     if (m_scale >= 1.0 && m_focus.x() >= 0 && m_focus.y() >= 0) {
+        const uchar *crossHair = m_tables[size_t(m_crossHair)].data();
         const int fx = m_focus.x();
         const int fy = m_focus.y();
         if (fy < m_mapSource.height()) {
             const int y0 = std::max(m_rowBegin[fy], rect.top());
             const int y1 = std::min(m_rowEnd[fy], rect.bottom() + 1);
             for (int y = y0; y < y1; ++y) {
-                auto *line =
-                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                quint32 *line = canvas.row(y);
                 for (int x = rect.left(); x <= rect.right(); ++x)
                     if (m_columns[x] >= 0)
-                        line[x] = sourceOver(line[x], m_crossHair);
+                        line[x - canvas.left] = mix(line[x - canvas.left], crossHair);
             }
         }
         if (fx < m_mapSource.width()) {
@@ -344,10 +373,9 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
             for (int y = rect.top(); y <= rect.bottom(); ++y) {
                 if (m_rows[y] < 0)
                     continue;
-                auto *line =
-                    reinterpret_cast<quint32 *>(out.scanLine(y - wanted.top())) - wanted.left();
+                quint32 *line = canvas.row(y);
                 for (int x = x0; x < x1; ++x)
-                    line[x] = sourceOver(line[x], m_crossHair);
+                    line[x - canvas.left] = mix(line[x - canvas.left], crossHair);
             }
         }
     }
@@ -375,12 +403,12 @@ void DisplayRenderer::render(const QRect &wanted, QImage &out)
         if (!shown.contains(b.x, b.y))
             continue;
         for (const Overlay &o : m_markers[markerStyle(b.pixelclass)])
-            blend(wanted, out, b.x + o.dx, b.y + o.dy, o.pixel);
+            blend(canvas, wanted, b.x + o.dx, b.y + o.dy, o.table);
     }
     if (m_selectedRow >= 0 && m_selectedRow < rows) {
         const Badpixel b = m_model->badpixelAt(m_selectedRow);
         if (shown.contains(b.x, b.y))
             for (const Overlay &o : m_selection)
-                blend(wanted, out, b.x + o.dx, b.y + o.dy, o.pixel);
+                blend(canvas, wanted, b.x + o.dx, b.y + o.dy, o.table);
     }
 }

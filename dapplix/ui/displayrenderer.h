@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QVector>
 
+#include <array>
 #include <vector>
 
 class BadpixelListModel;
@@ -47,22 +48,39 @@ public:
 
     // Fills out with the part of the scaled image inside rect (target coordinates).
     void render(const QRect &rect, QImage &out);
+    // Writes that part into a 32-bit image (opaque pixels) with its top left corner at at;
+    // the part must fit there.
+    void renderInto(const QRect &rect, QImage &dest, const QPoint &at);
     // The whole scaled image the straightforward way: convert, paint the markers on the full
     // frame, scale it. render() gives the same pixels.
     QImage renderFull() const;
 
 private:
+    // Where target pixels go: row(y)[x - left] for target coordinates x and y.
+    struct Canvas
+    {
+        uchar *bits;
+        qsizetype bytesPerLine;
+        int left;
+        int destLeft;
+        int rowShift;
+        quint32 *row(int y) const
+        {
+            return reinterpret_cast<quint32 *>(bits + (y + rowShift) * bytesPerLine) + destLeft;
+        }
+    };
+
     struct Overlay
     {
         int dx;
         int dy;
-        quint32 pixel; // premultiplied colour drawn over the image
+        int table; // index of its mix in m_tables
     };
 
     void updateMaps(const QSize &target);
-    void blend(const QRect &rect, QImage &out, int sx, int sy, quint32 pixel) const;
+    void blend(const Canvas &canvas, const QRect &rect, int sx, int sy, int table) const;
     void paintMarkers(QImage &image) const;
-    static std::vector<Overlay> markerOverlay(const QColor &color, int radius, int width);
+    std::vector<Overlay> markerOverlay(const QColor &color, int radius, int width);
     static QVector<int> probeMap(int sourceLength, double factor, bool alongX, bool painterPath);
     static void spans(const QVector<int> &map, int sourceLength, QVector<int> &begin,
                       QVector<int> &end);
@@ -87,9 +105,11 @@ private:
     QVector<int> m_rowBegin;
     QVector<int> m_rowEnd;
 
+    // For each drawn pixel, the new red, green and blue channel for each old value.
+    std::vector<std::array<uchar, 768>> m_tables;
     std::vector<Overlay> m_markers[3]; // factory, user, other
     std::vector<Overlay> m_selection;
-    quint32 m_crossHair = 0;
+    int m_crossHair = 0;
 };
 
 #endif // DAPPLIX_UI_DISPLAYRENDERER_H

@@ -59,8 +59,9 @@ void DisplayWidget::setSelectionModel(QItemSelectionModel *selectionModel)
 
 void DisplayWidget::onSelectionChanged()
 {
+    // The selected entry's ring moves even while no frame arrives.
     if (m_highlight)
-        m_label->update();
+        redrawImage();
 }
 
 void DisplayWidget::setBufferSize(ImageInfo info)

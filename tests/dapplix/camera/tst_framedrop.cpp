@@ -1,0 +1,127 @@
+// tst_framedrop.cpp: a window that falls behind the camera finds one frame waiting, the newest,
+// and every frame is still counted.
+#include "dapplix/camera/camera.h"
+#include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testmain.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+
+const char *const SmallCamera =
+    R"({"deviceId": 1, "serialNumber": "4103012345", "sensorWidth": 320, "sensorHeight": 240})";
+
+qint64 lastDelivered(VY_HCAM handle)
+{
+    int64_t index = -1;
+    if (vysim_frame_index(handle, nullptr, &index) != VY_SUCCESS)
+        return -1;
+    return index;
+}
+
+// Keeps the GUI thread busy, as a slow drawing would, until the camera has delivered count more
+// frames. Gives up (false) after a minute so that a stalled capture fails instead of hanging.
+bool stayBusyFor(VY_HCAM handle, qint64 count)
+{
+    const qint64 start = lastDelivered(handle);
+    QElapsedTimer guard;
+    guard.start();
+    while (lastDelivered(handle) < start + count) {
+        if (guard.elapsed() > 60000)
+            return false;
+        QThread::yieldCurrentThread();
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_FrameDrop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void slowWindowSeesNewestFrame_data();
+    void slowWindowSeesNewestFrame();
+    void closedCameraIgnoresWaitingFrame();
+};
+
+void tst_FrameDrop::init()
+{
+    QVERIFY(SimWorld::load({QString::fromLatin1(SmallCamera)}));
+}
+
+void tst_FrameDrop::slowWindowSeesNewestFrame_data()
+{
+    QTest::addColumn<int>("framesBehind");
+    QTest::newRow("two_frames") << 2;
+    QTest::newRow("twenty_frames") << 20;
+    QTest::newRow("sixty_frames") << 60;
+}
+
+void tst_FrameDrop::slowWindowSeesNewestFrame()
+{
+    QFETCH(int, framesBehind);
+    Camera camera;
+    camera.open(1);
+    camera.setFramerate(1.0e6); // as fast as the sensor goes
+    int shown = 0;
+    qint64 shownIndex = -1;
+    connect(&camera, &Camera::newImage, this, [&](QImage &image) {
+        if (image.isNull())
+            return;
+        ++shown;
+        int64_t index = -1;
+        QCOMPARE(vysim_frame_index(camera.handle(),
+                                   reinterpret_cast<const char *>(image.constBits()), &index),
+                 VY_SUCCESS);
+        shownIndex = index;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(shown > 0, 20000);
+
+    // Twice in a row: what waits after a busy spell does not grow with its length or number.
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
+        const quint32 framesBefore = camera.frameCount();
+        QVERIFY(stayBusyFor(camera.handle(), framesBehind));
+        const qint64 newest = lastDelivered(camera.handle());
+        const int shownBefore = shown;
+        QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
+        QCOMPARE(shown - shownBefore, 1);
+        QVERIFY2(
+            shownIndex >= newest,
+            qPrintable(QStringLiteral("showed frame %1, newest %2").arg(shownIndex).arg(newest)));
+        // Merged frames were received: they count, though only one was drawn. (The SDK may
+        // fold signals that come while its waiter is not waiting, so not every frame number
+        // need have had its event.)
+        if (framesBehind > 2)
+            QVERIFY(camera.frameCount() - framesBefore > 1);
+    }
+    camera.close();
+}
+
+void tst_FrameDrop::closedCameraIgnoresWaitingFrame()
+{
+    Camera camera;
+    camera.open(1);
+    int frames = 0;
+    connect(&camera, &Camera::newImage, this, [&](QImage &image) {
+        if (!image.isNull())
+            ++frames;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(frames > 0, 20000);
+    QVERIFY(stayBusyFor(camera.handle(), 2));
+    camera.close();
+    const int before = frames;
+    QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
+    QCOMPARE(frames, before);
+
+    // Opened again, frames flow again: the merging was re-armed.
+    camera.open(1);
+    QTRY_VERIFY_WITH_TIMEOUT(frames > before, 20000);
+}
+
+VYRO_TEST_MAIN(tst_FrameDrop)
+#include "tst_framedrop.moc"
