@@ -4,86 +4,86 @@
 <context>
     <name>DetectionDialogue</name>
     <message>
-        <location filename="detectiondialogue.cpp" line="35"/>
+        <location filename="detectiondialogue.cpp" line="36"/>
         <source>Hot pixel detection</source>
         <translation>Hotpixel-Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="51"/>
+        <location filename="detectiondialogue.cpp" line="52"/>
         <source>Cover the sensor completely during capturing!
 </source>
         <translation>Decken Sie den Sensor während der Aufnahme vollständig ab!
 </translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="53"/>
+        <location filename="detectiondialogue.cpp" line="54"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="55"/>
+        <location filename="detectiondialogue.cpp" line="57"/>
         <source>Threshold</source>
         <translation>Schwellwert</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="66"/>
+        <location filename="detectiondialogue.cpp" line="67"/>
         <source>Clear old hot pixel list</source>
         <translation>Alte Hotpixel-Liste löschen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="84"/>
+        <location filename="detectiondialogue.cpp" line="85"/>
         <source>Detection</source>
         <translation>Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="92"/>
-        <location filename="detectiondialogue.cpp" line="187"/>
-        <location filename="detectiondialogue.cpp" line="205"/>
+        <location filename="detectiondialogue.cpp" line="93"/>
+        <location filename="detectiondialogue.cpp" line="182"/>
+        <location filename="detectiondialogue.cpp" line="200"/>
         <source>Hot pixel detected: %1</source>
         <translation>Erkannte Hotpixel: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="107"/>
+        <location filename="detectiondialogue.cpp" line="108"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="148"/>
+        <location filename="detectiondialogue.cpp" line="142"/>
         <source>Pixels above the threshold: -</source>
         <translation>Pixel über dem Schwellwert: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="150"/>
+        <location filename="detectiondialogue.cpp" line="144"/>
         <source>Pixels above the threshold: %1</source>
         <translation>Pixel über dem Schwellwert: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="156"/>
+        <location filename="detectiondialogue.cpp" line="150"/>
         <source>Averages of the last run&apos;s %1 frames</source>
         <translation>Mittelwerte der %1 Bilder des letzten Durchlaufs</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="157"/>
+        <location filename="detectiondialogue.cpp" line="151"/>
         <source>Live frame</source>
         <translation>Live-Bild</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="186"/>
+        <location filename="detectiondialogue.cpp" line="181"/>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="238"/>
+        <location filename="detectiondialogue.cpp" line="233"/>
         <source>Hot pixel detected: -</source>
         <translation>Erkannte Hotpixel: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="262"/>
+        <location filename="detectiondialogue.cpp" line="257"/>
         <source>The camera was disconnected during the detection.</source>
         <translation>Die Kamera wurde während der Erkennung getrennt.</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="263"/>
+        <location filename="detectiondialogue.cpp" line="258"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>
@@ -122,7 +122,7 @@
     <message>
         <location filename="magnifiercontrol.cpp" line="79"/>
         <source>Click to center</source>
-        <translation>Klicken zum Zentrieren</translation>
+        <translation>Zum Zentrieren klicken</translation>
     </message>
     <message>
         <location filename="magnifiercontrol.cpp" line="80"/>
@@ -506,23 +506,23 @@ Tastenkürzel:
     <message>
         <location filename="parameterblockwidget.cpp" line="75"/>
         <source>Mastergain</source>
-        <translation>Gesamtverstärkung</translation>
+        <translation>Hauptverstärkung</translation>
     </message>
 </context>
 <context>
     <name>ThresholdHistogram</name>
     <message>
-        <location filename="thresholdhistogram.cpp" line="66"/>
+        <location filename="thresholdhistogram.cpp" line="68"/>
         <source>Pixels (logarithmic)</source>
         <translation>Pixel (logarithmisch)</translation>
     </message>
     <message>
-        <location filename="thresholdhistogram.cpp" line="67"/>
+        <location filename="thresholdhistogram.cpp" line="69"/>
         <source>Level above the colour plane&apos;s mean</source>
         <translation>Wert über dem Mittelwert der Farbebene</translation>
     </message>
     <message>
-        <location filename="thresholdhistogram.cpp" line="111"/>
+        <location filename="thresholdhistogram.cpp" line="126"/>
         <source>No image</source>
         <translation>Kein Bild</translation>
     </message>

@@ -8,7 +8,6 @@
 #include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,7 +20,9 @@
 
 #include <utility>
 
+#include "dapplix/camera/cameraparameter.h"
 #include "dapplix/ui/levelhistogram.h"
+#include "dapplix/ui/parameterwidget.h"
 #include "dapplix/ui/thresholdhistogram.h"
 
 namespace {
@@ -52,17 +53,17 @@ void DetectionDialogue::createWidgets()
 
     auto *preferences = new QGroupBox(tr("Preferences"), this);
     auto *prefLayout = new QGridLayout(preferences);
-    auto *thresholdLabel = new QLabel(tr("Threshold"), preferences);
-    m_thresholdSlider = new QSlider(Qt::Horizontal, preferences);
-    m_thresholdSlider->setObjectName(QStringLiteral("thresholdSlider"));
-    m_thresholdSlider->setRange(thresholdMin, thresholdMax);
-    m_thresholdSlider->setSingleStep(1);
-    m_thresholdSlider->setPageStep(4);
-    m_thresholdSpin = new QSpinBox(preferences);
-    m_thresholdSpin->setObjectName(QStringLiteral("thresholdSpinBox"));
-    m_thresholdSpin->setRange(thresholdMin, thresholdMax);
-    m_thresholdSpin->setSingleStep(1);
-    thresholdLabel->setBuddy(m_thresholdSpin);
+    m_threshold = new ParameterWidget(preferences);
+    m_threshold->setText(tr("Threshold"));
+    CameraParameter<int> thresholdParam;
+    thresholdParam.min = thresholdMin;
+    thresholdParam.max = thresholdMax;
+    thresholdParam.inc = 1;
+    thresholdParam.value = thresholdDefault;
+    m_threshold->setParam(thresholdParam);
+    m_threshold->slider()->setObjectName(QStringLiteral("thresholdSlider"));
+    m_threshold->spinBox()->setObjectName(QStringLiteral("thresholdSpinBox"));
+    m_threshold->label()->setBuddy(m_threshold->spinBox());
     m_clearCheck = new QCheckBox(tr("Clear old hot pixel list"), preferences);
     m_clearCheck->setObjectName(QStringLiteral("clearCheckBox"));
     m_sourceLabel = new QLabel(preferences);
@@ -71,9 +72,9 @@ void DetectionDialogue::createWidgets()
     m_histogram->setObjectName(QStringLiteral("histogram"));
     m_aboveLabel = new QLabel(preferences);
     m_aboveLabel->setObjectName(QStringLiteral("aboveThresholdLabel"));
-    prefLayout->addWidget(thresholdLabel, 0, 0);
-    prefLayout->addWidget(m_thresholdSlider, 0, 1);
-    prefLayout->addWidget(m_thresholdSpin, 0, 2);
+    prefLayout->addWidget(m_threshold->label(), 0, 0);
+    prefLayout->addWidget(m_threshold->slider(), 0, 1);
+    prefLayout->addWidget(m_threshold->spinBox(), 0, 2);
     prefLayout->addWidget(m_clearCheck, 1, 0, 1, 3);
     prefLayout->addWidget(m_sourceLabel, 2, 0, 1, 3);
     prefLayout->addWidget(m_histogram, 3, 0, 1, 3);
@@ -109,19 +110,19 @@ void DetectionDialogue::createWidgets()
 
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &DetectionDialogue::detect);
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &DetectionDialogue::reject);
-    connect(m_thresholdSlider, &QSlider::valueChanged, this,
+    // The histogram follows the slider while it is dragged, not only when it is released.
+    connect(m_threshold->slider(), &QSlider::valueChanged, this,
             &DetectionDialogue::onThresholdChanged);
-    connect(m_thresholdSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+    connect(m_threshold->spinBox(), qOverload<int>(&QSpinBox::valueChanged), this,
             &DetectionDialogue::onThresholdChanged);
 
-    m_thresholdSpin->setValue(thresholdDefault);
     onThresholdChanged(thresholdDefault);
     updateSourceLabel();
 }
 
 int DetectionDialogue::threshold() const
 {
-    return m_thresholdSpin->value();
+    return m_threshold->value();
 }
 
 bool DetectionDialogue::clearOldList() const
@@ -131,14 +132,7 @@ bool DetectionDialogue::clearOldList() const
 
 void DetectionDialogue::onThresholdChanged(int value)
 {
-    // Slider and spin box follow each other; blocking keeps the change from coming back.
-    {
-        const QSignalBlocker sliderBlocker(m_thresholdSlider);
-        const QSignalBlocker spinBlocker(m_thresholdSpin);
-        m_thresholdSlider->setValue(value);
-        m_thresholdSpin->setValue(value);
-    }
-    m_histogram->setThreshold(m_thresholdSpin->value());
+    m_histogram->setThreshold(value);
     updateAboveLabel();
 }
 
@@ -161,8 +155,9 @@ void DetectionDialogue::setInputsEnabled(bool enabled)
 {
     m_buttonBox->setEnabled(enabled);
     m_clearCheck->setEnabled(enabled);
-    m_thresholdSlider->setEnabled(enabled);
-    m_thresholdSpin->setEnabled(enabled);
+    m_threshold->label()->setEnabled(enabled);
+    m_threshold->slider()->setEnabled(enabled);
+    m_threshold->spinBox()->setEnabled(enabled);
 }
 
 void DetectionDialogue::applyWindowFlags(Qt::WindowFlags flags)
@@ -191,7 +186,7 @@ void DetectionDialogue::detect()
     m_runFailed = false;
     m_runFrames.clear();
     ++m_generation;
-    emit startDetect(m_clearCheck->isChecked(), m_thresholdSpin->value());
+    emit startDetect(m_clearCheck->isChecked(), m_threshold->value());
 }
 
 void DetectionDialogue::updateProgress(int value)

@@ -11,10 +11,9 @@ class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
-class QSlider;
-class QSpinBox;
 class QTimer;
 class LevelHistogram;
+class ParameterWidget;
 class ThresholdHistogram;
 
 class DetectionDialogue final : public QDialog
@@ -78,8 +77,7 @@ private:
     void computeAverages();
     void showHistogram(const LevelHistogram &histogram, int generation);
 
-    QSlider *m_thresholdSlider = nullptr;
-    QSpinBox *m_thresholdSpin = nullptr;
+    ParameterWidget *m_threshold = nullptr;
     QCheckBox *m_clearCheck = nullptr;
     QLabel *m_sourceLabel = nullptr;
     ThresholdHistogram *m_histogram = nullptr;

@@ -13,6 +13,8 @@ namespace {
 // The count axis always shows at least three decades, so that a few hot pixels stay visible
 // next to the many pixels just above the mean.
 constexpr int MinDecades = 3;
+// log10(2): the count axis begins at 0.5.
+constexpr double AxisFloor = 0.30103;
 
 QString decadeText(int decade)
 {
@@ -33,12 +35,12 @@ ThresholdHistogram::ThresholdHistogram(QWidget *parent) : QWidget(parent)
 
 QSize ThresholdHistogram::sizeHint() const
 {
-    return {440, 200};
+    return {440, 260};
 }
 
 QSize ThresholdHistogram::minimumSizeHint() const
 {
-    return {300, 140};
+    return {300, 220};
 }
 
 void ThresholdHistogram::setHistogram(const LevelHistogram &histogram)
@@ -81,18 +83,24 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
     const int decades = std::max(
         MinDecades,
         int(std::ceil(std::log10(double(std::max<qint64>(m_histogram.maxCount(), 1)) + 1.0))));
+    // The count axis starts at half a pixel, so that a single pixel still shows as a bar.
     const auto yOf = [&](double count) {
-        const double l = std::log10(count + 1.0) / decades;
+        const double l = (std::log10(count) + AxisFloor) / (decades + AxisFloor);
         return plot.bottom() - l * plot.height();
     };
     const double levelWidth = double(plot.width()) / LevelHistogram::levelCount;
     const auto xOf = [&](double level) { return plot.left() + level * levelWidth; };
 
-    // Grid: one line per decade of counts, one per 50 levels.
+    // Grid: one line per decade of counts, labelled as often as the height allows, and one
+    // line per 50 levels.
+    const double decadeHeight = double(plot.height()) / (decades + AxisFloor);
+    const int labelEvery = std::max(1, int(std::ceil((fm.height() + 2) / decadeHeight)));
     for (int d = 0; d <= decades; ++d) {
-        const int y = int(std::lround(yOf(std::pow(10.0, d) - 1.0)));
+        const int y = int(std::lround(yOf(std::pow(10.0, d))));
         painter.setPen(gridColor);
         painter.drawLine(plot.left(), y, plot.right(), y);
+        if (d % labelEvery != 0)
+            continue;
         painter.setPen(textColor);
         painter.drawText(QRect(0, y - fm.height() / 2, left - 4, fm.height()),
                          Qt::AlignRight | Qt::AlignVCenter, decadeText(d));
@@ -105,6 +113,13 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
         painter.drawText(QRect(x - 20, plot.bottom() + 3, 40, fm.height()), Qt::AlignCenter,
                          QString::number(level));
     }
+
+    // The threshold sits between its own level and the next: pixels above it are found. The
+    // line lies under the bars, so that a bar just above the threshold stays visible.
+    const int tx = int(std::lround(xOf(m_threshold + 1)));
+    QPen thresholdPen(QColor(QStringLiteral("orange")), 2);
+    painter.setPen(thresholdPen);
+    painter.drawLine(tx, plot.top(), tx, plot.bottom());
 
     if (m_histogram.isEmpty()) {
         painter.setPen(textColor);
@@ -126,11 +141,7 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
     painter.setPen(textColor);
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 
-    // The threshold sits between its own level and the next: pixels above it are found.
-    const int tx = int(std::lround(xOf(m_threshold + 1)));
-    QPen thresholdPen(QColor(QStringLiteral("orange")), 2);
     painter.setPen(thresholdPen);
-    painter.drawLine(tx, plot.top(), tx, plot.bottom());
     const QString label = QString::number(m_threshold);
     const int labelWidth = fm.horizontalAdvance(label) + 6;
     const int lx = tx + labelWidth + 2 <= plot.right() ? tx + 2 : tx - labelWidth - 2;
