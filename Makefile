@@ -90,6 +90,8 @@ app-check:
 
 # Runs the program on the simulated installation: the simulator's world and a USB tree in
 # $(BUILD)/sysroot that matches it (VYRO_SYSROOT relocates the system paths the programs read).
+# dapplix starts in the folder of the camera parameter file written there, which it reads by its
+# relative name.
 run: app-check build
 	@sysroot="$(abspath $(BUILD))/sysroot"; \
 	$(BUILD)/bin/vyrosim sysroot "$$sysroot" > /dev/null && export VYRO_SYSROOT="$$sysroot"; \
@@ -97,7 +99,9 @@ run: app-check build
 	  echo "No display: $(APP) runs offscreen, where there is nothing to see; stop it with Ctrl+C."; \
 	  echo "Over SSH connect with 'ssh -X', or list the simulated cameras with $(BUILD)/bin/vyrosim list."; \
 	  export QT_QPA_PLATFORM=offscreen; fi; \
-	exec $(BUILD)/bin/$(APP)
+	program="$(abspath $(BUILD))/bin/$(APP)"; \
+	if [ "$(APP)" = dapplix ]; then cd "$$sysroot/usr/share/vyro/dapplix"; fi; \
+	exec "$$program"
 
 # Runs every fuzz target (clang and libFuzzer, with ASan and UBSan, in build-fuzz) for
 # FUZZ_SECONDS each, starting from its seed corpus in fuzz/corpus; new inputs it finds go to

@@ -5,8 +5,9 @@
     <name>main</name>
     <message>
         <location filename="main.cpp" line="40"/>
-        <source>Vyro Dapplix, the hot pixel editor: opens the first free camera and edits its hot pixel list.</source>
-        <translation>Vyro Dapplix, der Hotpixel-Editor: öffnet die erste freie Kamera und bearbeitet ihre Hotpixel-Liste.</translation>
+        <source>Vyro Dapplix, the hot pixel editor: finds, edits and stores the hot pixels of Vyro cameras.</source>
+        <oldsource>Vyro Dapplix, the hot pixel editor: opens the first free camera and edits its hot pixel list.</oldsource>
+        <translation>Vyro Dapplix, der Hotpixel-Editor: findet, bearbeitet und speichert die Hotpixel von Vyro-Kameras.</translation>
     </message>
 </context>
 </TS>

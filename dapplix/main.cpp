@@ -37,8 +37,8 @@ void processCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Vyro Dapplix, the hot pixel editor: opens the first "
-                                            "free camera and edits its hot pixel list."));
+        QCoreApplication::translate("main", "Vyro Dapplix, the hot pixel editor: finds, edits "
+                                            "and stores the hot pixels of Vyro cameras."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

@@ -1,6 +1,8 @@
 // dapplix's open camera: opening, live capture into a buffer ring, parameters and events.
 #include "dapplix/camera/camera.h"
 
+#include "dapplix/camera/cameraparameterfile.h"
+
 #include <cstring>
 #include <stdexcept>
 
@@ -13,6 +15,7 @@ bool emittingImage = false;
 bool settingFramerate = false;
 bool settingExposure = false;
 bool settingMastergain = false;
+bool settingPixelclock = false;
 
 class FlagGuard final
 {
@@ -368,5 +371,79 @@ void Camera::setMastergain(int v)
         emit mastergainChanged(m_mastergain);
     }
     vy_SetHardwareGain(m_cameraHandle, m_mastergain.value, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
+                       VY_IGNORE_PARAMETER);
+}
+
+void Camera::setAutoConfig()
+{
+    CameraParameterFile::Settings s;
+    const CameraParameterFile::Outcome outcome =
+        CameraParameterFile::read(CameraParameterFile::defaultFileName(), m_sensor.sensorId, &s);
+    if (outcome == CameraParameterFile::Outcome::Unreadable)
+        emit displayError(tr("Can't open camera parameter file."), 2000);
+    if (outcome != CameraParameterFile::Outcome::Found) {
+        applyDefaultConfig();
+        return;
+    }
+    applyPixelclock(m_pixelclock.clamp(s.pixelclock));
+    setFramerate(s.framerate);
+    applyExposure(m_exposure.clamp(s.exposure));
+    if (settingMastergain)
+        return;
+    FlagGuard guard(settingMastergain);
+    const int master = m_mastergain.clamp(s.master);
+    if (master != m_mastergain.value) {
+        m_mastergain.value = master;
+        emit mastergainChanged(m_mastergain);
+    }
+    vy_SetHardwareGain(m_cameraHandle, master, s.red, s.green, s.blue);
+}
+
+void Camera::applyPixelclock(int value)
+{
+    if (settingPixelclock)
+        return;
+    FlagGuard guard(settingPixelclock);
+    if (value != m_pixelclock.value) {
+        m_pixelclock.value = value;
+        emit pixelclockChanged(m_pixelclock);
+    }
+    vy_SetPixelClock(m_cameraHandle, value);
+    updateFramerate();
+}
+
+void Camera::applyExposure(double value)
+{
+    if (settingExposure)
+        return;
+    FlagGuard guard(settingExposure);
+    if (value != m_exposure.value) {
+        m_exposure.value = value;
+        emit exposureChanged(m_exposure);
+    }
+    vy_SetExposureTime(m_cameraHandle, value, &m_exposure.value);
+}
+
+void Camera::applyDefaultConfig()
+{
+    // Dark frames want long exposures: the pixel clock is halved until one frame per second is
+    // reachable or the clock cannot go lower.
+    while (m_framerate.min > 1.0 && !settingPixelclock) {
+        const int half = m_pixelclock.value / 2;
+        if (m_pixelclock.min >= half)
+            break;
+        applyPixelclock(qMin(half, m_pixelclock.max));
+    }
+    setFramerate(1.0);
+    applyExposure(qMin(qMax(300.0, m_exposure.min), m_exposure.max));
+    if (settingMastergain)
+        return;
+    FlagGuard guard(settingMastergain);
+    const int gain = m_mastergain.clamp(50);
+    if (gain != m_mastergain.value) {
+        m_mastergain.value = gain;
+        emit mastergainChanged(m_mastergain);
+    }
+    vy_SetHardwareGain(m_cameraHandle, gain, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
                        VY_IGNORE_PARAMETER);
 }

@@ -65,6 +65,8 @@ public slots:
     void setExposure(double value);
     void setMastergain(int value);
     void setBadPixelCorrection(bool enable);
+    // Applies the sensor's entry of the camera parameter file, or settings for dark frames.
+    void setAutoConfig();
     void updatePixelclock();
     void updateFramerate();
     void updateExposure();
@@ -78,6 +80,9 @@ private:
     QString sdkErrorText() const;
     void stopThread(EventThread &thread);
     void handleFrame();
+    void applyPixelclock(int value);
+    void applyExposure(double value);
+    void applyDefaultConfig();
 
     EventThread m_deviceEventThread;
     EventThread m_cameraEventThread;

@@ -4,29 +4,34 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="72"/>
+        <location filename="camera.cpp" line="75"/>
         <source>Unknown error.</source>
         <translation>Unbekannter Fehler.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="91"/>
+        <location filename="camera.cpp" line="94"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="97"/>
+        <location filename="camera.cpp" line="100"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="105"/>
+        <location filename="camera.cpp" line="108"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="120"/>
+        <location filename="camera.cpp" line="123"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="camera.cpp" line="383"/>
+        <source>Can&apos;t open camera parameter file.</source>
+        <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="imagememory.cpp" line="12"/>

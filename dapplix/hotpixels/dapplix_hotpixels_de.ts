@@ -69,6 +69,41 @@
     </message>
 </context>
 <context>
+    <name>BadpixelsFile</name>
+    <message>
+        <location filename="badpixelsfile.cpp" line="41"/>
+        <location filename="badpixelsfile.cpp" line="49"/>
+        <source>Can&apos;t open file for reading.</source>
+        <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="badpixelsfile.cpp" line="54"/>
+        <source>Line %1 is too long for a hot pixel line.</source>
+        <translation>Zeile %1 ist zu lang für eine Hotpixel-Zeile.</translation>
+    </message>
+    <message>
+        <location filename="badpixelsfile.cpp" line="63"/>
+        <source>Line %1 is not a &quot;column row time&quot; line: %2</source>
+        <translation>Zeile %1 ist keine Zeile „Spalte Zeile Zeit“: %2</translation>
+    </message>
+    <message>
+        <location filename="badpixelsfile.cpp" line="65"/>
+        <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
+        <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
+    </message>
+    <message>
+        <location filename="badpixelsfile.cpp" line="71"/>
+        <source>Line %1: the file holds more than %2 hot pixels.</source>
+        <translation>Zeile %1: Die Datei enthält mehr als %2 Hotpixel.</translation>
+    </message>
+    <message>
+        <location filename="badpixelsfile.cpp" line="83"/>
+        <location filename="badpixelsfile.cpp" line="88"/>
+        <source>Can&apos;t open file for writing.</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>PixelclassDelegate</name>
     <message>
         <location filename="pixelclassdelegate.cpp" line="8"/>

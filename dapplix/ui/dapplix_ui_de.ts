@@ -89,6 +89,35 @@
     </message>
 </context>
 <context>
+    <name>Dialog_About</name>
+    <message>
+        <location filename="dialog_about.cpp" line="29"/>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <location filename="dialog_about.cpp" line="42"/>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <location filename="dialog_about.cpp" line="44"/>
+        <source>Finds, edits and stores the hot pixels of Vyro cameras.</source>
+        <translation>Findet, bearbeitet und speichert die Hotpixel von Vyro-Kameras.</translation>
+    </message>
+    <message>
+        <location filename="dialog_about.cpp" line="46"/>
+        <source>How to use the editor</source>
+        <translation>So wird der Editor bedient</translation>
+    </message>
+    <message>
+        <location filename="dialog_about.cpp" line="63"/>
+        <location filename="dialog_about.cpp" line="81"/>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
     <name>MagnifierControl</name>
     <message>
         <location filename="magnifiercontrol.cpp" line="79"/>
@@ -109,40 +138,357 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="mainwindow.cpp" line="27"/>
+        <location filename="mainwindow.cpp" line="64"/>
+        <location filename="mainwindow.cpp" line="997"/>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="67"/>
         <source>Vyro Dapplix</source>
         <translation>Vyro Dapplix</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="79"/>
+        <location filename="mainwindow.cpp" line="114"/>
+        <source>&amp;Open camera</source>
+        <translation>Kamera &amp;öffnen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="116"/>
+        <source>&amp;Close camera</source>
+        <translation>Kamera &amp;schließen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="118"/>
+        <source>&amp;Save hot pixel list</source>
+        <translation>Hotpixel-Liste &amp;speichern</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="120"/>
+        <source>&amp;Load hot pixel list</source>
+        <translation>Hotpixel-Liste &amp;laden</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="122"/>
+        <source>&amp;Highlight</source>
+        <translation>&amp;Markieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="124"/>
+        <source>&amp;Write hot pixel</source>
+        <translation>Hotpixel &amp;schreiben</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="126"/>
+        <source>Hot pixel correction</source>
+        <translation>Hotpixel-Korrektur</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="128"/>
+        <source>&amp;Add hot pixel</source>
+        <translation>Hotpixel &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="130"/>
+        <source>&amp;Delete hot pixel</source>
+        <translation>Hotpixel &amp;löschen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="131"/>
+        <source>Clear user hot pixel</source>
+        <translation>Benutzer-Hotpixel löschen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="133"/>
+        <source>Detec&amp;t hot pixel</source>
+        <translation>Hotpixel &amp;erkennen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="134"/>
+        <location filename="mainwindow.cpp" line="140"/>
+        <source>1:1</source>
+        <translation>1:1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="135"/>
+        <source>2:1</source>
+        <translation>2:1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="136"/>
+        <source>4:1</source>
+        <translation>4:1</translation>
+    </message>
+    <message>
         <location filename="mainwindow.cpp" line="137"/>
+        <source>1:2</source>
+        <translation>1:2</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="138"/>
+        <source>1:4</source>
+        <translation>1:4</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="139"/>
+        <source>To fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="141"/>
+        <source>&amp;Usage</source>
+        <translation>&amp;Bedienung</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="142"/>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="144"/>
+        <source>&amp;Export hot pixel list</source>
+        <translation>Hotpixel-Liste &amp;exportieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="146"/>
+        <source>&amp;Import hot pixel list</source>
+        <translation>Hotpixel-Liste &amp;importieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="148"/>
+        <source>Export for raw &amp;converters...</source>
+        <translation>Für &amp;Raw-Konverter exportieren...</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="150"/>
+        <source>Import from raw co&amp;nverters...</source>
+        <translation>Von Raw-&amp;Konvertern importieren...</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="151"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="153"/>
+        <location filename="mainwindow.cpp" line="266"/>
+        <source>Camera list</source>
+        <translation>Kameraliste</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="155"/>
+        <location filename="mainwindow.cpp" line="302"/>
+        <source>Hot pixel list</source>
+        <translation>Hotpixel-Liste</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="157"/>
+        <location filename="mainwindow.cpp" line="335"/>
+        <source>Magnifier</source>
+        <translation>Lupe</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="159"/>
+        <location filename="mainwindow.cpp" line="349"/>
+        <source>Camera properties</source>
+        <translation>Kameraeigenschaften</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="219"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="231"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="239"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="369"/>
+        <location filename="mainwindow.cpp" line="551"/>
+        <source>U: %1</source>
+        <translation>B: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="370"/>
+        <location filename="mainwindow.cpp" line="552"/>
+        <source>F: %1</source>
+        <translation>W: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="371"/>
+        <location filename="mainwindow.cpp" line="642"/>
+        <source>x: %1</source>
+        <translation>x: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="372"/>
+        <location filename="mainwindow.cpp" line="643"/>
+        <source>y: %1</source>
+        <translation>y: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="373"/>
+        <location filename="mainwindow.cpp" line="529"/>
+        <location filename="mainwindow.cpp" line="553"/>
         <source>Frames: %1</source>
         <translation>Bilder: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="91"/>
-        <source>No camera found.</source>
-        <translation>Keine Kamera gefunden.</translation>
+        <location filename="mainwindow.cpp" line="374"/>
+        <location filename="mainwindow.cpp" line="530"/>
+        <location filename="mainwindow.cpp" line="554"/>
+        <source>Failed: %1</source>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="98"/>
-        <source>Camera %1 (%2) open</source>
-        <translation>Kamera %1 (%2) geöffnet</translation>
+        <location filename="mainwindow.cpp" line="375"/>
+        <location filename="mainwindow.cpp" line="531"/>
+        <location filename="mainwindow.cpp" line="555"/>
+        <source>FPS: </source>
+        <translation>FPS: </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="102"/>
-        <source>The camera could not be opened: %1</source>
-        <translation>Die Kamera konnte nicht geöffnet werden: %1</translation>
+        <location filename="mainwindow.cpp" line="503"/>
+        <source>Please note!</source>
+        <translation>Bitte beachten!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="119"/>
-        <source>The camera was disconnected. The image continues when it is connected again.</source>
-        <translation>Die Kamera wurde getrennt. Das Bild geht weiter, sobald sie wieder verbunden ist.</translation>
+        <location filename="mainwindow.cpp" line="504"/>
+        <source>This camera only supports software correction and therefore can&apos;t save inside the camera memory.</source>
+        <translation>Diese Kamera unterstützt nur die Korrektur per Software und kann die Liste daher nicht im Kameraspeicher ablegen.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="125"/>
-        <source>The camera is connected again.</source>
-        <translation>Die Kamera ist wieder verbunden.</translation>
+        <location filename="mainwindow.cpp" line="658"/>
+        <source>The image is too big and will be resized</source>
+        <translation>Das Bild ist zu groß und wird verkleinert</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="687"/>
+        <source>Not supported!</source>
+        <translation>Nicht unterstützt!</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="688"/>
+        <source>This camera only supports software correction and can&apos;t be saved inside the camera memory!</source>
+        <translation>Diese Kamera unterstützt nur die Korrektur per Software; die Liste kann nicht im Kameraspeicher abgelegt werden!</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="693"/>
+        <source>This action will completely overwrite the user defined hot pixel list in the EEPROM of the camera.</source>
+        <translation>Diese Aktion überschreibt die benutzerdefinierte Hotpixel-Liste im EEPROM der Kamera vollständig.</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="696"/>
+        <source>Do you want to continue?</source>
+        <translation>Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="702"/>
+        <source>Write failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="721"/>
+        <source>Save hot pixel list</source>
+        <translation>Hotpixel-Liste speichern</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="721"/>
+        <location filename="mainwindow.cpp" line="728"/>
+        <source>Binary files (*.bin)</source>
+        <translation>Binärdateien (*.bin)</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="728"/>
+        <source>Open hot pixel list</source>
+        <translation>Hotpixel-Liste öffnen</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="735"/>
+        <source>Export hot pixel list</source>
+        <translation>Hotpixel-Liste exportieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="735"/>
+        <location filename="mainwindow.cpp" line="742"/>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="742"/>
+        <source>Import hot pixel list</source>
+        <translation>Hotpixel-Liste importieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="750"/>
+        <source>Export for raw converters</source>
+        <translation>Für Raw-Konverter exportieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="750"/>
+        <source>Raw converter lists (*.badpixels)</source>
+        <translation>Raw-Konverter-Listen (*.badpixels)</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="757"/>
+        <source>Import from raw converters</source>
+        <translation>Von Raw-Konvertern importieren</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="758"/>
+        <source>Raw converter lists (*.badpixels);;All files (*)</source>
+        <translation>Raw-Konverter-Listen (*.badpixels);;Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="mainwindow.cpp" line="833"/>
+        <source>%n hot pixel(s) read.</source>
+        <translation>
+            <numerusform>%n Hotpixel gelesen.</numerusform>
+            <numerusform>%n Hotpixel gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="968"/>
+        <source>Usage</source>
+        <translation>Bedienung</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="969"/>
+        <source>Vyro Dapplix - Usage
+
+Navigation:
+
+Right mouse button: Drag to move image
+Arrow keys: Click once into magnifier to move focus pixel by pixel
+
+Shortcuts:
+
+%1	 Add a hot pixel to the list
+%2	 Removes a hot pixel from the list
+</source>
+        <translation>Vyro Dapplix - Bedienung
+
+Navigation:
+
+Rechte Maustaste: Ziehen verschiebt das Bild
+Pfeiltasten: Einmal in die Lupe klicken, dann den Fokuspixel pixelweise bewegen
+
+Tastenkürzel:
+
+%1	 Fügt der Liste einen Hotpixel hinzu
+%2	 Entfernt einen Hotpixel aus der Liste
+</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="996"/>
+        <source>Dapplix</source>
+        <translation>Dapplix</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
+#include "sdk/sim/sysfs/cameraparameterxml.h"
 #include "sdk/sim/sysfs/daemonservices.h"
 #include "sdk/sim/sysfs/networkneighbours.h"
 #include "sdk/sim/sysfs/usbsysfstree.h"
@@ -42,10 +43,18 @@ const char usage[] =
     "  reset                         restore the world file (VYRO_SIM_WORLD or the default)\n"
     "  dir                           print the state directory\n"
     "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
-    "                                <dir>/sys, a ping and ARP table that know the\n"
-    "                                cameras' addresses, and the driver daemon services\n"
-    "                                (service scripts, systemctl, pkexec, vyroethd.conf)\n"
-    "                                below <dir>, for programs run with VYRO_SYSROOT=<dir>\n"
+    "                                <dir>/sys, a ping and ARP table that know the
+"
+    "                                cameras' addresses, the driver daemon services
+"
+    "                                (service scripts, systemctl, pkexec, vyroethd.conf)
+"
+    "                                and dapplix's camera parameter file in
+"
+    "                                <dir>/usr/share/vyro/dapplix, for programs run with
+"
+    "                                VYRO_SYSROOT=<dir>
+"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
@@ -230,9 +239,10 @@ int plugPreset(const QString &name, const char *idText)
 int writeSysroot(const QString &root, bool quiet)
 {
     const QJsonArray devices = currentWorld().value("devices").toArray();
-    const vysim::UsbSysfsTree tree(devices);
     QString message;
-    if (!tree.write(root, &message) || !vysim::NetworkNeighbours(devices).write(root, &message)) {
+    if (!vysim::UsbSysfsTree(devices).write(root, &message) ||
+        !vysim::NetworkNeighbours(devices).write(root, &message) ||
+        !vysim::CameraParameterXml(devices).write(root, &message)) {
         std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
         return exitFailed;
     }
