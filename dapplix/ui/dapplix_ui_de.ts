@@ -120,17 +120,17 @@
 <context>
     <name>MagnifierControl</name>
     <message>
-        <location filename="magnifiercontrol.cpp" line="79"/>
+        <location filename="magnifiercontrol.cpp" line="91"/>
         <source>Click to center</source>
         <translation>Zum Zentrieren klicken</translation>
     </message>
     <message>
-        <location filename="magnifiercontrol.cpp" line="80"/>
+        <location filename="magnifiercontrol.cpp" line="92"/>
         <source>Bayer Color:</source>
         <translation>Bayer-Farbe:</translation>
     </message>
     <message>
-        <location filename="magnifiercontrol.cpp" line="81"/>
+        <location filename="magnifiercontrol.cpp" line="93"/>
         <source>Value: </source>
         <translation>Wert: </translation>
     </message>
