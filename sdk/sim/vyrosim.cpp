@@ -43,18 +43,12 @@ const char usage[] =
     "  reset                         restore the world file (VYRO_SIM_WORLD or the default)\n"
     "  dir                           print the state directory\n"
     "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
-    "                                <dir>/sys, a ping and ARP table that know the
-"
-    "                                cameras' addresses, the driver daemon services
-"
-    "                                (service scripts, systemctl, pkexec, vyroethd.conf)
-"
-    "                                and dapplix's camera parameter file in
-"
-    "                                <dir>/usr/share/vyro/dapplix, for programs run with
-"
-    "                                VYRO_SYSROOT=<dir>
-"
+    "                                <dir>/sys, a ping and ARP table that know the\n"
+    "                                cameras' addresses, the driver daemon services\n"
+    "                                (service scripts, systemctl, pkexec, vyroethd.conf)\n"
+    "                                and dapplix's camera parameter file in\n"
+    "                                <dir>/usr/share/vyro/dapplix, for programs run with\n"
+    "                                VYRO_SYSROOT=<dir>\n"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
