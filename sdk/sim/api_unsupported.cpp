@@ -15,29 +15,9 @@ int32_t notSupported(vysim::ApiCall &call)
 
 extern "C" {
 
-VYAPI int32_t vy_Configuration(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_Configuration", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_FetchRegistryValues(void)
-{
-    VYSIM_ENTER(call, "vy_FetchRegistryValues", VY_DRIVER_HANDLE, 0, nullptr, 0);
-    return notSupported(call);
-}
-
 VYAPI int32_t vy_FetchTCPIP_Setup(void)
 {
     VYSIM_ENTER(call, "vy_FetchTCPIP_Setup", VY_DRIVER_HANDLE, 0, nullptr, 0);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_IpConfig(int32_t deviceId, const uint8_t mac[6], uint32_t command, void *buffer,
-                          uint32_t size)
-{
-    (void)mac;
-    VYSIM_ENTER_DEVICE(call, "vy_IpConfig", deviceId, command, buffer, size);
     return notSupported(call);
 }
 
@@ -86,12 +66,6 @@ VYAPI int32_t vy_ParameterSet(VY_HCAM hCam, uint32_t command, void *buffer, uint
 VYAPI int32_t vy_PersistentMemory(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
 {
     VYSIM_ENTER(call, "vy_PersistentMemory", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_BootBoost(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_BootBoost", hCam, command, buffer, size);
     return notSupported(call);
 }
 

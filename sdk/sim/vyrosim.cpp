@@ -1,5 +1,6 @@
 // vyrosim: command-line tool over the simulator's shared world. Programs that use the
 // simulator with the same state directory see its changes within a second.
+#include "sdk/sim/sysfs/supporttools.h"
 #include "sdk/sim/sysfs/usbsysfstree.h"
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
@@ -222,11 +223,17 @@ int plugPreset(const QString &name, const char *idText)
     return exitOk;
 }
 
+// This program's own file, which the simulated installation's report generator runs.
+QString ownProgram()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
 int writeSysroot(const QString &root, bool quiet)
 {
     const vysim::UsbSysfsTree tree(currentWorld().value("devices").toArray());
     QString message;
-    if (!tree.write(root, &message)) {
+    if (!tree.write(root, &message) || !vysim::SupportTools(ownProgram()).write(root, &message)) {
         std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
         return exitFailed;
     }

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "zentara/devinfo/generalinfodlg.h"
+#include "zentara/settings/additionalfunctions.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
@@ -43,5 +44,6 @@ void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
 
 void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)
 {
-    Q_UNUSED(parent)
+    AdditionalFunctions dialog(parent);
+    dialog.exec();
 }

@@ -1,0 +1,33 @@
+// supporttools.h: the simulated installation's report generator and privilege helper: a
+// usr/bin/vyroreport that writes a real support file and a usr/bin/pkexec that runs its
+// command as the caller.
+#ifndef SDK_SIM_SYSFS_SUPPORTTOOLS_H
+#define SDK_SIM_SYSFS_SUPPORTTOOLS_H
+
+#include <QString>
+
+namespace vysim {
+
+class SupportTools final
+{
+public:
+    // vyrosim is the program the report generator asks for the world and the camera table.
+    explicit SupportTools(QString vyrosim);
+
+    // The line every script written here carries; only such a file is ever replaced.
+    static const char *markerLine();
+
+    // Writes <root>/usr/bin/vyroreport and <root>/usr/bin/pkexec (mode 0755). Refuses "/" and
+    // files there that this class did not write. On failure message says why.
+    bool write(const QString &root, QString *message) const;
+
+    QString reportScript() const;
+    static QString pkexecScript();
+
+private:
+    QString m_vyrosim;
+};
+
+} // namespace vysim
+
+#endif // SDK_SIM_SYSFS_SUPPORTTOOLS_H
