@@ -14,6 +14,28 @@
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
 
+namespace {
+
+struct HeaderText
+{
+    const char *context;
+    const char *text;
+};
+
+// The list's own column titles, then the status line's.
+const HeaderText HeaderTexts[] = {
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Type")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Cam. ID")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Dev. ID")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Model")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Ser. No.")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Free")},
+    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Avail.")},
+    {"CameraTable", QT_TRANSLATE_NOOP("CameraTable", "Status")},
+};
+
+} // namespace
+
 bool CameraTable::read()
 {
     m_rows.clear();
@@ -56,16 +78,9 @@ QString CameraTable::plainText(const QString &richText)
 
 QString CameraTable::text() const
 {
-    const QStringList header{
-        QCoreApplication::translate("CameraListModel", "Type"),
-        QCoreApplication::translate("CameraListModel", "Cam. ID"),
-        QCoreApplication::translate("CameraListModel", "Dev. ID"),
-        QCoreApplication::translate("CameraListModel", "Model"),
-        QCoreApplication::translate("CameraListModel", "Ser. No."),
-        QCoreApplication::translate("CameraListModel", "Free"),
-        QCoreApplication::translate("CameraListModel", "Avail."),
-        tr("Status"),
-    };
+    QStringList header;
+    for (const auto &column : HeaderTexts)
+        header.append(QCoreApplication::translate(column.context, column.text));
     QVector<QStringList> lines{header};
     for (const Row &r : m_rows)
         lines.append({r.type, QString::number(r.cameraId), QString::number(r.deviceId), r.model,
