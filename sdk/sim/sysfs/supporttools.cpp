@@ -22,11 +22,11 @@ bool writeScript(const QString &path, const QString &text, QString *message)
 {
     QFile existing(path);
     if (existing.exists()) {
+        // Someone else's program (another writer of the installation, or the user's own) is
+        // kept as it is.
         if (!existing.open(QIODevice::ReadOnly) ||
-            !existing.read(4096).contains(SupportTools::markerLine())) {
-            *message = QStringLiteral("%1 exists and was not written by vyrosim").arg(path);
-            return false;
-        }
+            !existing.read(4096).contains(SupportTools::markerLine()))
+            return true;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {

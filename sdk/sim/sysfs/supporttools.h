@@ -17,8 +17,8 @@ public:
     // The line every script written here carries; only such a file is ever replaced.
     static const char *markerLine();
 
-    // Writes <root>/usr/bin/vyroreport and <root>/usr/bin/pkexec (mode 0755). Refuses "/" and
-    // files there that this class did not write. On failure message says why.
+    // Writes <root>/usr/bin/vyroreport and <root>/usr/bin/pkexec (mode 0755). Refuses "/"; a
+    // file there that this class did not write is kept as it is. On failure message says why.
     bool write(const QString &root, QString *message) const;
 
     QString reportScript() const;
