@@ -16,7 +16,7 @@
     <message>
         <location filename="cameratable.cpp" line="29"/>
         <source>Dev. ID</source>
-        <translation>Ger.-ID</translation>
+        <translation>Geräte-ID</translation>
     </message>
     <message>
         <location filename="cameratable.cpp" line="30"/>
@@ -36,7 +36,7 @@
     <message>
         <location filename="cameratable.cpp" line="33"/>
         <source>Avail.</source>
-        <translation>Verf.</translation>
+        <translation>Verfügb.</translation>
     </message>
 </context>
 <context>

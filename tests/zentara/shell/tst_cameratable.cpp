@@ -159,6 +159,12 @@ void tst_CameraTable::listInGerman()
     const QString out = QString::fromUtf8(r.out);
     QVERIFY2(out.startsWith(QStringLiteral("Typ ")), qPrintable(out.left(200)));
     QVERIFY(out.contains(QStringLiteral(" Ja ")));
+    // The list's column titles read as in the window.
+    const QStringList header = out.section(QLatin1Char('\n'), 0, 0).simplified().split(' ');
+    QCOMPARE(header, (QStringList{QStringLiteral("Typ"), QStringLiteral("Kam.-ID"),
+                                  QStringLiteral("Geräte-ID"), QStringLiteral("Modell"),
+                                  QStringLiteral("Ser.-Nr."), QStringLiteral("Frei"),
+                                  QStringLiteral("Verfügb."), QStringLiteral("Status")}));
     QVERIFY(!out.contains(QStringLiteral("Status of device")));
 }
 
