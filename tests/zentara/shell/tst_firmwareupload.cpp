@@ -210,6 +210,11 @@ void tst_FirmwareUpload::statusSentencesWaitForTheUpload()
     w->Printer(QStringLiteral("another sentence"), Qt::red, false);
     w->UpdateControls();
     QCOMPARE(statusText(*w), running);
+    // The bar advances once a second meanwhile.
+    QProgressDialog *dialog = progress(*w);
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->value() >= 1);
+    QVERIFY(dialog->value() < dialog->maximum());
     // End the upload: the camera goes away.
     QCOMPARE(vysim_unplug(StarterFw), VY_SUCCESS);
     QVERIFY(finished.wait(30000) || finished.count() == 1);
