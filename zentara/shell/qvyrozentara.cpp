@@ -711,8 +711,8 @@ void QVyroZentara::onUploadFirmware()
     auto *watcher = new QFutureWatcher<int>(this);
     connect(watcher, &QFutureWatcher<int>::finished, this, [this, watcher] {
         m_uploadResult = watcher->result();
-        watcher->deleteLater();
         emit firmwareUploadFinished();
+        watcher->deleteLater();
     });
     Printer(tr("Firmware upload in progress ..."), Qt::black, true);
     m_printing = false;
