@@ -281,7 +281,7 @@ void QVyroZentara::connectSignals()
     connect(m_serviceTimer, &QTimer::timeout, this, &QVyroZentara::onServiceTimer);
     connect(this, &QVyroZentara::firmwareUploadFinished, this,
             &QVyroZentara::onFirmwareUploadFinished);
-    connect(&m_autoConfigWatcher, &QFutureWatcher<int>::finished, this,
+    connect(&m_autoConfigWatcher, &QFutureWatcher<void>::finished, this,
             &QVyroZentara::onAutoConfigFinished);
 
     connect(m_cameraList, &CameraList::cameraChanged, this, &QVyroZentara::onCurrentCameraChanged);
@@ -708,9 +708,10 @@ void QVyroZentara::onUploadFirmware()
 {
     if (!m_selected || !FirmwareUpload::appliesTo(m_selected->networkTypeCode()))
         return;
-    auto *watcher = new QFutureWatcher<int>(this);
-    connect(watcher, &QFutureWatcher<int>::finished, this, [this, watcher] {
-        m_uploadResult = watcher->result();
+    auto result = std::make_shared<std::atomic<int>>(VY_SUCCESS);
+    auto *watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result] {
+        m_uploadResult = result->load(std::memory_order_acquire);
         emit firmwareUploadFinished();
         watcher->deleteLater();
     });
@@ -739,7 +740,9 @@ void QVyroZentara::onUploadFirmware()
     });
     tick->start(UploadTickMs);
 
-    const QFuture<int> future = QtConcurrent::run(&FirmwareUpload::run, m_selected->deviceId());
+    const QFuture<void> future = QtConcurrent::run([deviceId = m_selected->deviceId(), result] {
+        result->store(FirmwareUpload::run(deviceId), std::memory_order_release);
+    });
     watcher->setFuture(future);
     m_uploads.addFuture(future);
 }
@@ -748,7 +751,7 @@ void QVyroZentara::onFirmwareUploadFinished()
 {
     m_printing = true;
     bool running = false;
-    for (const QFuture<int> &future : m_uploads.futures())
+    for (const QFuture<void> &future : m_uploads.futures())
         running = running || !future.isFinished();
     const int result = m_uploadResult;
     if (result != VY_SUCCESS) {
@@ -812,8 +815,12 @@ void QVyroZentara::onAutoConfig()
     m_autoConfigProgress->setMinimumDuration(0);
     m_autoConfigProgress->setValue(0);
     m_autoConfigProgress->show();
+    auto result = std::make_shared<std::atomic<int>>(AutoConfiguration::Failed);
+    m_autoConfigResult = result;
     m_autoConfigWatcher.setFuture(
-        QtConcurrent::run(&AutoConfiguration::run, AutoConfiguration::inputOf(*m_selected)));
+        QtConcurrent::run([input = AutoConfiguration::inputOf(*m_selected), result] {
+            result->store(AutoConfiguration::run(input), std::memory_order_release);
+        }));
 }
 
 void QVyroZentara::onAutoConfigFinished()
@@ -823,7 +830,8 @@ void QVyroZentara::onAutoConfigFinished()
         m_autoConfigProgress->deleteLater();
         m_autoConfigProgress = nullptr;
     }
-    const int result = m_autoConfigWatcher.result();
+    const int result = m_autoConfigResult ? m_autoConfigResult->load(std::memory_order_acquire)
+                                          : AutoConfiguration::Failed;
     if (result != AutoConfiguration::Done)
         QMessageBox::critical(this, tr("Automatic configuration"),
                               result == AutoConfiguration::BootBoostConflict

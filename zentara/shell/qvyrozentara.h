@@ -10,7 +10,9 @@
 #include <QString>
 #include <QTranslator>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 #include "zentara/inventory/camera.h"
 #include "zentara/shell/corestates.h"
@@ -145,11 +147,14 @@ private:
     // The progress dialog of the running firmware upload.
     QProgressDialog *m_progress = nullptr;
     QProgressDialog *m_autoConfigProgress = nullptr;
-    QFutureWatcher<int> m_autoConfigWatcher;
+    // Pool tasks hand their result over through an atomic: the future's own result store is
+    // guarded inside Qt, out of sight of the thread checker.
+    QFutureWatcher<void> m_autoConfigWatcher;
+    std::shared_ptr<std::atomic<int>> m_autoConfigResult;
     // While off, Printer leaves the status sentence alone (a firmware upload runs).
     bool m_printing = true;
     // Every started upload; the window waits for them when it goes.
-    QFutureSynchronizer<int> m_uploads;
+    QFutureSynchronizer<void> m_uploads;
     int m_uploadResult = 0;
     // Set while onIdentifyCamera waits with the camera open, so a second request cannot open
     // it again from the nested event loop.
