@@ -5,6 +5,7 @@
 // of every process reads back what was written. An adapter is known by the adapterMac of its
 // cameras; its range is stored in each of them.
 #include "sdk/sim/apicall.h"
+#include "sdk/sim/autoconfig.h"
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/simcore.h"
 #include "sdk/sim/simworld.h"
@@ -297,6 +298,12 @@ int32_t setRange(const Request &r)
 }
 
 // The commands by code and target; a command not listed for a target is not supported.
+// Automatic configuration: the handle addresses the camera by its own MAC (see autoconfig.h).
+int32_t configureByCameraMac(const Request &r)
+{
+    return vysim::ipConfigByMac(r.mac, VY_IPCONFIG_SET_PERSISTENT_IP, r.buffer, r.size);
+}
+
 const Command Commands[] = {
     {VY_IPCONFIG_QUERY_CAPABILITIES, Target::Device, queryCapabilities},
     {VY_IPCONFIG_GET_PERSISTENT_IP, Target::Device, getPersistentIp},
@@ -305,6 +312,7 @@ const Command Commands[] = {
     {VY_IPCONFIG_SET_DHCP, Target::Device, setDhcp},
     {VY_IPCONFIG_GET_AUTOCFG_RANGE, Target::Adapter, getRange},
     {VY_IPCONFIG_SET_AUTOCFG_RANGE, Target::Adapter, setRange},
+    {VY_IPCONFIG_SET_PERSISTENT_IP, Target::Adapter, configureByCameraMac},
 };
 
 } // namespace

@@ -15,30 +15,12 @@ int32_t notSupported(vysim::ApiCall &call)
 
 extern "C" {
 
-VYAPI int32_t vy_Configuration(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_Configuration", hCam, command, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_FetchRegistryValues(void)
-{
-    VYSIM_ENTER(call, "vy_FetchRegistryValues", VY_DRIVER_HANDLE, 0, nullptr, 0);
-    return notSupported(call);
-}
-
 VYAPI int32_t vy_AccessAdapterCfg(uint32_t adapterIndex, uint32_t direction, uint32_t item,
                                   void *buffer, uint32_t size)
 {
     (void)adapterIndex;
     (void)item;
     VYSIM_ENTER(call, "vy_AccessAdapterCfg", VY_DRIVER_HANDLE, direction, buffer, size);
-    return notSupported(call);
-}
-
-VYAPI int32_t vy_BootBoost(VY_HCAM hCam, uint32_t command, void *buffer, uint32_t size)
-{
-    VYSIM_ENTER(call, "vy_BootBoost", hCam, command, buffer, size);
     return notSupported(call);
 }
 

@@ -2,6 +2,7 @@
 #include "sdk/sim/simengine.h"
 
 #include "sdk/sim/fieldschema.h"
+#include "sdk/sim/firmwareupload.h"
 #include "sdk/vyro_device.h"
 
 #include <QFile>
@@ -559,11 +560,9 @@ int32_t SimEngine::open(VY_HCAM *handle)
             return VY_CANT_OPEN_DEVICE;
         if (isNetworkCamera(deviceId) && !(d->info.control.controlStatus & 0x1u))
             return (d->info.device.deviceStatus & 0x100u) ? VY_CANT_OPEN_DEVICE : VY_DEVICE_IN_USE;
-        if (f.value(QLatin1String("needsFirmwareUpload")).toBool()) {
-            if (!allowUpload)
-                return VY_STARTER_FW_UPLOAD_NEEDED;
-            upload = true;
-        }
+        if (f.value(QLatin1String("needsFirmwareUpload")).toBool() && !allowUpload)
+            return VY_STARTER_FW_UPLOAD_NEEDED;
+        upload = allowUpload && firmwareUploadWanted(deviceId, f);
         int fd = m_state.lockDevice(deviceId);
         if (fd == SharedState::heldElsewhere)
             return VY_DEVICE_IN_USE;
@@ -577,17 +576,16 @@ int32_t SimEngine::open(VY_HCAM *handle)
         m_locked.insert(deviceId);
         m_events.openHandle(opened);
     }
-    *handle = opened;
     if (upload) {
         // The upload brings the required starter firmware; the camera opens normally next time.
-        const QJsonObject f = deviceFields(deviceId);
-        QJsonObject change;
-        change.insert(QStringLiteral("needsFirmwareUpload"), false);
-        change.insert(QStringLiteral("starterFirmware"),
-                      f.value(QLatin1String("requiredStarterFirmware")));
-        QString problem;
-        setDeviceFields(deviceId, change, &problem);
+        // It runs with the device held, so that no other program opens it meanwhile.
+        const int32_t uploaded = uploadStarterFirmware(deviceId);
+        if (uploaded != VY_SUCCESS) {
+            close(opened);
+            return uploaded;
+        }
     }
+    *handle = opened;
     m_events.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
     return VY_SUCCESS;
 }

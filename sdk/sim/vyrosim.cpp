@@ -3,6 +3,7 @@
 #include "sdk/sim/sysfs/cameraparameterxml.h"
 #include "sdk/sim/sysfs/daemonservices.h"
 #include "sdk/sim/sysfs/networkneighbours.h"
+#include "sdk/sim/sysfs/supporttools.h"
 #include "sdk/sim/sysfs/usbsysfstree.h"
 #include "sdk/sim/vyro_sim.h"
 #include "sdk/vyro_api.h"
@@ -45,10 +46,10 @@ const char usage[] =
     "  sysroot <dir>                 write the USB device tree of the world's cameras as\n"
     "                                <dir>/sys, a ping and ARP table that know the\n"
     "                                cameras' addresses, the driver daemon services\n"
-    "                                (service scripts, systemctl, pkexec, vyroethd.conf)\n"
-    "                                and dapplix's camera parameter file in\n"
-    "                                <dir>/usr/share/vyro/dapplix, for programs run with\n"
-    "                                VYRO_SYSROOT=<dir>\n"
+    "                                (service scripts, systemctl, pkexec, vyroethd.conf),\n"
+    "                                the report generator, and dapplix's camera parameter\n"
+    "                                file in <dir>/usr/share/vyro/dapplix, for programs\n"
+    "                                run with VYRO_SYSROOT=<dir>\n"
     "\n"
     "Values are JSON (1, true, \"text\", [..]); anything else is taken as a text, so\n"
     "'vyrosim set 1001 deviceStatus 0x100' and 'vyrosim set 1 model VY-1' work unquoted.\n"
@@ -230,13 +231,20 @@ int plugPreset(const QString &name, const char *idText)
     return exitOk;
 }
 
+// This program's own file, which the simulated installation's report generator runs.
+QString ownProgram()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
 int writeSysroot(const QString &root, bool quiet)
 {
     const QJsonArray devices = currentWorld().value("devices").toArray();
     QString message;
     if (!vysim::UsbSysfsTree(devices).write(root, &message) ||
         !vysim::NetworkNeighbours(devices).write(root, &message) ||
-        !vysim::CameraParameterXml(devices).write(root, &message)) {
+        !vysim::CameraParameterXml(devices).write(root, &message) ||
+        !vysim::SupportTools(ownProgram()).write(root, &message)) {
         std::fprintf(stderr, "vyrosim: sysroot: %s\n", qPrintable(message));
         return exitFailed;
     }

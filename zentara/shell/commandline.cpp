@@ -1,13 +1,18 @@
 // commandline.cpp: zentara's command line.
 #include "zentara/shell/commandline.h"
 
+#include <cstring>
+
 #include "vyrokit/productinfo.h"
 #include "zentara/shell/qvyrozentara.h"
 
 CommandLine::CommandLine()
     : m_additional({QStringLiteral("a"), QStringLiteral("additional-func")},
                    tr("Open Additional functions")),
-      m_daemon({QStringLiteral("d"), QStringLiteral("daemon-config")}, tr("Open Daemon control"))
+      m_daemon({QStringLiteral("d"), QStringLiteral("daemon-config")}, tr("Open Daemon control")),
+      m_list(QStringLiteral("list"),
+             tr("Print every camera with its status on the terminal and exit")),
+      m_json(QStringLiteral("json"), tr("Print the camera list as JSON and exit"))
 {
     m_parser.setApplicationDescription(
         tr("%1 Zentara command line helper").arg(vyrokit::ProductInfo::maker()));
@@ -15,6 +20,8 @@ CommandLine::CommandLine()
     m_parser.addVersionOption();
     m_parser.addOption(m_additional);
     m_parser.addOption(m_daemon);
+    m_parser.addOption(m_list);
+    m_parser.addOption(m_json);
 }
 
 void CommandLine::process(const QStringList &arguments)
@@ -35,6 +42,27 @@ bool CommandLine::additionalFunctions() const
 bool CommandLine::daemonConfig() const
 {
     return m_parser.isSet(m_daemon);
+}
+
+bool CommandLine::listing() const
+{
+    return m_parser.isSet(m_list) || m_parser.isSet(m_json);
+}
+
+bool CommandLine::json() const
+{
+    return m_parser.isSet(m_json);
+}
+
+bool CommandLine::asksForListing(int argc, const char *const *argv)
+{
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strcmp(argv[i], "--list") == 0 || std::strcmp(argv[i], "--json") == 0)
+            return true;
+    }
+    return false;
 }
 
 void CommandLine::apply(QVyroZentara &window) const

@@ -23,6 +23,13 @@ public:
 
     bool additionalFunctions() const;
     bool daemonConfig() const;
+    // The camera list on standard output, as a table or (with --json) as JSON.
+    bool listing() const;
+    bool json() const;
+
+    // True when the arguments ask for the camera list on the terminal: that needs no window,
+    // so the program answers it before any GUI exists, without a display.
+    static bool asksForListing(int argc, const char *const *argv);
 
     // Opens the dialog the options ask for on the shown main window; with both, only the
     // additional functions.
@@ -34,6 +41,8 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_additional;
     QCommandLineOption m_daemon;
+    QCommandLineOption m_list;
+    QCommandLineOption m_json;
 };
 
 #endif // ZENTARA_SHELL_COMMANDLINE_H

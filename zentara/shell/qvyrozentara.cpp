@@ -7,26 +7,31 @@
 #include <QDir>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMovie>
 #include <QPixmap>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 #include <array>
 
 #include <unistd.h>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/privileges.h"
 #include "vyrokit/productinfo.h"
 #include "vyrokit/richtext.h"
 #include "vyrokit/scopedcamerahandle.h"
@@ -37,7 +42,10 @@
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
 #include "zentara/network/multicastcommands.h"
+#include "zentara/shell/autoconfiguration.h"
 #include "zentara/shell/dialogrunner.h"
+#include "zentara/shell/firmwareupload.h"
+#include "zentara/shell/supportfile.h"
 
 namespace {
 
@@ -45,6 +53,7 @@ const char *const SettingsGroup = "mainWindow";
 const int IdentifyDelayMs = 2000;
 const uint32_t IdentifyBlinks = 6;
 const QSize MaxPictureSize(200, 110);
+const int UploadTickMs = 1000;
 
 QSettings windowSettings()
 {
@@ -100,6 +109,8 @@ QVyroZentara::QVyroZentara(DialogRunner &dialogs, const QString &translationDir,
 QVyroZentara::~QVyroZentara()
 {
     saveSettings();
+    // An upload must not be cut short: the camera would be left without a starter firmware.
+    m_uploads.waitForFinished();
 }
 
 QString QVyroZentara::defaultTranslationDirectory()
@@ -271,7 +282,7 @@ void QVyroZentara::connectSignals()
     connect(m_serviceTimer, &QTimer::timeout, this, &QVyroZentara::onServiceTimer);
     connect(this, &QVyroZentara::firmwareUploadFinished, this,
             &QVyroZentara::onFirmwareUploadFinished);
-    connect(&m_autoConfigWatcher, &QFutureWatcher<int>::finished, this,
+    connect(&m_autoConfigWatcher, &QFutureWatcher<void>::finished, this,
             &QVyroZentara::onAutoConfigFinished);
 
     connect(m_cameraList, &CameraList::cameraChanged, this, &QVyroZentara::onCurrentCameraChanged);
@@ -511,6 +522,8 @@ void QVyroZentara::showDaemonText()
 
 void QVyroZentara::Printer(const QString &text, const QColor &textcolour, bool bShowProgress)
 {
+    if (!m_printing)
+        return;
     m_statusLabel->setText(vyrokit::RichText::coloured(textcolour, text));
     m_busyLabel->setVisible(bShowProgress);
     if (bShowProgress)
@@ -660,11 +673,6 @@ void QVyroZentara::onAddCameraInfo()
         m_dialogs.runAdditionalCameraInformation(this, *m_selected);
 }
 
-void QVyroZentara::onFirmwareUploadFinished()
-{
-    UpdateControls();
-}
-
 void QVyroZentara::onManualEthConfig()
 {
     if (!m_selected)
@@ -699,20 +707,147 @@ void QVyroZentara::onEthDaemonConfig()
     m_dialogs.runDaemonControl(*this);
 }
 
-// The actions below come with their own subsystems; until then the slots do nothing.
-void QVyroZentara::onAutoConfig()
-{
-}
-void QVyroZentara::onWriteSupportFile()
-{
-}
 void QVyroZentara::onUploadFirmware()
 {
+    if (!m_selected || !FirmwareUpload::appliesTo(m_selected->networkTypeCode()))
+        return;
+    auto result = std::make_shared<std::atomic<int>>(VY_SUCCESS);
+    auto *watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result] {
+        m_uploadResult = result->load(std::memory_order_acquire);
+        emit firmwareUploadFinished();
+        watcher->deleteLater();
+    });
+    Printer(tr("Firmware upload in progress ..."), Qt::black, true);
+    m_printing = false;
+
+    const int seconds = FirmwareUpload::uploadSeconds(m_selected->networkTypeCode());
+    m_progress = new QProgressDialog(this);
+    m_progress->setObjectName(QStringLiteral("firmwareUploadProgress"));
+    m_progress->setLabelText(tr("Uploading firmware...\n\nPlease don't disconnect the device "
+                                "until this operation is completed.\nThis may take up to %1 "
+                                "seconds.")
+                                 .arg(seconds));
+    m_progress->setCancelButton(nullptr);
+    m_progress->setRange(0, seconds);
+    m_progress->setValue(0);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setWindowFlags(m_progress->windowFlags() & ~Qt::WindowCloseButtonHint);
+    m_progress->show();
+    auto *tick = new QTimer(m_progress);
+    connect(tick, &QTimer::timeout, m_progress, [progress = m_progress] {
+        // The bar never reaches its end by itself: only the finished upload fills it.
+        if (progress->value() < progress->maximum() - 1)
+            progress->setValue(progress->value() + 1);
+    });
+    tick->start(UploadTickMs);
+
+    const QFuture<void> future = QtConcurrent::run([deviceId = m_selected->deviceId(), result] {
+        result->store(FirmwareUpload::run(deviceId), std::memory_order_release);
+    });
+    watcher->setFuture(future);
+    m_uploads.addFuture(future);
 }
-void QVyroZentara::onReadSupportFile()
+
+void QVyroZentara::onFirmwareUploadFinished()
 {
+    m_printing = true;
+    bool running = false;
+    for (const QFuture<void> &future : m_uploads.futures())
+        running = running || !future.isFinished();
+    const int result = m_uploadResult;
+    if (result != VY_SUCCESS) {
+        QMessageBox::critical(this, tr("Error"),
+                              tr("Firmware upload error! Return code: %1").arg(result));
+        Printer(tr("Firmware upload error! %1").arg(result), Qt::red, false);
+    } else {
+        Printer(tr("Firmware upload successful!"), Qt::black, false);
+    }
+    if (!running) {
+        m_uploads.clearFutures();
+        if (m_progress) {
+            m_progress->setValue(m_progress->maximum());
+            m_progress->deleteLater();
+            m_progress = nullptr;
+        }
+    }
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
 }
+
+void QVyroZentara::onWriteSupportFile()
+{
+    const bool elevate = SupportFile::elevationAvailable();
+    if (!elevate && !vyrokit::Privileges::isRoot()) {
+        QMessageBox::warning(this, tr("privileged feature"),
+                             tr("To use this feature, \nstart the %1 with\nelevated privileges "
+                                "e.g root or admin!")
+                                 .arg(vyrokit::ProductInfo::family()));
+        return;
+    }
+    const QString fileName =
+        m_supportFileQuestion
+            ? m_supportFileQuestion(this)
+            : QFileDialog::getSaveFileName(this, tr("Save support file"),
+                                           QLatin1String(SupportFile::ProposedName),
+                                           tr("Support logfile (*.log)"));
+    if (fileName.isEmpty())
+        return;
+    if (SupportFile::write(fileName, elevate)) {
+        Printer(tr("Support file %1 successfully written!").arg(fileName), Qt::darkGreen, false);
+        return;
+    }
+    QMessageBox::warning(this, tr("Root feature"),
+                         tr("The report generator `vyroreport` is not in its installation "
+                            "directory!\nPlease check the script path:\n\n%1 and try again.")
+                             .arg(QLatin1String(SupportFile::ReportGenerator)));
+}
+
+void QVyroZentara::onAutoConfig()
+{
+    if (!m_selected || m_autoConfigWatcher.isRunning())
+        return;
+    m_autoConfigProgress = new QProgressDialog(this);
+    m_autoConfigProgress->setObjectName(QStringLiteral("autoConfigProgress"));
+    m_autoConfigProgress->setLabelText(tr("Setting autoconfiguration. Please wait...\n\nThis "
+                                          "operation may take up to 10 seconds."));
+    m_autoConfigProgress->setCancelButton(nullptr);
+    m_autoConfigProgress->setRange(0, 1);
+    m_autoConfigProgress->setWindowModality(Qt::WindowModal);
+    m_autoConfigProgress->setMinimumDuration(0);
+    m_autoConfigProgress->setValue(0);
+    m_autoConfigProgress->show();
+    auto result = std::make_shared<std::atomic<int>>(AutoConfiguration::Failed);
+    m_autoConfigResult = result;
+    m_autoConfigWatcher.setFuture(
+        QtConcurrent::run([input = AutoConfiguration::inputOf(*m_selected), result] {
+            result->store(AutoConfiguration::run(input), std::memory_order_release);
+        }));
+}
+
 void QVyroZentara::onAutoConfigFinished()
+{
+    if (m_autoConfigProgress) {
+        m_autoConfigProgress->hide();
+        m_autoConfigProgress->deleteLater();
+        m_autoConfigProgress = nullptr;
+    }
+    const int result = m_autoConfigResult ? m_autoConfigResult->load(std::memory_order_acquire)
+                                          : AutoConfiguration::Failed;
+    if (result != AutoConfiguration::Done)
+        QMessageBox::critical(this, tr("Automatic configuration"),
+                              result == AutoConfiguration::BootBoostConflict
+                                  ? tr("Automatic configuration & Boot boost are not compatible!")
+                                  : tr("Automatic configuration can't be applied!"));
+    if (m_selected)
+        m_selected->refreshDeviceInfo();
+    UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
+    UpdateControls();
+}
+
+// Reading a support file back and the COM port dialog have no function on this platform.
+void QVyroZentara::onReadSupportFile()
 {
 }
 void QVyroZentara::onOpenComportDlg()

@@ -3,11 +3,16 @@
 #define ZENTARA_SHELL_QVYROZENTARA_H
 
 #include <QColor>
+#include <QFutureSynchronizer>
 #include <QFutureWatcher>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QTranslator>
+
+#include <atomic>
+#include <functional>
+#include <memory>
 
 #include "zentara/inventory/camera.h"
 #include "zentara/shell/corestates.h"
@@ -44,6 +49,13 @@ public:
     QString translationDirectory() const { return m_translationDir; }
 
     CoreStates daemonStates() const { return m_daemonStates; }
+    // The file name the support file is written to; the window asks the user with a save
+    // dialog unless a test replaces the question.
+    using FileQuestion = std::function<QString(QWidget *parent)>;
+    void setSupportFileQuestion(FileQuestion question)
+    {
+        m_supportFileQuestion = std::move(question);
+    }
 
 signals:
     void vyrodStatusChanged(const CoreStates &status);
@@ -132,11 +144,22 @@ private:
     QTimer *m_serviceTimer = nullptr;
 
     CoreStates m_daemonStates;
+    // The progress dialog of the running firmware upload.
     QProgressDialog *m_progress = nullptr;
-    QFutureWatcher<int> m_autoConfigWatcher;
+    QProgressDialog *m_autoConfigProgress = nullptr;
+    // Pool tasks hand their result over through an atomic: the future's own result store is
+    // guarded inside Qt, out of sight of the thread checker.
+    QFutureWatcher<void> m_autoConfigWatcher;
+    std::shared_ptr<std::atomic<int>> m_autoConfigResult;
+    // While off, Printer leaves the status sentence alone (a firmware upload runs).
+    bool m_printing = true;
+    // Every started upload; the window waits for them when it goes.
+    QFutureSynchronizer<void> m_uploads;
+    int m_uploadResult = 0;
     // Set while onIdentifyCamera waits with the camera open, so a second request cannot open
     // it again from the nested event loop.
     bool m_identifying = false;
+    FileQuestion m_supportFileQuestion;
 };
 
 #endif // ZENTARA_SHELL_QVYROZENTARA_H

@@ -2,6 +2,8 @@
 #include "zentara/shell/startup.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include "vyrokit/productinfo.h"
 #include "zentara/shell/commandline.h"
@@ -26,6 +28,18 @@ void Startup::setIdentity(QCoreApplication &app)
     app.setOrganizationDomain(QStringLiteral("orv.example"));
     app.setApplicationName(QStringLiteral("%1 Zentara").arg(vyrokit::ProductInfo::maker()));
     app.setApplicationVersion(QLatin1String(ApplicationVersion));
+}
+
+void Startup::loadConsoleTranslation(QCoreApplication &app)
+{
+    // Lives as long as the program's answer on the terminal, which ends with main().
+    static QTranslator translator;
+    const QString name = QLocale::system().name();
+    const int cut = name.lastIndexOf(QLatin1Char('_'));
+    const QString language = cut > 0 ? name.left(cut) : name;
+    if (translator.load(QStringLiteral("zentara_%1").arg(language),
+                        QVyroZentara::defaultTranslationDirectory()))
+        app.installTranslator(&translator);
 }
 
 int Startup::run(QApplication &app, const QStringList &arguments)

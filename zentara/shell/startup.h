@@ -19,6 +19,8 @@ public:
     static void initResources();
     // Sets the application identity on app.
     static void setIdentity(QCoreApplication &app);
+    // Installs the translation of the system's language for answers on the terminal.
+    static void loadConsoleTranslation(QCoreApplication &app);
     // Identity, command line, library check, main window, the dialog the options ask for, then
     // the event loop. Returns the program's exit code: 0 when the library is refused.
     static int run(QApplication &app, const QStringList &arguments);

@@ -11,6 +11,7 @@
 #include "zentara/network/ethdaemonconfig.h"
 #include "zentara/network/multicastdialog.h"
 #include "zentara/shell/qvyrozentara.h"
+#include "zentara/settings/additionalfunctions.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
@@ -56,5 +57,6 @@ void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
 
 void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)
 {
-    Q_UNUSED(parent)
+    AdditionalFunctions dialog(parent);
+    dialog.exec();
 }

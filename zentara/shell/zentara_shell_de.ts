@@ -2,19 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CameraListModel</name>
+    <message>
+        <location filename="cameratable.cpp" line="27"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="28"/>
+        <source>Cam. ID</source>
+        <translation>Kam.-ID</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="29"/>
+        <source>Dev. ID</source>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="30"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="31"/>
+        <source>Ser. No.</source>
+        <translation>Ser.-Nr.</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="32"/>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="33"/>
+        <source>Avail.</source>
+        <translation>Verfügb.</translation>
+    </message>
+</context>
+<context>
+    <name>CameraTable</name>
+    <message>
+        <location filename="cameratable.cpp" line="34"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="137"/>
+        <source>The camera list could not be read (error code %1).</source>
+        <translation>Die Kameraliste konnte nicht gelesen werden (Fehlercode %1).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
-        <location filename="commandline.cpp" line="9"/>
+        <location filename="commandline.cpp" line="11"/>
         <source>Open Additional functions</source>
         <translation>Zusatzfunktionen öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="10"/>
+        <location filename="commandline.cpp" line="12"/>
         <source>Open Daemon control</source>
         <translation>Dienststeuerung öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="13"/>
+        <location filename="commandline.cpp" line="14"/>
+        <source>Print every camera with its status on the terminal and exit</source>
+        <translation>Jede Kamera mit ihrem Status im Terminal ausgeben und beenden</translation>
+    </message>
+    <message>
+        <location filename="commandline.cpp" line="15"/>
+        <source>Print the camera list as JSON and exit</source>
+        <translation>Die Kameraliste als JSON ausgeben und beenden</translation>
+    </message>
+    <message>
+        <location filename="commandline.cpp" line="18"/>
         <source>%1 Zentara command line helper</source>
         <translation>%1 Zentara Kommandozeilenhilfe</translation>
     </message>
@@ -34,169 +95,274 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="340"/>
+        <location filename="qvyrozentara.cpp" line="347"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="341"/>
+        <location filename="qvyrozentara.cpp" line="348"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="342"/>
+        <location filename="qvyrozentara.cpp" line="349"/>
         <source>Control area</source>
         <translation>Steuerbereich</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="343"/>
+        <location filename="qvyrozentara.cpp" line="350"/>
         <source>Device details</source>
         <translation>Gerätedetails</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="345"/>
+        <location filename="qvyrozentara.cpp" line="352"/>
         <source>Expert mode</source>
         <translation>Expertenmodus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="346"/>
+        <location filename="qvyrozentara.cpp" line="353"/>
         <source>Show/hide detailed information view</source>
         <translation>Detaillierte Informationsansicht ein-/ausblenden</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="347"/>
+        <location filename="qvyrozentara.cpp" line="354"/>
         <source>Automatic parameter refresh</source>
         <translation>Automatische Parameteraktualisierung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="348"/>
+        <location filename="qvyrozentara.cpp" line="355"/>
         <source>Enables/Disables the automatic refresh of the detailed information view</source>
         <translation>Schaltet die automatische Aktualisierung der detaillierten Informationsansicht ein/aus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="350"/>
+        <location filename="qvyrozentara.cpp" line="357"/>
         <source>Camera information</source>
         <translation>Kamerainformationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="351"/>
-        <location filename="qvyrozentara.cpp" line="369"/>
+        <location filename="qvyrozentara.cpp" line="358"/>
+        <location filename="qvyrozentara.cpp" line="376"/>
         <source>Show additional camera information</source>
         <translation>Zusätzliche Kamerainformationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="352"/>
+        <location filename="qvyrozentara.cpp" line="359"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="353"/>
+        <location filename="qvyrozentara.cpp" line="360"/>
         <source>Show general information dialog</source>
         <translation>Dialog mit allgemeinen Informationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="354"/>
+        <location filename="qvyrozentara.cpp" line="361"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="355"/>
+        <location filename="qvyrozentara.cpp" line="362"/>
         <source>Upload a runtime firmware manually</source>
         <translation>Eine Laufzeit-Firmware manuell hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="356"/>
+        <location filename="qvyrozentara.cpp" line="363"/>
         <source>Create support file</source>
         <translation>Supportdatei erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="357"/>
+        <location filename="qvyrozentara.cpp" line="364"/>
         <source>Create a support file with important system
  and %1 information for sending to the %2 support</source>
         <translation>Eine Supportdatei mit wichtigen System-
  und %1-Informationen für den %2 Support erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="360"/>
+        <location filename="qvyrozentara.cpp" line="367"/>
         <source>Daemon control</source>
         <translation>Dienststeuerung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="361"/>
+        <location filename="qvyrozentara.cpp" line="368"/>
         <source>Show control dialog for ETH and USB daemon
 e.g. to start/stop the ETH and USB daemon.</source>
         <translation>Steuerdialog für den ETH- und USB-Dienst anzeigen,
 z. B. um den ETH- und USB-Dienst zu starten/stoppen.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="363"/>
+        <location filename="qvyrozentara.cpp" line="370"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="364"/>
+        <location filename="qvyrozentara.cpp" line="371"/>
         <source>Manual ETH configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="365"/>
+        <location filename="qvyrozentara.cpp" line="372"/>
         <source>Show network device configuration dialog</source>
         <translation>Konfigurationsdialog für Netzwerkgeräte anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="366"/>
+        <location filename="qvyrozentara.cpp" line="373"/>
         <source>Automatic ETH configuration</source>
         <translation>Automatische ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="367"/>
+        <location filename="qvyrozentara.cpp" line="374"/>
         <source>Automatic network configuration</source>
         <translation>Automatische Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="368"/>
+        <location filename="qvyrozentara.cpp" line="375"/>
         <source>Additional Camera Info</source>
         <translation>Zusätzliche Kamerainfo</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="370"/>
+        <location filename="qvyrozentara.cpp" line="377"/>
         <source>Read support file</source>
         <translation>Supportdatei lesen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="371"/>
+        <location filename="qvyrozentara.cpp" line="378"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="372"/>
+        <location filename="qvyrozentara.cpp" line="379"/>
         <source>Quits the application window</source>
         <translation>Beendet das Programmfenster</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="377"/>
+        <location filename="qvyrozentara.cpp" line="384"/>
         <source>The %1 Zentara is running with root privileges!</source>
         <translation>%1 Zentara läuft mit Root-Rechten!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="503"/>
+        <location filename="qvyrozentara.cpp" line="511"/>
         <source>%1 ETH daemon connected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="504"/>
+        <location filename="qvyrozentara.cpp" line="512"/>
         <source>%1 ETH daemon disconnected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst nicht verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="505"/>
+        <location filename="qvyrozentara.cpp" line="513"/>
         <source>%1 USB daemon connected!</source>
         <translation>%1 USB-Dienst verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="506"/>
+        <location filename="qvyrozentara.cpp" line="514"/>
         <source>%1 USB daemon disconnected!</source>
         <translation>%1 USB-Dienst nicht verbunden!</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="717"/>
+        <source>Firmware upload in progress ...</source>
+        <translation>Firmware wird hochgeladen ...</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="723"/>
+        <source>Uploading firmware...
+
+Please don&apos;t disconnect the device until this operation is completed.
+This may take up to %1 seconds.</source>
+        <translation>Firmware wird hochgeladen...
+
+Bitte trennen Sie das Gerät nicht, bevor dieser Vorgang abgeschlossen ist.
+Dies kann bis zu %1 Sekunden dauern.</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="755"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="756"/>
+        <source>Firmware upload error! Return code: %1</source>
+        <translation>Fehler beim Hochladen der Firmware! Rückgabewert: %1</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="757"/>
+        <source>Firmware upload error! %1</source>
+        <translation>Fehler beim Hochladen der Firmware! %1</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="759"/>
+        <source>Firmware upload successful!</source>
+        <translation>Firmware erfolgreich hochgeladen!</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="777"/>
+        <source>privileged feature</source>
+        <translation>Privilegierte Funktion</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="778"/>
+        <source>To use this feature, 
+start the %1 with
+elevated privileges e.g root or admin!</source>
+        <translation>Um diese Funktion zu nutzen, 
+starten Sie %1 mit
+erhöhten Rechten, z. B. als root oder Administrator!</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="786"/>
+        <source>Save support file</source>
+        <translation>Supportdatei speichern</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="788"/>
+        <source>Support logfile (*.log)</source>
+        <translation>Support-Protokolldatei (*.log)</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="792"/>
+        <source>Support file %1 successfully written!</source>
+        <translation>Supportdatei %1 erfolgreich geschrieben!</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="795"/>
+        <source>Root feature</source>
+        <translation>Root-Funktion</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="796"/>
+        <source>The report generator `vyroreport` is not in its installation directory!
+Please check the script path:
+
+%1 and try again.</source>
+        <translation>Der Berichtsgenerator `vyroreport` befindet sich nicht in seinem Installationsverzeichnis!
+Bitte prüfen Sie den Skriptpfad:
+
+%1 und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="807"/>
+        <source>Setting autoconfiguration. Please wait...
+
+This operation may take up to 10 seconds.</source>
+        <translation>Automatische Konfiguration wird gesetzt. Bitte warten...
+
+Dieser Vorgang kann bis zu 10 Sekunden dauern.</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="828"/>
+        <source>Automatic configuration</source>
+        <translation>Automatische Konfiguration</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="830"/>
+        <source>Automatic configuration &amp; Boot boost are not compatible!</source>
+        <translation>Automatische Konfiguration und Boot Boost sind nicht kompatibel!</translation>
+    </message>
+    <message>
+        <location filename="qvyrozentara.cpp" line="831"/>
+        <source>Automatic configuration can&apos;t be applied!</source>
+        <translation>Die automatische Konfiguration kann nicht angewendet werden!</translation>
     </message>
 </context>
 </TS>

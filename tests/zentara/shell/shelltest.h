@@ -9,6 +9,9 @@
 
 #include "tests/support/simworld.h"
 #include "zentara/inventory/camera.h"
+#include "zentara/inventory/cameralist.h"
+#include "zentara/inventory/cameralistmodel.h"
+#include "zentara/inventory/cameratableview.h"
 
 namespace shelltest {
 
@@ -32,6 +35,23 @@ template <typename T> T *child(QWidget &window, const char *name)
     if (!widget)
         qFatal("no child %s", name);
     return widget;
+}
+
+// Makes the device the list's current camera, as a click on its row would; false when it is not
+// listed or the window never follows.
+inline bool selectCamera(QWidget &window, uint32_t deviceId)
+{
+    auto *list = child<CameraList>(window, "cameraList");
+    QAbstractItemModel *model = list->view()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const Camera c = model->index(row, 0).data(CameraListModel::CameraRole).value<Camera>();
+        if (c.deviceId() != deviceId)
+            continue;
+        list->view()->setCurrentIndex(model->index(row, 0));
+        return QTest::qWaitFor(
+            [&] { return list->currentCamera() && list->currentCamera()->deviceId() == deviceId; });
+    }
+    return false;
 }
 
 } // namespace shelltest

@@ -1,0 +1,217 @@
+// tst_cameratable.cpp: "zentara --list" and "--json" without a display, against what the
+// window shows for every camera.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QTextDocument>
+#include <QtTest>
+
+#include "sdk/sim/vyro_sim.h"
+#include "tests/support/simworld.h"
+#include "tests/support/testmain.h"
+#include "tests/zentara/shell/recordingdialogrunner.h"
+#include "tests/zentara/shell/shelltest.h"
+#include "zentara/inventory/camerastatus.h"
+#include "zentara/shell/cameratable.h"
+#include "zentara/shell/qvyrozentara.h"
+#include "zentara/shell/startup.h"
+
+using shelltest::child;
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// zentara as over SSH: no display, no platform chosen, the given language.
+Result runZentara(const QStringList &arguments, const QString &language)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), language);
+    env.insert(QStringLiteral("LC_ALL"), language);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZENTARA_BIN), arguments);
+    Result r;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return r;
+    }
+    r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    r.out = process.readAllStandardOutput();
+    r.err = process.readAllStandardError();
+    return r;
+}
+
+QString plain(const QString &html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText().simplified();
+}
+
+} // namespace
+
+class tst_CameraTable : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void jsonMatchesTheWindow();
+    void listMatchesTheJson();
+    void listInGerman();
+    void helpNamesTheOptions();
+    void plainText_data();
+    void plainText();
+    void unreadableLibraryFails();
+
+private:
+    QTemporaryDir m_dir;
+    RecordingDialogRunner m_dialogs;
+};
+
+void tst_CameraTable::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    Startup::initResources();
+}
+
+void tst_CameraTable::init()
+{
+    QVERIFY(SimWorld::reset());
+    shelltest::clearSettings();
+}
+
+void tst_CameraTable::jsonMatchesTheWindow()
+{
+    const Result r = runZentara({QStringLiteral("--json")}, QStringLiteral("C"));
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonArray cameras = doc.object().value(QStringLiteral("cameras")).toArray();
+    QVERIFY(!doc.object().contains(QStringLiteral("error")));
+    const auto listed = SimWorld::cameraList();
+    QCOMPARE(cameras.size(), int(listed.size()));
+
+    QVyroZentara w(m_dialogs, m_dir.filePath(QStringLiteral("nolang")));
+    w.show();
+    for (int i = 0; i < cameras.size(); ++i) {
+        const QJsonObject c = cameras.at(i).toObject();
+        const uint32_t deviceId = uint32_t(c.value(QStringLiteral("deviceId")).toInt());
+        QCOMPARE(deviceId, listed[size_t(i)].deviceId);
+        const Camera camera = shelltest::cameraOf(deviceId);
+        QCOMPARE(c.value(QStringLiteral("cameraId")).toInt(), int(camera.cameraId()));
+        QCOMPARE(c.value(QStringLiteral("type")).toString(), camera.typeText());
+        QCOMPARE(c.value(QStringLiteral("serialNumber")).toString(), camera.serialNumber());
+        QCOMPARE(c.value(QStringLiteral("free")).toString(), CameraStatus::freeText(camera));
+        QCOMPARE(c.value(QStringLiteral("available")).toString(),
+                 CameraStatus::availableText(camera));
+        QVERIFY(!c.value(QStringLiteral("model")).toString().isNull());
+        // The sentence the window shows for this camera, without its markup.
+        QVERIFY2(shelltest::selectCamera(w, deviceId), qPrintable(QString::number(deviceId)));
+        const QString shown = plain(child<QLabel>(w, "statusLabel")->text());
+        QCOMPARE(c.value(QStringLiteral("status")).toString(), shown);
+        QVERIFY(!shown.contains(QLatin1Char('<')));
+    }
+}
+
+void tst_CameraTable::listMatchesTheJson()
+{
+    const Result text = runZentara({QStringLiteral("--list")}, QStringLiteral("C"));
+    QVERIFY2(text.exitCode == 0, text.err.constData());
+    const Result json = runZentara({QStringLiteral("--json")}, QStringLiteral("C"));
+    const QJsonArray cameras =
+        QJsonDocument::fromJson(json.out).object().value(QStringLiteral("cameras")).toArray();
+    QStringList lines = QString::fromUtf8(text.out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), cameras.size() + 1);
+    const QStringList header = lines.takeFirst().simplified().split(QLatin1Char(' '));
+    QCOMPARE(header, (QStringList{"Type", "Cam.", "ID", "Dev.", "ID", "Model", "Ser.", "No.",
+                                  "Free", "Avail.", "Status"}));
+    for (int i = 0; i < cameras.size(); ++i) {
+        const QJsonObject c = cameras.at(i).toObject();
+        const QString line = lines.at(i);
+        QVERIFY2(line.startsWith(c.value(QStringLiteral("type")).toString()), qPrintable(line));
+        QVERIFY2(line.endsWith(c.value(QStringLiteral("status")).toString()), qPrintable(line));
+        QVERIFY(line.contains(QString::number(c.value(QStringLiteral("deviceId")).toInt())));
+        QVERIFY(!line.contains(QLatin1String("<font")));
+    }
+    // Every status starts in the same column.
+    QVERIFY(text.out.contains("Status of device 1004: ") || text.out.contains("incompatible"));
+}
+
+void tst_CameraTable::listInGerman()
+{
+    const Result r = runZentara({QStringLiteral("--list")}, QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QString out = QString::fromUtf8(r.out);
+    QVERIFY2(out.startsWith(QStringLiteral("Typ ")), qPrintable(out.left(200)));
+    QVERIFY(out.contains(QStringLiteral(" Ja ")));
+    // The list's column titles read as in the window.
+    const QStringList header = out.section(QLatin1Char('\n'), 0, 0).simplified().split(' ');
+    QCOMPARE(header, (QStringList{QStringLiteral("Typ"), QStringLiteral("Kam.-ID"),
+                                  QStringLiteral("Geräte-ID"), QStringLiteral("Modell"),
+                                  QStringLiteral("Ser.-Nr."), QStringLiteral("Frei"),
+                                  QStringLiteral("Verfügb."), QStringLiteral("Status")}));
+    QVERIFY(!out.contains(QStringLiteral("Status of device")));
+}
+
+void tst_CameraTable::helpNamesTheOptions()
+{
+    const Result r = runZentara({QStringLiteral("--help")}, QStringLiteral("C"));
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("--list"));
+    QVERIFY(r.out.contains("--json"));
+}
+
+void tst_CameraTable::plainText_data()
+{
+    QTest::addColumn<QString>("rich");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("coloured") << "<font color='#ff0000'>Red &amp; bold</font>"
+                              << "Red & bold";
+    QTest::newRow("line breaks") << "one<br/>two\nthree"
+                                 << "one two three";
+    QTest::newRow("entities") << "a &lt;b&gt; &quot;c&quot;"
+                              << "a <b> \"c\"";
+    QTest::newRow("plain") << "Status of device 5: "
+                           << "Status of device 5:";
+}
+
+void tst_CameraTable::plainText()
+{
+    QFETCH(QString, rich);
+    QFETCH(QString, plain);
+    QCOMPARE(CameraTable::plainText(rich), plain);
+}
+
+void tst_CameraTable::unreadableLibraryFails()
+{
+    vysim_force_result("vy_GetNumberOfCameras", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, VY_NO_DAEMON,
+                       0);
+    CameraTable table;
+    QVERIFY(!table.read());
+    QCOMPARE(table.result(), VY_NO_DAEMON);
+    QVERIFY(table.rows().isEmpty());
+    const QJsonObject o = QJsonDocument::fromJson(table.json()).object();
+    QCOMPARE(o.value(QStringLiteral("error")).toInt(), VY_NO_DAEMON);
+    QCOMPARE(o.value(QStringLiteral("cameras")).toArray().size(), 0);
+    vysim_clear_forced(nullptr);
+    QVERIFY(table.read());
+    QCOMPARE(table.rows().size(), int(SimWorld::cameraList().size()));
+}
+
+VYRO_TEST_MAIN(tst_CameraTable)
+#include "tst_cameratable.moc"

@@ -1,0 +1,42 @@
+// bootboostids.h: the camera ID values boot boost applies to, as the user types and reads them.
+#ifndef ZENTARA_SETTINGS_BOOTBOOSTIDS_H
+#define ZENTARA_SETTINGS_BOOTBOOSTIDS_H
+
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+// The input syntax: parts separated by ";" (an empty part counts as a part); a part is one
+// decimal ID or a range "a-b" whose "-" is not the first character. IDs are 1 to 254.
+class BootBoostIds final
+{
+public:
+    static constexpr int MinId = 1;
+    static constexpr int MaxId = 254;
+
+    // One part of the input.
+    struct Part
+    {
+        bool range = false;
+        QString text;  // the part as typed
+        int first = 0; // the ID, or the range's first end; 0 when not a number
+        int last = 0;  // the range's last end; 0 when not a number
+        bool firstValid = false;
+        bool lastValid = false;
+    };
+
+    BootBoostIds() = delete;
+
+    static bool isValidId(int id) { return id >= MinId && id <= MaxId; }
+    static QVector<Part> parts(const QString &input);
+
+    // The list "Set ID list" sends: sorted, without duplicates. nullopt when any single ID or
+    // any end of a range lies outside 1 to 254 (or is no number): then nothing is sent.
+    static std::optional<QVector<int>> listToSet(const QString &input);
+
+    // "1 - 3 ; 7" for 1, 2, 3, 7: sorted, without duplicates, runs shown as first - last.
+    static QString display(QVector<int> ids);
+};
+
+#endif // ZENTARA_SETTINGS_BOOTBOOSTIDS_H
