@@ -1,13 +1,13 @@
 // main.cpp: dapplix, the hot pixel editor.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "dapplix/ui/mainwindow.h"
 #include "vyrokit/consoleoptions.h"
+#include "vyrokit/translationdirectory.h"
 
 #include "vyro_version.h"
 
@@ -20,7 +20,7 @@ void setIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral(VYRO_VERSION_TEXT));
 }
 
-void installTranslators(QCoreApplication &app, const QString &programDir)
+void installTranslators(QCoreApplication &app)
 {
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -28,7 +28,7 @@ void installTranslators(QCoreApplication &app, const QString &programDir)
         app.installTranslator(qt);
     auto *own = new QTranslator(&app);
     if (own->load(QLocale(), QStringLiteral("dapplix"), QStringLiteral("_"),
-                  QDir(programDir).filePath(QStringLiteral("lang/dapplix"))))
+                  vyrokit::TranslationDirectory::forProgram(QStringLiteral("dapplix"))))
         app.installTranslator(own);
 }
 
@@ -51,13 +51,13 @@ int main(int argc, char *argv[])
     setIdentity();
     if (vyrokit::ConsoleOptions::askForTextOnly(argc, argv)) {
         QCoreApplication console(argc, argv);
-        installTranslators(console, QCoreApplication::applicationDirPath());
+        installTranslators(console);
         processCommandLine(console);
         return 0;
     }
 
     QApplication app(argc, argv);
-    installTranslators(app, QCoreApplication::applicationDirPath());
+    installTranslators(app);
     processCommandLine(app);
     MainWindow window;
     window.show();

@@ -13,7 +13,7 @@ namespace vysim {
 namespace {
 
 // The largest single image buffer handed out; beyond it vy_AllocImageMem answers out of memory.
-constexpr size_t MaxImageBytes = size_t(1) << 30;
+constexpr uint64_t MaxImageBytes = uint64_t(1) << 30;
 // Frames over which the delivered frame rate is measured.
 constexpr size_t FpsWindow = 16;
 
@@ -147,9 +147,11 @@ int32_t SimCamera::allocate(int32_t width, int32_t height, int32_t bitsPerPixel,
     if (!memory || !memoryId || width <= 0 || height <= 0 ||
         (bitsPerPixel != 8 && bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32))
         return VY_INVALID_PARAMETER;
-    const size_t bytes = size_t(width) * size_t(height) * size_t(bitsPerPixel / 8);
-    if (bytes > MaxImageBytes)
+    // Computed in 64 bits: with a 32-bit size_t, 65536 x 65536 x 4 would wrap to an empty buffer.
+    const uint64_t wanted = uint64_t(width) * uint64_t(height) * uint64_t(bitsPerPixel / 8);
+    if (wanted > MaxImageBytes)
         return VY_OUT_OF_MEMORY;
+    const size_t bytes = size_t(wanted);
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[bytes]());
     if (!buffer)
         return VY_OUT_OF_MEMORY;

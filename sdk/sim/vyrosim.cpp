@@ -9,6 +9,8 @@
 #include "sdk/vyro_api.h"
 #include "sdk/vyro_device.h"
 
+#include "vyro_version.h"
+
 #include <QByteArray>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -30,6 +32,7 @@ constexpr int exitUsage = 2;
 
 const char usage[] =
     "usage: vyrosim <command> [arguments]\n"
+    "       vyrosim --help | --version\n"
     "\n"
     "  list                          table of the devices\n"
     "  world                         the world as JSON, every field\n"
@@ -285,6 +288,11 @@ int run(int argc, char **argv)
         !std::strcmp(argv[1], "help")) {
         std::fputs(usage, argc < 2 ? stderr : stdout);
         return argc < 2 ? exitUsage : exitOk;
+    }
+    // Answered before anything reads or creates the shared world.
+    if (!std::strcmp(argv[1], "-V") || !std::strcmp(argv[1], "--version")) {
+        std::printf("vyrosim %s\n", VYRO_SDK_VERSION_TEXT);
+        return exitOk;
     }
     const QString command = QString::fromLocal8Bit(argv[1]);
     char message[1024] = {};

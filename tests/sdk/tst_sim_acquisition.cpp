@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 namespace {
@@ -277,7 +278,6 @@ private slots:
         QCOMPARE(vy_AllocImageMem(cam.handle, 0, 10, 8, &m, &id), VY_INVALID_PARAMETER);
         QCOMPARE(vy_AllocImageMem(cam.handle, 10, 10, 7, &m, &id), VY_INVALID_PARAMETER);
         QCOMPARE(vy_AllocImageMem(cam.handle, 10, 10, 8, nullptr, &id), VY_INVALID_PARAMETER);
-        QCOMPARE(vy_AllocImageMem(cam.handle, 65536, 65536, 32, &m, &id), VY_OUT_OF_MEMORY);
         QCOMPARE(vy_AllocImageMem(cam.handle, 64, 64, 8, &m, &id), VY_SUCCESS);
         QVERIFY(m);
         QVERIFY(std::find(cam.ids.begin(), cam.ids.end(), id) == cam.ids.end());
@@ -292,6 +292,36 @@ private slots:
         QCOMPARE(vy_LockSeqBuf(cam.handle, 4, nullptr), VY_INVALID_PARAMETER);
         QCOMPARE(vy_LockSeqBuf(cam.handle, -1, bogus), VY_INVALID_MEMORY_POINTER);
         QCOMPARE(vy_AllocImageMem(12345, 64, 64, 8, &m, &id), VY_INVALID_HANDLE);
+    }
+
+    // Sizes whose byte count needs more than 32 bits, some of which wrap to small or zero
+    // values in 32-bit arithmetic, are refused and leave the outputs alone.
+    void oversizeImageMemory_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("wraps_to_zero_32bpp") << 65536 << 65536 << 32;
+        QTest::newRow("wraps_to_zero_16bpp") << 65536 << 65536 << 16;
+        QTest::newRow("wraps_to_small_32bpp") << 65536 << 65537 << 32;
+        QTest::newRow("wraps_to_small_8bpp") << 65537 << 65537 << 8;
+        QTest::newRow("largest_dimensions")
+            << std::numeric_limits<int>::max() << std::numeric_limits<int>::max() << 32;
+        QTest::newRow("just_over_the_limit") << 32768 << 32769 << 8;
+    }
+
+    void oversizeImageMemory()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, bits);
+        OpenCamera cam(monoDevice);
+        QVERIFY(cam.ok());
+        char *m = nullptr;
+        int32_t id = -7;
+        QCOMPARE(vy_AllocImageMem(cam.handle, width, height, bits, &m, &id), VY_OUT_OF_MEMORY);
+        QVERIFY(!m);
+        QCOMPARE(id, -7);
     }
 
     void captureNeedsMemory()

@@ -3,10 +3,14 @@
 #include "tests/sdk/simtest.h"
 #include "tests/support/testmain.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
+
+#include "vyro_version.h"
 
 namespace {
 
@@ -44,6 +48,8 @@ private slots:
     }
     void init() { simtest::resetWorld(); }
 
+    void answersWithoutWorld_data();
+    void answersWithoutWorld();
     void listsDefaultWorld();
     void errors_data();
     void errors();
@@ -53,6 +59,57 @@ private slots:
     void worldAndReset();
     void burstOfPlugsAndUnplugs();
 };
+
+// Help and version answer on the terminal, exit 0 and neither read nor create a state directory;
+// no arguments at all is a usage error.
+void tst_Vyrosim::answersWithoutWorld_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray usage("usage: vyrosim <command>");
+    const QByteArray version("vyrosim " VYRO_SDK_VERSION_TEXT "\n");
+    QTest::newRow("long_help") << QStringList{"--help"} << 0 << usage << QByteArray();
+    QTest::newRow("short_help") << QStringList{"-h"} << 0 << usage << QByteArray();
+    QTest::newRow("help_command") << QStringList{"help"} << 0 << usage << QByteArray();
+    QTest::newRow("long_version") << QStringList{"--version"} << 0 << version << QByteArray();
+    QTest::newRow("short_version") << QStringList{"-V"} << 0 << version << QByteArray();
+    QTest::newRow("nothing") << QStringList() << 2 << QByteArray() << usage;
+}
+
+void tst_Vyrosim::answersWithoutWorld()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString home = scratch.filePath(QStringLiteral("simhome"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VYRO_SIM_HOME"), home);
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), arguments);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), exitCode);
+    const QByteArray stdOut = p.readAllStandardOutput();
+    const QByteArray stdErr = p.readAllStandardError();
+    if (out.isEmpty())
+        QVERIFY(stdOut.isEmpty());
+    else
+        QVERIFY2(stdOut.startsWith(out), stdOut.constData());
+    if (err.isEmpty())
+        QVERIFY(stdErr.isEmpty());
+    else
+        QVERIFY2(stdErr.startsWith(err), stdErr.constData());
+    QVERIFY(!QFileInfo::exists(home));
+}
 
 void tst_Vyrosim::listsDefaultWorld()
 {

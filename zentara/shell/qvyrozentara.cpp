@@ -36,6 +36,7 @@
 #include "vyrokit/richtext.h"
 #include "vyrokit/scopedcamerahandle.h"
 #include "vyrokit/sdkquery.h"
+#include "vyrokit/translationdirectory.h"
 #include "zentara/devinfo/deviceinfoview.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
@@ -115,7 +116,7 @@ QVyroZentara::~QVyroZentara()
 
 QString QVyroZentara::defaultTranslationDirectory()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("lang/zentara"));
+    return vyrokit::TranslationDirectory::forProgram(QStringLiteral("zentara"));
 }
 
 QSize QVyroZentara::firstStartSize(const QSize &wanted, const QSize &minimum,

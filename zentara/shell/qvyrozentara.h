@@ -41,7 +41,8 @@ public:
     QVyroZentara(DialogRunner &dialogs, const QString &translationDir, QWidget *parent = nullptr);
     ~QVyroZentara() override;
 
-    // The folder the language combo lists: "lang/zentara" below the program's directory.
+    // The folder the language combo lists: "lang/zentara" below the program's directory in the
+    // build, the installed data directory's otherwise.
     static QString defaultTranslationDirectory();
     // The size of a window with no saved geometry: what its contents want, at least the minimum
     // and tall enough for a useful part of the device tree, but never beyond the screen's room.
