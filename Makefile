@@ -12,7 +12,7 @@ MAKEFLAGS += --no-print-directory
 DEPS = cmake make g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth \
-       debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db file
+       debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db file ccache
 
 .PHONY: app-check deps cross-deps build cross cross-test deb test test-asan test-tsan fuzz soak \
   run format ts clean

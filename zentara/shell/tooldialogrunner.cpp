@@ -10,8 +10,8 @@
 #include "zentara/network/ethconfig.h"
 #include "zentara/network/ethdaemonconfig.h"
 #include "zentara/network/multicastdialog.h"
-#include "zentara/shell/qvyrozentara.h"
 #include "zentara/settings/additionalfunctions.h"
+#include "zentara/shell/qvyrozentara.h"
 
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
