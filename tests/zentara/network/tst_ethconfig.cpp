@@ -144,13 +144,14 @@ private slots:
         m_arp = m_root.filePath(QStringLiteral("proc/net/arp"));
         m_pingLog = m_bin.filePath(QStringLiteral("ping.log"));
         m_block = m_bin.filePath(QStringLiteral("block"));
-        // A ping that records its arguments and answers at once; it waits, until it is ended,
-        // while the block file exists.
+        // A ping that records its arguments and answers at once; while the block file exists it
+        // waits, until it is ended or the file goes.
         const QString ping = m_bin.filePath(QStringLiteral("ping"));
         QFile script(ping);
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("#!/bin/sh\nprintf '%s\\n' \"$*\" >> '" + QFile::encodeName(m_pingLog) +
-                     "'\n[ -e '" + QFile::encodeName(m_block) + "' ] && exec sleep 600\nexit 0\n");
+                     "'\nwhile [ -e '" + QFile::encodeName(m_block) +
+                     "' ]; do sleep 0.02; done\nexit 0\n");
         script.close();
         QVERIFY(QFile::setPermissions(ping, QFile::permissions(ping) | QFile::ExeOwner));
         qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + qgetenv("PATH"));
@@ -756,6 +757,28 @@ private slots:
         QTRY_VERIFY(!dialog.isSearching() && !dialog.progressDialog());
         QCOMPARE(dialog.persistentIpEdit()->text(), QStringLiteral("192.168.0.3"));
         QCOMPARE(pings().size(), 4);
+    }
+
+    // The camera pulled out while the search waits in a ping: the search ends as usual, and
+    // applying its address to the camera that is gone fails with a message, the dialog intact.
+    void unpluggedWhileSearching()
+    {
+        writeArp(arpLine("192.168.0.1", "00:00:00:00:00:00"));
+        QFile block(m_block);
+        QVERIFY(block.open(QIODevice::WriteOnly));
+        block.close();
+        const Camera camera = cameraOf(CameraId);
+        EthConfig dialog(nullptr, &camera);
+        dialog.show();
+        QTest::mouseClick(dialog.suggestIpButton(), Qt::LeftButton);
+        QTRY_COMPARE(pings().size(), 1);
+        QCOMPARE(vysim_unplug(CameraId), int32_t(VY_SUCCESS));
+        QVERIFY(QFile::remove(m_block));
+        QTRY_VERIFY(!dialog.isSearching() && !dialog.progressDialog());
+        QCOMPARE(dialog.persistentIpEdit()->text(), QStringLiteral("192.168.0.1"));
+        const QStringList texts = clickOk(dialog, QMessageBox::Yes);
+        QVERIFY(!texts.isEmpty());
+        QVERIFY2(texts.last().contains(QLatin1String("Errorcode")), qPrintable(texts.join('|')));
     }
 };
 
