@@ -61,6 +61,8 @@ QString field(uint32_t deviceId, const char *name)
         const QJsonObject o = d.toObject();
         if (o.value(QStringLiteral("deviceId")).toInt() == int(deviceId)) {
             const QJsonValue v = o.value(QLatin1String(name));
+            if (v.isBool())
+                return QLatin1String(v.toBool() ? "true" : "false");
             return v.isString() ? v.toString() : QString::number(v.toDouble());
         }
     }
@@ -119,14 +121,18 @@ private slots:
     {
         const Mac unknown = mac("02-00-00-00-00-99");
         VY_IP_RANGE r = range("10.0.0.1", "10.0.0.9");
+        // No network camera has this adapter.
         QCOMPARE(
             vy_IpConfig(VY_ADAPTER_HANDLE, unknown.b, VY_IPCONFIG_SET_AUTOCFG_RANGE, &r, sizeof r),
-            VY_CAMERA_NOT_FOUND);
+            VY_INVALID_PARAMETER);
         const Mac adapter = adapterMac(Ready);
         VY_IP_RANGE reversed = range("10.0.0.9", "10.0.0.1");
+        // A reversed range is taken, as the driver does, but is no valid range to configure from.
         QCOMPARE(vy_IpConfig(VY_ADAPTER_HANDLE, adapter.b, VY_IPCONFIG_SET_AUTOCFG_RANGE, &reversed,
                              sizeof reversed),
-                 VY_INVALID_PARAMETER);
+                 VY_SUCCESS);
+        QCOMPARE(field(Ready, "adapterIpRangeValid"), QStringLiteral("false"));
+        QCOMPARE(configure(Ready), VY_NO_DATA);
         QCOMPARE(vy_IpConfig(VY_ADAPTER_HANDLE, adapter.b, VY_IPCONFIG_SET_AUTOCFG_RANGE, &r, 8),
                  VY_BUFFER_TOO_SMALL);
         VY_IP_RECORD automatic{};
