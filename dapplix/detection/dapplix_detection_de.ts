@@ -4,28 +4,28 @@
 <context>
     <name>BadpixelDetector</name>
     <message>
-        <location filename="badpixeldetector.cpp" line="39"/>
+        <location filename="badpixeldetector.cpp" line="+39"/>
         <source>Color mode for hot pixel detection not supported.</source>
         <translation>Der Farbmodus wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="71"/>
+        <location line="+32"/>
         <source>No images acquired for hot pixel detection.</source>
         <translation>Für die Hotpixel-Erkennung wurden keine Bilder aufgenommen.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="74"/>
-        <location filename="badpixeldetector.cpp" line="106"/>
+        <location line="+3"/>
+        <location line="+32"/>
         <source>Image format for hot pixel detection not supported.</source>
         <translation>Das Bildformat wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="103"/>
+        <location line="-3"/>
         <source>Aqcuired images are not the same size.</source>
         <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
     </message>
     <message>
-        <location filename="hotpixeldetector.cpp" line="36"/>
+        <location filename="hotpixeldetector.cpp" line="+36"/>
         <source>Not instanced.</source>
         <translation>Nicht angelegt.</translation>
     </message>
@@ -33,19 +33,24 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="78"/>
+        <location filename="detectionrun.cpp" line="+88"/>
+        <source>No image has been received from the camera. Please restart detection.</source>
+        <translation>Von der Kamera ist kein Bild eingetroffen. Bitte starten Sie die Erkennung neu.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="79"/>
+        <location line="+1"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="103"/>
+        <location line="+24"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>
