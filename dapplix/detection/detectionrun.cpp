@@ -11,7 +11,6 @@ DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent)
     : QObject(parent), m_list(model)
 {
     m_watchdog.setSingleShot(true);
-    m_watchdog.setInterval(defaultFrameTimeoutMs);
     connect(&m_watchdog, &QTimer::timeout, this, &DetectionRun::frameTimedOut);
 }
 
@@ -24,7 +23,7 @@ void DetectionRun::start(bool clear, unsigned limit, int mode)
     if (clear)
         m_list->clearUserBadpixelList();
     m_detecting = true;
-    m_watchdog.start();
+    m_watchdog.start(frameWait());
 }
 
 int DetectionRun::countBrightBytes(const QImage &frame, int stopAbove)

@@ -189,8 +189,13 @@ void tst_DetectionRun::noFrameEndsRun()
     BadpixelListModel list;
     list.addBadpixel(QPoint(3, 4));
     DetectionRun run(&list);
-    QCOMPARE(run.frameTimeout(), DetectionRun::defaultFrameTimeoutMs);
+    QCOMPARE(run.frameWait(), DetectionRun::defaultFrameTimeoutMs);
+    // Slow frames are waited for: several periods, never less than the bound.
+    run.setFramePeriod(2000);
+    QCOMPARE(run.frameWait(), DetectionRun::missedFramesAllowed * 2000);
     run.setFrameTimeout(10);
+    run.setFramePeriod(1);
+    QCOMPARE(run.frameWait(), 10);
     QSignalSpy failed(&run, &DetectionRun::failed);
     QSignalSpy finished(&run, &DetectionRun::finished);
     QSignalSpy progress(&run, &DetectionRun::progressChanged);
