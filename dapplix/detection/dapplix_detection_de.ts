@@ -33,19 +33,24 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="78"/>
+        <location filename="detectionrun.cpp" line="87"/>
+        <source>No image has been received from the camera. Please restart detection.</source>
+        <translation>Von der Kamera ist kein Bild eingetroffen. Bitte starten Sie die Erkennung neu.</translation>
+    </message>
+    <message>
+        <location filename="detectionrun.cpp" line="98"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="79"/>
+        <location filename="detectionrun.cpp" line="99"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="103"/>
+        <location filename="detectionrun.cpp" line="123"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

@@ -10,6 +10,8 @@
 DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent)
     : QObject(parent), m_list(model)
 {
+    m_watchdog.setSingleShot(true);
+    connect(&m_watchdog, &QTimer::timeout, this, &DetectionRun::frameTimedOut);
 }
 
 void DetectionRun::start(bool clear, unsigned limit, int mode)
@@ -21,6 +23,7 @@ void DetectionRun::start(bool clear, unsigned limit, int mode)
     if (clear)
         m_list->clearUserBadpixelList();
     m_detecting = true;
+    m_watchdog.start(frameWait());
 }
 
 int DetectionRun::countBrightBytes(const QImage &frame, int stopAbove)
@@ -45,6 +48,7 @@ void DetectionRun::addFrame(const QImage &frame)
     // The null image of a closing camera is no frame.
     if (!m_detecting || frame.isNull())
         return;
+    m_watchdog.start();
     if (m_frames.size() < framesPerRun) {
         m_frames.append(frame.copy());
         m_progressCounter += progressPerFrame;
@@ -54,6 +58,7 @@ void DetectionRun::addFrame(const QImage &frame)
         return;
     }
     m_detecting = false;
+    m_watchdog.stop();
     m_progressCounter = 0;
     detectBadpixel();
 }
@@ -64,8 +69,22 @@ void DetectionRun::cancel()
         return;
     m_frames.clear();
     m_detecting = false;
+    m_watchdog.stop();
     m_progressCounter = 0;
     emit progressChanged(0);
+    emit finished();
+}
+
+void DetectionRun::frameTimedOut()
+{
+    if (!m_detecting)
+        return;
+    // Waiting on would keep the dialog locked for good; the frames so far are too few.
+    m_frames.clear();
+    m_detecting = false;
+    m_progressCounter = 0;
+    emit progressChanged(0);
+    emit failed(tr("No image has been received from the camera. Please restart detection."));
     emit finished();
 }
 
@@ -73,6 +92,7 @@ void DetectionRun::abort()
 {
     m_frames.clear();
     m_detecting = false;
+    m_watchdog.stop();
     m_progressCounter = 0;
     emit progressChanged(0);
     emit aborted(tr("Detection failed"),

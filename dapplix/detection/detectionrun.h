@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QTimer>
 #include <QVector>
 
 class BadpixelListModel;
@@ -18,6 +19,10 @@ public:
     // A frame with more bytes above the bright level than this was not taken in the dark.
     static constexpr int brightLevel = 100;
     static constexpr int maxBrightBytes = 5000;
+    // A run that receives no frame for this long, and for this many frame periods, ends: the
+    // camera delivers nothing.
+    static constexpr int defaultFrameTimeoutMs = 5000;
+    static constexpr int missedFramesAllowed = 5;
 
     // The list receives the found pixels; it must outlive the run.
     explicit DetectionRun(BadpixelListModel *list, QObject *parent = nullptr);
@@ -28,6 +33,13 @@ public:
     // progressChanged(0) and finished(). Nothing happens when no run is collecting.
     void cancel();
     bool isDetecting() const { return m_detecting; }
+    // How long a collecting run waits at least for its next frame before it fails.
+    void setFrameTimeout(int ms) { m_frameTimeoutMs = ms; }
+    int frameTimeout() const { return m_frameTimeoutMs; }
+    // The camera's time between frames, so that slow frames are waited for long enough.
+    void setFramePeriod(int ms) { m_framePeriodMs = ms; }
+    // The wait the next start uses.
+    int frameWait() const { return qMax(m_frameTimeoutMs, missedFramesAllowed * m_framePeriodMs); }
     int progress() const { return m_progressCounter; }
     int collectedFrames() const { return m_frames.size(); }
 
@@ -54,6 +66,7 @@ private:
     Q_DISABLE_COPY(DetectionRun)
 
     void abort();
+    void frameTimedOut();
 
     BadpixelListModel *m_list;
     QVector<QImage> m_frames;
@@ -61,6 +74,9 @@ private:
     unsigned m_threshold = 0;
     int m_colorMode = 0;
     int m_progressCounter = 0;
+    QTimer m_watchdog;
+    int m_frameTimeoutMs = defaultFrameTimeoutMs;
+    int m_framePeriodMs = 0;
 };
 
 #endif // DAPPLIX_DETECTION_DETECTIONRUN_H

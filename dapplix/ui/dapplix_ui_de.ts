@@ -139,7 +139,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="64"/>
-        <location filename="mainwindow.cpp" line="997"/>
+        <location filename="mainwindow.cpp" line="1001"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
@@ -454,12 +454,12 @@
         </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="968"/>
+        <location filename="mainwindow.cpp" line="972"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="969"/>
+        <location filename="mainwindow.cpp" line="973"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -486,7 +486,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="996"/>
+        <location filename="mainwindow.cpp" line="1000"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>

@@ -886,6 +886,10 @@ void MainWindow::openDetectDialog()
 
 void MainWindow::startDetectingBadpixel(bool clear, uint threshold)
 {
+    // A long exposure or a low frame rate spaces the frames: the run waits for them.
+    const double fps = m_camera.framerateParameter().value;
+    const double period = qMax(fps > 0 ? 1000.0 / fps : 0.0, m_camera.exposureParameter().value);
+    m_detectionRun.setFramePeriod(int(qMin(period, 3600000.0)));
     m_detectionRun.start(clear, threshold, m_camera.colorMode());
 }
 

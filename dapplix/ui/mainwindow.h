@@ -47,6 +47,7 @@ public:
     DisplayWidget *display() const { return m_display; }
     QPoint magnifierPosition() const { return m_magnifierPosition; }
     int zoomFactor() const { return m_zoomFactor; }
+    DetectionRun &detectionRun() { return m_detectionRun; }
     const DetectionRun &detectionRun() const { return m_detectionRun; }
     DetectionDialogue *detectionDialogue() const;
     MagnifierControl *magnifierControl() const;

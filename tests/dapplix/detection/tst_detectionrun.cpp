@@ -44,6 +44,7 @@ private slots:
     void ignoreEntryGetsUserEntry();
     void clearFirst();
     void failureMessage();
+    void noFrameEndsRun();
 };
 
 void tst_DetectionRun::lightGuard_data()
@@ -181,6 +182,37 @@ void tst_DetectionRun::failureMessage()
              QString("Color mode for hot pixel detection not supported. Please restart "
                      "detection."));
     QCOMPARE(finished.count(), 1);
+}
+
+void tst_DetectionRun::noFrameEndsRun()
+{
+    BadpixelListModel list;
+    list.addBadpixel(QPoint(3, 4));
+    DetectionRun run(&list);
+    QCOMPARE(run.frameWait(), DetectionRun::defaultFrameTimeoutMs);
+    // Slow frames are waited for: several periods, never less than the bound.
+    run.setFramePeriod(2000);
+    QCOMPARE(run.frameWait(), DetectionRun::missedFramesAllowed * 2000);
+    run.setFrameTimeout(10);
+    run.setFramePeriod(1);
+    QCOMPARE(run.frameWait(), 10);
+    QSignalSpy failed(&run, &DetectionRun::failed);
+    QSignalSpy finished(&run, &DetectionRun::finished);
+    QSignalSpy progress(&run, &DetectionRun::progressChanged);
+    run.start(false, 40, VY_CM_MONO8);
+    run.addFrame(darkFrame());
+    QVERIFY(finished.wait());
+    QVERIFY(!run.isDetecting());
+    QCOMPARE(run.collectedFrames(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(),
+             QString("No image has been received from the camera. Please restart detection."));
+    QCOMPARE(progress.last().at(0).toInt(), 0);
+    QCOMPARE(list.rowCount(), 1);
+    // A late frame starts nothing.
+    run.addFrame(darkFrame());
+    QVERIFY(!run.isDetecting());
+    QCOMPARE(run.collectedFrames(), 0);
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_DetectionRun)

@@ -97,6 +97,8 @@ private slots:
     void softwareCorrectionOnly();
     void detectionToCameraAndBack();
     void unplugDuringDetection();
+    void framesStopDuringDetection_data();
+    void framesStopDuringDetection();
 
 private:
     // Opens the free camera through its row and the open action, and lets it stream fast.
@@ -554,6 +556,56 @@ void tst_MainWindow::unplugDuringDetection()
     QVERIFY(!window.detectionRun().isDetecting());
     QVERIFY2(error.endsWith(QStringLiteral("Please restart detection.")), qPrintable(error));
     QCOMPARE(window.badpixelListModel().rowCount(), rows);
+}
+
+void tst_MainWindow::framesStopDuringDetection_data()
+{
+    QTest::addColumn<QByteArray>("function");
+    QTest::addColumn<uint>("command");
+    QTest::newRow("frame_wait") << QByteArray("vy_Event") << uint(VY_EVENT_CMD_WAIT);
+    QTest::newRow("active_buffer") << QByteArray("vy_GetActSeqBuf") << uint(VYSIM_ANY_COMMAND);
+    QTest::newRow("lock") << QByteArray("vy_LockSeqBuf") << uint(VYSIM_ANY_COMMAND);
+    QTest::newRow("unlock") << QByteArray("vy_UnlockSeqBuf") << uint(VYSIM_ANY_COMMAND);
+}
+
+void tst_MainWindow::framesStopDuringDetection()
+{
+    QFETCH(QByteArray, function);
+    QFETCH(uint, command);
+    MainWindow window;
+    window.show();
+    QVERIFY(openFreeCamera(window));
+    window.detectionRun().setFrameTimeout(500);
+    window.setMagnifierPosition(QPoint(30, 40));
+    window.addNewBadpixel();
+    const QSet<QPair<int, int>> before = userEntries(window);
+    QCOMPARE(before.size(), 1);
+    QString error;
+    bool idleAgain = false;
+    QTimer::singleShot(0, this, [&] {
+        DetectionDialogue *dialog = window.detectionDialogue();
+        if (!dialog)
+            return;
+        // The camera stops delivering once the run has taken its second frame.
+        connect(&window, &MainWindow::detectionProgress, dialog, [&](int progress) {
+            if (progress == 2 * DetectionRun::progressPerFrame)
+                vysim_force_result(function.constData(), command, VYSIM_ANY_HANDLE,
+                                   VY_IO_REQUEST_FAILED, 0);
+        });
+        connect(&window.detectionRun(), &DetectionRun::finished, dialog, [&, dialog] {
+            error = dialog->findChild<QLabel *>(QStringLiteral("errorLabel"))->text();
+            idleAgain = !dialog->isDetecting();
+            QTimer::singleShot(0, dialog, &QDialog::accept);
+        });
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    action(window, "actionDetect")->trigger();
+    vysim_clear_forced(function.constData());
+    QVERIFY(idleAgain);
+    QVERIFY(!window.detectionRun().isDetecting());
+    QVERIFY2(error.startsWith(QStringLiteral("No image has been received")), qPrintable(error));
+    QVERIFY2(error.endsWith(QStringLiteral("Please restart detection.")), qPrintable(error));
+    QCOMPARE(userEntries(window), before);
 }
 
 VYRO_TEST_MAIN(tst_MainWindow)
