@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             addresses << QString::fromUtf8(words.first());
     }
     // Read as text, carriage returns may drop out of the lines.
-    const QString text = QString::fromUtf8(content);
+    const QString text = QString::fromUtf8(content.constData(), content.size());
     const QString withoutReturns = QString(text).remove(QLatin1Char('\r'));
     for (const QString &address : addresses) {
         const ArpTable::State state = ArpTable::lookup(path, address);

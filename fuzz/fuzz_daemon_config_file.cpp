@@ -32,7 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QTemporaryDir directory;
     if (!directory.isValid())
         std::abort();
-    const QString path = directory.filePath(QStringLiteral("vyroethd.conf"));
+    // A new name each run: QSettings caches a file by name, size and modification time, which a
+    // rewrite within the same second can leave unchanged.
+    static int run = 0;
+    const QString path = directory.filePath(QStringLiteral("vyroethd-%1.conf").arg(++run));
     const QByteArray content(reinterpret_cast<const char *>(data), int(size));
     {
         QFile file(path);
@@ -54,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly) || file.readAll() != content)
             std::abort();
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral(".lock"));
         return 0;
     }
     const QVariantMap others = otherKeys(path);
@@ -76,5 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (config.interfaces() != remaining || otherKeys(path) != others)
         std::abort();
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral(".lock"));
     return 0;
 }
