@@ -19,7 +19,8 @@ QVariantMap otherKeys(const QString &path)
     const QSettings settings(path, QSettings::NativeFormat);
     QVariantMap values;
     for (const QString &key : settings.allKeys()) {
-        if (key != interfacesKey)
+        // "Parameters//Interfaces/" in the file is the same key to QSettings.
+        if (key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) != interfacesKey)
             values.insert(key, settings.value(key));
     }
     return values;
