@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextCodec>
 #include <QVariant>
@@ -34,7 +35,9 @@ bool looksLikeSettings(const QString &path)
         QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0)
         return false;
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    // QSettings ends a line at a carriage return too.
+    static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+    const QStringList lines = text.split(lineBreak);
     for (const QString &raw : lines) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||

@@ -113,8 +113,9 @@ void QIpEdit::setRawText(const QString &text)
 
 void QIpEdit::setText(const QString &text)
 {
+    // An IPv6 text with an embedded IPv4 part also splits into four dotted parts: refuse it.
     QHostAddress parsed;
-    if (!parsed.setAddress(text))
+    if (!parsed.setAddress(text) || parsed.protocol() != QAbstractSocket::IPv4Protocol)
         return;
     setRawText(parsed.toString());
 }

@@ -166,6 +166,7 @@ private slots:
         QTest::newRow("a_directory") << "directory";
         QTest::newRow("latin1_bytes") << "latin1";
         QTest::newRow("line_without_key") << "nokey";
+        QTest::newRow("line_without_key_after_a_carriage_return") << "crnokey";
     }
 
     // A file that is not settings, or a place that cannot take one, is never written.
@@ -186,6 +187,9 @@ private slots:
             writeAll(path, bytes);
         } else if (kind == QLatin1String("nokey")) {
             bytes = "[Parameters]\nInterfaces=eth0\n=eth1\n";
+            writeAll(path, bytes);
+        } else if (kind == QLatin1String("crnokey")) {
+            bytes = "[Parameters]\nInterfaces\r=eth0 eth3\n";
             writeAll(path, bytes);
         } else if (kind == QLatin1String("underfile")) {
             writeAll(m_dir->filePath(QStringLiteral("file")), "x");

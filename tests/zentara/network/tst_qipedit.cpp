@@ -64,6 +64,10 @@ private slots:
         QTest::newRow("ipv6") << "fe80::1" << QStringList{"1", "2", "3", "4"} << "1.2.3.4"
                               << 0x01020304u;
         QTest::newRow("empty") << "" << QStringList{"1", "2", "3", "4"} << "1.2.3.4" << 0x01020304u;
+        QTest::newRow("ipv4_mapped_ipv6")
+            << "::ffff:10.0.0.7" << QStringList{"1", "2", "3", "4"} << "1.2.3.4" << 0x01020304u;
+        QTest::newRow("ipv6_dotted_tail")
+            << "64:ff9b::192.0.2.33" << QStringList{"1", "2", "3", "4"} << "1.2.3.4" << 0x01020304u;
     }
 
     void setText()
