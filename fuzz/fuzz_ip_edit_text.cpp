@@ -13,11 +13,28 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+// Made once; freed by the replay's clean-up before the program ends, which Qt needs: an
+// application destroyed among the static objects leaves its caches behind.
+QApplication *application = nullptr;
+QIpEdit *sharedEdit = nullptr;
+
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(*argc, *argv);
+    application = new QApplication(*argc, *argv);
     return 0;
+}
+
+extern "C" void vyroFuzzCleanup()
+{
+    delete sharedEdit;
+    sharedEdit = nullptr;
+    delete application;
+    application = nullptr;
 }
 
 namespace {
@@ -44,7 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString input = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
     // One widget for all runs, as building one costs far more than the run; every run starts
     // from empty fields.
-    static QIpEdit edit;
+    if (!sharedEdit)
+        sharedEdit = new QIpEdit;
+    QIpEdit &edit = *sharedEdit;
     for (int i = 0; i < 4; ++i)
         edit.octetField(i)->clear();
 

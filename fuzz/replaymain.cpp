@@ -10,6 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) __attribute__((weak));
+// A target that keeps objects across inputs frees them here, before the program ends.
+extern "C" void vyroFuzzCleanup() __attribute__((weak));
 
 static bool runFile(const QString &path)
 {
@@ -49,6 +51,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no inputs given\n");
         return 1;
     }
+    if (vyroFuzzCleanup)
+        vyroFuzzCleanup();
     std::printf("%d inputs ran clean\n", runs);
     return 0;
 }
