@@ -1,6 +1,7 @@
 // api_driver.cpp: the SDK's library, camera list, device information, open/close, daemon,
 // multicast and identify calls.
 #include "sdk/sim/apicall.h"
+#include "sdk/sim/bufferio.h"
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/readonlydevices.h"
 #include "sdk/sim/simcore.h"
@@ -15,29 +16,12 @@ using vysim::SimEngine;
 
 namespace {
 
+using vysim::readU32;
+using vysim::writeU32;
+
 bool isNetworkKind(uint32_t deviceId)
 {
     return vyro::isNetworkDevice(deviceId) || vyro::isReadOnlyDevice(deviceId);
-}
-
-int32_t readU32(const void *buffer, uint32_t size, uint32_t *value)
-{
-    if (!buffer)
-        return VY_INVALID_PARAMETER;
-    if (size < sizeof(uint32_t))
-        return VY_BUFFER_TOO_SMALL;
-    std::memcpy(value, buffer, sizeof *value);
-    return VY_SUCCESS;
-}
-
-int32_t writeU32(void *buffer, uint32_t size, uint32_t value)
-{
-    if (!buffer)
-        return VY_INVALID_PARAMETER;
-    if (size < sizeof(uint32_t))
-        return VY_BUFFER_TOO_SMALL;
-    std::memcpy(buffer, &value, sizeof value);
-    return VY_SUCCESS;
 }
 
 // Per-device multicast commands, addressed as device ID OR VY_UNOPENED or by an open handle.

@@ -2,6 +2,7 @@
 // image memory compatibility mode, trusted pairing), boot boost with its camera ID list, and
 // re-reading the driver's settings.
 #include "sdk/sim/apicall.h"
+#include "sdk/sim/bufferio.h"
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/simcore.h"
 
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace {
+
+using vysim::readU32;
+using vysim::writeU32;
 
 using vysim::FieldType;
 
@@ -30,26 +34,6 @@ const bool switchFields = vysim::addDriverFields({
     {"registryFetches", FieldType::Int, 0, 0, 0x7FFFFFFF,
      "how often vy_FetchRegistryValues made the driver re-read its settings"},
 });
-
-int32_t readU32(const void *buffer, uint32_t size, uint32_t *value)
-{
-    if (!buffer)
-        return VY_INVALID_PARAMETER;
-    if (size < sizeof(uint32_t))
-        return VY_BUFFER_TOO_SMALL;
-    std::memcpy(value, buffer, sizeof *value);
-    return VY_SUCCESS;
-}
-
-int32_t writeU32(void *buffer, uint32_t size, uint32_t value)
-{
-    if (!buffer)
-        return VY_INVALID_PARAMETER;
-    if (size < sizeof(uint32_t))
-        return VY_BUFFER_TOO_SMALL;
-    std::memcpy(buffer, &value, sizeof value);
-    return VY_SUCCESS;
-}
 
 uint32_t driverU32(const char *name)
 {
