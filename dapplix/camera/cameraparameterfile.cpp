@@ -3,8 +3,9 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QFile>
 #include <QXmlStreamReader>
+
+#include "vyrokit/files/filereader.h"
 
 namespace {
 
@@ -30,12 +31,10 @@ const QString &CameraParameterFile::defaultFileName()
 CameraParameterFile::Outcome CameraParameterFile::read(const QString &path, quint16 sensorId,
                                                        Settings *settings)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Outcome::Unreadable;
-    // Devices and pipes have no size: read one byte past the limit to tell.
-    const QByteArray content = file.read(maxFileSize + 1);
-    if (content.size() > maxFileSize)
+    // A named pipe in the file's place must not keep the camera from opening.
+    QByteArray content;
+    QString problem;
+    if (!vyrokit::FileReader::read(path, maxFileSize, &content, &problem))
         return Outcome::Unreadable;
     return parse(content, sensorId, settings);
 }

@@ -50,7 +50,7 @@ Please make sure that the sensor is completely obscured and the threshold is not
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="123"/>
+        <location filename="detectionrun.cpp" line="126"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

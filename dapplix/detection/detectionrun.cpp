@@ -110,12 +110,15 @@ void DetectionRun::detectBadpixel()
     try {
         detector.setImages(m_colorMode, &m_frames);
         found.setCounts(m_list->maxUserBadpixels(), m_list->factoryBadpixelCount());
+        // The list's positions, whatever their class, keep the detector from finding them again.
         for (int row = 0; row < m_list->rowCount(); ++row) {
             const Badpixel b = m_list->badpixelAt(row);
             found.addBadpixel(QPoint(b.x, b.y));
         }
+        const int known = found.rowCount();
         detector.detectHotpixels(&found);
-        for (int row = 0; row < found.rowCount(); ++row) {
+        // Only what the detector added goes into the list: an "ignore" entry stays as it is.
+        for (int row = known; row < found.rowCount(); ++row) {
             const Badpixel b = found.badpixelAt(row);
             m_list->addBadpixel(QPoint(b.x, b.y));
         }

@@ -3,8 +3,9 @@
 #include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include "dapplix/camera/camera.h"
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
 
-#include <QFile>
 #include <QTextStream>
 #include <algorithm>
 #include <stdexcept>
@@ -12,8 +13,10 @@
 
 namespace {
 
-// Highest number of entries a camera list buffer may announce when read back.
-constexpr int maxCameraListEntries = 1000;
+// A camera list's count word is 16 bits wide: no camera list holds more.
+constexpr int maxCameraListEntries = 0xFFFF;
+// How often a camera list that changed while it was read is read again.
+constexpr int maxReadAttempts = 3;
 // The software list's count word is 15 bits wide.
 constexpr int maxSoftwareListEntries = 0x7FFF;
 
@@ -192,25 +195,38 @@ QModelIndex BadpixelListModel::findBadpixel(int x, int y, int distance) const
     return QModelIndex();
 }
 
-void BadpixelListModel::readCameraList(VY_HCAM handle, quint32 listCommand, int count,
-                                       quint8 pixelclass)
+QString BadpixelListModel::readCameraList(VY_HCAM handle, quint32 countCommand, quint32 listCommand,
+                                          quint8 pixelclass)
 {
-    if (count < 1 || count > maxCameraListEntries)
-        return;
-    std::vector<quint16> buffer(size_t(2 * count + 1), 0);
-    buffer[0] = quint16(count);
-    if (vy_HotPixel(handle, listCommand, buffer.data(), quint32(2 + 4 * count)) != VY_SUCCESS)
-        return;
-    const int first = int(m_entries.size());
-    beginInsertRows(QModelIndex(), first, first + count - 1);
-    for (int i = 0; i < count; ++i) {
-        auto b = std::make_unique<Badpixel>();
-        b->x = buffer[size_t(1 + 2 * i)];
-        b->y = buffer[size_t(2 + 2 * i)];
-        b->pixelclass = pixelclass;
-        m_entries.push_back(std::move(b));
+    // The list may change between the count and the read (another program writes it): the
+    // read is repeated until the count and the list agree.
+    for (int attempt = 0; attempt < maxReadAttempts; ++attempt) {
+        int32_t count = 0;
+        int ret = vy_HotPixel(handle, countCommand, &count, sizeof count);
+        if (ret != VY_SUCCESS)
+            return tr("error %1 while asking for the number of entries").arg(ret);
+        if (count < 0 || count > maxCameraListEntries)
+            return tr("the camera reports %1 entries, more than the %2 this program can read")
+                .arg(count)
+                .arg(maxCameraListEntries);
+        if (count == 0)
+            return QString();
+        std::vector<quint16> buffer(size_t(2 * count + 1), 0);
+        buffer[0] = quint16(count);
+        ret = vy_HotPixel(handle, listCommand, buffer.data(), quint32(2 + 4 * count));
+        if (ret == VY_BUFFER_TOO_SMALL || (ret == VY_SUCCESS && buffer[0] != count))
+            continue; // grown or shrunk since the count
+        if (ret != VY_SUCCESS)
+            return tr("error %1 while reading the entries").arg(ret);
+        const int first = int(m_entries.size());
+        beginInsertRows(QModelIndex(), first, first + count - 1);
+        for (int i = 0; i < count; ++i)
+            m_entries.push_back(std::make_unique<Badpixel>(
+                Badpixel{buffer[size_t(1 + 2 * i)], buffer[size_t(2 + 2 * i)], pixelclass}));
+        endInsertRows();
+        return QString();
     }
-    endInsertRows();
+    return tr("the list kept changing while it was read");
 }
 
 void BadpixelListModel::getBadpixelList(Camera *cam)
@@ -222,13 +238,43 @@ void BadpixelListModel::getBadpixelList(Camera *cam)
     int32_t value = 0;
     vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_MAX_NUMBER, &value, sizeof value);
     m_maxUser = value;
-    value = 0;
-    vy_HotPixel(h, VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER, &value, sizeof value);
-    m_factoryCount = value;
-    readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST, m_factoryCount, Badpixel::Factory);
-    int32_t userCount = 0;
-    vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_NUMBER, &userCount, sizeof userCount);
-    readCameraList(h, VY_HOTPIXEL_GET_USER_LIST, userCount, Badpixel::User);
+    QString problem = readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER,
+                                     VY_HOTPIXEL_GET_FACTORY_LIST, Badpixel::Factory);
+    if (!problem.isEmpty())
+        problem = tr("factory list: %1").arg(problem);
+    m_factoryCount = rowCount();
+    const QString userProblem = readCameraList(h, VY_HOTPIXEL_GET_USER_LIST_NUMBER,
+                                               VY_HOTPIXEL_GET_USER_LIST, Badpixel::User);
+    if (!userProblem.isEmpty())
+        problem += (problem.isEmpty() ? QString() : QStringLiteral("; ")) +
+                   tr("user list: %1").arg(userProblem);
+    if (!problem.isEmpty()) {
+        // What was read stays on show, but it is not the camera's list: writing it back would
+        // delete or shorten the camera's list.
+        m_readProblem =
+            tr("The hot pixel list of the camera could not be read (%1). The list shown may be "
+               "incomplete; it is not written to the camera until it has been read.")
+                .arg(problem);
+        emit readFailed(m_readProblem);
+        return;
+    }
+    m_cameraUserList = userPositions();
+}
+
+std::vector<QPoint> BadpixelListModel::userPositions() const
+{
+    std::vector<QPoint> positions;
+    for (const auto &e : m_entries)
+        if (e->pixelclass == Badpixel::User)
+            positions.emplace_back(e->x, e->y);
+    std::sort(positions.begin(), positions.end(),
+              [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
+    return positions;
+}
+
+bool BadpixelListModel::hasUnwrittenChanges() const
+{
+    return m_readProblem.isEmpty() && userPositions() != m_cameraUserList;
 }
 
 std::vector<quint16> BadpixelListModel::userListBuffer() const
@@ -249,6 +295,8 @@ void BadpixelListModel::writeBadpixelList(Camera *cam)
     const int users = int(std::count_if(m_entries.begin(), m_entries.end(), [](const auto &e) {
         return e->pixelclass == Badpixel::User;
     }));
+    if (!m_readProblem.isEmpty())
+        fail(m_readProblem);
     // The count word is 16 bits: more entries could never be written correctly.
     if (int(m_entries.size()) - m_factoryCount > m_maxUser || users > 0xFFFF)
         fail(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
@@ -256,12 +304,13 @@ void BadpixelListModel::writeBadpixelList(Camera *cam)
     if (users == 0) {
         if (vy_HotPixel(h, VY_HOTPIXEL_DELETE_USER_LIST, nullptr, 0) != VY_SUCCESS)
             fail(tr("Error writing hotpixel list"));
-        return;
+    } else {
+        std::vector<quint16> buffer = userListBuffer();
+        if (vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, buffer.data(), quint32(4 * users + 2)) !=
+            VY_SUCCESS)
+            fail(tr("Error writing hotpixel list"));
     }
-    std::vector<quint16> buffer = userListBuffer();
-    if (vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, buffer.data(), quint32(4 * users + 2)) !=
-        VY_SUCCESS)
-        fail(tr("Error writing hotpixel list"));
+    m_cameraUserList = userPositions();
 }
 
 void BadpixelListModel::clearUserBadpixelList()
@@ -277,6 +326,9 @@ void BadpixelListModel::clearUserBadpixelList()
 
 void BadpixelListModel::clearBadpixelList()
 {
+    // No camera list any more: nothing is unwritten, nothing unread.
+    m_cameraUserList.clear();
+    m_readProblem.clear();
     if (m_entries.empty())
         return;
     beginRemoveRows(QModelIndex(), 0, int(m_entries.size()) - 1);
@@ -380,38 +432,38 @@ void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 
 void BadpixelListModel::exportAsFile(const QString &filename)
 {
-    QFile file(filename);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        fail(tr("Can't open file for writing."));
-    QTextStream out(&file);
+    QByteArray text;
     for (const auto &e : m_entries)
         if (e->pixelclass == Badpixel::User)
-            out << e->x << ' ' << e->y << ' ' << 1 << '\n';
-    out.flush();
-    if (out.status() != QTextStream::Ok || !file.flush())
-        fail(tr("Can't open file for writing."));
+            text += QByteArray::number(e->x) + ' ' + QByteArray::number(e->y) + " 1\n";
+    QString problem;
+    if (!vyrokit::FileWriter::write(filename, text, &problem))
+        fail(problem);
 }
 
 void BadpixelListModel::importFromFile(const QString &filename)
 {
-    QFile file(filename);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(tr("Can't open file for reading."));
+    // A line is at most maxLineLength bytes and its line feed.
+    QByteArray content;
+    QString problem;
+    if (!vyrokit::FileReader::read(filename, qint64(maxFileEntries) * (maxLineLength + 1), &content,
+                                   &problem))
+        fail(problem);
     // Read into a separate list first: the user entries stay when the file is refused.
     std::vector<Badpixel> fresh;
-    char line[maxLineLength + 2];
     int lineNumber = 0;
-    while (!file.atEnd()) {
+    for (qsizetype start = 0; start < content.size();) {
         ++lineNumber;
         if (lineNumber > maxFileEntries)
             fail(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
-        const qint64 length = file.readLine(line, sizeof line);
-        if (length < 0)
-            fail(tr("Can't open file for reading."));
-        const qint64 content = length > 0 && line[length - 1] == '\n' ? length - 1 : length;
-        if (content > maxLineLength || !std::all_of(line, line + length, isTextByte))
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        const QByteArray line = content.mid(start, end - start);
+        start = end + 1;
+        if (line.size() > maxLineLength || !std::all_of(line.begin(), line.end(), isTextByte))
             fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
-        QTextStream fields(QByteArray(line, int(length)), QIODevice::ReadOnly);
+        QTextStream fields(line, QIODevice::ReadOnly);
         uint x = 0, y = 0, pixelclass = 0;
         fields >> x >> y >> pixelclass;
         fresh.push_back({quint16(x), quint16(y), quint8(pixelclass)});

@@ -53,11 +53,19 @@ public:
     bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
+    // The user entries differ from what the camera holds since its list was read or written:
+    // closing would lose them. False while the camera's list is unread.
+    bool hasUnwrittenChanges() const;
+    // Empty when the camera's lists were read whole; otherwise why not. Writing is refused then.
+    QString readProblem() const { return m_readProblem; }
+
     // Copies the camera's software list (word 0 the count, then the pairs) into list.
     static int readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list);
 
 signals:
     void pixelAdded(int count);
+    // A read of the camera's lists failed or did not agree with itself; message for the user.
+    void readFailed(const QString &message);
 
 public slots:
     void getBadpixelList(Camera *cam);
@@ -74,7 +82,11 @@ public slots:
 private:
     Q_DISABLE_COPY(BadpixelListModel)
 
-    void readCameraList(VY_HCAM handle, quint32 listCommand, int count, quint8 pixelclass);
+    // Appends the camera list of the commands; empty, or why it could not be read.
+    QString readCameraList(VY_HCAM handle, quint32 countCommand, quint32 listCommand,
+                           quint8 pixelclass);
+    // The user entries' positions, sorted: what a write puts into the camera, in any order.
+    std::vector<QPoint> userPositions() const;
     // Replaces the user entries by the given ones, appended after the others.
     void replaceUserEntries(std::vector<Badpixel> fresh);
     std::vector<quint16> userListBuffer() const;
@@ -82,6 +94,8 @@ private:
     int m_maxUser = 0;
     int m_factoryCount = 0;
     std::vector<std::unique_ptr<Badpixel>> m_entries;
+    std::vector<QPoint> m_cameraUserList; // userPositions() as last read or written
+    QString m_readProblem;
     QStringList m_headers;
 };
 

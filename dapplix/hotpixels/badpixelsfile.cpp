@@ -1,8 +1,8 @@
 // Reading and writing the raw converters' hot pixel list.
 #include "dapplix/hotpixels/badpixelsfile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
 
 #include <stdexcept>
 
@@ -36,21 +36,20 @@ const QString &BadpixelsFile::suffix()
 
 QVector<QPoint> BadpixelsFile::read(const QString &filename, QSize sensor)
 {
-    QFile file(filename);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(tr("Can't open file for reading."));
+    QByteArray content;
+    QString problem;
+    if (!vyrokit::FileReader::read(filename, maxFileSize, &content, &problem))
+        fail(problem);
     QVector<QPoint> pixels;
-    char buffer[maxLineLength + 2];
     int lineNumber = 0;
-    while (!file.atEnd()) {
+    for (qsizetype start = 0; start < content.size();) {
         ++lineNumber;
-        const qint64 length = file.readLine(buffer, sizeof buffer);
-        if (length < 0)
-            fail(tr("Can't open file for reading."));
-        QByteArray line(buffer, int(length));
-        if (line.endsWith('\n'))
-            line.chop(1);
-        else if (!file.atEnd())
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        QByteArray line = content.mid(start, end - start);
+        start = end + 1;
+        if (line.size() > maxLineLength)
             fail(tr("Line %1 is too long for a hot pixel line.").arg(lineNumber));
         const int comment = line.indexOf('#');
         if (comment >= 0)
@@ -78,12 +77,10 @@ QVector<QPoint> BadpixelsFile::read(const QString &filename, QSize sensor)
 
 void BadpixelsFile::write(const QString &filename, const QVector<QPoint> &pixels)
 {
-    QSaveFile file(filename);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        fail(tr("Can't open file for writing."));
     QByteArray text("# column row time\n");
     for (const QPoint &p : pixels)
         text += QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + " 0\n";
-    if (file.write(text) != text.size() || !file.commit())
-        fail(tr("Can't open file for writing."));
+    QString problem;
+    if (!vyrokit::FileWriter::write(filename, text, &problem))
+        fail(problem);
 }

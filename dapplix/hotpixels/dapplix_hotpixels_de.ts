@@ -4,66 +4,89 @@
 <context>
     <name>BadpixelListModel</name>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location filename="badpixellistmodel.cpp" line="42"/>
         <source>x</source>
         <translation>x</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location filename="badpixellistmodel.cpp" line="42"/>
         <source>y</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="39"/>
+        <location filename="badpixellistmodel.cpp" line="42"/>
         <source>class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="254"/>
-        <location filename="badpixellistmodel.cpp" line="335"/>
+        <location filename="badpixellistmodel.cpp" line="207"/>
+        <source>error %1 while asking for the number of entries</source>
+        <translation>Fehler %1 beim Abfragen der Anzahl der Einträge</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="209"/>
+        <source>the camera reports %1 entries, more than the %2 this program can read</source>
+        <translation>die Kamera meldet %1 Einträge, mehr als die %2, die dieses Programm lesen kann</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="220"/>
+        <source>error %1 while reading the entries</source>
+        <translation>Fehler %1 beim Lesen der Einträge</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="229"/>
+        <source>the list kept changing while it was read</source>
+        <translation>die Liste änderte sich fortlaufend, während sie gelesen wurde</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="244"/>
+        <source>factory list: %1</source>
+        <translation>Werksliste: %1</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="250"/>
+        <source>user list: %1</source>
+        <translation>Benutzerliste: %1</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="255"/>
+        <source>The hot pixel list of the camera could not be read (%1). The list shown may be incomplete; it is not written to the camera until it has been read.</source>
+        <translation>Die Hotpixel-Liste der Kamera konnte nicht gelesen werden (%1). Die angezeigte Liste ist möglicherweise unvollständig; sie wird nicht in die Kamera geschrieben, bis sie gelesen wurde.</translation>
+    </message>
+    <message>
+        <location filename="badpixellistmodel.cpp" line="303"/>
+        <location filename="badpixellistmodel.cpp" line="388"/>
         <source>Can&apos;t write more than %1 hot pixel entries.</source>
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="258"/>
-        <location filename="badpixellistmodel.cpp" line="264"/>
+        <location filename="badpixellistmodel.cpp" line="307"/>
+        <location filename="badpixellistmodel.cpp" line="312"/>
         <source>Error writing hotpixel list</source>
         <translation>Fehler beim Schreiben der Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="327"/>
+        <location filename="badpixellistmodel.cpp" line="380"/>
         <source>write to file failed with </source>
         <translation>Schreiben in die Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="354"/>
+        <location filename="badpixellistmodel.cpp" line="407"/>
         <source>load from file failed with </source>
         <translation>Laden aus der Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="385"/>
-        <location filename="badpixellistmodel.cpp" line="392"/>
-        <source>Can&apos;t open file for writing.</source>
-        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
-    </message>
-    <message>
-        <location filename="badpixellistmodel.cpp" line="399"/>
-        <location filename="badpixellistmodel.cpp" line="410"/>
-        <source>Can&apos;t open file for reading.</source>
-        <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
-    </message>
-    <message>
-        <location filename="badpixellistmodel.cpp" line="407"/>
+        <location filename="badpixellistmodel.cpp" line="459"/>
         <source>The file holds more than %1 hot pixel entries.</source>
         <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="413"/>
+        <location filename="badpixellistmodel.cpp" line="466"/>
         <source>The file is not a hot pixel text file (line %1).</source>
         <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="426"/>
+        <location filename="badpixellistmodel.cpp" line="479"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
@@ -71,36 +94,24 @@
 <context>
     <name>BadpixelsFile</name>
     <message>
-        <location filename="badpixelsfile.cpp" line="41"/>
-        <location filename="badpixelsfile.cpp" line="49"/>
-        <source>Can&apos;t open file for reading.</source>
-        <translation>Die Datei kann nicht zum Lesen geöffnet werden.</translation>
-    </message>
-    <message>
-        <location filename="badpixelsfile.cpp" line="54"/>
+        <location filename="badpixelsfile.cpp" line="53"/>
         <source>Line %1 is too long for a hot pixel line.</source>
         <translation>Zeile %1 ist zu lang für eine Hotpixel-Zeile.</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="63"/>
+        <location filename="badpixelsfile.cpp" line="62"/>
         <source>Line %1 is not a &quot;column row time&quot; line: %2</source>
         <translation>Zeile %1 ist keine Zeile „Spalte Zeile Zeit“: %2</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="65"/>
+        <location filename="badpixelsfile.cpp" line="64"/>
         <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
         <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="71"/>
+        <location filename="badpixelsfile.cpp" line="70"/>
         <source>Line %1: the file holds more than %2 hot pixels.</source>
         <translation>Zeile %1: Die Datei enthält mehr als %2 Hotpixel.</translation>
-    </message>
-    <message>
-        <location filename="badpixelsfile.cpp" line="83"/>
-        <location filename="badpixelsfile.cpp" line="88"/>
-        <source>Can&apos;t open file for writing.</source>
-        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>

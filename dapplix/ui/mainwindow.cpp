@@ -1,9 +1,11 @@
 // dapplix's window: actions, docks and status bar around the camera, the list and the display.
 #include "dapplix/ui/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
 #include <QEvent>
@@ -388,6 +390,9 @@ void MainWindow::connectCamera()
     connect(&m_camera, &Camera::cameraClosed, &m_cameraListModel, &CameraListModel::updateList);
     connect(&m_camera, &Camera::cameraClosed, &m_badpixelListModel,
             &BadpixelListModel::clearBadpixelList);
+    // Queued: the box waits until the camera has opened, and a retry reads outside the read.
+    connect(&m_badpixelListModel, &BadpixelListModel::readFailed, this,
+            &MainWindow::onListReadFailed, Qt::QueuedConnection);
     connect(&m_camera, &Camera::cameraClosed, this, &MainWindow::onCameraClosed);
     connect(&m_camera, &Camera::cameraNewDevice, &m_cameraListModel, &CameraListModel::updateList);
     connect(&m_camera, &Camera::cameraRemovedDevice, &m_cameraListModel,
@@ -483,7 +488,7 @@ void MainWindow::openCamera()
     if (row < 0)
         return;
     const CameraListEntry entry = m_cameraListModel.entry(row);
-    if (entry.inUse || entry.serial.isEmpty())
+    if (entry.inUse || entry.serial.isEmpty() || !settleUnwrittenChanges())
         return;
     try {
         m_camera.open(int(entry.deviceId));
@@ -510,7 +515,7 @@ void MainWindow::openCamera()
 
 void MainWindow::closeCamera()
 {
-    if (!selectedIsOpenCamera())
+    if (!selectedIsOpenCamera() || !settleUnwrittenChanges())
         return;
     m_camera.close();
     m_statusTimer.stop();
@@ -696,12 +701,60 @@ void MainWindow::writeBadpixelList()
     box.setInformativeText(tr("Do you want to continue?"));
     if (box.exec() != QMessageBox::Yes)
         return;
+    writeToCamera();
+}
+
+bool MainWindow::writeToCamera()
+{
     try {
         m_badpixelListModel.writeBadpixelList(&m_camera);
+        return true;
     } catch (const std::exception &e) {
         QMessageBox::critical(this, tr("Write failed"), errorText(e));
         statusBar()->showMessage(errorText(e), ShortMessageMs);
+        return false;
     }
+}
+
+bool MainWindow::settleUnwrittenChanges()
+{
+    if (!m_camera.isOpen() || !m_badpixelListModel.hasUnwrittenChanges() ||
+        !m_camera.supportsCameraCorrection())
+        return true;
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    tr("The hot pixel list has changes that are not written to the camera."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("unwrittenChangesBox"));
+    box.setInformativeText(tr("Write them into the camera's memory before the list is closed?"));
+    box.button(QMessageBox::Save)->setText(tr("Write"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return writeToCamera();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::onListReadFailed(const QString &message)
+{
+    if (!m_camera.isOpen() || m_badpixelListModel.readProblem().isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message,
+                    QMessageBox::Retry | QMessageBox::Ignore, this);
+    box.setObjectName(QStringLiteral("listReadFailedBox"));
+    if (box.exec() == QMessageBox::Retry)
+        m_badpixelListModel.getBadpixelList(&m_camera);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (settleUnwrittenChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 QString MainWindow::askFileName(bool save, const QString &title, const QString &filter)

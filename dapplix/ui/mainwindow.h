@@ -108,9 +108,17 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     Q_DISABLE_COPY(MainWindow)
+
+    // Before the open camera's list goes (close, switch, quit): asks what becomes of edits not
+    // yet written to the camera. True when the caller may go on.
+    bool settleUnwrittenChanges();
+    // Writes the user entries into the camera; a failure is shown. True when written.
+    bool writeToCamera();
+    void onListReadFailed(const QString &message);
 
     // The actions of the tool bar and the menus, in the order they are created.
     struct Actions

@@ -4,6 +4,10 @@
 #include "sdk/sim/calllog.h"
 #include "sdk/sim/simengine.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 
 namespace vysim {
@@ -51,10 +55,21 @@ ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const v
         m_inSize = buffer ? size : 0;
     }
     m_forced = CallLog::instance().forced(function, command, handle, &m_result);
-    // A test's "unplugged at this very moment": the device goes before the call acts.
+    // A test's "unplugged (or changed) at this very moment": before the call acts.
     if (!m_forced) {
-        if (const uint32_t deviceId = CallLog::instance().takeUnplug(function, command))
-            SimEngine::instance().unplug(deviceId, nullptr);
+        const CallLog::Trigger t = CallLog::instance().takeTrigger(function, command);
+        if (t.deviceId != 0 && t.field.empty()) {
+            SimEngine::instance().unplug(t.deviceId, nullptr);
+        } else if (t.deviceId != 0) {
+            QJsonObject fields;
+            fields.insert(
+                QString::fromStdString(t.field),
+                QJsonDocument::fromJson("[" + QByteArray::fromStdString(t.jsonValue) + "]")
+                    .array()
+                    .at(0));
+            QString problem;
+            SimEngine::instance().setDeviceFields(t.deviceId, fields, &problem);
+        }
     }
 }
 

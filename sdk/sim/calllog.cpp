@@ -79,15 +79,15 @@ void CallLog::clearForced(const char *function)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!function) {
         m_rules.clear();
-        m_unplugs.clear();
+        m_triggers.clear();
         return;
     }
     m_rules.erase(std::remove_if(m_rules.begin(), m_rules.end(),
                                  [&](const Rule &r) { return r.function == function; }),
                   m_rules.end());
-    m_unplugs.erase(std::remove_if(m_unplugs.begin(), m_unplugs.end(),
-                                   [&](const UnplugTrigger &t) { return t.function == function; }),
-                    m_unplugs.end());
+    m_triggers.erase(std::remove_if(m_triggers.begin(), m_triggers.end(),
+                                    [&](const Trigger &t) { return t.function == function; }),
+                     m_triggers.end());
 }
 
 bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int32_t *result)
@@ -118,24 +118,24 @@ bool CallLog::forced(const char *function, uint32_t command, int32_t handle, int
     return true;
 }
 
-void CallLog::unplugOnCall(const std::string &function, uint32_t command, uint32_t deviceId)
+void CallLog::addTrigger(Trigger trigger)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_unplugs.push_back({function, command, deviceId});
+    m_triggers.push_back(std::move(trigger));
 }
 
-uint32_t CallLog::takeUnplug(const char *function, uint32_t command)
+CallLog::Trigger CallLog::takeTrigger(const char *function, uint32_t command)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto it = m_unplugs.begin(); it != m_unplugs.end(); ++it) {
+    for (auto it = m_triggers.begin(); it != m_triggers.end(); ++it) {
         if (it->function == function &&
             (it->command == VYSIM_ANY_COMMAND || it->command == command)) {
-            const uint32_t deviceId = it->deviceId;
-            m_unplugs.erase(it);
-            return deviceId;
+            Trigger trigger = std::move(*it);
+            m_triggers.erase(it);
+            return trigger;
         }
     }
-    return 0;
+    return Trigger();
 }
 
 } // namespace vysim

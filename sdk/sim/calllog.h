@@ -45,11 +45,19 @@ public:
     // Consumes one use of a matching rule; false when none matches.
     bool forced(const char *function, uint32_t command, int32_t handle, int32_t *result);
 
-    // Unplug triggers: the next call of function with command (or any) removes the device
-    // before the call acts. Each trigger fires once.
-    void unplugOnCall(const std::string &function, uint32_t command, uint32_t deviceId);
-    // The device to remove for this call, consuming its trigger; 0 when none.
-    uint32_t takeUnplug(const char *function, uint32_t command);
+    // Triggers: the next call of function with command (or any) first removes the device (no
+    // field) or sets one of its fields to a JSON value, then acts. Each trigger fires once.
+    struct Trigger
+    {
+        std::string function;
+        uint32_t command = 0;
+        uint32_t deviceId = 0; // 0: no trigger
+        std::string field;     // empty: unplug
+        std::string jsonValue;
+    };
+    void addTrigger(Trigger trigger);
+    // The trigger for this call, consumed; deviceId 0 when none.
+    Trigger takeTrigger(const char *function, uint32_t command);
 
 private:
     CallLog() = default;
@@ -75,14 +83,7 @@ private:
     uint64_t m_sequence = 0;
     bool m_enabled = true;
     std::vector<Rule> m_rules;
-
-    struct UnplugTrigger
-    {
-        std::string function;
-        uint32_t command;
-        uint32_t deviceId;
-    };
-    std::vector<UnplugTrigger> m_unplugs; // protected by m_mutex
+    std::vector<Trigger> m_triggers; // protected by m_mutex
 };
 
 } // namespace vysim

@@ -222,7 +222,19 @@ VYAPI int32_t vysim_unplug_on_call(const char *function, uint32_t command, uint3
 {
     if (!function || deviceId == 0)
         return VY_INVALID_PARAMETER;
-    CallLog::instance().unplugOnCall(function, command, deviceId);
+    CallLog::instance().addTrigger({function, command, deviceId, {}, {}});
+    return VY_SUCCESS;
+}
+
+VYAPI int32_t vysim_set_device_field_on_call(const char *function, uint32_t command,
+                                             uint32_t deviceId, const char *field,
+                                             const char *jsonValue)
+{
+    QJsonValue value;
+    QString problem;
+    if (!function || deviceId == 0 || !field || !*field || !parseValue(jsonValue, &value, &problem))
+        return VY_INVALID_PARAMETER;
+    CallLog::instance().addTrigger({function, command, deviceId, field, jsonValue});
     return VY_SUCCESS;
 }
 

@@ -81,6 +81,11 @@ VYAPI void vysim_clear_forced(const char *function);
  * device deviceId from the world, then acts: a camera unplugged at that very moment. Fires once;
  * vysim_clear_forced(function) or (null) drops pending triggers too. */
 VYAPI int32_t vysim_unplug_on_call(const char *function, uint32_t command, uint32_t deviceId);
+/* The same, but the device stays and its field (as vysim_set_device_field) takes jsonValue at
+ * that very moment: a camera whose memory changes between two calls of a program. */
+VYAPI int32_t vysim_set_device_field_on_call(const char *function, uint32_t command,
+                                             uint32_t deviceId, const char *field,
+                                             const char *jsonValue);
 
 /* ---- Call log ---- */
 

@@ -52,7 +52,7 @@ void tst_Files::fullDiskKeepsTheTarget()
     QString problem;
     QVERIFY(!FileWriter::write(target, QByteArray(64 * 1024, 'x'), &problem));
     QVERIFY2(problem.contains(QLatin1String("No space left")), qPrintable(problem));
-    QVERIFY(problem.startsWith(target));
+    QVERIFY(problem.contains(target));
     QCOMPARE(contents(target), QByteArray("old contents\n"));
     // Nothing is left behind: the folder holds the target and the filler only.
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -123,7 +123,7 @@ void tst_Files::refusesWhatIsNotAFile()
     QString problem;
     bool missing = false;
     QVERIFY(!FileReader::read(path, 1024, &bytes, &problem, &missing));
-    QVERIFY2(problem.startsWith(path) && problem.contains(reason), qPrintable(problem));
+    QVERIFY2(problem.contains(path) && problem.contains(reason), qPrintable(problem));
     QCOMPARE(missing, kind == QLatin1String("missing"));
     QCOMPARE(bytes, QByteArray("untouched"));
     // Writing over a pipe or a folder is refused too, and never waits for a reader.

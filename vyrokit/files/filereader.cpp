@@ -32,7 +32,7 @@ bool FileReader::read(const QString &path, qint64 maxSize, QByteArray *bytes, QS
     if (missing)
         *missing = false;
     auto failed = [&](const QString &reason) {
-        *problem = QStringLiteral("%1: %2").arg(path, reason);
+        *problem = tr("The file %1 could not be read: %2.").arg(path, reason);
         return false;
     };
     // Without O_NONBLOCK, opening a named pipe would wait for a writer for good.
@@ -47,10 +47,10 @@ bool FileReader::read(const QString &path, qint64 maxSize, QByteArray *bytes, QS
     if (::fstat(file.fd, &st) != 0)
         return failed(qt_error_string(errno));
     if (S_ISDIR(st.st_mode))
-        return failed(tr("is a folder, not a file"));
+        return failed(tr("it is a folder"));
     if (!S_ISREG(st.st_mode))
-        return failed(tr("is not a regular file (a device or a pipe)"));
-    auto tooLarge = [&] { return failed(tr("is larger than %1 bytes").arg(maxSize)); };
+        return failed(tr("it is not a regular file but a device or a pipe"));
+    auto tooLarge = [&] { return failed(tr("it is larger than %1 bytes").arg(maxSize)); };
     if (st.st_size > maxSize)
         return tooLarge();
     // The file may grow while it is read: one byte more than allowed tells.

@@ -20,8 +20,8 @@ class FileReader final
 public:
     FileReader() = delete;
 
-    // Reads the whole of path into *bytes. On failure returns false and sets *problem to the
-    // file name and the reason; *missing (when given) tells whether the file does not exist.
+    // Reads the whole of path into *bytes. On failure returns false and sets *problem to a sentence
+    // naming the file and the reason; *missing (when given) tells whether the file does not exist.
     static bool read(const QString &path, qint64 maxSize, QByteArray *bytes, QString *problem,
                      bool *missing = nullptr);
 };

@@ -57,7 +57,7 @@ bool FileWriter::write(const QString &path, const QByteArray &bytes, QString *pr
     struct stat existing;
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        *problem = QStringLiteral("%1: %2").arg(path, tr("is not a regular file"));
+        *problem = tr("The file %1 was not written: %2.").arg(path, tr("it is not a regular file"));
         return false;
     }
 
@@ -74,7 +74,7 @@ bool FileWriter::write(const QString &path, const QByteArray &bytes, QString *pr
             break;
     }
     if (fd < 0) {
-        *problem = QStringLiteral("%1: %2").arg(path, qt_error_string(errno));
+        *problem = tr("The file %1 was not written: %2.").arg(path, qt_error_string(errno));
         return false;
     }
 
@@ -98,7 +98,7 @@ bool FileWriter::write(const QString &path, const QByteArray &bytes, QString *pr
     }
     if (!ok) {
         ::unlink(temporary.constData());
-        *problem = QStringLiteral("%1: %2").arg(path, qt_error_string(error));
+        *problem = tr("The file %1 was not written: %2.").arg(path, qt_error_string(error));
         return false;
     }
     if (durability == Durability::Synced) {

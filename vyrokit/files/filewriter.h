@@ -31,8 +31,8 @@ public:
 
     FileWriter() = delete;
 
-    // Replaces path by bytes. On failure returns false and sets *problem to the file name and
-    // the reason ("/tmp/a.txt: No space left on device").
+    // Replaces path by bytes. On failure returns false and sets *problem to a sentence naming
+    // the file and the reason ("The file /tmp/a.txt was not written: No space left on device.").
     static bool write(const QString &path, const QByteArray &bytes, QString *problem,
                       Durability durability = Durability::Synced);
 };

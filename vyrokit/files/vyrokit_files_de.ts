@@ -4,27 +4,39 @@
 <context>
     <name>FileReader</name>
     <message>
+        <location filename="filereader.cpp" line="35"/>
+        <source>The file %1 could not be read: %2.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
         <location filename="filereader.cpp" line="50"/>
-        <source>is a folder, not a file</source>
-        <translation>ist ein Ordner, keine Datei</translation>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
     </message>
     <message>
         <location filename="filereader.cpp" line="52"/>
-        <source>is not a regular file (a device or a pipe)</source>
-        <translation>ist keine gewöhnliche Datei (ein Gerät oder eine Pipe)</translation>
+        <source>it is not a regular file but a device or a pipe</source>
+        <translation>sie ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe</translation>
     </message>
     <message>
         <location filename="filereader.cpp" line="53"/>
-        <source>is larger than %1 bytes</source>
-        <translation>ist größer als %1 Bytes</translation>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
     </message>
 </context>
 <context>
     <name>FileWriter</name>
     <message>
         <location filename="filewriter.cpp" line="60"/>
-        <source>is not a regular file</source>
-        <translation>ist keine gewöhnliche Datei</translation>
+        <location filename="filewriter.cpp" line="77"/>
+        <location filename="filewriter.cpp" line="101"/>
+        <source>The file %1 was not written: %2.</source>
+        <translation>Die Datei %1 wurde nicht geschrieben: %2.</translation>
+    </message>
+    <message>
+        <location filename="filewriter.cpp" line="60"/>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 </TS>

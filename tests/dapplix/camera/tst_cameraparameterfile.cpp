@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(CameraParameterFile::Outcome)
 
@@ -243,6 +244,10 @@ void tst_CameraParameterFile::readRefusals()
              CameraParameterFile::Outcome::Unreadable);
     QVERIFY(QDir().mkdir(QStringLiteral("folder.xml")));
     QCOMPARE(CameraParameterFile::read(QStringLiteral("folder.xml"), SensorId, &s),
+             CameraParameterFile::Outcome::Unreadable);
+    // A named pipe in its place must not keep "Open camera" waiting for a writer.
+    QVERIFY(::mkfifo("pipe.xml", 0600) == 0);
+    QCOMPARE(CameraParameterFile::read(QStringLiteral("pipe.xml"), SensorId, &s),
              CameraParameterFile::Outcome::Unreadable);
     // Just within the size limit and well formed: read.
     QByteArray padded = settings(sensor("21A", "12"));

@@ -41,7 +41,7 @@ private slots:
     void lightGuard();
     void paddingIsNotLight();
     void fullRun();
-    void ignoreEntryGetsUserEntry();
+    void ignoreEntryStaysAsItIs();
     void clearFirst();
     void failureMessage();
     void noFrameEndsRun();
@@ -137,9 +137,10 @@ void tst_DetectionRun::fullRun()
     QCOMPARE(b.pixelclass, quint8(Badpixel::User));
 }
 
-void tst_DetectionRun::ignoreEntryGetsUserEntry()
+void tst_DetectionRun::ignoreEntryStaysAsItIs()
 {
-    // An "ignore" entry does not block a user entry: the run adds one beside it, found or not.
+    // An "ignore" entry on a hot pixel stays as it is; only what the run found is added and
+    // counted.
     QTemporaryDir dir;
     QFile file(dir.filePath("ignore.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -148,14 +149,20 @@ void tst_DetectionRun::ignoreEntryGetsUserEntry()
     BadpixelListModel list;
     list.importFromFile(file.fileName());
     QCOMPARE(list.rowCount(), 1);
+    QSignalSpy added(&list, &BadpixelListModel::pixelAdded);
     DetectionRun run(&list);
     run.start(false, 40, VY_CM_MONO8);
+    QImage frame = darkFrame();
+    frame.setPixel(40, 50, 200);
+    frame.setPixel(60, 70, 200);
     for (int i = 0; i < 11; ++i)
-        run.addFrame(darkFrame());
+        run.addFrame(frame);
     QCOMPARE(list.rowCount(), 2);
+    QCOMPARE(added.count(), 1);
     QCOMPARE(list.badpixelAt(0).pixelclass, quint8(Badpixel::Ignore));
+    QCOMPARE(QPoint(list.badpixelAt(0).x, list.badpixelAt(0).y), QPoint(40, 50));
     QCOMPARE(list.badpixelAt(1).pixelclass, quint8(Badpixel::User));
-    QCOMPARE(QPoint(list.badpixelAt(1).x, list.badpixelAt(1).y), QPoint(40, 50));
+    QCOMPARE(QPoint(list.badpixelAt(1).x, list.badpixelAt(1).y), QPoint(60, 70));
     QVERIFY(!list.removeUserBadpixel(0)); // an ignore entry is not deleted as a user entry
 }
 

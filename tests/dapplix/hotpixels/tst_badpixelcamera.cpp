@@ -7,6 +7,8 @@
 #include "tests/support/testenvironment.h"
 
 #include <QAbstractItemModelTester>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -83,6 +85,8 @@ private slots:
     void init();
     void readLists();
     void tooManyFactoryEntries();
+    void listReadAsItIs_data();
+    void listReadAsItIs();
     void writeAcrossRestart();
     void capacity();
     void deleteWhenNoUserEntries();
@@ -142,7 +146,75 @@ void tst_BadpixelCamera::tooManyFactoryEntries()
     QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.getBadpixelList(&camera);
     QCOMPARE(m.factoryBadpixelCount(), 1001);
-    QCOMPARE(m.rowCount(), 0); // more than 1000 factory entries are not read
+    QCOMPARE(m.rowCount(), 1001); // the count word allows up to 65535
+}
+
+// The camera's user list is shown and written back as the camera holds it, or not at all.
+void tst_BadpixelCamera::listReadAsItIs_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QByteArray>("value"); // the user list the change leaves
+    QTest::addColumn<bool>("read");
+    const QByteArray three = "[[5, 6], [7, 8], [9, 10]]";
+    QTest::newRow("count fails") << "fail" << int(VY_HOTPIXEL_GET_USER_LIST_NUMBER) << three
+                                 << false;
+    QTest::newRow("read fails once") << "fail" << int(VY_HOTPIXEL_GET_USER_LIST) << three << false;
+    QTest::newRow("factory read fails")
+        << "fail" << int(VY_HOTPIXEL_GET_FACTORY_LIST) << three << false;
+    QTest::newRow("grows before the read")
+        << "set" << int(VY_HOTPIXEL_GET_USER_LIST) << QByteArray("[[1, 1], [2, 2], [3, 3], [4, 4]]")
+        << true;
+    QTest::newRow("shrinks before the read")
+        << "set" << int(VY_HOTPIXEL_GET_USER_LIST) << QByteArray("[[1, 1]]") << true;
+    QByteArray many = "[";
+    for (int i = 0; i < 1001; ++i)
+        many += (i ? "," : "") + QByteArray("[") + QByteArray::number(i) + ",1]";
+    QTest::newRow("1001 entries") << "none" << 0 << many + "]" << true;
+}
+
+void tst_BadpixelCamera::listReadAsItIs()
+{
+    QFETCH(QString, change);
+    QFETCH(int, command);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, read);
+    QVERIFY(SimWorld::setField(device, "userHotPixelCapacity", "2000"));
+    QVERIFY(SimWorld::setField(device, "userHotPixels",
+                               change == "none" ? value : "[[5, 6], [7, 8], [9, 10]]"));
+    Camera camera;
+    camera.open(device);
+    if (change == "fail")
+        vysim_force_result("vy_HotPixel", uint32_t(command), VYSIM_ANY_HANDLE, VY_IO_REQUEST_FAILED,
+                           1);
+    else if (change == "set")
+        vysim_set_device_field_on_call("vy_HotPixel", uint32_t(command), device, "userHotPixels",
+                                       value.constData());
+    BadpixelListModel m;
+    QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy failed(&m, &BadpixelListModel::readFailed);
+    m.getBadpixelList(&camera);
+    QCOMPARE(failed.count(), read ? 0 : 1);
+    vysim_log_clear();
+    const QString written = failure([&] { m.writeBadpixelList(&camera); });
+    if (!read) {
+        // Reported, and Write refuses: the camera's list is not deleted or shortened.
+        QVERIFY(written.startsWith("The hot pixel list of the camera could not be read"));
+        QCOMPARE(failed.at(0).at(0).toString(), written);
+        QVERIFY(vysim::callsOf("vy_HotPixel").empty());
+        QVERIFY(!m.hasUnwrittenChanges());
+        return;
+    }
+    QCOMPARE(written, QString());
+    // Exactly the camera's entries, no (0,0) left over from a longer count.
+    BadpixelListModel back;
+    back.getBadpixelList(&camera);
+    QStringList expected;
+    for (const QJsonValue &p : QJsonDocument::fromJson(value).array())
+        expected << QString("%1,%2").arg(p.toArray().at(0).toInt()).arg(p.toArray().at(1).toInt());
+    QCOMPARE(userEntries(m), expected);
+    QCOMPARE(userEntries(back), expected);
+    QVERIFY(!m.hasUnwrittenChanges());
 }
 
 void tst_BadpixelCamera::writeAcrossRestart()

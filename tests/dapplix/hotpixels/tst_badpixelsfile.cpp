@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <stdexcept>
 
@@ -129,13 +130,16 @@ void tst_BadpixelsFile::millionLines_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("failure");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("comments") << QByteArray("# 1 2 0\n") << QString() << 0;
-    QTest::newRow("blank") << QByteArray("\n") << QString() << 0;
+    QTest::addColumn<int>("lines");
+    QTest::newRow("blank") << QByteArray("\n") << QString() << 0 << 1000000;
+    // Refused by its size before a line is parsed.
+    QTest::newRow("comments") << QByteArray("# 1 2 0\n") << QStringLiteral("The file ") << 0
+                              << 1000000;
     QTest::newRow("pixels") << QByteArray("3 4 0\n")
                             << QStringLiteral("Line %1: the file holds more than %2 hot pixels.")
                                    .arg(BadpixelsFile::maxPixels + 1)
                                    .arg(BadpixelsFile::maxPixels)
-                            << 0;
+                            << 0 << 20000;
 }
 
 void tst_BadpixelsFile::millionLines()
@@ -143,10 +147,13 @@ void tst_BadpixelsFile::millionLines()
     QFETCH(QByteArray, line);
     QFETCH(QString, failure);
     QFETCH(int, pixels);
-    const QString path = file(line.repeated(1000000) + "7 8 0\n");
+    QFETCH(int, lines);
+    const QString path = file(line.repeated(lines) + "7 8 0\n");
     QVERIFY(!path.isEmpty());
     QVector<QPoint> read;
-    QCOMPARE(readFailure(path, &read), failure);
+    const QString message = readFailure(path, &read);
+    QVERIFY2(failure.isEmpty() ? message.isEmpty() : message.startsWith(failure),
+             qPrintable(message));
     if (failure.isEmpty())
         QCOMPARE(read.size(), pixels + 1);
 }
@@ -164,9 +171,13 @@ void tst_BadpixelsFile::longLine()
 
 void tst_BadpixelsFile::missingFile()
 {
-    QCOMPARE(readFailure(m_dir.filePath(QStringLiteral("absent.badpixels"))),
-             QStringLiteral("Can't open file for reading."));
-    QCOMPARE(readFailure(m_dir.path()), QStringLiteral("Can't open file for reading."));
+    QVERIFY(readFailure(m_dir.filePath(QStringLiteral("absent.badpixels")))
+                .endsWith(QStringLiteral("could not be read: No such file or directory.")));
+    QVERIFY(readFailure(m_dir.path()).endsWith(QStringLiteral("it is a folder.")));
+    // A named pipe is refused at once instead of waiting for a writer.
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe.badpixels"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(readFailure(pipe).endsWith(QStringLiteral("a device or a pipe.")));
 }
 
 void tst_BadpixelsFile::writeAndReadBack()
@@ -197,7 +208,7 @@ void tst_BadpixelsFile::writeRefused()
     } catch (const std::runtime_error &e) {
         message = QString::fromUtf8(e.what());
     }
-    QCOMPARE(message, QStringLiteral("Can't open file for writing."));
+    QVERIFY(message.endsWith(QStringLiteral("was not written: No such file or directory.")));
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_BadpixelsFile)

@@ -82,6 +82,8 @@ private slots:
     void cameralessStart();
     void openingInUseRowDoesNothing();
     void openAndCloseFollowTheSelection();
+    void unwrittenChangesAsk_data();
+    void unwrittenChangesAsk();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -193,6 +195,54 @@ void tst_MainWindow::openAndCloseFollowTheSelection()
     QCOMPARE(window.badpixelListModel().rowCount(), 0);
     QTRY_VERIFY(action(window, "actionOpenCamera")->isEnabled());
     QVERIFY(!action(window, "actionCloseCamera")->isEnabled());
+}
+
+// Entries never written into the camera are not thrown away without asking.
+void tst_MainWindow::unwrittenChangesAsk_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    QTest::newRow("close, cancel") << "close" << int(QMessageBox::Cancel) << false;
+    QTest::newRow("close, write") << "close" << int(QMessageBox::Save) << true;
+    QTest::newRow("switch, discard") << "switch" << int(QMessageBox::Discard) << true;
+    QTest::newRow("quit, cancel") << "quit" << int(QMessageBox::Cancel) << false;
+    QTest::newRow("quit, write") << "quit" << int(QMessageBox::Save) << true;
+}
+
+void tst_MainWindow::unwrittenChangesAsk()
+{
+    QFETCH(QString, step);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    MainWindow window;
+    window.show();
+    QVERIFY(openFreeCamera(window));
+    window.setMagnifierPosition(QPoint(100, 101));
+    action(window, "actionAddBadpixel")->trigger();
+    QVERIFY(window.badpixelListModel().hasUnwrittenChanges());
+    ModalAnswerer answerer{QMessageBox::StandardButton(answer)};
+    vysim_log_clear();
+    bool wentOn = false;
+    if (step == "close") {
+        action(window, "actionCloseCamera")->trigger();
+        wentOn = !window.camera().isOpen();
+    } else if (step == "switch") {
+        QVERIFY(selectDevice(window, 2));
+        action(window, "actionOpenCamera")->trigger();
+        wentOn = window.camera().sensorInfo().sensorId == 560;
+    } else {
+        wentOn = window.close();
+    }
+    QCOMPARE(answerer.texts(),
+             QStringList{"The hot pixel list has changes that are not written to the camera."});
+    QCOMPARE(wentOn, goesOn);
+    bool written = false;
+    for (const auto &call : vysim::callsOf("vy_HotPixel"))
+        written |= call.command == VY_HOTPIXEL_SET_USER_LIST && call.result == VY_SUCCESS;
+    QCOMPARE(written, answer == QMessageBox::Save);
+    if (!goesOn)
+        QCOMPARE(userEntries(window), (QSet<QPair<int, int>>{{100, 101}}));
 }
 
 void tst_MainWindow::focusIsClamped_data()
