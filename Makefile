@@ -22,8 +22,9 @@ DEPS = cmake make g++ pkg-config clang-format \
 CROSS_DEPS = crossbuild-essential-armhf qtbase5-dev:armhf qttools5-dev:armhf file qemu-user
 CROSS_BUILD ?= build-armhf
 
-deps:
-	@missing=""; for p in $(DEPS); do \
+# Installs the Debian packages of $(1) that are missing.
+define install-missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -31,6 +32,10 @@ deps:
 	  if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
 	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(DEPS))
 
 cross-deps: deps
 	@if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
@@ -92,10 +97,16 @@ deb: deps
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
-# The suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan; any report
-# fails. Leak suppressions go to LeakSanitizer only: ASan rejects "leak:" lines.
-test-asan:
-	@ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1" \
+# clang with its sanitizer runtimes: the sanitizer suite and the fuzz targets build with it.
+CLANG_DEPS = clang libclang-rt-14-dev
+
+# The suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan, built with clang
+# (whose AddressSanitizer finds uses after scope that gcc's misses); any report fails. Leak
+# suppressions go to LeakSanitizer only: ASan rejects "leak:" lines.
+test-asan: deps
+	$(call install-missing,$(CLANG_DEPS))
+	@CC=clang CXX=clang++ \
+	ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1" \
 	LSAN_OPTIONS="suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0" \
 	UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
 	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug \
@@ -143,16 +154,8 @@ run: app-check build
 # build-fuzz/corpus/<target>, crashes to build-fuzz/crashes. FUZZ_TARGETS picks some.
 FUZZ_SECONDS ?= 60
 FUZZ_BUILD ?= build-fuzz
-FUZZ_DEPS = clang libclang-rt-14-dev
 fuzz: deps
-	@missing=""; for p in $(FUZZ_DEPS); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
-	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
-	fi
+	$(call install-missing,$(CLANG_DEPS))
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVYRO_FUZZ=ON -DVYRO_BUILD_TESTS=OFF -DVYRO_BUILD_BENCH=OFF $(CMAKE_ARGS) > /dev/null
 	@targets="$${FUZZ_TARGETS:-$$(cat $(FUZZ_BUILD)/fuzz-targets.txt)}"; \

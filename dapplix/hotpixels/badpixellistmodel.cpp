@@ -6,7 +6,6 @@
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
 
-#include <QTextStream>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -28,6 +27,31 @@ constexpr int maxSoftwareListEntries = 0x7FFF;
 std::wstring wideFileName(const QString &filename)
 {
     return filename.toStdWString();
+}
+
+// A whole number in C notation (0x hexadecimal, 0b binary, a leading 0 octal) up to max.
+bool parseNumber(const QByteArray &field, uint max, uint *value)
+{
+    bool ok = false;
+    const bool binary = field.startsWith("0b") || field.startsWith("0B");
+    const qulonglong v = binary ? field.mid(2).toULongLong(&ok, 2) : field.toULongLong(&ok, 0);
+    // toULongLong takes a sign; an entry never has one.
+    ok = ok && !field.startsWith('-') && !field.startsWith('+') && v <= max;
+    *value = uint(v);
+    return ok;
+}
+
+// "x y" (a factory entry, as the list's class 0) or "x y class".
+bool parseEntry(const QByteArray &line, Badpixel *entry)
+{
+    const QList<QByteArray> fields = line.split(' ');
+    uint x = 0, y = 0, pixelclass = Badpixel::Factory;
+    if (fields.size() < 2 || fields.size() > 3 || !parseNumber(fields[0], 0xFFFF, &x) ||
+        !parseNumber(fields[1], 0xFFFF, &y) ||
+        (fields.size() == 3 && !parseNumber(fields[2], 0xFF, &pixelclass)))
+        return false;
+    *entry = {quint16(x), quint16(y), quint8(pixelclass)};
+    return true;
 }
 
 bool isTextByte(char c)
@@ -96,7 +120,14 @@ QVariant BadpixelListModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags BadpixelListModel::flags(const QModelIndex &index) const
 {
-    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // The class of the user's own entries can be changed in the view (user or ignore); the
+    // camera's factory entries stay as the camera holds them.
+    if (index.column() == ClassColumn && index.row() < int(m_entries.size()) &&
+        m_entries[size_t(index.row())]->pixelclass != Badpixel::Factory)
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
 }
 
 bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value, int)
@@ -120,6 +151,8 @@ bool BadpixelListModel::setData(const QModelIndex &index, const QVariant &value,
             b.pixelclass = Badpixel::Factory;
         else if (text == QLatin1String("user"))
             b.pixelclass = Badpixel::User;
+        else if (text == QLatin1String("ignore"))
+            b.pixelclass = Badpixel::Ignore;
         else
             return false;
         break;
@@ -177,6 +210,12 @@ bool BadpixelListModel::removeUserBadpixel(int row)
         m_entries[size_t(row)]->pixelclass != Badpixel::User)
         return false;
     return removeRows(row, 1);
+}
+
+int BadpixelListModel::userBadpixelCount() const
+{
+    return int(std::count_if(m_entries.begin(), m_entries.end(),
+                             [](const auto &e) { return e->pixelclass == Badpixel::User; }));
 }
 
 Badpixel BadpixelListModel::badpixelAt(int row) const
@@ -292,9 +331,7 @@ std::vector<quint16> BadpixelListModel::userListBuffer() const
 
 void BadpixelListModel::writeBadpixelList(Camera *cam)
 {
-    const int users = int(std::count_if(m_entries.begin(), m_entries.end(), [](const auto &e) {
-        return e->pixelclass == Badpixel::User;
-    }));
+    const int users = userBadpixelCount();
     if (!m_readProblem.isEmpty())
         fail(m_readProblem);
     // The count word is 16 bits: more entries could never be written correctly.
@@ -441,7 +478,7 @@ void BadpixelListModel::exportAsFile(const QString &filename)
         fail(problem);
 }
 
-void BadpixelListModel::importFromFile(const QString &filename)
+void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
 {
     // A line is at most maxLineLength bytes and its line feed.
     QByteArray content;
@@ -449,24 +486,43 @@ void BadpixelListModel::importFromFile(const QString &filename)
     if (!vyrokit::FileReader::read(filename, qint64(maxFileEntries) * (maxLineLength + 1), &content,
                                    &problem))
         fail(problem);
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3); // a UTF-8 byte-order mark
     // Read into a separate list first: the user entries stay when the file is refused.
     std::vector<Badpixel> fresh;
     int lineNumber = 0;
     for (qsizetype start = 0; start < content.size();) {
         ++lineNumber;
-        if (lineNumber > maxFileEntries)
-            fail(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
         qsizetype end = content.indexOf('\n', start);
         if (end < 0)
             end = content.size();
-        const QByteArray line = content.mid(start, end - start);
+        QByteArray line = content.mid(start, end - start);
         start = end + 1;
-        if (line.size() > maxLineLength || !std::all_of(line.begin(), line.end(), isTextByte))
+        if (line.size() > maxLineLength)
             fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
-        QTextStream fields(line, QIODevice::ReadOnly);
-        uint x = 0, y = 0, pixelclass = 0;
-        fields >> x >> y >> pixelclass;
-        fresh.push_back({quint16(x), quint16(y), quint8(pixelclass)});
+        // A comment may hold any text; the entry before it only what an entry is made of.
+        const int comment = line.indexOf('#');
+        if (comment >= 0)
+            line.truncate(comment);
+        if (!std::all_of(line.begin(), line.end(), isTextByte))
+            fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
+        line = line.simplified();
+        if (line.isEmpty())
+            continue;
+        Badpixel b;
+        if (!parseEntry(line, &b))
+            fail(tr("Line %1 is not an \"x y\" or \"x y class\" line: %2")
+                     .arg(lineNumber)
+                     .arg(QString::fromLatin1(line.left(60))));
+        if (sensor.isValid() && (b.x >= sensor.width() || b.y >= sensor.height()))
+            fail(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
+                     .arg(lineNumber)
+                     .arg(sensor.width())
+                     .arg(sensor.height())
+                     .arg(QString::fromLatin1(line.left(60))));
+        if (int(fresh.size()) == maxFileEntries)
+            fail(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
+        fresh.push_back(b);
     }
     replaceUserEntries(std::move(fresh));
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -41,6 +42,7 @@ public:
     bool addBadpixel(QPoint pos);
     bool removeUserBadpixel(int row);
     Badpixel badpixelAt(int row) const;
+    int userBadpixelCount() const;
     QModelIndex findBadpixel(int x, int y, int distance) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -76,7 +78,9 @@ public slots:
     void saveAsFile(Camera *cam, const QString &filename);
     void loadFromFile(Camera *cam, const QString &filename);
     void exportAsFile(const QString &filename);
-    void importFromFile(const QString &filename);
+    // Every line "x y" or "x y class", "#" comments and blank lines skipped; with a valid sensor
+    // size every entry must lie on it. The whole file is refused at its first other line.
+    void importFromFile(const QString &filename, QSize sensor = QSize());
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:

@@ -4,86 +4,101 @@
 <context>
     <name>DetectionDialogue</name>
     <message>
-        <location filename="detectiondialogue.cpp" line="36"/>
+        <location filename="detectiondialogue.cpp" line="37"/>
         <source>Hot pixel detection</source>
         <translation>Hotpixel-Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="52"/>
+        <location filename="detectiondialogue.cpp" line="53"/>
         <source>Cover the sensor completely during capturing!
 </source>
         <translation>Decken Sie den Sensor während der Aufnahme vollständig ab!
 </translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="54"/>
+        <location filename="detectiondialogue.cpp" line="55"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="57"/>
+        <location filename="detectiondialogue.cpp" line="58"/>
         <source>Threshold</source>
         <translation>Schwellwert</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="67"/>
+        <location filename="detectiondialogue.cpp" line="68"/>
         <source>Clear old hot pixel list</source>
         <translation>Alte Hotpixel-Liste löschen</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="85"/>
+        <location filename="detectiondialogue.cpp" line="77"/>
+        <source>Counted against the mean of each colour plane; pixels already in the hot pixel list are not detected again.</source>
+        <translation>Gemessen am Mittelwert jeder Farbebene; Pixel, die schon in der Hotpixel-Liste stehen, werden nicht erneut erkannt.</translation>
+    </message>
+    <message>
+        <location filename="detectiondialogue.cpp" line="82"/>
+        <source>The sensor is not dark: cover it completely, or the detection will stop.</source>
+        <translation>Der Sensor ist nicht dunkel: Decken Sie ihn vollständig ab, sonst bricht die Erkennung ab.</translation>
+    </message>
+    <message>
+        <location filename="detectiondialogue.cpp" line="99"/>
         <source>Detection</source>
         <translation>Erkennung</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="93"/>
-        <location filename="detectiondialogue.cpp" line="182"/>
-        <location filename="detectiondialogue.cpp" line="200"/>
+        <location filename="detectiondialogue.cpp" line="107"/>
+        <location filename="detectiondialogue.cpp" line="197"/>
+        <location filename="detectiondialogue.cpp" line="215"/>
         <source>Hot pixel detected: %1</source>
         <translation>Erkannte Hotpixel: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="108"/>
+        <location filename="detectiondialogue.cpp" line="123"/>
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="142"/>
+        <location filename="detectiondialogue.cpp" line="157"/>
         <source>Pixels above the threshold: -</source>
         <translation>Pixel über dem Schwellwert: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="144"/>
+        <location filename="detectiondialogue.cpp" line="159"/>
         <source>Pixels above the threshold: %1</source>
         <translation>Pixel über dem Schwellwert: %1</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="150"/>
+        <location filename="detectiondialogue.cpp" line="165"/>
         <source>Averages of the last run&apos;s %1 frames</source>
         <translation>Mittelwerte der %1 Bilder des letzten Durchlaufs</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="151"/>
+        <location filename="detectiondialogue.cpp" line="166"/>
         <source>Live frame</source>
         <translation>Live-Bild</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="181"/>
+        <location filename="detectiondialogue.cpp" line="196"/>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="233"/>
+        <location filename="detectiondialogue.cpp" line="227"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="detectiondialogue.cpp" line="250"/>
         <source>Hot pixel detected: -</source>
         <translation>Erkannte Hotpixel: -</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="257"/>
+        <location filename="detectiondialogue.cpp" line="274"/>
         <source>The camera was disconnected during the detection.</source>
         <translation>Die Kamera wurde während der Erkennung getrennt.</translation>
     </message>
     <message>
-        <location filename="detectiondialogue.cpp" line="258"/>
+        <location filename="detectiondialogue.cpp" line="275"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>
@@ -120,17 +135,17 @@
 <context>
     <name>MagnifierControl</name>
     <message>
-        <location filename="magnifiercontrol.cpp" line="91"/>
+        <location filename="magnifiercontrol.cpp" line="97"/>
         <source>Click to center</source>
         <translation>Zum Zentrieren klicken</translation>
     </message>
     <message>
-        <location filename="magnifiercontrol.cpp" line="92"/>
+        <location filename="magnifiercontrol.cpp" line="98"/>
         <source>Bayer Color:</source>
         <translation>Bayer-Farbe:</translation>
     </message>
     <message>
-        <location filename="magnifiercontrol.cpp" line="93"/>
+        <location filename="magnifiercontrol.cpp" line="99"/>
         <source>Value: </source>
         <translation>Wert: </translation>
     </message>
@@ -138,330 +153,335 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="mainwindow.cpp" line="66"/>
-        <location filename="mainwindow.cpp" line="1054"/>
+        <location filename="mainwindow.cpp" line="67"/>
+        <location filename="mainwindow.cpp" line="1079"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="69"/>
+        <location filename="mainwindow.cpp" line="70"/>
         <source>Vyro Dapplix</source>
         <translation>Vyro Dapplix</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="116"/>
+        <location filename="mainwindow.cpp" line="117"/>
         <source>&amp;Open camera</source>
         <translation>Kamera &amp;öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="118"/>
+        <location filename="mainwindow.cpp" line="119"/>
         <source>&amp;Close camera</source>
         <translation>Kamera &amp;schließen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="120"/>
+        <location filename="mainwindow.cpp" line="121"/>
         <source>&amp;Save hot pixel list</source>
         <translation>Hotpixel-Liste &amp;speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="122"/>
+        <location filename="mainwindow.cpp" line="123"/>
         <source>&amp;Load hot pixel list</source>
         <translation>Hotpixel-Liste &amp;laden</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="124"/>
+        <location filename="mainwindow.cpp" line="125"/>
         <source>&amp;Highlight</source>
         <translation>&amp;Markieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="126"/>
+        <location filename="mainwindow.cpp" line="127"/>
         <source>&amp;Write hot pixel</source>
         <translation>Hotpixel &amp;schreiben</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="128"/>
+        <location filename="mainwindow.cpp" line="129"/>
         <source>Hot pixel correction</source>
         <translation>Hotpixel-Korrektur</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="130"/>
+        <location filename="mainwindow.cpp" line="131"/>
         <source>&amp;Add hot pixel</source>
         <translation>Hotpixel &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="132"/>
+        <location filename="mainwindow.cpp" line="133"/>
         <source>&amp;Delete hot pixel</source>
         <translation>Hotpixel &amp;löschen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="133"/>
+        <location filename="mainwindow.cpp" line="134"/>
         <source>Clear user hot pixel</source>
         <translation>Benutzer-Hotpixel löschen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="135"/>
+        <location filename="mainwindow.cpp" line="136"/>
         <source>Detec&amp;t hot pixel</source>
         <translation>Hotpixel &amp;erkennen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="136"/>
-        <location filename="mainwindow.cpp" line="142"/>
+        <location filename="mainwindow.cpp" line="137"/>
+        <location filename="mainwindow.cpp" line="143"/>
         <source>1:1</source>
         <translation>1:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="137"/>
+        <location filename="mainwindow.cpp" line="138"/>
         <source>2:1</source>
         <translation>2:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="138"/>
+        <location filename="mainwindow.cpp" line="139"/>
         <source>4:1</source>
         <translation>4:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="139"/>
+        <location filename="mainwindow.cpp" line="140"/>
         <source>1:2</source>
         <translation>1:2</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="140"/>
+        <location filename="mainwindow.cpp" line="141"/>
         <source>1:4</source>
         <translation>1:4</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="141"/>
+        <location filename="mainwindow.cpp" line="142"/>
         <source>To fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="143"/>
+        <location filename="mainwindow.cpp" line="144"/>
         <source>&amp;Usage</source>
         <translation>&amp;Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="144"/>
+        <location filename="mainwindow.cpp" line="145"/>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="146"/>
+        <location filename="mainwindow.cpp" line="147"/>
         <source>&amp;Export hot pixel list</source>
         <translation>Hotpixel-Liste &amp;exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="148"/>
+        <location filename="mainwindow.cpp" line="149"/>
         <source>&amp;Import hot pixel list</source>
         <translation>Hotpixel-Liste &amp;importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="150"/>
+        <location filename="mainwindow.cpp" line="151"/>
         <source>Export for raw &amp;converters...</source>
         <translation>Für &amp;Raw-Konverter exportieren...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="152"/>
+        <location filename="mainwindow.cpp" line="153"/>
         <source>Import from raw co&amp;nverters...</source>
         <translation>Von Raw-&amp;Konvertern importieren...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="153"/>
+        <location filename="mainwindow.cpp" line="154"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="155"/>
-        <location filename="mainwindow.cpp" line="268"/>
+        <location filename="mainwindow.cpp" line="156"/>
+        <location filename="mainwindow.cpp" line="269"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="157"/>
-        <location filename="mainwindow.cpp" line="304"/>
+        <location filename="mainwindow.cpp" line="158"/>
+        <location filename="mainwindow.cpp" line="305"/>
         <source>Hot pixel list</source>
         <translation>Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="159"/>
-        <location filename="mainwindow.cpp" line="337"/>
+        <location filename="mainwindow.cpp" line="160"/>
+        <location filename="mainwindow.cpp" line="342"/>
         <source>Magnifier</source>
         <translation>Lupe</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="161"/>
-        <location filename="mainwindow.cpp" line="351"/>
+        <location filename="mainwindow.cpp" line="162"/>
+        <location filename="mainwindow.cpp" line="356"/>
         <source>Camera properties</source>
         <translation>Kameraeigenschaften</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="221"/>
+        <location filename="mainwindow.cpp" line="222"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="233"/>
+        <location filename="mainwindow.cpp" line="234"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="241"/>
+        <location filename="mainwindow.cpp" line="242"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="371"/>
-        <location filename="mainwindow.cpp" line="556"/>
+        <location filename="mainwindow.cpp" line="376"/>
+        <location filename="mainwindow.cpp" line="560"/>
         <source>U: %1</source>
         <translation>B: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="372"/>
-        <location filename="mainwindow.cpp" line="557"/>
+        <location filename="mainwindow.cpp" line="377"/>
+        <location filename="mainwindow.cpp" line="561"/>
         <source>F: %1</source>
         <translation>W: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="373"/>
-        <location filename="mainwindow.cpp" line="647"/>
+        <location filename="mainwindow.cpp" line="378"/>
+        <location filename="mainwindow.cpp" line="651"/>
         <source>x: %1</source>
         <translation>x: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="374"/>
-        <location filename="mainwindow.cpp" line="648"/>
+        <location filename="mainwindow.cpp" line="379"/>
+        <location filename="mainwindow.cpp" line="652"/>
         <source>y: %1</source>
         <translation>y: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="375"/>
-        <location filename="mainwindow.cpp" line="534"/>
-        <location filename="mainwindow.cpp" line="558"/>
+        <location filename="mainwindow.cpp" line="380"/>
+        <location filename="mainwindow.cpp" line="541"/>
+        <location filename="mainwindow.cpp" line="562"/>
         <source>Frames: %1</source>
         <translation>Bilder: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="376"/>
-        <location filename="mainwindow.cpp" line="535"/>
-        <location filename="mainwindow.cpp" line="559"/>
+        <location filename="mainwindow.cpp" line="381"/>
+        <location filename="mainwindow.cpp" line="542"/>
+        <location filename="mainwindow.cpp" line="563"/>
         <source>Failed: %1</source>
         <translation>Fehler: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="377"/>
-        <location filename="mainwindow.cpp" line="536"/>
-        <location filename="mainwindow.cpp" line="560"/>
+        <location filename="mainwindow.cpp" line="382"/>
+        <location filename="mainwindow.cpp" line="543"/>
+        <location filename="mainwindow.cpp" line="564"/>
         <source>FPS: </source>
         <translation>FPS: </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="508"/>
+        <location filename="mainwindow.cpp" line="515"/>
         <source>Please note!</source>
         <translation>Bitte beachten!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="509"/>
+        <location filename="mainwindow.cpp" line="516"/>
         <source>This camera only supports software correction and therefore can&apos;t save inside the camera memory.</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software und kann die Liste daher nicht im Kameraspeicher ablegen.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="663"/>
+        <location filename="mainwindow.cpp" line="667"/>
         <source>The image is too big and will be resized</source>
         <translation>Das Bild ist zu groß und wird verkleinert</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="692"/>
+        <location filename="mainwindow.cpp" line="696"/>
         <source>Not supported!</source>
         <translation>Nicht unterstützt!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="693"/>
+        <location filename="mainwindow.cpp" line="697"/>
         <source>This camera only supports software correction and can&apos;t be saved inside the camera memory!</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software; die Liste kann nicht im Kameraspeicher abgelegt werden!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="698"/>
+        <location filename="mainwindow.cpp" line="702"/>
         <source>This action will completely overwrite the user defined hot pixel list in the EEPROM of the camera.</source>
         <translation>Diese Aktion überschreibt die benutzerdefinierte Hotpixel-Liste im EEPROM der Kamera vollständig.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="701"/>
+        <location filename="mainwindow.cpp" line="705"/>
         <source>Do you want to continue?</source>
         <translation>Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="713"/>
+        <location filename="mainwindow.cpp" line="715"/>
+        <source>User entries written into the camera: %1</source>
+        <translation>In die Kamera geschriebene Benutzereinträge: %1</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="720"/>
         <source>Write failed</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="725"/>
+        <location filename="mainwindow.cpp" line="732"/>
         <source>The hot pixel list has changes that are not written to the camera.</source>
         <translation>Die Hotpixel-Liste enthält Änderungen, die nicht in die Kamera geschrieben sind.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="728"/>
+        <location filename="mainwindow.cpp" line="735"/>
         <source>Write them into the camera&apos;s memory before the list is closed?</source>
         <translation>Sollen sie vor dem Schließen der Liste in den Speicher der Kamera geschrieben werden?</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="729"/>
+        <location filename="mainwindow.cpp" line="736"/>
         <source>Write</source>
         <translation>Schreiben</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="774"/>
+        <location filename="mainwindow.cpp" line="794"/>
         <source>Save hot pixel list</source>
         <translation>Hotpixel-Liste speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="774"/>
-        <location filename="mainwindow.cpp" line="781"/>
+        <location filename="mainwindow.cpp" line="794"/>
+        <location filename="mainwindow.cpp" line="801"/>
         <source>Binary files (*.bin)</source>
         <translation>Binärdateien (*.bin)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="781"/>
+        <location filename="mainwindow.cpp" line="801"/>
         <source>Open hot pixel list</source>
         <translation>Hotpixel-Liste öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="788"/>
+        <location filename="mainwindow.cpp" line="808"/>
         <source>Export hot pixel list</source>
         <translation>Hotpixel-Liste exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="788"/>
-        <location filename="mainwindow.cpp" line="795"/>
+        <location filename="mainwindow.cpp" line="808"/>
+        <location filename="mainwindow.cpp" line="815"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="795"/>
+        <location filename="mainwindow.cpp" line="815"/>
         <source>Import hot pixel list</source>
         <translation>Hotpixel-Liste importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="803"/>
+        <location filename="mainwindow.cpp" line="823"/>
         <source>Export for raw converters</source>
         <translation>Für Raw-Konverter exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="803"/>
+        <location filename="mainwindow.cpp" line="824"/>
         <source>Raw converter lists (*.badpixels)</source>
         <translation>Raw-Konverter-Listen (*.badpixels)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="810"/>
+        <location filename="mainwindow.cpp" line="831"/>
         <source>Import from raw converters</source>
         <translation>Von Raw-Konvertern importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="811"/>
+        <location filename="mainwindow.cpp" line="832"/>
         <source>Raw converter lists (*.badpixels);;All files (*)</source>
         <translation>Raw-Konverter-Listen (*.badpixels);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="mainwindow.cpp" line="886"/>
+        <location filename="mainwindow.cpp" line="911"/>
         <source>%n hot pixel(s) read.</source>
         <translation>
             <numerusform>%n Hotpixel gelesen.</numerusform>
@@ -469,12 +489,12 @@
         </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1025"/>
+        <location filename="mainwindow.cpp" line="1050"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1026"/>
+        <location filename="mainwindow.cpp" line="1051"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -501,7 +521,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1053"/>
+        <location filename="mainwindow.cpp" line="1078"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "dapplix/camera/cameraparameter.h"
+#include "dapplix/detection/detectionrun.h"
 #include "dapplix/ui/levelhistogram.h"
 #include "dapplix/ui/parameterwidget.h"
 #include "dapplix/ui/thresholdhistogram.h"
@@ -72,6 +73,17 @@ void DetectionDialogue::createWidgets()
     m_histogram->setObjectName(QStringLiteral("histogram"));
     m_aboveLabel = new QLabel(preferences);
     m_aboveLabel->setObjectName(QStringLiteral("aboveThresholdLabel"));
+    // Why "above the threshold" and "detected" may differ.
+    auto *note = new QLabel(tr("Counted against the mean of each colour plane; pixels already in "
+                               "the hot pixel list are not detected again."),
+                            preferences);
+    note->setWordWrap(true);
+    m_litLabel =
+        new QLabel(tr("The sensor is not dark: cover it completely, or the detection will stop."),
+                   preferences);
+    m_litLabel->setObjectName(QStringLiteral("litLabel"));
+    m_litLabel->setWordWrap(true);
+    m_litLabel->setVisible(false);
     prefLayout->addWidget(m_threshold->label(), 0, 0);
     prefLayout->addWidget(m_threshold->slider(), 0, 1);
     prefLayout->addWidget(m_threshold->spinBox(), 0, 2);
@@ -79,6 +91,8 @@ void DetectionDialogue::createWidgets()
     prefLayout->addWidget(m_sourceLabel, 2, 0, 1, 3);
     prefLayout->addWidget(m_histogram, 3, 0, 1, 3);
     prefLayout->addWidget(m_aboveLabel, 4, 0, 1, 3);
+    prefLayout->addWidget(note, 5, 0, 1, 3);
+    prefLayout->addWidget(m_litLabel, 6, 0, 1, 3);
     prefLayout->setColumnStretch(1, 1);
     layout->addWidget(preferences, 1);
 
@@ -98,6 +112,7 @@ void DetectionDialogue::createWidgets()
     QPalette errorPalette = m_errorLabel->palette();
     errorPalette.setColor(QPalette::WindowText, Qt::red);
     m_errorLabel->setPalette(errorPalette);
+    m_litLabel->setPalette(errorPalette);
     detLayout->addWidget(m_statusLabel);
     detLayout->addWidget(m_progressBar);
     detLayout->addWidget(m_counterLabel);
@@ -208,6 +223,8 @@ void DetectionDialogue::finishDetect()
     if (!m_detecting)
         return;
     m_detecting = false;
+    // The run's results are in the list already: nothing is left to cancel.
+    m_buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Close"));
     if (!m_runFailed && m_runFrames.size() == framesPerRun) {
         computeAverages();
     } else {
@@ -290,14 +307,21 @@ void DetectionDialogue::computeLive(const QImage &frame, int colorMode)
     const QImage copy = frame.copy();
     m_liveBusy = true;
     const int generation = m_generation;
-    auto *watcher = new QFutureWatcher<LevelHistogram>(this);
-    connect(watcher, &QFutureWatcher<LevelHistogram>::finished, this, [this, watcher, generation] {
+    using Preview = std::pair<LevelHistogram, bool>; // the histogram, and whether it is lit
+    auto *watcher = new QFutureWatcher<Preview>(this);
+    connect(watcher, &QFutureWatcher<Preview>::finished, this, [this, watcher, generation] {
         m_liveBusy = false;
-        showHistogram(watcher->result(), generation);
+        const Preview preview = watcher->result();
+        // The same rule a run applies to its frames, said before the user presses Start.
+        if (generation == m_generation)
+            m_litLabel->setVisible(preview.second);
+        showHistogram(preview.first, generation);
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run(
-        [copy, colorMode] { return LevelHistogram::fromFrame(copy, colorMode); }));
+    watcher->setFuture(QtConcurrent::run([copy, colorMode] {
+        return Preview(LevelHistogram::fromFrame(copy, colorMode),
+                       DetectionRun::countBrightBytes(copy) > DetectionRun::maxBrightBytes);
+    }));
 }
 
 void DetectionDialogue::computeAverages()

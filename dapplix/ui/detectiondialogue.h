@@ -82,6 +82,7 @@ private:
     QLabel *m_sourceLabel = nullptr;
     ThresholdHistogram *m_histogram = nullptr;
     QLabel *m_aboveLabel = nullptr;
+    QLabel *m_litLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QProgressBar *m_progressBar = nullptr;
     QLabel *m_counterLabel = nullptr;

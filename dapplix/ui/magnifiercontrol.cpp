@@ -45,7 +45,13 @@ MagnifierControl::MagnifierControl(QWidget *parent) : QWidget(parent)
 
 QString MagnifierControl::bayerColorText() const
 {
-    return m_bayerColor->text();
+    return m_bayerColor->isHidden() ? QString() : m_bayerColor->text();
+}
+
+void MagnifierControl::setBayerSensor(bool bayer)
+{
+    m_bayerTitle->setVisible(bayer);
+    m_bayerColor->setVisible(bayer);
 }
 
 QString MagnifierControl::valueText() const

@@ -17,8 +17,11 @@ public:
 
     Magnifier *magnifier() const { return m_magnifier; }
     QSlider *zoomSlider() const { return m_slider; }
+    // The focus pixel's Bayer colour; empty for a monochrome sensor, which has none.
     QString bayerColorText() const;
     QString valueText() const;
+    // Whether the sensor has a Bayer pattern: a monochrome one shows no colour.
+    void setBayerSensor(bool bayer);
 
 public slots:
     void setPixelInfo(QString bayerColor, int value);

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -314,7 +315,11 @@ void MainWindow::createBadpixelListDock()
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setItemDelegateForColumn(BadpixelListModel::ClassColumn, &m_pixelclassDelegate);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setDefaultSectionSize(40);
+    // Wide enough for the largest coordinate, which the counting never changes.
+    const int coordinateWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("65535")) +
+                                2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    view->horizontalHeader()->resizeSection(BadpixelListModel::XColumn, coordinateWidth);
+    view->horizontalHeader()->resizeSection(BadpixelListModel::YColumn, coordinateWidth);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &pos) {
@@ -499,6 +504,8 @@ void MainWindow::openCamera()
         m_display->clear();
         m_display->setBufferSize(m_camera.imageInfo());
         m_display->setHighlight(m_actions.highlight->isChecked());
+        if (m_magnifierControl)
+            m_magnifierControl->setBayerSensor(m_camera.colorMode() == VY_CM_BAYER_RG8);
         m_display->setImageAreaVisible(true);
         m_statusTimer.start();
         setMagnifierPosition(QPoint(0, 0));
@@ -549,12 +556,9 @@ void MainWindow::newImage(QImage &image)
 
 void MainWindow::updateStatus()
 {
-    int user = 0;
-    const int rows = m_badpixelListModel.rowCount();
-    for (int row = 0; row < rows; ++row)
-        user += m_badpixelListModel.badpixelAt(row).pixelclass == Badpixel::User;
+    const int user = m_badpixelListModel.userBadpixelCount();
     m_userCountLabel->setText(tr("U: %1").arg(user));
-    m_factoryCountLabel->setText(tr("F: %1").arg(rows - user));
+    m_factoryCountLabel->setText(tr("F: %1").arg(m_badpixelListModel.rowCount() - user));
     m_framesLabel->setText(tr("Frames: %1").arg(m_camera.frameCount()));
     m_failedLabel->setText(tr("Failed: %1").arg(m_camera.failedCount()));
     m_fpsLabel->setText(tr("FPS: ") + QString::number(m_camera.framesPerSecond(), 'f', 2));
@@ -708,6 +712,9 @@ bool MainWindow::writeToCamera()
 {
     try {
         m_badpixelListModel.writeBadpixelList(&m_camera);
+        statusBar()->showMessage(tr("User entries written into the camera: %1")
+                                     .arg(m_badpixelListModel.userBadpixelCount()),
+                                 OpenFailureMs);
         return true;
     } catch (const std::exception &e) {
         QMessageBox::critical(this, tr("Write failed"), errorText(e));
@@ -757,10 +764,22 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-QString MainWindow::askFileName(bool save, const QString &title, const QString &filter)
+QString MainWindow::askSaveName(const QString &title, const QString &filter, const QString &suffix)
 {
-    return save ? QFileDialog::getSaveFileName(this, title, QDir::homePath(), filter)
-                : QFileDialog::getOpenFileName(this, title, QDir::homePath(), filter);
+    // The dialog adds the format's suffix to a name typed without one before it asks about
+    // replacing a file, so that one format never replaces another's file of the same name.
+    QFileDialog dialog(this, title, QDir::homePath(), filter);
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString MainWindow::askOpenName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(this, title, QDir::homePath(), filter);
 }
 
 void MainWindow::showFailure(const std::exception &e)
@@ -771,28 +790,30 @@ void MainWindow::showFailure(const std::exception &e)
 
 void MainWindow::saveBadpixelList()
 {
-    const QString name = askFileName(true, tr("Save hot pixel list"), tr("Binary files (*.bin)"));
+    const QString name =
+        askSaveName(tr("Save hot pixel list"), tr("Binary files (*.bin)"), QStringLiteral("bin"));
     if (!name.isEmpty())
         saveBadpixelListTo(name);
 }
 
 void MainWindow::loadBadpixelList()
 {
-    const QString name = askFileName(false, tr("Open hot pixel list"), tr("Binary files (*.bin)"));
+    const QString name = askOpenName(tr("Open hot pixel list"), tr("Binary files (*.bin)"));
     if (!name.isEmpty())
         loadBadpixelListFrom(name);
 }
 
 void MainWindow::exportBadpixelList()
 {
-    const QString name = askFileName(true, tr("Export hot pixel list"), tr("Text files (*.txt)"));
+    const QString name =
+        askSaveName(tr("Export hot pixel list"), tr("Text files (*.txt)"), QStringLiteral("txt"));
     if (!name.isEmpty())
         exportBadpixelListTo(name);
 }
 
 void MainWindow::importBadpixelList()
 {
-    const QString name = askFileName(false, tr("Import hot pixel list"), tr("Text files (*.txt)"));
+    const QString name = askOpenName(tr("Import hot pixel list"), tr("Text files (*.txt)"));
     if (!name.isEmpty())
         importBadpixelListFrom(name);
 }
@@ -800,14 +821,15 @@ void MainWindow::importBadpixelList()
 void MainWindow::exportBadpixelsFile()
 {
     const QString name =
-        askFileName(true, tr("Export for raw converters"), tr("Raw converter lists (*.badpixels)"));
+        askSaveName(tr("Export for raw converters"), tr("Raw converter lists (*.badpixels)"),
+                    BadpixelsFile::suffix());
     if (!name.isEmpty())
         exportBadpixelsFileTo(name);
 }
 
 void MainWindow::importBadpixelsFile()
 {
-    const QString name = askFileName(false, tr("Import from raw converters"),
+    const QString name = askOpenName(tr("Import from raw converters"),
                                      tr("Raw converter lists (*.badpixels);;All files (*)"));
     if (!name.isEmpty())
         importBadpixelsFileFrom(name);
@@ -849,7 +871,11 @@ bool MainWindow::exportBadpixelListTo(const QString &filename)
 bool MainWindow::importBadpixelListFrom(const QString &filename)
 {
     try {
-        m_badpixelListModel.importFromFile(filename);
+        // With a camera open, every entry must lie on its sensor.
+        const VY_SENSORINFO &sensor = m_camera.sensorInfo();
+        m_badpixelListModel.importFromFile(
+            filename,
+            m_camera.isOpen() ? QSize(int(sensor.maxWidth), int(sensor.maxHeight)) : QSize());
         return true;
     } catch (const std::exception &e) {
         showFailure(e);

@@ -170,7 +170,9 @@ private:
     int selectedCameraRow() const;
     void showFailure(const std::exception &e);
     void resetStatusCounters();
-    QString askFileName(bool save, const QString &title, const QString &filter);
+    // The file name the user chose, empty when cancelled; a save adds suffix to a bare name.
+    QString askSaveName(const QString &title, const QString &filter, const QString &suffix);
+    QString askOpenName(const QString &title, const QString &filter);
 
     Camera m_camera;
     CameraListModel m_cameraListModel;

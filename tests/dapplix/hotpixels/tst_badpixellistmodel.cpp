@@ -121,11 +121,14 @@ void tst_BadpixelListModel::dataAndFlags()
     QVERIFY(!m.data(m.index(0, 0), Qt::ToolTipRole).isValid());
     QVERIFY(!m.data(QModelIndex()).isValid());
     QCOMPARE(int(m.flags(m.index(0, 0))), 33);
+    // Only the class of the user's own entries can be edited in a view.
+    QCOMPARE(m.flags(m.index(0, 2)), Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
     QCOMPARE(m.headerData(2, Qt::Horizontal).toString(), QString("class"));
     QCOMPARE(m.headerData(4, Qt::Vertical).toInt(), 4);
     QVERIFY(!m.headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
     append(m, 1, 1, "factory");
     QCOMPARE(m.data(m.index(1, 2)).toString(), QString("factory"));
+    QCOMPARE(int(m.flags(m.index(1, 2))), 33);
 }
 
 void tst_BadpixelListModel::setDataRefusals_data()
@@ -137,7 +140,8 @@ void tst_BadpixelListModel::setDataRefusals_data()
     QTest::newRow("x_text") << 0 << QVariant("abc") << false;
     QTest::newRow("class_user") << 2 << QVariant("user") << true;
     QTest::newRow("class_capital") << 2 << QVariant("User") << false;
-    QTest::newRow("class_ignore") << 2 << QVariant("ignore") << false;
+    QTest::newRow("class_ignore") << 2 << QVariant("ignore") << true;
+    QTest::newRow("class_other") << 2 << QVariant("hot") << false;
     QTest::newRow("column_3") << 3 << QVariant(1) << false;
 }
 

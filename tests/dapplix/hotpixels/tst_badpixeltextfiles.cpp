@@ -155,12 +155,17 @@ void tst_BadpixelTextFiles::importLines_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("empty_file") << QByteArray() << "3,4,0";
     QTest::newRow("two_fields") << QByteArray("12 34\n") << "3,4,0 12,34,0";
-    QTest::newRow("empty_line") << QByteArray("1 2 1\n\n5 6 1\n") << "3,4,0 1,2,1 0,0,0 5,6,1";
-    QTest::newRow("wraps_16_bits") << QByteArray("70000 5 1\n") << "3,4,0 4464,5,1";
+    QTest::newRow("empty_lines_and_comments")
+        << QByteArray("# list of camera 7, gemessen bei 20 \xC2\xB0"
+                      "C\n1 2 1\n\n   \n5 6 1 # hot\n")
+        << "3,4,0 1,2,1 5,6,1";
+    QTest::newRow("byte_order_mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "7 8 1\n")
+                                     << "3,4,0 7,8,1";
     QTest::newRow("bases") << QByteArray("0x10 010 0b11\n") << "3,4,0 16,8,3";
     QTest::newRow("ignore_class") << QByteArray("7 8 2\n9 9 7") << "3,4,0 7,8,2 9,9,7";
     QTest::newRow("tabs_and_crlf") << QByteArray("7\t8 1\r\n") << "3,4,0 7,8,1";
-    QTest::newRow("words") << QByteArray("hot pixel\n") << "3,4,0 0,0,0";
+    QTest::newRow("within_the_sensor") << QByteArray("1279 1023 1\n") << "3,4,0 1279,1023,1";
 }
 
 void tst_BadpixelTextFiles::importLines()
@@ -170,7 +175,7 @@ void tst_BadpixelTextFiles::importLines()
     BadpixelListModel m;
     QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(m);
-    m.importFromFile(writeFile(dir.path(), "lines.txt", content));
+    m.importFromFile(writeFile(dir.path(), "lines.txt", content), QSize(1280, 1024));
     QCOMPARE(entries(m), expected);
 }
 
@@ -200,6 +205,18 @@ void tst_BadpixelTextFiles::importKeepsEntriesOnFailure_data()
                                   << "it is larger than 2560000 bytes.";
     QTest::newRow("long_line") << QByteArray(300, '7') << "file"
                                << "The file is not a hot pixel text file (line 1).";
+    // Any line that is not an entry refuses the whole file, naming the line.
+    QTest::newRow("words") << QByteArray("1 2 1\nhot pixel\n") << "file"
+                           << "Line 2 is not an \"x y\" or \"x y class\" line: hot pixel";
+    QTest::newRow("above_16_bits") << QByteArray("70000 5 1\n") << "file"
+                                   << "Line 1 is not an \"x y\" or \"x y class\" line: 70000 5 1";
+    QTest::newRow("negative") << QByteArray("-1 5 1\n") << "file"
+                              << "Line 1 is not an \"x y\" or \"x y class\" line: -1 5 1";
+    QTest::newRow("four_fields") << QByteArray("1 5 1 1\n") << "file"
+                                 << "Line 1 is not an \"x y\" or \"x y class\" line: 1 5 1 1";
+    QTest::newRow("outside_the_sensor")
+        << QByteArray("1 1 1\n1280 5 1\n") << "file"
+        << "Line 2 lies outside the sensor of 1280 × 1024 pixels: 1280 5 1";
 }
 
 void tst_BadpixelTextFiles::importKeepsEntriesOnFailure()
@@ -220,7 +237,7 @@ void tst_BadpixelTextFiles::importKeepsEntriesOnFailure()
     QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(m);
     const QString before = entries(m);
-    const QString got = failure([&] { m.importFromFile(path); });
+    const QString got = failure([&] { m.importFromFile(path, QSize(1280, 1024)); });
     QVERIFY2(got.endsWith(message), qPrintable(got));
     QCOMPARE(entries(m), before);
 }

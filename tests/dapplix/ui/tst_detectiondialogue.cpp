@@ -457,6 +457,9 @@ void tst_DetectionDialogue::runAddsNothing()
     QCOMPARE(labelText(dialog, "errorLabel"), QString());
     QCOMPARE(progress(dialog), 100);
     QVERIFY(inputsEnabled(dialog));
+    // The run's results stay whatever the button: it says Close now, not Cancel.
+    QCOMPARE(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->text(),
+             QStringLiteral("Close"));
     QTRY_COMPARE_WITH_TIMEOUT(labelText(dialog, "aboveThresholdLabel"),
                               QStringLiteral("Pixels above the threshold: 0"), RunTimeoutMs);
 }
@@ -582,14 +585,20 @@ void tst_DetectionDialogue::liveHistogram_data()
 {
     QTest::addColumn<int>("device");
     QTest::addColumn<int>("planes");
-    QTest::newRow("mono") << MonoDevice << 1;
-    QTest::newRow("bayer") << BayerDevice << 4;
+    QTest::addColumn<bool>("lit");
+    QTest::newRow("mono") << MonoDevice << 1 << false;
+    QTest::newRow("bayer") << BayerDevice << 4 << false;
+    // The preview warns of light before Start is pressed.
+    QTest::newRow("lit") << MonoDevice << 1 << true;
 }
 
 void tst_DetectionDialogue::liveHistogram()
 {
     QFETCH(int, device);
     QFETCH(int, planes);
+    QFETCH(bool, lit);
+    if (lit)
+        QVERIFY(SimWorld::setField(device, "lit", "true"));
     Editor editor(device);
     DetectionDialogue &dialog = editor.dialog;
     QSignalSpy updated(&dialog, &DetectionDialogue::histogramUpdated);
@@ -598,6 +607,9 @@ void tst_DetectionDialogue::liveHistogram()
     const LevelHistogram &h = dialog.histogramWidget()->histogram();
     QVERIFY(!h.isEmpty());
     QCOMPARE(h.planeMeans().size(), planes);
+    QCOMPARE(child<QLabel>(dialog, "litLabel")->isVisibleTo(&dialog), lit);
+    if (lit)
+        return;
     // Dark frames: the plane means sit near the black level, the hot pixels far above it.
     for (const unsigned mean : h.planeMeans())
         QVERIFY2(mean >= 9 && mean <= 15, qPrintable(QString::number(mean)));

@@ -2,16 +2,20 @@
 // zoom, selection, the raw converter files, and a detection run from the dialog to the camera's
 // memory and back.
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "dapplix/ui/detectiondialogue.h"
 #include "dapplix/ui/displaywidget.h"
+#include "dapplix/ui/magnifiercontrol.h"
 #include "dapplix/ui/mainwindow.h"
 #include "sdk/sim/vyro_sim.h"
 #include "tests/support/modalanswerer.h"
@@ -84,6 +88,9 @@ private slots:
     void openAndCloseFollowTheSelection();
     void unwrittenChangesAsk_data();
     void unwrittenChangesAsk();
+    void saveAddsTheSuffix_data();
+    void saveAddsTheSuffix();
+    void hotPixelListColumns();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -167,6 +174,8 @@ void tst_MainWindow::openAndCloseFollowTheSelection()
     QVERIFY(openFreeCamera(window));
     QCOMPARE(answerer.count(), 0);
     QCOMPARE(opened.count(), 1);
+    // A monochrome sensor has no Bayer colour to name.
+    QCOMPARE(window.magnifierControl()->bayerColorText(), QString());
     QCOMPARE(opened.at(0).at(0).toBool(), true);
     QCOMPARE(window.camera().openDeviceId(), int(FreeCamera));
     QTRY_VERIFY(action(window, "actionCloseCamera")->isEnabled());
@@ -243,6 +252,63 @@ void tst_MainWindow::unwrittenChangesAsk()
     QCOMPARE(written, answer == QMessageBox::Save);
     if (!goesOn)
         QCOMPARE(userEntries(window), (QSet<QPair<int, int>>{{100, 101}}));
+}
+
+// A name typed without a suffix gets the format's own, so one format never replaces another's.
+void tst_MainWindow::saveAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("binary") << "actionSaveList"
+                            << "bin";
+    QTest::newRow("text") << "actionExportList"
+                          << "txt";
+    QTest::newRow("raw converters") << "actionExportBadpixels"
+                                    << "badpixels";
+}
+
+void tst_MainWindow::saveAddsTheSuffix()
+{
+    QFETCH(QString, actionName);
+    QFETCH(QString, suffix);
+    MainWindow window;
+    window.show();
+    QVERIFY(openFreeCamera(window));
+    QTemporaryDir dir;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->selectFile(dir.filePath("hp1"));
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
+    action(window, qPrintable(actionName))->trigger();
+    QVERIFY(QFileInfo::exists(dir.filePath("hp1." + suffix)));
+    QVERIFY(!QFileInfo::exists(dir.filePath("hp1")));
+}
+
+// Four-digit coordinates are read whole, and a double-click changes a user entry's class.
+void tst_MainWindow::hotPixelListColumns()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(openFreeCamera(window));
+    window.setMagnifierPosition(QPoint(1279, 1023));
+    action(window, "actionAddBadpixel")->trigger();
+    auto *view = window.findChild<QTableView *>("badpixelListView");
+    QVERIFY(view);
+    const int row = window.badpixelListModel().rowCount() - 1;
+    for (int column : {0, 1})
+        QVERIFY(view->columnWidth(column) > view->fontMetrics().horizontalAdvance("65535"));
+    const QModelIndex cls = window.badpixelListModel().index(row, 2);
+    view->scrollTo(cls);
+    const QPoint centre = view->visualRect(cls).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    auto *combo = view->viewport()->findChild<QComboBox *>();
+    QVERIFY(combo);
+    combo->setCurrentIndex(combo->findData("ignore"));
+    QVERIFY(QMetaObject::invokeMethod(view, "commitData", Q_ARG(QWidget *, combo)));
+    QCOMPARE(window.badpixelListModel().badpixelAt(row).pixelclass, quint8(Badpixel::Ignore));
 }
 
 void tst_MainWindow::focusIsClamped_data()
@@ -564,6 +630,9 @@ void tst_MainWindow::detectionToCameraAndBack()
         action(window, "actionWriteBadpixel")->trigger();
         QCOMPARE(yes.count(), 1);
     }
+    // ... and the window says so.
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QStringLiteral("User entries written into the camera: %1").arg(found.size()));
     QVERIFY(selectDevice(window, FreeCamera));
     action(window, "actionCloseCamera")->trigger();
     QVERIFY(!window.camera().isOpen());
