@@ -1,6 +1,9 @@
 // sharedstate.cpp: files of the state directory, their locks and atomic rewrites.
 #include "sdk/sim/sharedstate.h"
 
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -114,56 +117,6 @@ QString SharedState::defaultDirectory()
     return QDir::homePath() + QStringLiteral("/.local/share/vyrosim");
 }
 
-bool SharedState::readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
-                                  QString *problem, bool *missing)
-{
-    if (missing)
-        *missing = false;
-    struct stat st;
-    int error = 0;
-    const int fd = openRegular(QFile::encodeName(path), &st, &error);
-    if (fd < 0) {
-        if (missing)
-            *missing = error == ENOENT;
-        *problem = QStringLiteral("%1: %2").arg(
-            path, error == EINVAL ? QStringLiteral("not a regular file") : reason(error));
-        return false;
-    }
-    if (st.st_size > maxSize) {
-        ::close(fd);
-        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
-        return false;
-    }
-    // The size may still change while reading; one byte more than allowed tells.
-    QByteArray data(int(maxSize < st.st_size + 1 ? maxSize + 1 : st.st_size + 1),
-                    Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = errno;
-            ::close(fd);
-            *problem = QStringLiteral("%1: %2").arg(path, reason(error));
-            return false;
-        }
-        if (n == 0)
-            break;
-        done += n;
-        if (done == data.size() && done <= maxSize)
-            data.resize(int(std::min<qint64>(maxSize + 1, data.size() * 2)));
-    }
-    ::close(fd);
-    if (done > maxSize) {
-        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
-        return false;
-    }
-    data.resize(int(done));
-    *bytes = data;
-    return true;
-}
-
 SharedState::SharedState(const QString &directory) : m_directory(directory)
 {
     QDir().mkpath(m_directory);
@@ -201,7 +154,7 @@ bool SharedState::read(State *state, FileId *id, QString *problem, bool *missing
     if (id)
         *id = fileId();
     QByteArray bytes;
-    if (!readRegularFile(stateFile(), maxFileSize, &bytes, problem, missing))
+    if (!vyrokit::FileReader::read(stateFile(), maxFileSize, &bytes, problem, missing))
         return false;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
@@ -245,6 +198,14 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
         *problem = lock.problem();
         return false;
     }
+    if (!m_tidied) {
+        // Under the lock no other writer is halfway: a temporary file is a killed writer's.
+        const QDir dir(m_directory);
+        for (const QString &name : dir.entryList({QStringLiteral(".state.json.tmp*")},
+                                                 QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(dir.filePath(name));
+        m_tidied = true;
+    }
     State state;
     QString readProblem;
     const quint64 current = peekGeneration();
@@ -276,36 +237,22 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     return true;
 }
 
-// Write and rename, under the state lock: readers see the old file or the new one, never a
-// part. No fsync: the state must be consistent between processes, not survive a power cut.
+// Under the state lock. Atomic (write and rename): readers see the old file or the new one,
+// never a part. Unsynced: the state is rewritten many times a second and must be consistent
+// between processes, not survive a power cut.
 bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) const
 {
+    // A pipe or a link someone put in the state's place goes, as a rename would replace it;
+    // the writer refuses to write into anything but a regular file.
     const QByteArray target = QFile::encodeName(stateFile());
-    const QByteArray temporary = target + ".tmp";
-    // Whatever a former writer left there goes: a fresh file, never a pipe to wait on.
-    ::unlink(temporary.constData());
-    const int fd =
-        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0644);
-    bool ok = fd >= 0;
-    for (qint64 done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += n;
-    }
-    const QByteArray failed = fd < 0 ? temporary : target;
-    const int error = ok ? 0 : errno;
-    if (fd >= 0 && ::close(fd) != 0 && ok)
-        ok = false;
-    if (ok && ::rename(temporary.constData(), target.constData()) != 0)
-        ok = false;
-    if (!ok) {
-        *problem = QStringLiteral("cannot write the state: %1: %2")
-                       .arg(QFile::decodeName(failed), reason(error ? error : errno));
-        ::unlink(temporary.constData());
-    }
-    return ok;
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        ::unlink(target.constData());
+    if (vyrokit::FileWriter::write(stateFile(), bytes, problem,
+                                   vyrokit::FileWriter::Durability::Unsynced))
+        return true;
+    *problem = QStringLiteral("cannot write the state: %1").arg(*problem);
+    return false;
 }
 
 // Device locks are abstract Unix socket names (Linux): bound by the holder, gone with its last

@@ -42,12 +42,6 @@ public:
     // Largest state or world file read; anything bigger is not one.
     static constexpr qint64 maxFileSize = 8 * 1024 * 1024;
 
-    // Reads a regular file of at most maxSize bytes without ever blocking (a named pipe or a
-    // device in its place is refused). On failure *problem gives the path and the reason and
-    // *missing tells whether the file simply does not exist.
-    static bool readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
-                                QString *problem, bool *missing = nullptr);
-
     // The directory: VYRO_SIM_HOME, else $XDG_DATA_HOME/vyrosim, else ~/.local/share/vyrosim.
     static QString defaultDirectory();
 
@@ -90,6 +84,7 @@ private:
     // nobody else changed it. Used by one thread at a time (the owner serialises all calls).
     mutable State m_cache;
     mutable bool m_cacheValid = false;
+    bool m_tidied = false; // temporary files of killed writers removed
 };
 
 } // namespace vysim

@@ -4,6 +4,7 @@
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/firmwareupload.h"
 #include "sdk/vyro_device.h"
+#include "vyrokit/files/filereader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -74,7 +75,7 @@ bool SimEngine::readSource(QByteArray *json, QString *source, QString *problem) 
         return true;
     }
     *source = QFile::decodeName(path);
-    return SharedState::readRegularFile(*source, SharedState::maxFileSize, json, problem);
+    return vyrokit::FileReader::read(*source, SharedState::maxFileSize, json, problem);
 }
 
 void SimEngine::start()

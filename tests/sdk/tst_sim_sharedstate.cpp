@@ -130,7 +130,7 @@ void tst_SimSharedState::namedPipeNeverBlocks()
     const Run list = vyrosim({"list"});
     QVERIFY(list.finished);
     QCOMPARE(list.exitCode, 0);
-    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": not a regular file"),
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": is not a regular file"),
              list.err.constData());
 
     // A valid file is back: changes made elsewhere are seen again.
@@ -143,9 +143,9 @@ void tst_SimSharedState::nonRegularStateRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("reason");
-    QTest::newRow("endless device") << "device" << QByteArray("not a regular file");
-    QTest::newRow("directory") << "directory" << QByteArray("not a regular file");
-    QTest::newRow("oversized file") << "oversized" << QByteArray("larger than");
+    QTest::newRow("endless device") << "device" << QByteArray("is not a regular file");
+    QTest::newRow("directory") << "directory" << QByteArray("is a folder");
+    QTest::newRow("oversized file") << "oversized" << QByteArray("is larger than");
 }
 
 void tst_SimSharedState::nonRegularStateRefused()
@@ -181,7 +181,7 @@ void tst_SimSharedState::nonRegularStateRefused()
     const Run load = vyrosim({"load", "/dev/zero"});
     QVERIFY(load.finished);
     QCOMPARE(load.exitCode, 1);
-    QVERIFY2(load.err.contains("/dev/zero: not a regular file"), load.err.constData());
+    QVERIFY2(load.err.contains("/dev/zero: is not a regular file"), load.err.constData());
 }
 
 void tst_SimSharedState::garbageKeepsLastGoodWorld()
@@ -265,10 +265,11 @@ void tst_SimSharedState::inUseOutlivesTampering()
 
 void tst_SimSharedState::unwritableStateNamesReason()
 {
-    // A directory where the new state is written fails the write even for root, whom a
-    // read-only directory does not stop.
-    QVERIFY(QDir().mkdir(stateFile() + QStringLiteral(".tmp")));
-    QVERIFY(QFile(stateFile() + QStringLiteral(".tmp/keep")).open(QIODevice::WriteOnly));
+    // A directory in the state's place fails the write even for root, whom a read-only
+    // directory does not stop.
+    QVERIFY(QFile::remove(stateFile()));
+    QVERIFY(QDir().mkdir(stateFile()));
+    QVERIFY(QFile(stateFile() + QStringLiteral("/keep")).open(QIODevice::WriteOnly));
     ::chmod(QFile::encodeName(home()).constData(), 0555);
     const QByteArray expected = "cannot write the state: " + QFile::encodeName(home());
 
@@ -289,7 +290,7 @@ void tst_SimSharedState::unwritableStateNamesReason()
     QCOMPARE(vysim_unplug(777), VY_CAMERA_NOT_FOUND);
     QCOMPARE(lastProblem(), QByteArray("no device with ID 777"));
     makeWritable(home());
-    QVERIFY(QDir(stateFile() + QStringLiteral(".tmp")).removeRecursively());
+    QVERIFY(QDir(stateFile()).removeRecursively());
     QCOMPARE(vysim_unplug(2), VY_SUCCESS);
     QVERIFY(lastProblem().isEmpty());
 }
