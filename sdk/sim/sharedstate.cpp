@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -67,10 +68,13 @@ public:
             .arg(m_path,
                  m_error == EINVAL ? QStringLiteral("not a regular file") : reason(m_error));
     }
+    // 0 when the file holds none or one out of range (damage, which must not wrap the count).
     quint64 generation() const
     {
         quint64 g = 0;
-        return ::pread(m_fd, &g, sizeof g, 0) == ssize_t(sizeof g) ? g : 0;
+        if (::pread(m_fd, &g, sizeof g, 0) != ssize_t(sizeof g))
+            return 0;
+        return g <= SharedState::maxGeneration ? g : 0;
     }
     void setGeneration(quint64 g) const
     {
@@ -102,6 +106,17 @@ int openRegular(const QByteArray &path, struct stat *st, int *error)
         return -1;
     }
     return fd;
+}
+
+// The generation of a state file: a whole number from 1 to maxGeneration, else damage.
+bool validGeneration(const QJsonValue &value, quint64 *generation)
+{
+    const double g = value.toDouble(-1);
+    if (!value.isDouble() || !std::isfinite(g) || g < 1 || g > double(SharedState::maxGeneration) ||
+        g != std::floor(g))
+        return false;
+    *generation = quint64(g);
+    return true;
 }
 
 } // namespace
@@ -164,7 +179,10 @@ bool SharedState::read(State *state, FileId *id, QString *problem, bool *missing
         return false;
     }
     const QJsonObject o = doc.object();
-    state->generation = quint64(o.value(QLatin1String("generation")).toDouble());
+    if (!validGeneration(o.value(QLatin1String("generation")), &state->generation)) {
+        *problem = QStringLiteral("%1: no valid generation").arg(stateFile());
+        return false;
+    }
     state->source = o.value(QLatin1String("source")).toString();
     state->world = o.value(QLatin1String("world")).toObject();
     m_cache = *state;
@@ -188,7 +206,16 @@ quint64 SharedState::peekGeneration() const
     static const char prefix[] = "{\"generation\":";
     if (std::strncmp(head, prefix, sizeof prefix - 1) != 0)
         return 0;
-    return std::strtoull(head + sizeof prefix - 1, nullptr, 10);
+    // Digits up to the next member; anything else ("-1", "1e300", "1.5") is for read() to
+    // refuse.
+    quint64 g = 0;
+    const char *p = head + sizeof prefix - 1;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        g = g * 10 + quint64(*p - '0');
+        if (g > maxGeneration)
+            return 0;
+    }
+    return *p == ',' || *p == '}' ? g : 0;
 }
 
 bool SharedState::update(const Change &change, State *written, QString *problem)

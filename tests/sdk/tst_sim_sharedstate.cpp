@@ -53,6 +53,13 @@ QString stateFile()
     return home() + QStringLiteral("/state.json");
 }
 
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
 // The generation the state file carries in its first member; 0 when it has none.
 quint64 generation()
 {
@@ -107,6 +114,8 @@ private slots:
     void nonRegularStateRefused_data();
     void nonRegularStateRefused();
     void garbageKeepsLastGoodWorld();
+    void badGenerationIsDamage_data();
+    void badGenerationIsDamage();
     void inUseOutlivesTampering_data();
     void inUseOutlivesTampering();
     void unwritableStateNamesReason();
@@ -217,6 +226,37 @@ void tst_SimSharedState::garbageKeepsLastGoodWorld()
     }
     QCOMPARE(vysim_unplug(1), VY_SUCCESS);
     QVERIFY(generation() > later);
+}
+
+void tst_SimSharedState::badGenerationIsDamage_data()
+{
+    QTest::addColumn<QByteArray>("value"); // the state file's generation; empty: the lock's
+    QTest::newRow("negative") << QByteArray("-1");
+    QTest::newRow("huge") << QByteArray("1e300");
+    QTest::newRow("fraction") << QByteArray("2.5");
+    QTest::newRow("not a number") << QByteArray("\"NaN\"");
+    QTest::newRow("lock all ones") << QByteArray();
+}
+
+// A generation that is not a whole number in range is damage: its world is not taken, and the
+// count goes on from the last good generation instead of wrapping to 0.
+void tst_SimSharedState::badGenerationIsDamage()
+{
+    QFETCH(QByteArray, value);
+    QCOMPARE(vysim_unplug(5), VY_SUCCESS);
+    const quint64 before = generation();
+    if (value.isEmpty()) {
+        QFile lock(home() + QStringLiteral("/state.lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QCOMPARE(lock.write(QByteArray(8, '\xFF')), qint64(8));
+    } else {
+        put(stateFile(), "{\"generation\":" + value + ",\"source\":\"default\",\"world\":{}}");
+    }
+    vysim_sync();
+    QVERIFY(simtest::listed(1));
+    QVERIFY(!simtest::listed(5));
+    QCOMPARE(vysim_unplug(1), VY_SUCCESS);
+    QCOMPARE(generation(), before + 1);
 }
 
 void tst_SimSharedState::inUseOutlivesTampering_data()
