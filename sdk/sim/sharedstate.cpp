@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -146,6 +147,11 @@ QString SharedState::stateFile() const
     return m_directory + QStringLiteral("/state.json");
 }
 
+QString SharedState::previousFile() const
+{
+    return m_directory + QStringLiteral("/state.json.prev");
+}
+
 QByteArray SharedState::lockName(uint32_t deviceId) const
 {
     return m_lockPrefix + QByteArray::number(deviceId);
@@ -168,25 +174,37 @@ bool SharedState::read(State *state, FileId *id, QString *problem, bool *missing
     // The identity is taken before reading: a rewrite in between shows up at the next poll.
     if (id)
         *id = fileId();
+    if (!readFile(stateFile(), state, problem, missing))
+        return false;
+    m_cache = *state;
+    m_cacheValid = true;
+    return true;
+}
+
+bool SharedState::readPrevious(State *state, QString *problem) const
+{
+    return readFile(previousFile(), state, problem, nullptr);
+}
+
+bool SharedState::readFile(const QString &path, State *state, QString *problem, bool *missing) const
+{
     QByteArray bytes;
-    if (!vyrokit::FileReader::read(stateFile(), maxFileSize, &bytes, problem, missing))
+    if (!vyrokit::FileReader::read(path, maxFileSize, &bytes, problem, missing))
         return false;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject() ||
         !doc.object().value(QLatin1String("world")).isObject()) {
-        *problem = QStringLiteral("%1: not a simulator state file").arg(stateFile());
+        *problem = QStringLiteral("%1: not a simulator state file").arg(path);
         return false;
     }
     const QJsonObject o = doc.object();
     if (!validGeneration(o.value(QLatin1String("generation")), &state->generation)) {
-        *problem = QStringLiteral("%1: no valid generation").arg(stateFile());
+        *problem = QStringLiteral("%1: no valid generation").arg(path);
         return false;
     }
     state->source = o.value(QLatin1String("source")).toString();
     state->world = o.value(QLatin1String("world")).toObject();
-    m_cache = *state;
-    m_cacheValid = true;
     return true;
 }
 
@@ -220,6 +238,9 @@ quint64 SharedState::peekGeneration() const
 
 bool SharedState::update(const Change &change, State *written, QString *problem)
 {
+    // A deleted state directory is made again: the programs still hold the world.
+    if (!QFileInfo::exists(m_directory))
+        QDir().mkpath(m_directory);
     StateLock lock(m_directory + QStringLiteral("/state.lock"));
     if (!lock.held()) {
         *problem = lock.problem();
@@ -228,7 +249,7 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     if (!m_tidied) {
         // Under the lock no other writer is halfway: a temporary file is a killed writer's.
         const QDir dir(m_directory);
-        for (const QString &name : dir.entryList({QStringLiteral(".state.json.tmp*")},
+        for (const QString &name : dir.entryList({QStringLiteral(".state.json*.tmp*")},
                                                  QDir::Files | QDir::Hidden | QDir::System))
             QFile::remove(dir.filePath(name));
         m_tidied = true;
@@ -254,8 +275,14 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     o.insert(QStringLiteral("generation"), double(state.generation));
     o.insert(QStringLiteral("source"), state.source);
     o.insert(QStringLiteral("world"), state.world);
-    if (!writeAtomically(QJsonDocument(o).toJson(QJsonDocument::Compact), problem))
+    const QByteArray bytes = QJsonDocument(o).toJson(QJsonDocument::Compact);
+    if (!writeAtomically(stateFile(), bytes, problem)) {
+        *problem = QStringLiteral("cannot write the state: %1").arg(*problem);
         return false;
+    }
+    // Best effort: the previous copy only ever matters when the state itself is lost.
+    QString ignored;
+    writeAtomically(previousFile(), bytes, &ignored);
     lock.setGeneration(state.generation);
     m_cache = state;
     m_cacheValid = true;
@@ -264,22 +291,25 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     return true;
 }
 
-// Under the state lock. Atomic (write and rename): readers see the old file or the new one,
-// never a part. Unsynced: the state is rewritten many times a second and must be consistent
-// between processes, not survive a power cut.
-bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) const
+// Under the state lock. A pipe or a link someone put in the file's place goes, as a rename
+// would replace it; the writer refuses to write into anything but a regular file.
+bool SharedState::writeAtomically(const QString &path, const QByteArray &bytes,
+                                  QString *problem) const
 {
-    // A pipe or a link someone put in the state's place goes, as a rename would replace it;
-    // the writer refuses to write into anything but a regular file.
-    const QByteArray target = QFile::encodeName(stateFile());
+    const QByteArray name = QFile::encodeName(path);
     struct stat st;
-    if (::lstat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
-        ::unlink(target.constData());
-    if (vyrokit::FileWriter::write(stateFile(), bytes, problem,
-                                   vyrokit::FileWriter::Durability::Unsynced))
-        return true;
-    *problem = QStringLiteral("cannot write the state: %1").arg(*problem);
-    return false;
+    if (::lstat(name.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+            ::unlink(name.constData());
+        // The writer keeps the mode of the file it replaces: one made unreadable becomes the
+        // simulator's own again.
+        else if (S_ISREG(st.st_mode) && (st.st_mode & 0600) != 0600)
+            ::chmod(name.constData(), (st.st_mode & 07777) | 0600);
+    }
+    // Unsynced: the state is rewritten many times a second and must be consistent between
+    // processes (atomic: the old file or the new one, never a part), not survive a power cut.
+    return vyrokit::FileWriter::write(path, bytes, problem,
+                                      vyrokit::FileWriter::Durability::Unsynced);
 }
 
 // Device locks are abstract Unix socket names (Linux): bound by the holder, gone with its last

@@ -51,6 +51,9 @@ public:
     explicit SharedState(const QString &directory);
     const QString &directory() const { return m_directory; }
     QString stateFile() const;
+    // The last state written, kept whole beside it: what a damaged or deleted state file is
+    // restored from.
+    QString previousFile() const;
 
     FileId fileId() const;
     // The generation of the state file from its first bytes, without parsing the rest (the
@@ -60,6 +63,7 @@ public:
     // Reads the state file; false (with *problem) when it is missing or unreadable, *missing
     // telling the two apart.
     bool read(State *state, FileId *id, QString *problem, bool *missing = nullptr) const;
+    bool readPrevious(State *state, QString *problem) const;
     // Under the state lock: reads the latest state (missing: valid = false), lets change edit
     // it, and when change returns true writes it with the next generation. The result tells
     // whether the state was written; *written receives what was.
@@ -79,7 +83,8 @@ public:
 
 private:
     QByteArray lockName(uint32_t deviceId) const;
-    bool writeAtomically(const QByteArray &bytes, QString *problem) const;
+    bool readFile(const QString &path, State *state, QString *problem, bool *missing) const;
+    bool writeAtomically(const QString &path, const QByteArray &bytes, QString *problem) const;
 
     QString m_directory;
     QByteArray m_lockPrefix; // of the abstract socket names, one namespace per directory

@@ -90,9 +90,11 @@ void SimEngine::start()
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
     bool missing = false;
-    const bool readable = m_state.read(&state, nullptr, &problem, &missing) &&
-                          SimWorld::fromJson(state.world, &world, &problem);
-    if (!readable && !missing)
+    bool readable = m_state.read(&state, nullptr, &problem, &missing) &&
+                    SimWorld::fromJson(state.world, &world, &problem);
+    if (!readable && restorePrevious(problem, &state, &world))
+        readable = true;
+    else if (!readable && !missing)
         std::fprintf(stderr, "vyrosim: %s; the world starts again from %s\n", qPrintable(problem),
                      qPrintable(source));
     const bool usable = readable && (!namedWorld || state.source == source);
@@ -127,6 +129,7 @@ void SimEngine::start()
         }
     }
     m_seenGeneration = state.generation;
+    m_source = state.source;
     const std::set<uint32_t> locked = lockedDevices(world);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -134,6 +137,64 @@ void SimEngine::start()
         m_locked = locked;
     }
     m_poller = std::thread(&SimEngine::pollLoop, this);
+}
+
+bool SimEngine::restorePrevious(const QString &problem, SharedState::State *state, SimWorld *world)
+{
+    SharedState::State previous;
+    SimWorld previousWorld;
+    QString why;
+    if (!m_state.readPrevious(&previous, &why) ||
+        !SimWorld::fromJson(previous.world, &previousWorld, &why))
+        return false;
+    std::fprintf(stderr, "vyrosim: %s; restored the last good world from %s\n", qPrintable(problem),
+                 qPrintable(m_state.previousFile()));
+    SharedState::State written;
+    const bool ok = m_state.update(
+        [&](SharedState::State &s, bool valid, QString *) {
+            SimWorld current;
+            QString ignored;
+            // Another process may have restored it meanwhile.
+            if (valid && SimWorld::fromJson(s.world, &current, &ignored))
+                return false;
+            s.source = previous.source;
+            s.world = previous.world;
+            return true;
+        },
+        &written, &why);
+    if (!ok && !why.isEmpty())
+        std::fprintf(stderr, "vyrosim: %s\n", qPrintable(why));
+    // Whoever wrote it, the state now holds the restored world (or a newer one); when it cannot
+    // be written, this process works on the previous one.
+    if (!m_state.read(state, nullptr, &why) || !SimWorld::fromJson(state->world, world, &why)) {
+        *state = previous;
+        *world = previousWorld;
+    }
+    return true;
+}
+
+void SimEngine::rewriteLocked(const QString &problem)
+{
+    SharedState::State written;
+    QString why;
+    const bool ok = m_state.update(
+        [&](SharedState::State &s, bool valid, QString *) {
+            if (valid)
+                return false; // written by another process meanwhile
+            std::lock_guard<std::mutex> lock(m_mutex);
+            s.source = m_source;
+            s.world = m_world.toJson();
+            return true;
+        },
+        &written, &why);
+    if (ok) {
+        m_seenGeneration = written.generation;
+        std::fprintf(stderr, "vyrosim: %s; wrote this program's world again\n",
+                     qPrintable(problem));
+    } else if (!why.isEmpty()) {
+        std::fprintf(stderr, "vyrosim: %s; keeping the last good world: %s\n", qPrintable(problem),
+                     qPrintable(why));
+    }
 }
 
 void SimEngine::pollLoop()
@@ -176,9 +237,14 @@ void SimEngine::refreshLocked(Pending *pending)
         if (m_state.read(&state, nullptr, &problem, &missing) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
             m_seenGeneration = state.generation;
-            m_badFile = SharedState::FileId();
+            m_source = state.source;
+            m_badFile.reset();
             m_reported.clear();
             changedWorld = true;
+        } else if (missing && m_seenGeneration != 0) {
+            // Deleted: this program still holds the world, so it writes it again.
+            rewriteLocked(problem);
+            m_badFile = m_state.fileId();
         } else {
             m_badFile = generation == 0 ? id : m_state.fileId();
             if (problem != m_reported)
@@ -379,8 +445,10 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
                 std::lock_guard<std::mutex> lock(m_mutex);
                 changed = m_world;
             } else if (!valid || !SimWorld::fromJson(s.world, &changed, &ignored)) {
+                // A damaged or missing file: this process's world, which came from it, goes on.
                 std::lock_guard<std::mutex> lock(m_mutex);
                 changed = m_world;
+                s.source = m_source;
             }
             if (!change(changed, why)) {
                 result = VY_INVALID_PARAMETER;
@@ -394,6 +462,7 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
         return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
     // Take the new world in at once; the poll thread then finds nothing new.
     m_seenGeneration = written.generation;
+    m_source = written.source;
     apply(changed, lockedDevices(changed), pending);
     return VY_SUCCESS;
 }
@@ -507,6 +576,7 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
         if (!ok)
             return VY_IO_REQUEST_FAILED;
         m_seenGeneration = written.generation;
+        m_source = written.source;
         apply(world, lockedDevices(world), &pending);
     }
     deliver(pending);
