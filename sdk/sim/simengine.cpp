@@ -28,6 +28,65 @@ bool isNetworkCamera(uint32_t id)
     return vyro::isNetworkDevice(id) || vyro::isReadOnlyDevice(id);
 }
 
+// What a camera keeps in its own memory: unplugged and plugged back, it has them again.
+const char *const memoryFields[] = {"cameraId",       "userEeprom",          "userEepromData",
+                                    "userHotPixels",  "persistentIp",        "persistentSubnet",
+                                    "dhcpState",      "persistentUserText",  "lensType",
+                                    "lensDataLength", "parameterSetStored",  "memoryMode",
+                                    "fpnCalibrated",  "fpnFactoryCalibrated"};
+const QString memoriesField = QStringLiteral("cameraMemories");
+
+// The camera a memory belongs to: its serial number, else its device ID.
+QString memoryKey(const QJsonObject &fields)
+{
+    const QString serial = fields.value(QLatin1String("serialNumber")).toString();
+    return serial.isEmpty()
+               ? QStringLiteral("device %1").arg(fields.value(QLatin1String("deviceId")).toInt())
+               : serial;
+}
+
+void remember(SimWorld &world, const SimDevice &device)
+{
+    QJsonObject memory;
+    for (const char *name : memoryFields) {
+        const QJsonValue value = device.fields.value(QLatin1String(name));
+        if (!value.isUndefined())
+            memory.insert(QLatin1String(name), value);
+    }
+    QJsonObject memories = world.driver.value(memoriesField).toObject();
+    const QString key = memoryKey(device.fields);
+    memories.remove(key);
+    // Bounded like the world itself; which one goes first does not matter.
+    while (memories.size() >= SimWorld::maxDevices)
+        memories.erase(memories.begin());
+    memories.insert(key, memory);
+    world.driver.insert(memoriesField, memories);
+}
+
+// The device as plugged, with the memory it had when it was unplugged, which is then taken.
+SimDevice recall(SimWorld &world, const SimDevice &device)
+{
+    QJsonObject memories = world.driver.value(memoriesField).toObject();
+    const QString key = memoryKey(device.fields);
+    const QJsonObject memory = memories.value(key).toObject();
+    if (memory.isEmpty())
+        return device;
+    QJsonObject fields = device.fields;
+    QString ignored;
+    for (const char *name : memoryFields) {
+        const QJsonValue value = memory.value(QLatin1String(name));
+        if (!value.isUndefined() &&
+            FieldSchema::devices().check(QLatin1String(name), value, &ignored))
+            fields.insert(QLatin1String(name), value);
+    }
+    SimDevice recalled;
+    if (!SimWorld::makeDevice(fields, &recalled, &ignored))
+        return device;
+    memories.remove(key);
+    world.driver.insert(memoriesField, memories);
+    return recalled;
+}
+
 } // namespace
 
 SimEngine *SimEngine::m_instance = nullptr;
@@ -525,7 +584,7 @@ int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
                 *why = QStringLiteral("too many devices (at most %1)").arg(SimWorld::maxDevices);
                 return false;
             }
-            world.devices.push_back(d);
+            world.devices.push_back(recall(world, d));
             return true;
         },
         problem);
@@ -538,6 +597,8 @@ int32_t SimEngine::unplug(uint32_t deviceId, QString *problem)
     const int32_t result = modify(
         [&](SimWorld &world, QString *why) {
             looked = true;
+            if (const SimDevice *d = world.find(deviceId))
+                remember(world, *d);
             const auto end = std::remove_if(world.devices.begin(), world.devices.end(),
                                             [&](const SimDevice &d) { return d.id == deviceId; });
             found = end != world.devices.end();
