@@ -75,8 +75,11 @@ extern "C" {
 
 VYAPI uint32_t vy_GetDLLVersion(void)
 {
+    // Declared before the call: its log entry copies the output when it ends, after every
+    // local declared later is gone.
+    uint32_t version = 0;
     VYSIM_ENTER(call, "vy_GetDLLVersion", VY_DRIVER_HANDLE, 0, nullptr, 0);
-    const uint32_t version = SimEngine::instance().libraryVersion();
+    version = SimEngine::instance().libraryVersion();
     call.setOutput(&version, sizeof version);
     call.done(VY_SUCCESS);
     return version;

@@ -21,7 +21,8 @@ namespace vysim {
 //     }
 //
 // Without a buffer pass nullptr and 0. When the bytes returned are not those passed in (a
-// different pointer or size), name them with setOutput before returning.
+// different pointer or size), name them with setOutput before returning; the log copies them
+// when the ApiCall ends, so they must outlive it (a local declared before VYSIM_ENTER).
 class ApiCall final
 {
 public:

@@ -4,6 +4,7 @@
 #include "sdk/sim/calllog.h"
 #include "sdk/sim/sharedstate.h"
 #include "sdk/sim/simengine.h"
+#include "vyrokit/files/filereader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -79,8 +80,7 @@ VYAPI int32_t vysim_load_world_file(const char *path, char *message, uint32_t me
     const QString name = QFile::decodeName(path);
     QByteArray json;
     QString problem;
-    if (!vysim::SharedState::readRegularFile(name, vysim::SharedState::maxFileSize, &json,
-                                             &problem))
+    if (!vyrokit::FileReader::read(name, vysim::SharedState::maxFileSize, &json, &problem))
         return report(VY_INVALID_PARAMETER, problem, message, messageSize);
     const int32_t result = SimEngine::instance().loadWorld(json, name, &problem);
     return report(result, QStringLiteral("%1: %2").arg(name, problem), message, messageSize);

@@ -119,6 +119,8 @@ void addCoreDriverFields(FieldSchema &s)
         {"ethDaemonVersion", T::String, QStringLiteral(VYRO_SDK_VERSION_TEXT), 0, 127,
          "its version text"},
         {"readOnlyMulticast", T::Bool, false, 0, 0, "read-only multicast enabled (0x2007/8200)"},
+        {"cameraMemories", T::Object, QJsonObject(), 0, 0,
+         "the memory of unplugged cameras, by serial number (else \"device <id>\")"},
     });
 }
 

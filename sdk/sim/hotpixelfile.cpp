@@ -2,9 +2,10 @@
 #include "sdk/sim/hotpixelfile.h"
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstring>
@@ -120,30 +121,28 @@ int32_t save(const std::string &path, const std::vector<PixelPos> &pixels)
     if (pixels.size() > MaxEntries)
         return VY_INVALID_PARAMETER;
     const std::vector<uint8_t> bytes = encode(pixels);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return VY_FILE_OPEN_ERROR;
-    if (file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.commit())
-        return VY_FILE_OPEN_ERROR;
-    return VY_SUCCESS;
+    QString problem;
+    return vyrokit::FileWriter::write(
+               QString::fromStdString(path),
+               QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())),
+               &problem)
+               ? VY_SUCCESS
+               : VY_FILE_OPEN_ERROR;
 }
 
 int32_t load(const std::string &path, std::vector<PixelPos> *pixels, std::string *problem)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString name = QString::fromStdString(path);
+    QByteArray data;
+    QString why;
+    // Never more than the largest valid file; a pipe or a device is refused, never waited on.
+    if (!vyrokit::FileReader::read(name, qint64(MaxFileBytes), &data, &why)) {
+        const QFileInfo info(name);
+        const bool tooLarge = info.isFile() && info.size() > qint64(MaxFileBytes);
         if (problem)
-            *problem = "The hot pixel file cannot be opened";
-        return VY_FILE_OPEN_ERROR;
-    }
-    // Never more than the largest valid file, whatever the file's size.
-    const QByteArray data = file.read(qint64(MaxFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        if (problem)
-            *problem = "The hot pixel file cannot be read";
-        return VY_FILE_OPEN_ERROR;
+            *problem =
+                tooLarge ? "The hot pixel file is too large" : "The hot pixel file cannot be read";
+        return tooLarge ? VY_FILE_FORMAT_ERROR : VY_FILE_OPEN_ERROR;
     }
     const std::vector<uint8_t> bytes(data.begin(), data.end());
     return decode(bytes, pixels, problem) ? VY_SUCCESS : VY_FILE_FORMAT_ERROR;

@@ -29,8 +29,9 @@ std::vector<uint8_t> encode(const std::vector<PixelPos> &pixels);
 // False, with a reason, for anything but a complete file of this format.
 bool decode(const std::vector<uint8_t> &bytes, std::vector<PixelPos> *pixels, std::string *problem);
 
-// Writes through a temporary file renamed into place, so that a failed write never leaves a
-// damaged file behind. Return VY_SUCCESS, VY_FILE_OPEN_ERROR or VY_FILE_FORMAT_ERROR.
+// Saved with vyrokit::FileWriter, so that a failed write (a full disk) leaves an existing file
+// as it was; loaded with vyrokit::FileReader (regular files only, never waiting on a pipe).
+// Return VY_SUCCESS, VY_FILE_OPEN_ERROR or VY_FILE_FORMAT_ERROR.
 int32_t save(const std::string &path, const std::vector<PixelPos> &pixels);
 int32_t load(const std::string &path, std::vector<PixelPos> *pixels, std::string *problem);
 

@@ -1,13 +1,18 @@
 // sharedstate.cpp: files of the state directory, their locks and atomic rewrites.
 #include "sdk/sim/sharedstate.h"
 
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -64,10 +69,13 @@ public:
             .arg(m_path,
                  m_error == EINVAL ? QStringLiteral("not a regular file") : reason(m_error));
     }
+    // 0 when the file holds none or one out of range (damage, which must not wrap the count).
     quint64 generation() const
     {
         quint64 g = 0;
-        return ::pread(m_fd, &g, sizeof g, 0) == ssize_t(sizeof g) ? g : 0;
+        if (::pread(m_fd, &g, sizeof g, 0) != ssize_t(sizeof g))
+            return 0;
+        return g <= SharedState::maxGeneration ? g : 0;
     }
     void setGeneration(quint64 g) const
     {
@@ -101,6 +109,17 @@ int openRegular(const QByteArray &path, struct stat *st, int *error)
     return fd;
 }
 
+// The generation of a state file: a whole number from 1 to maxGeneration, else damage.
+bool validGeneration(const QJsonValue &value, quint64 *generation)
+{
+    const double g = value.toDouble(-1);
+    if (!value.isDouble() || !std::isfinite(g) || g < 1 || g > double(SharedState::maxGeneration) ||
+        g != std::floor(g))
+        return false;
+    *generation = quint64(g);
+    return true;
+}
+
 } // namespace
 
 QString SharedState::defaultDirectory()
@@ -112,56 +131,6 @@ QString SharedState::defaultDirectory()
     if (!data.isEmpty())
         return QFile::decodeName(data) + QStringLiteral("/vyrosim");
     return QDir::homePath() + QStringLiteral("/.local/share/vyrosim");
-}
-
-bool SharedState::readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
-                                  QString *problem, bool *missing)
-{
-    if (missing)
-        *missing = false;
-    struct stat st;
-    int error = 0;
-    const int fd = openRegular(QFile::encodeName(path), &st, &error);
-    if (fd < 0) {
-        if (missing)
-            *missing = error == ENOENT;
-        *problem = QStringLiteral("%1: %2").arg(
-            path, error == EINVAL ? QStringLiteral("not a regular file") : reason(error));
-        return false;
-    }
-    if (st.st_size > maxSize) {
-        ::close(fd);
-        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
-        return false;
-    }
-    // The size may still change while reading; one byte more than allowed tells.
-    QByteArray data(int(maxSize < st.st_size + 1 ? maxSize + 1 : st.st_size + 1),
-                    Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = errno;
-            ::close(fd);
-            *problem = QStringLiteral("%1: %2").arg(path, reason(error));
-            return false;
-        }
-        if (n == 0)
-            break;
-        done += n;
-        if (done == data.size() && done <= maxSize)
-            data.resize(int(std::min<qint64>(maxSize + 1, data.size() * 2)));
-    }
-    ::close(fd);
-    if (done > maxSize) {
-        *problem = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxSize);
-        return false;
-    }
-    data.resize(int(done));
-    *bytes = data;
-    return true;
 }
 
 SharedState::SharedState(const QString &directory) : m_directory(directory)
@@ -176,6 +145,11 @@ SharedState::SharedState(const QString &directory) : m_directory(directory)
 QString SharedState::stateFile() const
 {
     return m_directory + QStringLiteral("/state.json");
+}
+
+QString SharedState::previousFile() const
+{
+    return m_directory + QStringLiteral("/state.json.prev");
 }
 
 QByteArray SharedState::lockName(uint32_t deviceId) const
@@ -200,22 +174,37 @@ bool SharedState::read(State *state, FileId *id, QString *problem, bool *missing
     // The identity is taken before reading: a rewrite in between shows up at the next poll.
     if (id)
         *id = fileId();
+    if (!readFile(stateFile(), state, problem, missing))
+        return false;
+    m_cache = *state;
+    m_cacheValid = true;
+    return true;
+}
+
+bool SharedState::readPrevious(State *state, QString *problem) const
+{
+    return readFile(previousFile(), state, problem, nullptr);
+}
+
+bool SharedState::readFile(const QString &path, State *state, QString *problem, bool *missing) const
+{
     QByteArray bytes;
-    if (!readRegularFile(stateFile(), maxFileSize, &bytes, problem, missing))
+    if (!vyrokit::FileReader::read(path, maxFileSize, &bytes, problem, missing))
         return false;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject() ||
         !doc.object().value(QLatin1String("world")).isObject()) {
-        *problem = QStringLiteral("%1: not a simulator state file").arg(stateFile());
+        *problem = QStringLiteral("%1: not a simulator state file").arg(path);
         return false;
     }
     const QJsonObject o = doc.object();
-    state->generation = quint64(o.value(QLatin1String("generation")).toDouble());
+    if (!validGeneration(o.value(QLatin1String("generation")), &state->generation)) {
+        *problem = QStringLiteral("%1: no valid generation").arg(path);
+        return false;
+    }
     state->source = o.value(QLatin1String("source")).toString();
     state->world = o.value(QLatin1String("world")).toObject();
-    m_cache = *state;
-    m_cacheValid = true;
     return true;
 }
 
@@ -235,15 +224,35 @@ quint64 SharedState::peekGeneration() const
     static const char prefix[] = "{\"generation\":";
     if (std::strncmp(head, prefix, sizeof prefix - 1) != 0)
         return 0;
-    return std::strtoull(head + sizeof prefix - 1, nullptr, 10);
+    // Digits up to the next member; anything else ("-1", "1e300", "1.5") is for read() to
+    // refuse.
+    quint64 g = 0;
+    const char *p = head + sizeof prefix - 1;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        g = g * 10 + quint64(*p - '0');
+        if (g > maxGeneration)
+            return 0;
+    }
+    return *p == ',' || *p == '}' ? g : 0;
 }
 
 bool SharedState::update(const Change &change, State *written, QString *problem)
 {
+    // A deleted state directory is made again: the programs still hold the world.
+    if (!QFileInfo::exists(m_directory))
+        QDir().mkpath(m_directory);
     StateLock lock(m_directory + QStringLiteral("/state.lock"));
     if (!lock.held()) {
         *problem = lock.problem();
         return false;
+    }
+    if (!m_tidied) {
+        // Under the lock no other writer is halfway: a temporary file is a killed writer's.
+        const QDir dir(m_directory);
+        for (const QString &name : dir.entryList({QStringLiteral(".state.json*.tmp*")},
+                                                 QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(dir.filePath(name));
+        m_tidied = true;
     }
     State state;
     QString readProblem;
@@ -266,8 +275,14 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     o.insert(QStringLiteral("generation"), double(state.generation));
     o.insert(QStringLiteral("source"), state.source);
     o.insert(QStringLiteral("world"), state.world);
-    if (!writeAtomically(QJsonDocument(o).toJson(QJsonDocument::Compact), problem))
+    const QByteArray bytes = QJsonDocument(o).toJson(QJsonDocument::Compact);
+    if (!writeAtomically(stateFile(), bytes, problem)) {
+        *problem = QStringLiteral("cannot write the state: %1").arg(*problem);
         return false;
+    }
+    // Best effort: the previous copy only ever matters when the state itself is lost.
+    QString ignored;
+    writeAtomically(previousFile(), bytes, &ignored);
     lock.setGeneration(state.generation);
     m_cache = state;
     m_cacheValid = true;
@@ -276,36 +291,25 @@ bool SharedState::update(const Change &change, State *written, QString *problem)
     return true;
 }
 
-// Write and rename, under the state lock: readers see the old file or the new one, never a
-// part. No fsync: the state must be consistent between processes, not survive a power cut.
-bool SharedState::writeAtomically(const QByteArray &bytes, QString *problem) const
+// Under the state lock. A pipe or a link someone put in the file's place goes, as a rename
+// would replace it; the writer refuses to write into anything but a regular file.
+bool SharedState::writeAtomically(const QString &path, const QByteArray &bytes,
+                                  QString *problem) const
 {
-    const QByteArray target = QFile::encodeName(stateFile());
-    const QByteArray temporary = target + ".tmp";
-    // Whatever a former writer left there goes: a fresh file, never a pipe to wait on.
-    ::unlink(temporary.constData());
-    const int fd =
-        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0644);
-    bool ok = fd >= 0;
-    for (qint64 done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += n;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+            ::unlink(name.constData());
+        // The writer keeps the mode of the file it replaces: one made unreadable becomes the
+        // simulator's own again.
+        else if (S_ISREG(st.st_mode) && (st.st_mode & 0600) != 0600)
+            ::chmod(name.constData(), (st.st_mode & 07777) | 0600);
     }
-    const QByteArray failed = fd < 0 ? temporary : target;
-    const int error = ok ? 0 : errno;
-    if (fd >= 0 && ::close(fd) != 0 && ok)
-        ok = false;
-    if (ok && ::rename(temporary.constData(), target.constData()) != 0)
-        ok = false;
-    if (!ok) {
-        *problem = QStringLiteral("cannot write the state: %1: %2")
-                       .arg(QFile::decodeName(failed), reason(error ? error : errno));
-        ::unlink(temporary.constData());
-    }
-    return ok;
+    // Unsynced: the state is rewritten many times a second and must be consistent between
+    // processes (atomic: the old file or the new one, never a part), not survive a power cut.
+    return vyrokit::FileWriter::write(path, bytes, problem,
+                                      vyrokit::FileWriter::Durability::Unsynced);
 }
 
 // Device locks are abstract Unix socket names (Linux): bound by the holder, gone with its last

@@ -41,12 +41,9 @@ public:
 
     // Largest state or world file read; anything bigger is not one.
     static constexpr qint64 maxFileSize = 8 * 1024 * 1024;
-
-    // Reads a regular file of at most maxSize bytes without ever blocking (a named pipe or a
-    // device in its place is refused). On failure *problem gives the path and the reason and
-    // *missing tells whether the file simply does not exist.
-    static bool readRegularFile(const QString &path, qint64 maxSize, QByteArray *bytes,
-                                QString *problem, bool *missing = nullptr);
+    // Generations are JSON numbers: beyond 2^53 they would no longer count one by one. Anything
+    // else (negative, fractional, huge) in the state or the lock file is damage.
+    static constexpr quint64 maxGeneration = (quint64(1) << 53) - 1;
 
     // The directory: VYRO_SIM_HOME, else $XDG_DATA_HOME/vyrosim, else ~/.local/share/vyrosim.
     static QString defaultDirectory();
@@ -54,6 +51,9 @@ public:
     explicit SharedState(const QString &directory);
     const QString &directory() const { return m_directory; }
     QString stateFile() const;
+    // The last state written, kept whole beside it: what a damaged or deleted state file is
+    // restored from.
+    QString previousFile() const;
 
     FileId fileId() const;
     // The generation of the state file from its first bytes, without parsing the rest (the
@@ -63,6 +63,7 @@ public:
     // Reads the state file; false (with *problem) when it is missing or unreadable, *missing
     // telling the two apart.
     bool read(State *state, FileId *id, QString *problem, bool *missing = nullptr) const;
+    bool readPrevious(State *state, QString *problem) const;
     // Under the state lock: reads the latest state (missing: valid = false), lets change edit
     // it, and when change returns true writes it with the next generation. The result tells
     // whether the state was written; *written receives what was.
@@ -82,7 +83,8 @@ public:
 
 private:
     QByteArray lockName(uint32_t deviceId) const;
-    bool writeAtomically(const QByteArray &bytes, QString *problem) const;
+    bool readFile(const QString &path, State *state, QString *problem, bool *missing) const;
+    bool writeAtomically(const QString &path, const QByteArray &bytes, QString *problem) const;
 
     QString m_directory;
     QByteArray m_lockPrefix; // of the abstract socket names, one namespace per directory
@@ -90,6 +92,7 @@ private:
     // nobody else changed it. Used by one thread at a time (the owner serialises all calls).
     mutable State m_cache;
     mutable bool m_cacheValid = false;
+    bool m_tidied = false; // temporary files of killed writers removed
 };
 
 } // namespace vysim

@@ -4,6 +4,7 @@
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/firmwareupload.h"
 #include "sdk/vyro_device.h"
+#include "vyrokit/files/filereader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -25,6 +26,65 @@ const QString defaultSource = QStringLiteral("default");
 bool isNetworkCamera(uint32_t id)
 {
     return vyro::isNetworkDevice(id) || vyro::isReadOnlyDevice(id);
+}
+
+// What a camera keeps in its own memory: unplugged and plugged back, it has them again.
+const char *const memoryFields[] = {"cameraId",       "userEeprom",          "userEepromData",
+                                    "userHotPixels",  "persistentIp",        "persistentSubnet",
+                                    "dhcpState",      "persistentUserText",  "lensType",
+                                    "lensDataLength", "parameterSetStored",  "memoryMode",
+                                    "fpnCalibrated",  "fpnFactoryCalibrated"};
+const QString memoriesField = QStringLiteral("cameraMemories");
+
+// The camera a memory belongs to: its serial number, else its device ID.
+QString memoryKey(const QJsonObject &fields)
+{
+    const QString serial = fields.value(QLatin1String("serialNumber")).toString();
+    return serial.isEmpty()
+               ? QStringLiteral("device %1").arg(fields.value(QLatin1String("deviceId")).toInt())
+               : serial;
+}
+
+void remember(SimWorld &world, const SimDevice &device)
+{
+    QJsonObject memory;
+    for (const char *name : memoryFields) {
+        const QJsonValue value = device.fields.value(QLatin1String(name));
+        if (!value.isUndefined())
+            memory.insert(QLatin1String(name), value);
+    }
+    QJsonObject memories = world.driver.value(memoriesField).toObject();
+    const QString key = memoryKey(device.fields);
+    memories.remove(key);
+    // Bounded like the world itself; which one goes first does not matter.
+    while (memories.size() >= SimWorld::maxDevices)
+        memories.erase(memories.begin());
+    memories.insert(key, memory);
+    world.driver.insert(memoriesField, memories);
+}
+
+// The device as plugged, with the memory it had when it was unplugged, which is then taken.
+SimDevice recall(SimWorld &world, const SimDevice &device)
+{
+    QJsonObject memories = world.driver.value(memoriesField).toObject();
+    const QString key = memoryKey(device.fields);
+    const QJsonObject memory = memories.value(key).toObject();
+    if (memory.isEmpty())
+        return device;
+    QJsonObject fields = device.fields;
+    QString ignored;
+    for (const char *name : memoryFields) {
+        const QJsonValue value = memory.value(QLatin1String(name));
+        if (!value.isUndefined() &&
+            FieldSchema::devices().check(QLatin1String(name), value, &ignored))
+            fields.insert(QLatin1String(name), value);
+    }
+    SimDevice recalled;
+    if (!SimWorld::makeDevice(fields, &recalled, &ignored))
+        return device;
+    memories.remove(key);
+    world.driver.insert(memoriesField, memories);
+    return recalled;
 }
 
 } // namespace
@@ -74,7 +134,7 @@ bool SimEngine::readSource(QByteArray *json, QString *source, QString *problem) 
         return true;
     }
     *source = QFile::decodeName(path);
-    return SharedState::readRegularFile(*source, SharedState::maxFileSize, json, problem);
+    return vyrokit::FileReader::read(*source, SharedState::maxFileSize, json, problem);
 }
 
 void SimEngine::start()
@@ -89,9 +149,11 @@ void SimEngine::start()
     const bool haveSource = readSource(&sourceJson, &source, &problem);
 
     bool missing = false;
-    const bool readable = m_state.read(&state, nullptr, &problem, &missing) &&
-                          SimWorld::fromJson(state.world, &world, &problem);
-    if (!readable && !missing)
+    bool readable = m_state.read(&state, nullptr, &problem, &missing) &&
+                    SimWorld::fromJson(state.world, &world, &problem);
+    if (!readable && restorePrevious(problem, &state, &world))
+        readable = true;
+    else if (!readable && !missing)
         std::fprintf(stderr, "vyrosim: %s; the world starts again from %s\n", qPrintable(problem),
                      qPrintable(source));
     const bool usable = readable && (!namedWorld || state.source == source);
@@ -126,6 +188,7 @@ void SimEngine::start()
         }
     }
     m_seenGeneration = state.generation;
+    m_source = state.source;
     const std::set<uint32_t> locked = lockedDevices(world);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -133,6 +196,64 @@ void SimEngine::start()
         m_locked = locked;
     }
     m_poller = std::thread(&SimEngine::pollLoop, this);
+}
+
+bool SimEngine::restorePrevious(const QString &problem, SharedState::State *state, SimWorld *world)
+{
+    SharedState::State previous;
+    SimWorld previousWorld;
+    QString why;
+    if (!m_state.readPrevious(&previous, &why) ||
+        !SimWorld::fromJson(previous.world, &previousWorld, &why))
+        return false;
+    std::fprintf(stderr, "vyrosim: %s; restored the last good world from %s\n", qPrintable(problem),
+                 qPrintable(m_state.previousFile()));
+    SharedState::State written;
+    const bool ok = m_state.update(
+        [&](SharedState::State &s, bool valid, QString *) {
+            SimWorld current;
+            QString ignored;
+            // Another process may have restored it meanwhile.
+            if (valid && SimWorld::fromJson(s.world, &current, &ignored))
+                return false;
+            s.source = previous.source;
+            s.world = previous.world;
+            return true;
+        },
+        &written, &why);
+    if (!ok && !why.isEmpty())
+        std::fprintf(stderr, "vyrosim: %s\n", qPrintable(why));
+    // Whoever wrote it, the state now holds the restored world (or a newer one); when it cannot
+    // be written, this process works on the previous one.
+    if (!m_state.read(state, nullptr, &why) || !SimWorld::fromJson(state->world, world, &why)) {
+        *state = previous;
+        *world = previousWorld;
+    }
+    return true;
+}
+
+void SimEngine::rewriteLocked(const QString &problem)
+{
+    SharedState::State written;
+    QString why;
+    const bool ok = m_state.update(
+        [&](SharedState::State &s, bool valid, QString *) {
+            if (valid)
+                return false; // written by another process meanwhile
+            std::lock_guard<std::mutex> lock(m_mutex);
+            s.source = m_source;
+            s.world = m_world.toJson();
+            return true;
+        },
+        &written, &why);
+    if (ok) {
+        m_seenGeneration = written.generation;
+        std::fprintf(stderr, "vyrosim: %s; wrote this program's world again\n",
+                     qPrintable(problem));
+    } else if (!why.isEmpty()) {
+        std::fprintf(stderr, "vyrosim: %s; keeping the last good world: %s\n", qPrintable(problem),
+                     qPrintable(why));
+    }
 }
 
 void SimEngine::pollLoop()
@@ -175,9 +296,14 @@ void SimEngine::refreshLocked(Pending *pending)
         if (m_state.read(&state, nullptr, &problem, &missing) &&
             SimWorld::fromJson(state.world, &world, &problem)) {
             m_seenGeneration = state.generation;
-            m_badFile = SharedState::FileId();
+            m_source = state.source;
+            m_badFile.reset();
             m_reported.clear();
             changedWorld = true;
+        } else if (missing && m_seenGeneration != 0) {
+            // Deleted: this program still holds the world, so it writes it again.
+            rewriteLocked(problem);
+            m_badFile = m_state.fileId();
         } else {
             m_badFile = generation == 0 ? id : m_state.fileId();
             if (problem != m_reported)
@@ -378,8 +504,10 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
                 std::lock_guard<std::mutex> lock(m_mutex);
                 changed = m_world;
             } else if (!valid || !SimWorld::fromJson(s.world, &changed, &ignored)) {
+                // A damaged or missing file: this process's world, which came from it, goes on.
                 std::lock_guard<std::mutex> lock(m_mutex);
                 changed = m_world;
+                s.source = m_source;
             }
             if (!change(changed, why)) {
                 result = VY_INVALID_PARAMETER;
@@ -393,6 +521,7 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
         return result != VY_SUCCESS ? result : VY_IO_REQUEST_FAILED;
     // Take the new world in at once; the poll thread then finds nothing new.
     m_seenGeneration = written.generation;
+    m_source = written.source;
     apply(changed, lockedDevices(changed), pending);
     return VY_SUCCESS;
 }
@@ -455,7 +584,7 @@ int32_t SimEngine::plug(const QJsonObject &device, QString *problem)
                 *why = QStringLiteral("too many devices (at most %1)").arg(SimWorld::maxDevices);
                 return false;
             }
-            world.devices.push_back(d);
+            world.devices.push_back(recall(world, d));
             return true;
         },
         problem);
@@ -468,6 +597,8 @@ int32_t SimEngine::unplug(uint32_t deviceId, QString *problem)
     const int32_t result = modify(
         [&](SimWorld &world, QString *why) {
             looked = true;
+            if (const SimDevice *d = world.find(deviceId))
+                remember(world, *d);
             const auto end = std::remove_if(world.devices.begin(), world.devices.end(),
                                             [&](const SimDevice &d) { return d.id == deviceId; });
             found = end != world.devices.end();
@@ -506,6 +637,7 @@ int32_t SimEngine::loadWorld(const QByteArray &json, const QString &source, QStr
         if (!ok)
             return VY_IO_REQUEST_FAILED;
         m_seenGeneration = written.generation;
+        m_source = written.source;
         apply(world, lockedDevices(world), &pending);
     }
     deliver(pending);

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
 #include <vector>
@@ -89,6 +90,11 @@ private:
     void pollLoop();
     static void stopAtExit();
     bool readSource(QByteArray *json, QString *source, QString *problem) const;
+    // A damaged or missing state at start: the previous generation written beside it, written
+    // back as the state. False when there is none that is good.
+    bool restorePrevious(const QString &problem, SharedState::State *state, SimWorld *world);
+    // The state file vanished under a running program: its world is written again.
+    void rewriteLocked(const QString &problem); // with m_refreshMutex held
     // Rewrites the shared state through change and applies the result here.
     int32_t modify(const std::function<bool(SimWorld &world, QString *problem)> &change,
                    QString *problem);
@@ -105,8 +111,10 @@ private:
 
     std::mutex m_refreshMutex; // serialises reading and rewriting the shared state
     quint64 m_seenGeneration = 0;
-    SharedState::FileId m_badFile; // a state file found unreadable, not read again until it changes
-    QString m_reported;            // the last problem with the state file told on stderr
+    QString m_source; // the world file the state came from
+    // A state file found unreadable (or missing), not looked at again until it changes.
+    std::optional<SharedState::FileId> m_badFile;
+    QString m_reported; // the last problem with the state file told on stderr
 
     std::mutex m_mutex; // protects m_world, m_locked, m_handles, m_nextHandle and m_errors
     SimWorld m_world;

@@ -53,6 +53,7 @@ private slots:
     void usbAreas();
     void usbEepromKeepsAnyBytes();
     void usbAreaRangeChecked();
+    void memoryOutlivesUnplug();
     void networkCamerasHaveNoAreas();
     void revisionInfo();
     void setCameraIdNeedsOpenHandle();
@@ -224,6 +225,43 @@ void tst_SimDeviceCfg::usbEepromKeepsAnyBytes()
     const QString shown =
         QString::fromUtf8(dev.device.userEeprom, int(qstrnlen(dev.device.userEeprom, 64)));
     QCOMPARE(shown.left(2), QStringLiteral("\u00C0\u00C1"));
+}
+
+// The memory belongs to the camera: unplugged and plugged back (the same serial number), it
+// has its user hot pixel list, EEPROM and camera ID again.
+void tst_SimDeviceCfg::memoryOutlivesUnplug()
+{
+    const QByteArray eeprom(VY_USER_EEPROM_SIZE, 'e');
+    QCOMPARE(vy_MemContent(address(UsbPlain), VY_MEM_WRITE, VY_MEM_AREA_USER_EEPROM, 0,
+                           const_cast<char *>(eeprom.constData()), VY_USER_EEPROM_SIZE),
+             VY_SUCCESS);
+    uint8_t id = 42;
+    QCOMPARE(vy_MemContent(address(UsbPlain), VY_MEM_WRITE, VY_MEM_AREA_CAMERA_ID, 0, &id, 1),
+             VY_SUCCESS);
+    const uint16_t list[] = {2, 10, 20, 30, 40};
+    VY_HCAM h = open(UsbPlain);
+    QVERIFY(h);
+    QCOMPARE(vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, const_cast<uint16_t *>(list), sizeof list),
+             VY_SUCCESS);
+    QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
+    const QByteArray serial = entryOf(simtest::cameraList(), UsbPlain)->serialNumber;
+
+    QCOMPARE(vysim_unplug(UsbPlain), VY_SUCCESS);
+    const QByteArray plugged = "{\"deviceId\": 1, \"serialNumber\": \"" + serial + "\"}";
+    QCOMPARE(vysim_plug(plugged.constData(), nullptr, 0), VY_SUCCESS);
+
+    QCOMPARE(entryOf(simtest::cameraList(), UsbPlain)->cameraId, 42u);
+    QByteArray read(VY_USER_EEPROM_SIZE, '\0');
+    QCOMPARE(vy_MemContent(address(UsbPlain), VY_MEM_READ, VY_MEM_AREA_USER_EEPROM, 0, read.data(),
+                           VY_USER_EEPROM_SIZE),
+             VY_SUCCESS);
+    QCOMPARE(read, eeprom);
+    h = open(UsbPlain);
+    QVERIFY(h);
+    uint16_t back[5] = {};
+    QCOMPARE(vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST, back, sizeof back), VY_SUCCESS);
+    QCOMPARE(std::memcmp(back, list, sizeof list), 0);
+    QCOMPARE(vy_ExitCamera(h), VY_SUCCESS);
 }
 
 void tst_SimDeviceCfg::usbAreaRangeChecked()

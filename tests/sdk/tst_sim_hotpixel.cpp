@@ -1,6 +1,7 @@
 // vy_HotPixel as dapplix uses it: correction modes, the factory and user lists of the camera,
 // the software list and its binary files, and correction in delivered frames.
 #include "tests/sdk/simtest.h"
+#include "tests/support/smalldisk.h"
 #include "tests/support/testmain.h"
 
 #include <QFile>
@@ -8,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <string>
@@ -343,44 +346,76 @@ private slots:
         QCOMPARE(vy_HotPixel(cam.h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, bad, 0), VY_INVALID_PARAMETER);
     }
 
+    // A full disk fails the save and leaves the file saved before as it was.
+    void saveOnFullDisk()
+    {
+        if (!m_disk.isReady())
+            QSKIP(qPrintable(m_disk.problem()));
+        Handle cam(monoDevice);
+        QVERIFY(cam.h);
+        std::wstring name = wide(m_disk.filePath(QStringLiteral("list.bin")));
+        QCOMPARE(setList(cam.h, VY_HOTPIXEL_SET_SOFTWARE_LIST, {{1, 2}}), VY_SUCCESS);
+        QCOMPARE(vy_HotPixel(cam.h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, &name[0], 0), VY_SUCCESS);
+        QVERIFY(m_disk.fill());
+        List many;
+        for (int i = 0; i < 1000; ++i)
+            many.emplace_back(i, i);
+        QCOMPARE(setList(cam.h, VY_HOTPIXEL_SET_SOFTWARE_LIST, many), VY_SUCCESS);
+        QCOMPARE(vy_HotPixel(cam.h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, &name[0], 0),
+                 VY_FILE_OPEN_ERROR);
+        m_disk.drain();
+        QCOMPARE(vy_HotPixel(cam.h, VY_HOTPIXEL_LOAD_SOFTWARE_LIST, &name[0], 0), VY_SUCCESS);
+        QCOMPARE(
+            getList(cam.h, VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER, VY_HOTPIXEL_GET_SOFTWARE_LIST),
+            (List{{1, 2}}));
+    }
+
     void badFiles_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("pipe"); // a named pipe in the file's place, content unused
         // A valid file of two entries, (1, 2) and (3, 4), to damage.
         const QByteArray valid = QByteArray::fromHex("5659485001000000020000000100020003000400") +
                                  QByteArray::fromHex("00a1e28c");
-        QTest::newRow("empty") << QByteArray() << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("garbage") << QByteArray(5000, '\xC3') << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("text") << QByteArray("12 34 1\n56 78 1\n") << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("truncated") << valid.left(valid.size() - 3) << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("header_only") << valid.left(12) << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("trailing_byte") << valid + '\0' << VY_FILE_FORMAT_ERROR;
+        QTest::newRow("empty") << QByteArray() << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("garbage") << QByteArray(5000, '\xC3') << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("text") << QByteArray("12 34 1\n56 78 1\n") << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("truncated") << valid.left(valid.size() - 3) << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("header_only") << valid.left(12) << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("trailing_byte") << valid + '\0' << VY_FILE_FORMAT_ERROR << false;
         QByteArray crc = valid;
         crc[13] = crc[13] ^ 1;
-        QTest::newRow("flipped_bit") << crc << VY_FILE_FORMAT_ERROR;
+        QTest::newRow("flipped_bit") << crc << VY_FILE_FORMAT_ERROR << false;
         QByteArray version = valid;
         version[4] = 2;
-        QTest::newRow("version") << version << VY_FILE_FORMAT_ERROR;
+        QTest::newRow("version") << version << VY_FILE_FORMAT_ERROR << false;
         QByteArray count = valid;
         count[8] = '\xFF';
         count[9] = '\xFF';
         count[10] = '\xFF';
         count[11] = '\x7F';
-        QTest::newRow("huge_count") << count << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("large_file") << QByteArray(3 * 1024 * 1024, 'V') << VY_FILE_FORMAT_ERROR;
-        QTest::newRow("valid") << valid << VY_SUCCESS;
+        QTest::newRow("huge_count") << count << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("large_file")
+            << QByteArray(3 * 1024 * 1024, 'V') << VY_FILE_FORMAT_ERROR << false;
+        QTest::newRow("valid") << valid << VY_SUCCESS << false;
+        // Never waited on for a writer that does not come.
+        QTest::newRow("named_pipe") << QByteArray() << VY_FILE_OPEN_ERROR << true;
     }
     void badFiles()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, result);
+        QFETCH(bool, pipe);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.bin"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
         Handle cam(monoDevice);
         QVERIFY(cam.h);
         const List before{{9, 9}};
@@ -465,6 +500,10 @@ private slots:
         QCOMPARE(vy_ClearSequence(cam.h), VY_SUCCESS);
         QCOMPARE(vy_FreeImageMem(cam.h, memory, id), VY_SUCCESS);
     }
+
+private:
+    // Made with the test object, before the simulator starts its thread (see SmallDisk).
+    SmallDisk m_disk;
 };
 
 VYRO_TEST_GUILESS_MAIN(tst_SimHotPixel)

@@ -8,7 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
+#include <cstdio>
+#include <functional>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,9 +29,15 @@ struct Run
     QByteArray err;
 };
 
-Run vyrosim(const QStringList &arguments)
+// vyrosim on this test's state directory, or on another one.
+Run vyrosim(const QStringList &arguments, const QString &stateDirectory = QString())
 {
     QProcess p;
+    if (!stateDirectory.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VYRO_SIM_HOME"), stateDirectory);
+        p.setProcessEnvironment(env);
+    }
     p.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), arguments);
     Run r;
     if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit) {
@@ -51,6 +62,40 @@ QString home()
 QString stateFile()
 {
     return home() + QStringLiteral("/state.json");
+}
+
+// Whether vyrosim list's table has a row for the device.
+bool shows(const QByteArray &table, int deviceId)
+{
+    for (const QByteArray &line : table.split('\n'))
+        if (line.simplified().split(' ').value(0) == QByteArray::number(deviceId))
+            return true;
+    return false;
+}
+
+// Puts what make creates at the path it is given in the state file's place in one step: this
+// program writes a state file that has gone missing again, so it must never see it missing.
+bool replaceState(const std::function<bool(const QString &path)> &make)
+{
+    const QString staged = stateFile() + QStringLiteral(".staged");
+    if (!make(staged))
+        return false;
+    if (::renameat2(AT_FDCWD, QFile::encodeName(staged).constData(), AT_FDCWD,
+                    QFile::encodeName(stateFile()).constData(), RENAME_EXCHANGE) != 0)
+        return false;
+    return QFile::remove(staged); // the former state file
+}
+
+bool makePipe(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
 }
 
 // The generation the state file carries in its first member; 0 when it has none.
@@ -106,7 +151,10 @@ private slots:
     void namedPipeNeverBlocks();
     void nonRegularStateRefused_data();
     void nonRegularStateRefused();
-    void garbageKeepsLastGoodWorld();
+    void damagedStateKeepsLastGoodWorld_data();
+    void damagedStateKeepsLastGoodWorld();
+    void badGenerationIsDamage_data();
+    void badGenerationIsDamage();
     void inUseOutlivesTampering_data();
     void inUseOutlivesTampering();
     void unwritableStateNamesReason();
@@ -117,20 +165,18 @@ private slots:
 
 void tst_SimSharedState::namedPipeNeverBlocks()
 {
-    QVERIFY(QFile::remove(stateFile()));
-    QCOMPARE(::mkfifo(QFile::encodeName(stateFile()).constData(), 0644), 0);
+    QVERIFY(replaceState(makePipe));
     // Would wait for a writer forever if the pipe were opened for reading.
     vysim_sync();
     QVERIFY(simtest::listed(2));
     QCOMPARE(vysim_unplug(5), VY_SUCCESS);
     QVERIFY(!simtest::listed(5));
 
-    QVERIFY(QFile::remove(stateFile()));
-    QCOMPARE(::mkfifo(QFile::encodeName(stateFile()).constData(), 0644), 0);
+    QVERIFY(replaceState(makePipe));
     const Run list = vyrosim({"list"});
     QVERIFY(list.finished);
     QCOMPARE(list.exitCode, 0);
-    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": not a regular file"),
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": is not a regular file"),
              list.err.constData());
 
     // A valid file is back: changes made elsewhere are seen again.
@@ -143,9 +189,9 @@ void tst_SimSharedState::nonRegularStateRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("reason");
-    QTest::newRow("endless device") << "device" << QByteArray("not a regular file");
-    QTest::newRow("directory") << "directory" << QByteArray("not a regular file");
-    QTest::newRow("oversized file") << "oversized" << QByteArray("larger than");
+    QTest::newRow("endless device") << "device" << QByteArray("is not a regular file");
+    QTest::newRow("directory") << "directory" << QByteArray("is a folder");
+    QTest::newRow("oversized file") << "oversized" << QByteArray("is larger than");
 }
 
 void tst_SimSharedState::nonRegularStateRefused()
@@ -153,17 +199,16 @@ void tst_SimSharedState::nonRegularStateRefused()
     QFETCH(QString, kind);
     QFETCH(QByteArray, reason);
     QCOMPARE(vysim_unplug(5), VY_SUCCESS);
-    QVERIFY(QFile::remove(stateFile()));
-    if (kind == QLatin1String("device")) {
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), stateFile()));
-    } else if (kind == QLatin1String("directory")) {
-        QVERIFY(QDir().mkdir(stateFile()));
-    } else {
-        QFile big(stateFile());
-        QVERIFY(big.open(QIODevice::WriteOnly));
-        QVERIFY(big.write("{\"generation\":1,\"world\":{\"devices\":[\"") > 0);
-        QVERIFY(big.resize(qint64(64) * 1024 * 1024)); // sparse: costs no disk
-    }
+    QVERIFY(replaceState([&kind](const QString &path) {
+        if (kind == QLatin1String("device"))
+            return QFile::link(QStringLiteral("/dev/zero"), path);
+        if (kind == QLatin1String("directory"))
+            return QDir().mkdir(path);
+        QFile big(path);
+        return big.open(QIODevice::WriteOnly) &&
+               big.write("{\"generation\":1,\"world\":{\"devices\":[\"") > 0 &&
+               big.resize(qint64(64) * 1024 * 1024); // sparse: costs no disk
+    }));
 
     vysim_sync();
     QVERIFY(!simtest::listed(5)); // the last good world stays here
@@ -181,42 +226,95 @@ void tst_SimSharedState::nonRegularStateRefused()
     const Run load = vyrosim({"load", "/dev/zero"});
     QVERIFY(load.finished);
     QCOMPARE(load.exitCode, 1);
-    QVERIFY2(load.err.contains("/dev/zero: not a regular file"), load.err.constData());
+    QVERIFY2(load.err.contains("/dev/zero: is not a regular file"), load.err.constData());
 }
 
-void tst_SimSharedState::garbageKeepsLastGoodWorld()
+void tst_SimSharedState::damagedStateKeepsLastGoodWorld_data()
 {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<bool>("running"); // this program holds the world meanwhile
+    QTest::newRow("garbage") << "garbage" << true;
+    QTest::newRow("truncated") << "truncated" << true;
+    QTest::newRow("unreadable") << "unreadable" << true;
+    QTest::newRow("deleted") << "deleted" << true;
+    QTest::newRow("deleted, nobody running") << "deleted" << false;
+}
+
+void tst_SimSharedState::damagedStateKeepsLastGoodWorld()
+{
+    QFETCH(QString, damage);
+    QFETCH(bool, running);
+    if (damage == QLatin1String("unreadable") && ::geteuid() == 0)
+        QSKIP("root reads a file of mode 000");
+    // Nobody running: a state directory of its own that only vyrosim processes use.
+    QTemporaryDir other;
+    const QString directory = running ? home() : other.path();
+    const QString state = directory + QStringLiteral("/state.json");
+    QCOMPARE(vyrosim({"unplug", "5"}, directory).exitCode, 0);
+    QCOMPARE(vyrosim({"unplug", "2"}, directory).exitCode, 0);
+    if (running)
+        vysim_sync();
+
+    if (damage == QLatin1String("garbage")) {
+        put(state, "\x01\x02 not json");
+    } else if (damage == QLatin1String("truncated")) {
+        QFile f(state);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(f.size() / 2));
+    } else if (damage == QLatin1String("unreadable")) {
+        QCOMPARE(::chmod(QFile::encodeName(state).constData(), 0), 0);
+    } else {
+        QVERIFY(QFile::remove(state));
+    }
+    if (running) {
+        vysim_sync();
+        QVERIFY(!simtest::listed(5));
+        QVERIFY(simtest::listed(1));
+        // A deleted state is written again at once by the program that holds the world.
+        if (damage == QLatin1String("deleted"))
+            QVERIFY(QFile::exists(state));
+    }
+
+    // A program starting now finds the good world, not the default one, and says so.
+    const Run list = vyrosim({"list"}, directory);
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY2(shows(list.out, 1) && !shows(list.out, 2) && !shows(list.out, 5),
+             list.out.constData());
+    if (!running || damage != QLatin1String("deleted"))
+        QVERIFY2(list.err.contains(QFile::encodeName(state) + ": ") &&
+                     list.err.contains("restored the last good world"),
+                 list.err.constData());
+}
+
+void tst_SimSharedState::badGenerationIsDamage_data()
+{
+    QTest::addColumn<QByteArray>("value"); // the state file's generation; empty: the lock's
+    QTest::newRow("negative") << QByteArray("-1");
+    QTest::newRow("huge") << QByteArray("1e300");
+    QTest::newRow("fraction") << QByteArray("2.5");
+    QTest::newRow("not a number") << QByteArray("\"NaN\"");
+    QTest::newRow("lock all ones") << QByteArray();
+}
+
+// A generation that is not a whole number in range is damage: its world is not taken, and the
+// count goes on from the last good generation instead of wrapping to 0.
+void tst_SimSharedState::badGenerationIsDamage()
+{
+    QFETCH(QByteArray, value);
     QCOMPARE(vysim_unplug(5), VY_SUCCESS);
-    QCOMPARE(vysim_unplug(2), VY_SUCCESS);
     const quint64 before = generation();
-    QVERIFY(before > 0);
-    {
-        QFile f(stateFile());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QVERIFY(f.write("{\"generation\":1,\"world\":") > 0);
+    if (value.isEmpty()) {
+        QFile lock(home() + QStringLiteral("/state.lock"));
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QCOMPARE(lock.write(QByteArray(8, '\xFF')), qint64(8));
+    } else {
+        put(stateFile(), "{\"generation\":" + value + ",\"source\":\"default\",\"world\":{}}");
     }
     vysim_sync();
-    QVERIFY(!simtest::listed(5));
-    QVERIFY(!simtest::listed(2));
     QVERIFY(simtest::listed(1));
-
-    // Another program starting over the garbage says so, and the count goes on.
-    const Run list = vyrosim({"list"});
-    QCOMPARE(list.exitCode, 0);
-    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": not a simulator state file"),
-             list.err.constData());
-    QVERIFY2(generation() > before, QByteArray::number(generation()).constData());
-    QTRY_VERIFY((vysim_sync(), simtest::listed(5)));
-
-    // Garbage without any generation, then a change from here: still forwards.
-    const quint64 later = generation();
-    {
-        QFile f(stateFile());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QVERIFY(f.write("\x01\x02 not json") > 0);
-    }
+    QVERIFY(!simtest::listed(5));
     QCOMPARE(vysim_unplug(1), VY_SUCCESS);
-    QVERIFY(generation() > later);
+    QCOMPARE(generation(), before + 1);
 }
 
 void tst_SimSharedState::inUseOutlivesTampering_data()
@@ -235,7 +333,10 @@ void tst_SimSharedState::inUseOutlivesTampering()
     QTRY_COMPARE((vysim_sync(), simtest::listedInUse(2)), 1u);
 
     if (tampering == QLatin1String("directory deleted")) {
-        QVERIFY(QDir(home()).removeRecursively());
+        // Gone at once (this program makes it again as soon as it misses the state file).
+        const QString gone = home() + QStringLiteral(".gone");
+        QVERIFY(QDir().rename(home(), gone));
+        QVERIFY(QDir(gone).removeRecursively());
     } else {
         const QStringList entries =
             QDir(home()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
@@ -265,10 +366,12 @@ void tst_SimSharedState::inUseOutlivesTampering()
 
 void tst_SimSharedState::unwritableStateNamesReason()
 {
-    // A directory where the new state is written fails the write even for root, whom a
-    // read-only directory does not stop.
-    QVERIFY(QDir().mkdir(stateFile() + QStringLiteral(".tmp")));
-    QVERIFY(QFile(stateFile() + QStringLiteral(".tmp/keep")).open(QIODevice::WriteOnly));
+    // A directory in the state's place fails the write even for root, whom a read-only
+    // directory does not stop.
+    QVERIFY(replaceState([](const QString &path) {
+        return QDir().mkdir(path) &&
+               QFile(path + QStringLiteral("/keep")).open(QIODevice::WriteOnly);
+    }));
     ::chmod(QFile::encodeName(home()).constData(), 0555);
     const QByteArray expected = "cannot write the state: " + QFile::encodeName(home());
 
@@ -289,7 +392,7 @@ void tst_SimSharedState::unwritableStateNamesReason()
     QCOMPARE(vysim_unplug(777), VY_CAMERA_NOT_FOUND);
     QCOMPARE(lastProblem(), QByteArray("no device with ID 777"));
     makeWritable(home());
-    QVERIFY(QDir(stateFile() + QStringLiteral(".tmp")).removeRecursively());
+    QVERIFY(QDir(stateFile()).removeRecursively());
     QCOMPARE(vysim_unplug(2), VY_SUCCESS);
     QVERIFY(lastProblem().isEmpty());
 }

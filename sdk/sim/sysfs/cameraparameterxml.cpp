@@ -1,10 +1,11 @@
 // cameraparameterxml.cpp: writing the simulated installation's camera parameter file.
 #include "sdk/sim/sysfs/cameraparameterxml.h"
 
+#include "vyrokit/files/filewriter.h"
+
 #include <QDir>
 #include <QJsonObject>
 #include <QMap>
-#include <QSaveFile>
 
 namespace vysim {
 
@@ -56,13 +57,10 @@ bool CameraParameterXml::write(const QString &root, QString *message) const
             *message = QStringLiteral("cannot create %1").arg(dir.path());
         return false;
     }
-    QSaveFile file(dir.filePath(QLatin1String(fileName())));
-    const QByteArray content = text();
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
+    QString problem;
+    if (!vyrokit::FileWriter::write(dir.filePath(QLatin1String(fileName())), text(), &problem)) {
         if (message)
-            *message =
-                QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
+            *message = QStringLiteral("cannot write %1").arg(problem);
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 // daemonservices.cpp: the service scripts, units and tools of the simulated installation.
 #include "sdk/sim/sysfs/daemonservices.h"
 
+#include "vyrokit/files/filewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vysim {
 
@@ -24,10 +25,9 @@ bool writeFile(const QString &path, const QByteArray &content, bool executable, 
         *message = QStringLiteral("cannot make the directory of %1").arg(path);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
-        *message = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    QString problem;
+    if (!vyrokit::FileWriter::write(path, content, &problem)) {
+        *message = QStringLiteral("cannot write %1").arg(problem);
         return false;
     }
     if (executable)

@@ -1,11 +1,13 @@
 // networkneighbours.cpp: the simulated ping and ARP table of the simulated installation.
 #include "sdk/sim/sysfs/networkneighbours.h"
 
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringList>
 
@@ -15,6 +17,8 @@ namespace {
 
 // The line that marks a ping as written here; only such a ping is ever replaced.
 const char PingMarker[] = "# vyrosim: simulated ping";
+// Larger than any ping written here: a bigger file is someone else's.
+constexpr qint64 ExistingScriptMax = 64 * 1024;
 // The interface the simulated cameras are listed on.
 const char ArpDevice[] = "eth0";
 
@@ -39,11 +43,8 @@ bool writeText(const QString &path, const QByteArray &text, bool executable)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    if (!file.commit())
+    QString problem;
+    if (!vyrokit::FileWriter::write(path, text, &problem))
         return false;
     if (executable)
         return QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
@@ -123,9 +124,11 @@ bool NetworkNeighbours::write(const QString &root, QString *message) const
     const QString arp = base + QStringLiteral("/proc/net/arp");
     const QString table = base + QStringLiteral("/var/lib/vyrosim/neighbours");
     if (QFileInfo(ping).exists() || QFileInfo(ping).isSymLink()) {
-        QFile existing(ping);
-        if (QFileInfo(ping).isSymLink() || !existing.open(QIODevice::ReadOnly) ||
-            !existing.read(4096).contains(PingMarker))
+        QByteArray existing;
+        QString problem;
+        if (QFileInfo(ping).isSymLink() ||
+            !vyrokit::FileReader::read(ping, ExistingScriptMax, &existing, &problem) ||
+            !existing.left(4096).contains(PingMarker))
             return failed(QStringLiteral("%1 exists and was not written by vyrosim").arg(ping));
     }
 

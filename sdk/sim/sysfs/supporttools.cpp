@@ -1,10 +1,12 @@
 // supporttools.cpp: the report generator of the simulated installation.
 #include "sdk/sim/sysfs/supporttools.h"
 
+#include "vyrokit/files/filereader.h"
+#include "vyrokit/files/filewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vysim {
 
@@ -20,17 +22,18 @@ QString shellQuoted(const QString &text)
 
 bool writeScript(const QString &path, const QString &text, QString *message)
 {
-    QFile existing(path);
-    if (existing.exists()) {
+    if (QFileInfo::exists(path)) {
         // Someone else's program (another writer of the installation, or the user's own) is
-        // kept as it is.
-        if (!existing.open(QIODevice::ReadOnly) ||
-            !existing.read(4096).contains(SupportTools::markerLine()))
+        // kept as it is; so is anything that is not a file of ours, a pipe say.
+        QByteArray existing;
+        QString problem;
+        if (!vyrokit::FileReader::read(path, 64 * 1024, &existing, &problem) ||
+            !existing.left(4096).contains(SupportTools::markerLine()))
             return true;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        *message = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    QString problem;
+    if (!vyrokit::FileWriter::write(path, text.toUtf8(), &problem)) {
+        *message = QStringLiteral("cannot write %1").arg(problem);
         return false;
     }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |

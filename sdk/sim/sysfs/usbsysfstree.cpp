@@ -1,6 +1,8 @@
 // usbsysfstree.cpp: the simulated USB device tree and its writing.
 #include "sdk/sim/sysfs/usbsysfstree.h"
 
+#include "vyrokit/files/filewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,13 +66,13 @@ QList<uint> parsePorts(const QString &path)
     return ports;
 }
 
+// Unsynced: the tree is hundreds of small files, written afresh beside the old one and renamed
+// into place whole after every change of the world; it is rebuilt, never kept.
 bool writeFile(const QString &path, const QString &text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray data = text.toUtf8() + '\n';
-    return file.write(data) == data.size();
+    QString problem;
+    return vyrokit::FileWriter::write(path, text.toUtf8() + '\n', &problem,
+                                      vyrokit::FileWriter::Durability::Unsynced);
 }
 
 bool makeLink(const QString &target, const QString &link)
