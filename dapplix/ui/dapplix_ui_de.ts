@@ -154,7 +154,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="67"/>
-        <location filename="mainwindow.cpp" line="1079"/>
+        <location filename="mainwindow.cpp" line="1104"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
@@ -325,101 +325,106 @@
     </message>
     <message>
         <location filename="mainwindow.cpp" line="376"/>
-        <location filename="mainwindow.cpp" line="560"/>
+        <location filename="mainwindow.cpp" line="563"/>
         <source>U: %1</source>
         <translation>B: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="377"/>
-        <location filename="mainwindow.cpp" line="561"/>
+        <location filename="mainwindow.cpp" line="564"/>
         <source>F: %1</source>
         <translation>W: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="378"/>
-        <location filename="mainwindow.cpp" line="651"/>
+        <location filename="mainwindow.cpp" line="646"/>
         <source>x: %1</source>
         <translation>x: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="379"/>
-        <location filename="mainwindow.cpp" line="652"/>
+        <location filename="mainwindow.cpp" line="647"/>
         <source>y: %1</source>
         <translation>y: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="380"/>
-        <location filename="mainwindow.cpp" line="541"/>
-        <location filename="mainwindow.cpp" line="562"/>
+        <location filename="mainwindow.cpp" line="544"/>
+        <location filename="mainwindow.cpp" line="565"/>
         <source>Frames: %1</source>
         <translation>Bilder: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="381"/>
-        <location filename="mainwindow.cpp" line="542"/>
-        <location filename="mainwindow.cpp" line="563"/>
+        <location filename="mainwindow.cpp" line="545"/>
+        <location filename="mainwindow.cpp" line="566"/>
         <source>Failed: %1</source>
         <translation>Fehler: %1</translation>
     </message>
     <message>
         <location filename="mainwindow.cpp" line="382"/>
-        <location filename="mainwindow.cpp" line="543"/>
-        <location filename="mainwindow.cpp" line="564"/>
+        <location filename="mainwindow.cpp" line="546"/>
+        <location filename="mainwindow.cpp" line="567"/>
         <source>FPS: </source>
         <translation>FPS: </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="515"/>
+        <location filename="mainwindow.cpp" line="516"/>
         <source>Please note!</source>
         <translation>Bitte beachten!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="516"/>
+        <location filename="mainwindow.cpp" line="517"/>
         <source>This camera only supports software correction and therefore can&apos;t save inside the camera memory.</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software und kann die Liste daher nicht im Kameraspeicher ablegen.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="667"/>
+        <location filename="mainwindow.cpp" line="662"/>
         <source>The image is too big and will be resized</source>
         <translation>Das Bild ist zu groß und wird verkleinert</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="696"/>
+        <location filename="mainwindow.cpp" line="691"/>
         <source>Not supported!</source>
         <translation>Nicht unterstützt!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="697"/>
+        <location filename="mainwindow.cpp" line="692"/>
         <source>This camera only supports software correction and can&apos;t be saved inside the camera memory!</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software; die Liste kann nicht im Kameraspeicher abgelegt werden!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="702"/>
+        <location filename="mainwindow.cpp" line="697"/>
         <source>This action will completely overwrite the user defined hot pixel list in the EEPROM of the camera.</source>
         <translation>Diese Aktion überschreibt die benutzerdefinierte Hotpixel-Liste im EEPROM der Kamera vollständig.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="705"/>
+        <location filename="mainwindow.cpp" line="700"/>
         <source>Do you want to continue?</source>
         <translation>Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="715"/>
+        <location filename="mainwindow.cpp" line="710"/>
         <source>User entries written into the camera: %1</source>
         <translation>In die Kamera geschriebene Benutzereinträge: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="720"/>
+        <location filename="mainwindow.cpp" line="715"/>
         <source>Write failed</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="732"/>
+        <location filename="mainwindow.cpp" line="728"/>
         <source>The hot pixel list has changes that are not written to the camera.</source>
         <translation>Die Hotpixel-Liste enthält Änderungen, die nicht in die Kamera geschrieben sind.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="735"/>
+        <location filename="mainwindow.cpp" line="732"/>
+        <source>The camera is disconnected; they can be written once it is back.</source>
+        <translation>Die Kamera ist getrennt; sie können geschrieben werden, sobald sie wieder da ist.</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="738"/>
         <source>Write them into the camera&apos;s memory before the list is closed?</source>
         <translation>Sollen sie vor dem Schließen der Liste in den Speicher der Kamera geschrieben werden?</translation>
     </message>
@@ -429,59 +434,59 @@
         <translation>Schreiben</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="794"/>
+        <location filename="mainwindow.cpp" line="797"/>
         <source>Save hot pixel list</source>
         <translation>Hotpixel-Liste speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="794"/>
-        <location filename="mainwindow.cpp" line="801"/>
+        <location filename="mainwindow.cpp" line="797"/>
+        <location filename="mainwindow.cpp" line="804"/>
         <source>Binary files (*.bin)</source>
         <translation>Binärdateien (*.bin)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="801"/>
+        <location filename="mainwindow.cpp" line="804"/>
         <source>Open hot pixel list</source>
         <translation>Hotpixel-Liste öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="808"/>
+        <location filename="mainwindow.cpp" line="812"/>
         <source>Export hot pixel list</source>
         <translation>Hotpixel-Liste exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="808"/>
-        <location filename="mainwindow.cpp" line="815"/>
+        <location filename="mainwindow.cpp" line="812"/>
+        <location filename="mainwindow.cpp" line="819"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="815"/>
+        <location filename="mainwindow.cpp" line="819"/>
         <source>Import hot pixel list</source>
         <translation>Hotpixel-Liste importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="823"/>
+        <location filename="mainwindow.cpp" line="827"/>
         <source>Export for raw converters</source>
         <translation>Für Raw-Konverter exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="824"/>
+        <location filename="mainwindow.cpp" line="827"/>
         <source>Raw converter lists (*.badpixels)</source>
         <translation>Raw-Konverter-Listen (*.badpixels)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="831"/>
+        <location filename="mainwindow.cpp" line="835"/>
         <source>Import from raw converters</source>
         <translation>Von Raw-Konvertern importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="832"/>
+        <location filename="mainwindow.cpp" line="836"/>
         <source>Raw converter lists (*.badpixels);;All files (*)</source>
         <translation>Raw-Konverter-Listen (*.badpixels);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="mainwindow.cpp" line="911"/>
+        <location filename="mainwindow.cpp" line="915"/>
         <source>%n hot pixel(s) read.</source>
         <translation>
             <numerusform>%n Hotpixel gelesen.</numerusform>
@@ -489,12 +494,22 @@
         </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1050"/>
+        <location filename="mainwindow.cpp" line="1027"/>
+        <source>Camera %1 is back.</source>
+        <translation>Kamera %1 ist wieder da.</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="1041"/>
+        <source>Camera %1 was disconnected — waiting for it…</source>
+        <translation>Kamera %1 wurde getrennt — es wird auf sie gewartet…</translation>
+    </message>
+    <message>
+        <location filename="mainwindow.cpp" line="1075"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1051"/>
+        <location filename="mainwindow.cpp" line="1076"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -521,7 +536,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1078"/>
+        <location filename="mainwindow.cpp" line="1103"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "dapplix/ui/imagelabel.h"
 
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -24,6 +25,11 @@ DisplayWidget::DisplayWidget(QWidget *parent) : QScrollArea(parent)
     m_label->resize(0, 0);
     setBackgroundRole(QPalette::Dark);
     setWidget(m_label);
+    m_message = new QLabel(viewport());
+    m_message->setObjectName(QStringLiteral("displayMessage"));
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    m_message->hide();
     // Scrolling exposes parts that were never drawn: draw them from the last frame.
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_label,
             qOverload<>(&QWidget::update));
@@ -40,6 +46,28 @@ QLabel *DisplayWidget::imageLabel() const
 void DisplayWidget::setImageAreaVisible(bool visible)
 {
     m_label->setVisible(visible);
+}
+
+void DisplayWidget::setMessage(const QString &text)
+{
+    m_message->setText(text);
+    m_message->setGeometry(viewport()->rect());
+    m_message->setVisible(!text.isEmpty());
+    m_message->raise();
+}
+
+QString DisplayWidget::message() const
+{
+    return m_message->isHidden() ? QString() : m_message->text();
+}
+
+void DisplayWidget::ensurePixelVisible(QPoint pixel)
+{
+    // At "To fit" the whole image is in view.
+    if (m_scale <= 0.0)
+        return;
+    const int margin = int(m_scale) + 2;
+    ensureVisible(int(pixel.x() * m_scale), int(pixel.y() * m_scale), margin, margin);
 }
 
 void DisplayWidget::setModel(BadpixelListModel *model)
@@ -129,6 +157,7 @@ void DisplayWidget::redrawImage()
 void DisplayWidget::resizeEvent(QResizeEvent *event)
 {
     QScrollArea::resizeEvent(event);
+    m_message->setGeometry(viewport()->rect());
     if (m_scale == 0.0)
         redrawImage();
 }

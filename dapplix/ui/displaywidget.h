@@ -35,6 +35,13 @@ public:
     // The label the image is drawn on; the window shows and hides it with the camera.
     QLabel *imageLabel() const;
     void setImageAreaVisible(bool visible);
+    // A sentence shown in the middle of the image area (empty: none), e.g. while the camera is
+    // away.
+    void setMessage(const QString &text);
+    QString message() const;
+    // Scrolls the sensor pixel into view; a pixel in view already leaves the image where it is,
+    // so that the user's next click lands where it was aimed.
+    void ensurePixelVisible(QPoint pixel);
     // The scaled image as a whole, painted the straightforward way; the label shows the same
     // pixels part by part.
     QImage renderedImage() const { return m_renderer.renderFull(); }
@@ -65,6 +72,7 @@ private:
 
     DisplayRenderer m_renderer;
     ImageLabel *m_label = nullptr;
+    QLabel *m_message = nullptr;
     BadpixelListModel *m_model = nullptr;
     QPointer<QItemSelectionModel> m_selectionModel;
     ImageInfo m_info;

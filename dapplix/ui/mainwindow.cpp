@@ -1,7 +1,6 @@
 // dapplix's window: actions, docks and status bar around the camera, the list and the display.
 #include "dapplix/ui/mainwindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -17,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -496,6 +496,7 @@ void MainWindow::openCamera()
     if (entry.inUse || entry.serial.isEmpty() || !settleUnwrittenChanges())
         return;
     try {
+        m_openCameraId = entry.cameraId;
         m_camera.open(int(entry.deviceId));
         m_camera.setBadPixelCorrection(m_actions.correction->isChecked());
         if (QAction *zoom = m_zoomGroup->checkedAction())
@@ -522,9 +523,11 @@ void MainWindow::openCamera()
 
 void MainWindow::closeCamera()
 {
-    if (!selectedIsOpenCamera() || !settleUnwrittenChanges())
+    if (!m_camera.isOpen() || (!m_cameraAway && !selectedIsOpenCamera()) ||
+        !settleUnwrittenChanges())
         return;
     m_camera.close();
+    setCameraAway(false);
     m_statusTimer.stop();
     m_display->clear();
     m_display->setImageAreaVisible(false);
@@ -573,10 +576,12 @@ void MainWindow::updateCameraActions()
         free = !entry.inUse && !entry.serial.isEmpty();
     }
     m_actions.open->setEnabled(free);
-    const bool open = selectedIsOpenCamera();
-    for (QAction *act : {m_actions.close, m_actions.saveList, m_actions.loadList,
-                         m_actions.correction, m_actions.detect, m_actions.add, m_actions.write,
-                         m_actions.zoomMenu, m_actions.zoomToFit})
+    // An unplugged camera can only be closed until it returns.
+    m_actions.close->setEnabled(m_camera.isOpen() && (m_cameraAway || selectedIsOpenCamera()));
+    const bool open = selectedIsOpenCamera() && !m_cameraAway;
+    for (QAction *act :
+         {m_actions.saveList, m_actions.loadList, m_actions.correction, m_actions.detect,
+          m_actions.add, m_actions.write, m_actions.zoomMenu, m_actions.zoomToFit})
         act->setEnabled(open);
     if (open && !m_camera.supportsCameraCorrection())
         m_actions.write->setEnabled(false);
@@ -601,17 +606,7 @@ void MainWindow::setSelection(const QModelIndex &topLeft, const QModelIndex &)
     }
     const Badpixel entry = m_badpixelListModel.badpixelAt(topLeft.row());
     setMagnifierPosition(QPoint(entry.x, entry.y));
-    // At "To fit" the whole image is in view: there is nothing to scroll to.
-    const ImageInfo info = m_camera.imageInfo();
-    if (m_zoomFactor > 0) {
-        auto scroll = [this](QScrollBar *bar, quint32 extent, int coordinate) {
-            const quint32 shown = extent / quint32(m_zoomFactor);
-            if (bar->maximum() > bar->minimum() && shown > 0)
-                bar->setValue(int(double(bar->maximum()) / shown * coordinate));
-        };
-        scroll(m_display->horizontalScrollBar(), info.width, entry.x);
-        scroll(m_display->verticalScrollBar(), info.height, entry.y);
-    }
+    m_display->ensurePixelVisible(QPoint(entry.x, entry.y));
     if (m_badpixelListView)
         m_badpixelListView->scrollTo(topLeft);
     m_actions.remove->setEnabled(entry.pixelclass == Badpixel::User);
@@ -726,15 +721,23 @@ bool MainWindow::writeToCamera()
 bool MainWindow::settleUnwrittenChanges()
 {
     if (!m_camera.isOpen() || !m_badpixelListModel.hasUnwrittenChanges() ||
-        !m_camera.supportsCameraCorrection())
+        (!m_cameraAway && !m_camera.supportsCameraCorrection()))
         return true;
+    // An unplugged camera cannot be written: the user may still wait for it to return.
     QMessageBox box(QMessageBox::Warning, windowTitle(),
                     tr("The hot pixel list has changes that are not written to the camera."),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+                    QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unwrittenChangesBox"));
-    box.setInformativeText(tr("Write them into the camera's memory before the list is closed?"));
-    box.button(QMessageBox::Save)->setText(tr("Write"));
-    box.setDefaultButton(QMessageBox::Save);
+    if (m_cameraAway) {
+        box.setInformativeText(tr("The camera is disconnected; they can be written once it is "
+                                  "back."));
+        box.setDefaultButton(QMessageBox::Cancel);
+    } else {
+        box.addButton(QMessageBox::Save)->setText(tr("Write"));
+        box.setInformativeText(
+            tr("Write them into the camera's memory before the list is closed?"));
+        box.setDefaultButton(QMessageBox::Save);
+    }
     switch (box.exec()) {
     case QMessageBox::Save:
         return writeToCamera();
@@ -1020,21 +1023,42 @@ void MainWindow::onSelectCameraRow(int row)
 
 void MainWindow::onCameraReconnect()
 {
-    m_cameraListModel.updateList();
-    for (int row = 0; row < m_cameraListModel.rowCount(); ++row) {
-        if (m_cameraListModel.entry(row).inUse)
-            m_cameraListSelection.select(m_cameraListModel.index(row, 0),
-                                         QItemSelectionModel::ClearAndSelect |
-                                             QItemSelectionModel::Rows);
-    }
-    m_display->setImageAreaVisible(true);
+    setCameraAway(false);
+    statusBar()->showMessage(tr("Camera %1 is back.").arg(m_openCameraId), ShortMessageMs);
 }
 
 void MainWindow::onCameraDisconnect()
 {
-    m_display->setImageAreaVisible(false);
+    setCameraAway(true);
     QImage none;
     newImage(none);
+}
+
+void MainWindow::setCameraAway(bool away)
+{
+    m_cameraAway = away;
+    const QString waiting =
+        away ? tr("Camera %1 was disconnected — waiting for it…").arg(m_openCameraId) : QString();
+    if (away)
+        statusBar()->showMessage(waiting);
+    m_display->setImageAreaVisible(!away);
+    m_display->setMessage(waiting);
+    if (m_parameterBlock)
+        m_parameterBlock->setEnabled(!away && m_camera.isOpen());
+    if (!away) {
+        // The user's own camera is selected again, wherever its row now is.
+        m_cameraListModel.updateList();
+        for (int row = 0; row < m_cameraListModel.rowCount(); ++row) {
+            if (int(m_cameraListModel.entry(row).deviceId) != m_camera.openDeviceId())
+                continue;
+            const QModelIndex index = m_cameraListModel.index(row, 0);
+            m_cameraListSelection.select(index, QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+            if (m_cameraListView)
+                m_cameraListView->scrollTo(index);
+        }
+    }
+    updateCameraActions();
 }
 
 void MainWindow::onHotpixelCorrection()

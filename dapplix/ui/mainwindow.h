@@ -119,6 +119,8 @@ private:
     // Writes the user entries into the camera; a failure is shown. True when written.
     bool writeToCamera();
     void onListReadFailed(const QString &message);
+    // The open camera was unplugged and is waited for; what needs it is disabled meanwhile.
+    void setCameraAway(bool away);
 
     // The actions of the tool bar and the menus, in the order they are created.
     struct Actions
@@ -182,6 +184,8 @@ private:
     PixelclassDelegate m_pixelclassDelegate;
     DetectionRun m_detectionRun;
     QPoint m_magnifierPosition;
+    quint32 m_openCameraId = 0;
+    bool m_cameraAway = false;
     // 1, 2 or 4; 1 for the reductions too; 0 while the image is fitted into the view.
     int m_zoomFactor = 1;
     QTimer m_statusTimer;

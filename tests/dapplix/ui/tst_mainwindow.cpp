@@ -106,6 +106,7 @@ private slots:
     void softwareCorrectionOnly();
     void detectionToCameraAndBack();
     void unplugDuringDetection();
+    void unplugAndReturn();
     void framesStopDuringDetection_data();
     void framesStopDuringDetection();
 
@@ -398,14 +399,18 @@ void tst_MainWindow::zoom()
 void tst_MainWindow::selectingScrollsOnlyWhenZoomed_data()
 {
     QTest::addColumn<QString>("zoom");
+    QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<bool>("scrolls");
-    QTest::newRow("to_fit") << "actionZoomToFit" << false;
-    QTest::newRow("4:1") << "actionZoom4to1" << true;
+    QTest::newRow("to_fit") << "actionZoomToFit" << QPoint(1200, 1000) << false;
+    QTest::newRow("4:1") << "actionZoom4to1" << QPoint(1200, 1000) << true;
+    // A pixel in view already leaves the image still for the next click.
+    QTest::newRow("4:1_in_view") << "actionZoom4to1" << QPoint(20, 30) << false;
 }
 
 void tst_MainWindow::selectingScrollsOnlyWhenZoomed()
 {
     QFETCH(QString, zoom);
+    QFETCH(QPoint, pixel);
     QFETCH(bool, scrolls);
     MainWindow window;
     window.resize(900, 700);
@@ -419,9 +424,9 @@ void tst_MainWindow::selectingScrollsOnlyWhenZoomed()
     h->setValue(0);
     v->setValue(0);
 
-    window.setMagnifierPosition(QPoint(1200, 1000));
+    window.setMagnifierPosition(pixel);
     window.addNewBadpixel();
-    const QModelIndex added = window.badpixelListModel().findBadpixel(1200, 1000, 1);
+    const QModelIndex added = window.badpixelListModel().findBadpixel(pixel.x(), pixel.y(), 1);
     QVERIFY(added.isValid());
     QVERIFY(action(window, "actionDeleteBadpixel")->isEnabled());
     window.setMagnifierPosition(QPoint(0, 0));
@@ -431,7 +436,7 @@ void tst_MainWindow::selectingScrollsOnlyWhenZoomed()
 
     window.badpixelSelection().select(added, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
-    QCOMPARE(window.magnifierPosition(), QPoint(1200, 1000));
+    QCOMPARE(window.magnifierPosition(), pixel);
     QVERIFY(action(window, "actionDeleteBadpixel")->isEnabled());
     if (scrolls) {
         QVERIFY(h->value() > 0);
@@ -441,7 +446,7 @@ void tst_MainWindow::selectingScrollsOnlyWhenZoomed()
         QCOMPARE(v->value(), 0);
     }
     action(window, "actionDeleteBadpixel")->trigger();
-    QVERIFY(!window.badpixelListModel().findBadpixel(1200, 1000, 1).isValid());
+    QVERIFY(!window.badpixelListModel().findBadpixel(pixel.x(), pixel.y(), 1).isValid());
 }
 
 void tst_MainWindow::displayReducedTheScale_data()
@@ -675,6 +680,36 @@ void tst_MainWindow::unplugDuringDetection()
     QVERIFY(!window.detectionRun().isDetecting());
     QVERIFY2(error.endsWith(QStringLiteral("Please restart detection.")), qPrintable(error));
     QCOMPARE(window.badpixelListModel().rowCount(), rows);
+}
+
+// The window says when its camera is gone, disables what needs it and takes the camera back.
+void tst_MainWindow::unplugAndReturn()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(openFreeCamera(window));
+    auto *parameters = window.findChild<QWidget *>("parameterBlock");
+    const QString waiting = QStringLiteral("Camera 1 was disconnected — waiting for it…");
+    QCOMPARE(vysim_unplug(FreeCamera), int32_t(VY_SUCCESS));
+    QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->currentMessage(), waiting, 5000);
+    QCOMPARE(window.display()->message(), waiting);
+    QVERIFY(!parameters->isEnabled());
+    QVERIFY(!action(window, "actionDetect")->isEnabled());
+    QVERIFY(!action(window, "actionAddBadpixel")->isEnabled());
+    QVERIFY(action(window, "actionCloseCamera")->isEnabled());
+
+    char message[256] = {};
+    QCOMPARE(
+        vysim_plug(R"({"deviceId": 1, "serialNumber": "4103012345"})", message, sizeof message),
+        int32_t(VY_SUCCESS));
+    QTRY_VERIFY_WITH_TIMEOUT(parameters->isEnabled(), 5000);
+    QCOMPARE(window.display()->message(), QString());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Camera 1 is back."));
+    // Its own row is selected again, not another camera in use.
+    const QModelIndexList rows = window.cameraListSelection().selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(window.cameraListModel().entry(rows.first().row()).deviceId, FreeCamera);
+    QVERIFY(action(window, "actionDetect")->isEnabled());
 }
 
 void tst_MainWindow::framesStopDuringDetection_data()
