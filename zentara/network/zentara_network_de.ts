@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DaemonConfigFile</name>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="172"/>
+        <source>%1: no permission to write</source>
+        <translation>%1: keine Berechtigung zum Schreiben</translation>
+    </message>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="175"/>
+        <source>%1: does not read as a configuration file and is left as it is</source>
+        <translation>%1: ist keine lesbare Konfigurationsdatei und bleibt unverändert</translation>
+    </message>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="204"/>
+        <source>%1: &quot;%2&quot; is not a name of a network interface</source>
+        <translation>%1: „%2“ ist kein Name einer Netzwerkschnittstelle</translation>
+    </message>
+</context>
+<context>
     <name>EthConfig</name>
     <message>
         <location filename="ethconfig.cpp" line="57"/>
@@ -283,57 +301,57 @@ Code %1</translation>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="227"/>
+        <location filename="ethdaemonconfig.cpp" line="237"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="229"/>
+        <location filename="ethdaemonconfig.cpp" line="239"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="243"/>
+        <location filename="ethdaemonconfig.cpp" line="253"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="285"/>
+        <location filename="ethdaemonconfig.cpp" line="295"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="304"/>
+        <location filename="ethdaemonconfig.cpp" line="314"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="310"/>
+        <location filename="ethdaemonconfig.cpp" line="320"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <location filename="ethdaemonconfig.cpp" line="351"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <location filename="ethdaemonconfig.cpp" line="351"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="347"/>
+        <location filename="ethdaemonconfig.cpp" line="357"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="374"/>
+        <location filename="ethdaemonconfig.cpp" line="384"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="375"/>
+        <location filename="ethdaemonconfig.cpp" line="385"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -344,42 +362,51 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <location filename="ethdaemonconfig.cpp" line="401"/>
+        <source>The adapters of the GigE daemon could not be changed.
+
+%1</source>
+        <translation>Die Adapter des GigE-Daemons konnten nicht geändert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="410"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <location filename="ethdaemonconfig.cpp" line="410"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <location filename="ethdaemonconfig.cpp" line="412"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <location filename="ethdaemonconfig.cpp" line="412"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="420"/>
+        <location filename="ethdaemonconfig.cpp" line="433"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="421"/>
+        <location filename="ethdaemonconfig.cpp" line="434"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="444"/>
+        <location filename="ethdaemonconfig.cpp" line="457"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="445"/>
+        <location filename="ethdaemonconfig.cpp" line="458"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -388,24 +415,25 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="472"/>
-        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="400"/>
         <location filename="ethdaemonconfig.cpp" line="485"/>
+        <location filename="ethdaemonconfig.cpp" line="492"/>
+        <location filename="ethdaemonconfig.cpp" line="498"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="473"/>
+        <location filename="ethdaemonconfig.cpp" line="486"/>
         <source>Setting Packetfilter failed with code %1</source>
         <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="492"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="485"/>
+        <location filename="ethdaemonconfig.cpp" line="498"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>
