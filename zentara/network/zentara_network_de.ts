@@ -98,37 +98,37 @@
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="197"/>
+        <location filename="ethconfig.cpp" line="204"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="226"/>
+        <location filename="ethconfig.cpp" line="233"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="228"/>
+        <location filename="ethconfig.cpp" line="235"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="256"/>
+        <location filename="ethconfig.cpp" line="263"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="257"/>
+        <location filename="ethconfig.cpp" line="264"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="366"/>
+        <location filename="ethconfig.cpp" line="374"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="367"/>
+        <location filename="ethconfig.cpp" line="375"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,45 +137,45 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="382"/>
-        <location filename="ethconfig.cpp" line="400"/>
-        <location filename="ethconfig.cpp" line="413"/>
-        <location filename="ethconfig.cpp" line="424"/>
+        <location filename="ethconfig.cpp" line="390"/>
+        <location filename="ethconfig.cpp" line="408"/>
+        <location filename="ethconfig.cpp" line="421"/>
         <location filename="ethconfig.cpp" line="432"/>
         <location filename="ethconfig.cpp" line="440"/>
-        <location filename="ethconfig.cpp" line="476"/>
+        <location filename="ethconfig.cpp" line="448"/>
+        <location filename="ethconfig.cpp" line="484"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="383"/>
+        <location filename="ethconfig.cpp" line="391"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 Errorcode: %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="401"/>
+        <location filename="ethconfig.cpp" line="409"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="414"/>
-        <location filename="ethconfig.cpp" line="451"/>
+        <location filename="ethconfig.cpp" line="422"/>
+        <location filename="ethconfig.cpp" line="459"/>
         <source>Setting of the automatic configuration range failed.
 Errorcode: %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="425"/>
+        <location filename="ethconfig.cpp" line="433"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="433"/>
+        <location filename="ethconfig.cpp" line="441"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -184,24 +184,24 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="441"/>
+        <location filename="ethconfig.cpp" line="449"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="450"/>
+        <location filename="ethconfig.cpp" line="458"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="477"/>
+        <location filename="ethconfig.cpp" line="485"/>
         <source>Setting Multicast IP failed with code %1.
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="487"/>
+        <location filename="ethconfig.cpp" line="495"/>
         <source>Error enabling Multicast
 code %1</source>
         <translation>Fehler beim Aktivieren von Multicast
