@@ -359,7 +359,7 @@ Rückgabewert: %1!</translation>
         <location filename="camerainfo.cpp" line="594"/>
         <location filename="camerainfo.cpp" line="602"/>
         <location filename="camerainfo.cpp" line="607"/>
-        <location filename="camerainfo.cpp" line="621"/>
+        <location filename="camerainfo.cpp" line="624"/>
         <location filename="camerainfo.cpp" line="646"/>
         <location filename="camerainfo.cpp" line="650"/>
         <source>FPN Calibration</source>
@@ -389,7 +389,7 @@ FPN-Kalibrierung starten?</translation>
         <translation>Kalibrierung läuft ...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="620"/>
+        <location filename="camerainfo.cpp" line="622"/>
         <source>Calibrating...</source>
         <translation>Kalibriere...</translation>
     </message>
