@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -24,6 +23,7 @@
 #include <cstring>
 
 #include "sdk/vyro_device.h"
+#include "zentara/devinfo/uncancellableprogressdialog.h"
 
 // The status icons live in this static library; make sure the linker keeps them. Outside any
 // namespace, as the resource initialiser is declared where this expands.
@@ -617,13 +617,13 @@ void CameraInfo::onRunFPNCalibration()
     }
 
     m_fpnStatus->setText(tr("Calibration is running ..."));
-    QProgressDialog progress(tr("Calibrating..."), QString(), 0, 0, this);
+    // The calibration cannot be stopped, and the handle must stay open until it ends.
+    UncancellableProgressDialog progress(this);
+    progress.setLabelText(tr("Calibrating..."));
+    progress.setRange(0, 0);
     progress.setWindowTitle(tr("FPN Calibration"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setCancelButton(nullptr);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    progress.setMinimumDuration(0);
     progress.show();
 
     // The calibration blocks for minutes: it runs on the pool while this thread keeps the
@@ -641,7 +641,7 @@ void CameraInfo::onRunFPNCalibration()
     const int32_t result = watcher.result();
 
     refreshFpnState();
-    progress.close();
+    progress.hide();
     if (result == VY_FPN_INSUFFICIENT_LIGHT)
         QMessageBox::warning(this, tr("FPN Calibration"),
                              tr("The lightning conditions are insufficient. Please provide better "

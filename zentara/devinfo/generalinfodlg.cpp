@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSysInfo>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -163,6 +164,9 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     connect(m_downloadButton, &QPushButton::clicked, this,
             &GeneralInfoDlg::onDownloadButtonClicked);
     connect(m_network, &QNetworkAccessManager::finished, this, &GeneralInfoDlg::onDownloadFinished);
+    m_deadline = new QTimer(this);
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, &GeneralInfoDlg::onDeadline);
     connect(m_topology, &UsbTopology::rescanFinished, this, &GeneralInfoDlg::onTopologyScanned);
     m_topology->startRescan();
 
@@ -396,6 +400,16 @@ void GeneralInfoDlg::onCheckUpdateButtonClicked()
     connect(reply, &QNetworkReply::readyRead, this, &GeneralInfoDlg::onReplyReadyRead);
     m_checkButton->setEnabled(false);
     setUpdateStatus(tr("Checking for updates..."), false);
+    m_timedOut = false;
+    m_deadline->start(m_deadlineMs);
+}
+
+void GeneralInfoDlg::onDeadline()
+{
+    if (!m_reply)
+        return;
+    m_timedOut = true;
+    m_reply->abort();
 }
 
 void GeneralInfoDlg::takeBody(QNetworkReply *reply)
@@ -424,6 +438,7 @@ void GeneralInfoDlg::onDownloadFinished(QNetworkReply *reply)
     if (reply != m_reply)
         return;
     m_reply = nullptr;
+    m_deadline->stop();
     m_checkButton->setEnabled(true);
 
     if (reply->error() == QNetworkReply::NoError)
@@ -433,6 +448,10 @@ void GeneralInfoDlg::onDownloadFinished(QNetworkReply *reply)
     if (m_bodyTooLarge) {
         setUpdateStatus(tr("The update file is larger than %1 KiB; the download was stopped.")
                             .arg(UpdateFile::MaximumSize / 1024),
+                        true);
+    } else if (m_timedOut) {
+        setUpdateStatus(tr("Unable to check updates: the update server did not send the update "
+                           "file in time."),
                         true);
     } else if (reply->error() != QNetworkReply::NoError) {
         setUpdateStatus(tr("Unable to check updates: %1").arg(reply->errorString()), true);

@@ -16,6 +16,7 @@ class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QPushButton;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
@@ -40,6 +41,9 @@ public:
     // The outcome of the last update check in words; empty before the first.
     QString updateStatus() const;
     bool isCheckingUpdates() const { return m_reply != nullptr; }
+    // The whole check, however the server paces its bytes, ends after this long.
+    static constexpr int DefaultUpdateDeadlineMs = 60000;
+    void setUpdateDeadline(int milliseconds) { m_deadlineMs = milliseconds; }
     // True once the USB controllers are listed.
     bool isHardwareListed() const { return m_hardwareListed; }
 
@@ -79,6 +83,8 @@ private:
     void replaceVersionTree();
     void addVersionRow(QTreeWidgetItem *parent, const VersionRow &row) const;
     void onReplyReadyRead();
+    // A check still running at its deadline is given up.
+    void onDeadline();
     void onTopologyScanned();
     void setUpdateStatus(const QString &text, bool failed);
     void takeBody(QNetworkReply *reply);
@@ -89,6 +95,10 @@ private:
     QNetworkReply *m_reply = nullptr;
     QByteArray m_body;
     bool m_bodyTooLarge = false;
+    // The transfer timeout starts again with every byte; this one does not.
+    QTimer *m_deadline = nullptr;
+    int m_deadlineMs = DefaultUpdateDeadlineMs;
+    bool m_timedOut = false;
     UpdateFile::Table m_updateTable;
 
     QVector<VersionRow> m_programRows;

@@ -359,7 +359,7 @@ Rückgabewert: %1!</translation>
         <location filename="camerainfo.cpp" line="594"/>
         <location filename="camerainfo.cpp" line="602"/>
         <location filename="camerainfo.cpp" line="607"/>
-        <location filename="camerainfo.cpp" line="621"/>
+        <location filename="camerainfo.cpp" line="624"/>
         <location filename="camerainfo.cpp" line="646"/>
         <location filename="camerainfo.cpp" line="650"/>
         <source>FPN Calibration</source>
@@ -389,7 +389,7 @@ FPN-Kalibrierung starten?</translation>
         <translation>Kalibrierung läuft ...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="620"/>
+        <location filename="camerainfo.cpp" line="622"/>
         <source>Calibrating...</source>
         <translation>Kalibriere...</translation>
     </message>
@@ -1023,268 +1023,273 @@ FPN-Kalibrierung starten?</translation>
 <context>
     <name>GeneralInfoDlg</name>
     <message>
-        <location filename="generalinfodlg.cpp" line="80"/>
+        <location filename="generalinfodlg.cpp" line="81"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="89"/>
+        <location filename="generalinfodlg.cpp" line="90"/>
         <source>Camera management for %1 cameras over USB and GigE.</source>
         <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="93"/>
+        <location filename="generalinfodlg.cpp" line="94"/>
         <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
         <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="101"/>
+        <location filename="generalinfodlg.cpp" line="102"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="107"/>
+        <location filename="generalinfodlg.cpp" line="108"/>
         <source>Download updates</source>
         <translation>Updates herunterladen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="109"/>
+        <location filename="generalinfodlg.cpp" line="110"/>
         <source>Check updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="117"/>
+        <location filename="generalinfodlg.cpp" line="118"/>
         <source>%1 drivers and 3rd party interfaces</source>
         <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="119"/>
+        <location filename="generalinfodlg.cpp" line="120"/>
         <source>USB controller and network adapters</source>
         <translation>USB-Controller und Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="158"/>
+        <location filename="generalinfodlg.cpp" line="159"/>
         <source>Searching USB controllers...</source>
         <translation>USB-Controller werden gesucht...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="201"/>
-        <location filename="generalinfodlg.cpp" line="237"/>
+        <location filename="generalinfodlg.cpp" line="205"/>
+        <location filename="generalinfodlg.cpp" line="241"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="202"/>
+        <location filename="generalinfodlg.cpp" line="206"/>
         <source>Min. SDK version</source>
         <translation>Min. SDK-Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="218"/>
+        <location filename="generalinfodlg.cpp" line="222"/>
         <source>Not Found!</source>
         <translation>Nicht gefunden!</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="218"/>
+        <location filename="generalinfodlg.cpp" line="222"/>
         <source>Found at: %1</source>
         <translation>Gefunden in: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="222"/>
+        <location filename="generalinfodlg.cpp" line="226"/>
         <source>Build architecture</source>
         <translation>Build-Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="223"/>
+        <location filename="generalinfodlg.cpp" line="227"/>
         <source>Current architecture</source>
         <translation>Aktuelle Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="224"/>
+        <location filename="generalinfodlg.cpp" line="228"/>
         <source>Host name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="225"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Endianess</source>
         <translation>Byte-Reihenfolge</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="225"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Little</source>
         <translation>Little Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="225"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Big</source>
         <translation>Big Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="227"/>
+        <location filename="generalinfodlg.cpp" line="231"/>
         <source>Kernel</source>
         <translation>Kernel</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="233"/>
         <source>Product name</source>
         <translation>Produktname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="237"/>
+        <location filename="generalinfodlg.cpp" line="241"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="239"/>
+        <location filename="generalinfodlg.cpp" line="243"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="249"/>
+        <location filename="generalinfodlg.cpp" line="253"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="250"/>
+        <location filename="generalinfodlg.cpp" line="254"/>
         <source>%1 drivers</source>
         <translation>%1-Treiber</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="251"/>
+        <location filename="generalinfodlg.cpp" line="255"/>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="274"/>
+        <location filename="generalinfodlg.cpp" line="278"/>
         <source>%1 (update available)</source>
         <translation>%1 (Update verfügbar)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="279"/>
+        <location filename="generalinfodlg.cpp" line="283"/>
         <source>A newer version than the installed one is available.</source>
         <translation>Eine neuere als die installierte Version ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="305"/>
+        <location filename="generalinfodlg.cpp" line="309"/>
         <source>USB interfaces(s)</source>
         <translation>USB-Schnittstelle(n)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="312"/>
+        <location filename="generalinfodlg.cpp" line="316"/>
         <source>USB 1.0 host controller</source>
         <translation>USB-1.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="313"/>
+        <location filename="generalinfodlg.cpp" line="317"/>
         <source>USB 2.0 host controller</source>
         <translation>USB-2.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="314"/>
+        <location filename="generalinfodlg.cpp" line="318"/>
         <source>USB 3.0 host controller</source>
         <translation>USB-3.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="315"/>
+        <location filename="generalinfodlg.cpp" line="319"/>
         <source>USB 3.1 host controller</source>
         <translation>USB-3.1-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="339"/>
+        <location filename="generalinfodlg.cpp" line="343"/>
         <source>No USB controller found</source>
         <translation>Kein USB-Controller gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="342"/>
+        <location filename="generalinfodlg.cpp" line="346"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="349"/>
+        <location filename="generalinfodlg.cpp" line="353"/>
         <source>MAC address:   %1</source>
         <translation>MAC-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="350"/>
+        <location filename="generalinfodlg.cpp" line="354"/>
         <source>Adapter:   %1</source>
         <translation>Adapter:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="351"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>DHCP:   %1</source>
         <translation>DHCP:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="351"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="351"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="354"/>
+        <location filename="generalinfodlg.cpp" line="358"/>
         <source>IP address:   %1</source>
         <translation>IP-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="359"/>
         <source>IP subnetmask:   %1</source>
         <translation>IP-Subnetzmaske:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="362"/>
+        <location filename="generalinfodlg.cpp" line="366"/>
         <source>No network adapter found</source>
         <translation>Kein Netzwerkadapter gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="389"/>
+        <location filename="generalinfodlg.cpp" line="393"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="390"/>
+        <location filename="generalinfodlg.cpp" line="394"/>
         <source>Unable to check updates. Error: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich. Fehler: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="398"/>
+        <location filename="generalinfodlg.cpp" line="402"/>
         <source>Checking for updates...</source>
         <translation>Suche nach Updates...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="434"/>
+        <location filename="generalinfodlg.cpp" line="449"/>
         <source>The update file is larger than %1 KiB; the download was stopped.</source>
         <translation>Die Update-Datei ist größer als %1 KiB; der Download wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="438"/>
+        <location filename="generalinfodlg.cpp" line="453"/>
+        <source>Unable to check updates: the update server did not send the update file in time.</source>
+        <translation>Die Suche nach Updates ist nicht möglich: Der Update-Server hat die Update-Datei nicht rechtzeitig gesendet.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="457"/>
         <source>Unable to check updates: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="442"/>
+        <location filename="generalinfodlg.cpp" line="461"/>
         <source>The update server sent an empty file.</source>
         <translation>Der Update-Server hat eine leere Datei gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="445"/>
+        <location filename="generalinfodlg.cpp" line="464"/>
         <source>The update server&apos;s answer is not an update file.</source>
         <translation>Die Antwort des Update-Servers ist keine Update-Datei.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="464"/>
+        <location filename="generalinfodlg.cpp" line="483"/>
         <source>The update file lists no version of the installed parts.</source>
         <translation>Die Update-Datei nennt keine Version der installierten Komponenten.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="467"/>
+        <location filename="generalinfodlg.cpp" line="486"/>
         <source>Newer versions are available; see the column &quot;Latest version&quot; and use &quot;Download updates&quot;.</source>
         <translation>Neuere Versionen sind verfügbar; siehe Spalte &quot;Neueste Version&quot; und &quot;Updates herunterladen&quot;.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="471"/>
+        <location filename="generalinfodlg.cpp" line="490"/>
         <source>The installed versions are up to date.</source>
         <translation>Die installierten Versionen sind aktuell.</translation>
     </message>

@@ -175,14 +175,21 @@ void EthConfig::InitDialog()
 
     VY_IP_RECORD persistent;
     std::memset(&persistent, 0, sizeof persistent);
-    if (vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_GET_PERSISTENT_IP, &persistent,
-                    sizeof persistent) == VY_SUCCESS) {
+    const bool persistentRead = vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_GET_PERSISTENT_IP,
+                                            &persistent, sizeof persistent) == VY_SUCCESS;
+    if (persistentRead) {
         m_initialPersistentIp = dotted(persistent.address);
         m_initialSubnetMask = dotted(persistent.mask);
     } else {
         m_initialPersistentIp.clear();
         m_initialSubnetMask.clear();
     }
+    // An address the camera did not tell, or cannot keep, is never written: the fields would
+    // only show 0.0.0.0 for it.
+    m_persistentIpWritable = persistentRead && (capabilities & VY_IPCONFIG_CAP_PERSISTENT_IP);
+    m_persistentIpEdit->setEnabled(m_persistentIpWritable);
+    m_subnetMaskEdit->setEnabled(m_persistentIpWritable);
+    m_suggestIpButton->setEnabled(m_persistentIpWritable);
 
     // A MAC text the expression does not take addresses no adapter: the zero MAC.
     const vyrokit::MacAddress adapterMac =
@@ -358,7 +365,8 @@ void EthConfig::Config()
     bool closed = false;
 
     // Persistent IP and subnet mask.
-    if (persistentIp != m_initialPersistentIp || subnetMask != m_initialSubnetMask) {
+    if (m_persistentIpWritable &&
+        (persistentIp != m_initialPersistentIp || subnetMask != m_initialSubnetMask)) {
         const uint32_t ip = m_persistentIpEdit->value();
         const uint32_t mask = m_subnetMaskEdit->value();
         if (ip != 0 && adapterMask != 0 && (adapterMask & adapterAddress) != (mask & ip)) {

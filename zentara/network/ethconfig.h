@@ -99,6 +99,8 @@ private:
     QString m_initialRangeEnd;
     bool m_multicastEnabled = false;
     bool m_dhcpEnabled = false;
+    // The persistent IP was read and the camera keeps one: only then may OK write it.
+    bool m_persistentIpWritable = false;
 
     QPushButton *m_suggestRangeButton = nullptr;
     QPushButton *m_suggestIpButton = nullptr;

@@ -207,12 +207,8 @@ void EthDaemonConfig::buildAdapterTree()
         auto *item = new QTreeWidgetItem(top, {a.humanReadableName()});
         item->setData(0, Qt::UserRole, a.name());
         m_adapterNames.append(a.name());
-        const bool enabled = isAdapterEnabled(a.name());
-        if (enabled)
-            ++m_enabledAdapterCount;
-        item->setIcon(0, QIcon(enabled ? QStringLiteral(":/images/ethadapter.png")
-                                       : QStringLiteral(":/images/ethadapter_disabled.png")));
     }
+    updateAdapterIcons();
     top->setExpanded(true);
     {
         // Making it current must not show it yet: the dialog shows the hint once built.
@@ -220,6 +216,20 @@ void EthDaemonConfig::buildAdapterTree()
         m_adapterTree->setCurrentItem(top);
     }
     m_adapterTree->resizeColumnToContents(0);
+}
+
+void EthDaemonConfig::updateAdapterIcons()
+{
+    const QStringList enabled = m_config.interfaces();
+    m_enabledAdapterCount = 0;
+    QTreeWidgetItem *top = m_adapterTree->topLevelItem(0);
+    for (int i = 0; i < top->childCount(); ++i) {
+        QTreeWidgetItem *item = top->child(i);
+        const bool on = enabled.contains(item->data(0, Qt::UserRole).toString());
+        m_enabledAdapterCount += on ? 1 : 0;
+        item->setIcon(0, QIcon(on ? QStringLiteral(":/images/ethadapter.png")
+                                  : QStringLiteral(":/images/ethadapter_disabled.png")));
+    }
 }
 
 void EthDaemonConfig::updateNotes(int count)
@@ -376,16 +386,19 @@ void EthDaemonConfig::onPushedAdapterBound()
                                 "possible when the ETH daemon\nis stopped!"));
         return;
     }
-    QTreeWidgetItem *item = m_adapterTree->currentItem();
     const QString name = currentAdapterName();
-    if (!item || name.isEmpty())
+    if (name.isEmpty())
         return;
-    if (!isAdapterEnabled(name)) {
-        if (enableAdapter(name) == 0)
-            item->setIcon(0, QIcon(QStringLiteral(":/images/ethadapter.png")));
-    } else if (disableAdapter(name) == 0) {
-        item->setIcon(0, QIcon(QStringLiteral(":/images/ethadapter_disabled.png")));
-    }
+    QString problem;
+    const int result = isAdapterEnabled(name) ? m_config.disableAdapter(name, &problem)
+                                              : m_config.enableAdapter(name, &problem);
+    // What the file holds now, also after a failed write.
+    updateAdapterIcons();
+    updateNotes(m_enabledAdapterCount);
+    if (result != 0)
+        QMessageBox::critical(
+            this, tr("Failed"),
+            tr("The adapters of the GigE daemon could not be changed.\n\n%1").arg(problem));
     showAdapter(name);
 }
 

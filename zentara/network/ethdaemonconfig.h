@@ -24,9 +24,10 @@ class QTreeWidgetItem;
 
 // Built per use and run modally. The service tools are found once at construction; the daemon
 // LEDs follow the states the main window reports (onChangedVyrodStatus), never the outcome of
-// a start or stop. The adapters the GigE daemon serves live in its configuration file, opened
-// anew for every read and write; jumbo packets and the packet filter are the driver's, through
-// the SDK by adapter MAC. The adapter's own IP settings are shown, not edited.
+// a start or stop. The adapters the GigE daemon serves live in its configuration file, read
+// anew for every question and after every write, failed or not; jumbo packets and the packet
+// filter are the driver's, through the SDK by adapter MAC. The adapter's own IP settings are
+// shown, not edited.
 class EthDaemonConfig final : public QDialog
 {
     Q_OBJECT
@@ -76,6 +77,8 @@ private:
 
     void buildWidgets();
     void buildAdapterTree();
+    // The adapter icons and the count of enabled adapters as the configuration file says.
+    void updateAdapterIcons();
     void updateNotes(int count);
     void updateDaemonControls();
     void updateMtu();

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DaemonConfigFile</name>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="172"/>
+        <source>%1: no permission to write</source>
+        <translation>%1: keine Berechtigung zum Schreiben</translation>
+    </message>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="175"/>
+        <source>%1: does not read as a configuration file and is left as it is</source>
+        <translation>%1: ist keine lesbare Konfigurationsdatei und bleibt unverändert</translation>
+    </message>
+    <message>
+        <location filename="daemonconfigfile.cpp" line="204"/>
+        <source>%1: &quot;%2&quot; is not a name of a network interface</source>
+        <translation>%1: „%2“ ist kein Name einer Netzwerkschnittstelle</translation>
+    </message>
+</context>
+<context>
     <name>EthConfig</name>
     <message>
         <location filename="ethconfig.cpp" line="57"/>
@@ -80,37 +98,37 @@
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="197"/>
+        <location filename="ethconfig.cpp" line="204"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="226"/>
+        <location filename="ethconfig.cpp" line="233"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="228"/>
+        <location filename="ethconfig.cpp" line="235"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="256"/>
+        <location filename="ethconfig.cpp" line="263"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="257"/>
+        <location filename="ethconfig.cpp" line="264"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="366"/>
+        <location filename="ethconfig.cpp" line="374"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="367"/>
+        <location filename="ethconfig.cpp" line="375"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -119,45 +137,45 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="382"/>
-        <location filename="ethconfig.cpp" line="400"/>
-        <location filename="ethconfig.cpp" line="413"/>
-        <location filename="ethconfig.cpp" line="424"/>
+        <location filename="ethconfig.cpp" line="390"/>
+        <location filename="ethconfig.cpp" line="408"/>
+        <location filename="ethconfig.cpp" line="421"/>
         <location filename="ethconfig.cpp" line="432"/>
         <location filename="ethconfig.cpp" line="440"/>
-        <location filename="ethconfig.cpp" line="476"/>
+        <location filename="ethconfig.cpp" line="448"/>
+        <location filename="ethconfig.cpp" line="484"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="383"/>
+        <location filename="ethconfig.cpp" line="391"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 Errorcode: %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="401"/>
+        <location filename="ethconfig.cpp" line="409"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="414"/>
-        <location filename="ethconfig.cpp" line="451"/>
+        <location filename="ethconfig.cpp" line="422"/>
+        <location filename="ethconfig.cpp" line="459"/>
         <source>Setting of the automatic configuration range failed.
 Errorcode: %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="425"/>
+        <location filename="ethconfig.cpp" line="433"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="433"/>
+        <location filename="ethconfig.cpp" line="441"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -166,24 +184,24 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="441"/>
+        <location filename="ethconfig.cpp" line="449"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="450"/>
+        <location filename="ethconfig.cpp" line="458"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="477"/>
+        <location filename="ethconfig.cpp" line="485"/>
         <source>Setting Multicast IP failed with code %1.
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="487"/>
+        <location filename="ethconfig.cpp" line="495"/>
         <source>Error enabling Multicast
 code %1</source>
         <translation>Fehler beim Aktivieren von Multicast
@@ -283,57 +301,57 @@ Code %1</translation>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="227"/>
+        <location filename="ethdaemonconfig.cpp" line="237"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="229"/>
+        <location filename="ethdaemonconfig.cpp" line="239"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="243"/>
+        <location filename="ethdaemonconfig.cpp" line="253"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="285"/>
+        <location filename="ethdaemonconfig.cpp" line="295"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="304"/>
+        <location filename="ethdaemonconfig.cpp" line="314"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="310"/>
+        <location filename="ethdaemonconfig.cpp" line="320"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <location filename="ethdaemonconfig.cpp" line="351"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="341"/>
+        <location filename="ethdaemonconfig.cpp" line="351"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="347"/>
+        <location filename="ethdaemonconfig.cpp" line="357"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="374"/>
+        <location filename="ethdaemonconfig.cpp" line="384"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="375"/>
+        <location filename="ethdaemonconfig.cpp" line="385"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -344,42 +362,51 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <location filename="ethdaemonconfig.cpp" line="401"/>
+        <source>The adapters of the GigE daemon could not be changed.
+
+%1</source>
+        <translation>Die Adapter des GigE-Daemons konnten nicht geändert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="410"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="397"/>
+        <location filename="ethdaemonconfig.cpp" line="410"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <location filename="ethdaemonconfig.cpp" line="412"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="399"/>
+        <location filename="ethdaemonconfig.cpp" line="412"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="420"/>
+        <location filename="ethdaemonconfig.cpp" line="433"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="421"/>
+        <location filename="ethdaemonconfig.cpp" line="434"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="444"/>
+        <location filename="ethdaemonconfig.cpp" line="457"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="445"/>
+        <location filename="ethdaemonconfig.cpp" line="458"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -388,24 +415,25 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="472"/>
-        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="400"/>
         <location filename="ethdaemonconfig.cpp" line="485"/>
+        <location filename="ethdaemonconfig.cpp" line="492"/>
+        <location filename="ethdaemonconfig.cpp" line="498"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="473"/>
+        <location filename="ethdaemonconfig.cpp" line="486"/>
         <source>Setting Packetfilter failed with code %1</source>
         <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="479"/>
+        <location filename="ethdaemonconfig.cpp" line="492"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="485"/>
+        <location filename="ethdaemonconfig.cpp" line="498"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>

@@ -306,21 +306,28 @@ void AdditionalFunctions::onTrustedPairingChanged()
 
 void AdditionalFunctions::onMemoryCompatibliyModeChanged()
 {
+    const bool wanted = m_compatibilityCheck->isChecked();
+    // After a refusal or a failed write the box shows what the driver holds, not the click.
+    const auto showDriverState = [this, wanted] {
+        const std::optional<uint32_t> mode = readU32(vy_Configuration, VY_CONFIG_GET_MEMORY_COMPAT);
+        m_compatibilityCheck->setChecked(mode ? *mode != 0 : !wanted);
+    };
     if (!vyrokit::Privileges::isRoot()) {
+        showDriverState();
         QMessageBox::warning(this, tr("privileged feature"),
                              tr("To use this feature, \nstart the %1 with\nelevated privileges "
                                 "e.g root or admin!")
                                  .arg(vyrokit::ProductInfo::family()));
         return;
     }
-    const int32_t result = writeU32(vy_Configuration, VY_CONFIG_SET_MEMORY_COMPAT,
-                                    m_compatibilityCheck->isChecked() ? 1 : 0);
+    const int32_t result = writeU32(vy_Configuration, VY_CONFIG_SET_MEMORY_COMPAT, wanted ? 1 : 0);
     if (result == VY_SUCCESS) {
         vy_FetchRegistryValues();
         QMessageBox::information(this, tr("Memory compatibility mode"),
                                  tr("To completely adopt the compatibility mode please reboot "
                                     "your system or reconnect all cameras!"));
     } else {
+        showDriverState();
         QMessageBox::warning(this, tr("Memory compatibility mode"),
                              tr("The image memory compatibility mode could not be "
                                 "changed!\nError code: %1")

@@ -114,12 +114,12 @@
         <translation>Das Setzen des Modus für vertrauenswürdige Kopplung ist fehlgeschlagen mit Code: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="310"/>
+        <location filename="additionalfunctions.cpp" line="317"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="311"/>
+        <location filename="additionalfunctions.cpp" line="318"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -128,18 +128,18 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="320"/>
-        <location filename="additionalfunctions.cpp" line="324"/>
+        <location filename="additionalfunctions.cpp" line="326"/>
+        <location filename="additionalfunctions.cpp" line="331"/>
         <source>Memory compatibility mode</source>
         <translation>Speicher-Kompatibilitätsmodus</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="321"/>
+        <location filename="additionalfunctions.cpp" line="327"/>
         <source>To completely adopt the compatibility mode please reboot your system or reconnect all cameras!</source>
         <translation>Damit der Kompatibilitätsmodus vollständig übernommen wird, starten Sie bitte Ihr System neu oder schließen Sie alle Kameras erneut an!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="325"/>
+        <location filename="additionalfunctions.cpp" line="332"/>
         <source>The image memory compatibility mode could not be changed!
 Error code: %1</source>
         <translation>Der Kompatibilitätsmodus des Bildspeichers konnte nicht geändert werden!

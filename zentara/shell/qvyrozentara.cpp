@@ -38,6 +38,7 @@
 #include "vyrokit/sdkquery.h"
 #include "vyrokit/translationdirectory.h"
 #include "zentara/devinfo/deviceinfoview.h"
+#include "zentara/devinfo/uncancellableprogressdialog.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
@@ -712,9 +713,15 @@ void QVyroZentara::onUploadFirmware()
 {
     if (!m_selected || !FirmwareUpload::appliesTo(m_selected->networkTypeCode()))
         return;
+    // A second open with the upload permission would fail while the first one uploads.
+    const uint32_t deviceId = m_selected->deviceId();
+    if (m_uploadingDevices.contains(deviceId))
+        return;
+    m_uploadingDevices.insert(deviceId);
     auto result = std::make_shared<std::atomic<int>>(VY_SUCCESS);
     auto *watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result] {
+    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result, deviceId] {
+        m_uploadingDevices.remove(deviceId);
         m_uploadResult = result->load(std::memory_order_acquire);
         emit firmwareUploadFinished();
         watcher->deleteLater();
@@ -723,18 +730,15 @@ void QVyroZentara::onUploadFirmware()
     m_printing = false;
 
     const int seconds = FirmwareUpload::uploadSeconds(m_selected->networkTypeCode());
-    m_progress = new QProgressDialog(this);
+    // Cut short, the upload would leave the camera without a starter firmware.
+    m_progress = new UncancellableProgressDialog(this);
     m_progress->setObjectName(QStringLiteral("firmwareUploadProgress"));
     m_progress->setLabelText(tr("Uploading firmware...\n\nPlease don't disconnect the device "
                                 "until this operation is completed.\nThis may take up to %1 "
                                 "seconds.")
                                  .arg(seconds));
-    m_progress->setCancelButton(nullptr);
     m_progress->setRange(0, seconds);
     m_progress->setValue(0);
-    m_progress->setWindowModality(Qt::WindowModal);
-    m_progress->setMinimumDuration(0);
-    m_progress->setWindowFlags(m_progress->windowFlags() & ~Qt::WindowCloseButtonHint);
     m_progress->show();
     auto *tick = new QTimer(m_progress);
     connect(tick, &QTimer::timeout, m_progress, [progress = m_progress] {
@@ -744,7 +748,7 @@ void QVyroZentara::onUploadFirmware()
     });
     tick->start(UploadTickMs);
 
-    const QFuture<void> future = QtConcurrent::run([deviceId = m_selected->deviceId(), result] {
+    const QFuture<void> future = QtConcurrent::run([deviceId, result] {
         result->store(FirmwareUpload::run(deviceId), std::memory_order_release);
     });
     watcher->setFuture(future);

@@ -7,6 +7,7 @@
 #include <QFutureWatcher>
 #include <QList>
 #include <QMainWindow>
+#include <QSet>
 #include <QString>
 #include <QTranslator>
 
@@ -156,6 +157,8 @@ private:
     bool m_printing = true;
     // Every started upload; the window waits for them when it goes.
     QFutureSynchronizer<void> m_uploads;
+    // The cameras whose upload runs.
+    QSet<uint32_t> m_uploadingDevices;
     int m_uploadResult = 0;
     // Set while onIdentifyCamera waits with the camera open, so a second request cannot open
     // it again from the nested event loop.

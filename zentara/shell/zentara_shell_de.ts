@@ -95,177 +95,177 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="352"/>
+        <location filename="qvyrozentara.cpp" line="353"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="353"/>
+        <location filename="qvyrozentara.cpp" line="354"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="354"/>
+        <location filename="qvyrozentara.cpp" line="355"/>
         <source>Control area</source>
         <translation>Steuerbereich</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="355"/>
+        <location filename="qvyrozentara.cpp" line="356"/>
         <source>Device details</source>
         <translation>Gerätedetails</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="357"/>
+        <location filename="qvyrozentara.cpp" line="358"/>
         <source>Expert mode</source>
         <translation>Expertenmodus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="358"/>
+        <location filename="qvyrozentara.cpp" line="359"/>
         <source>Show/hide detailed information view</source>
         <translation>Detaillierte Informationsansicht ein-/ausblenden</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="359"/>
+        <location filename="qvyrozentara.cpp" line="360"/>
         <source>Automatic parameter refresh</source>
         <translation>Automatische Parameteraktualisierung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="360"/>
+        <location filename="qvyrozentara.cpp" line="361"/>
         <source>Enables/Disables the automatic refresh of the detailed information view</source>
         <translation>Schaltet die automatische Aktualisierung der detaillierten Informationsansicht ein/aus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="362"/>
+        <location filename="qvyrozentara.cpp" line="363"/>
         <source>Camera information</source>
         <translation>Kamerainformationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="363"/>
-        <location filename="qvyrozentara.cpp" line="381"/>
+        <location filename="qvyrozentara.cpp" line="364"/>
+        <location filename="qvyrozentara.cpp" line="382"/>
         <source>Show additional camera information</source>
         <translation>Zusätzliche Kamerainformationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="364"/>
+        <location filename="qvyrozentara.cpp" line="365"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="365"/>
+        <location filename="qvyrozentara.cpp" line="366"/>
         <source>Show general information dialog</source>
         <translation>Dialog mit allgemeinen Informationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="366"/>
+        <location filename="qvyrozentara.cpp" line="367"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="367"/>
+        <location filename="qvyrozentara.cpp" line="368"/>
         <source>Upload a runtime firmware manually</source>
         <translation>Eine Laufzeit-Firmware manuell hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="368"/>
+        <location filename="qvyrozentara.cpp" line="369"/>
         <source>Create support file</source>
         <translation>Supportdatei erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="369"/>
+        <location filename="qvyrozentara.cpp" line="370"/>
         <source>Create a support file with important system
  and %1 information for sending to the %2 support</source>
         <translation>Eine Supportdatei mit wichtigen System-
  und %1-Informationen für den %2 Support erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="372"/>
+        <location filename="qvyrozentara.cpp" line="373"/>
         <source>Daemon control</source>
         <translation>Dienststeuerung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="373"/>
+        <location filename="qvyrozentara.cpp" line="374"/>
         <source>Show control dialog for ETH and USB daemon
 e.g. to start/stop the ETH and USB daemon.</source>
         <translation>Steuerdialog für den ETH- und USB-Dienst anzeigen,
 z. B. um den ETH- und USB-Dienst zu starten/stoppen.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="375"/>
+        <location filename="qvyrozentara.cpp" line="376"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="376"/>
+        <location filename="qvyrozentara.cpp" line="377"/>
         <source>Manual ETH configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="377"/>
+        <location filename="qvyrozentara.cpp" line="378"/>
         <source>Show network device configuration dialog</source>
         <translation>Konfigurationsdialog für Netzwerkgeräte anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="378"/>
+        <location filename="qvyrozentara.cpp" line="379"/>
         <source>Automatic ETH configuration</source>
         <translation>Automatische ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="379"/>
+        <location filename="qvyrozentara.cpp" line="380"/>
         <source>Automatic network configuration</source>
         <translation>Automatische Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="380"/>
+        <location filename="qvyrozentara.cpp" line="381"/>
         <source>Additional Camera Info</source>
         <translation>Zusätzliche Kamerainfo</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="382"/>
+        <location filename="qvyrozentara.cpp" line="383"/>
         <source>Read support file</source>
         <translation>Supportdatei lesen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="383"/>
+        <location filename="qvyrozentara.cpp" line="384"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="384"/>
+        <location filename="qvyrozentara.cpp" line="385"/>
         <source>Quits the application window</source>
         <translation>Beendet das Programmfenster</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="389"/>
+        <location filename="qvyrozentara.cpp" line="390"/>
         <source>The %1 Zentara is running with root privileges!</source>
         <translation>%1 Zentara läuft mit Root-Rechten!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="515"/>
+        <location filename="qvyrozentara.cpp" line="516"/>
         <source>%1 ETH daemon connected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="516"/>
+        <location filename="qvyrozentara.cpp" line="517"/>
         <source>%1 ETH daemon disconnected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst nicht verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="517"/>
+        <location filename="qvyrozentara.cpp" line="518"/>
         <source>%1 USB daemon connected!</source>
         <translation>%1 USB-Dienst verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="518"/>
+        <location filename="qvyrozentara.cpp" line="519"/>
         <source>%1 USB daemon disconnected!</source>
         <translation>%1 USB-Dienst nicht verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="722"/>
+        <location filename="qvyrozentara.cpp" line="729"/>
         <source>Firmware upload in progress ...</source>
         <translation>Firmware wird hochgeladen ...</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="728"/>
+        <location filename="qvyrozentara.cpp" line="736"/>
         <source>Uploading firmware...
 
 Please don&apos;t disconnect the device until this operation is completed.
@@ -276,32 +276,32 @@ Bitte trennen Sie das Gerät nicht, bevor dieser Vorgang abgeschlossen ist.
 Dies kann bis zu %1 Sekunden dauern.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="762"/>
+        <location filename="qvyrozentara.cpp" line="766"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="763"/>
+        <location filename="qvyrozentara.cpp" line="767"/>
         <source>Firmware upload error! Return code: %1</source>
         <translation>Fehler beim Hochladen der Firmware! Rückgabewert: %1</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="764"/>
+        <location filename="qvyrozentara.cpp" line="768"/>
         <source>Firmware upload error! %1</source>
         <translation>Fehler beim Hochladen der Firmware! %1</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="766"/>
+        <location filename="qvyrozentara.cpp" line="770"/>
         <source>Firmware upload successful!</source>
         <translation>Firmware erfolgreich hochgeladen!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="784"/>
+        <location filename="qvyrozentara.cpp" line="788"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="785"/>
+        <location filename="qvyrozentara.cpp" line="789"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -310,27 +310,27 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="793"/>
+        <location filename="qvyrozentara.cpp" line="797"/>
         <source>Save support file</source>
         <translation>Supportdatei speichern</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="795"/>
+        <location filename="qvyrozentara.cpp" line="799"/>
         <source>Support logfile (*.log)</source>
         <translation>Support-Protokolldatei (*.log)</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="799"/>
+        <location filename="qvyrozentara.cpp" line="803"/>
         <source>Support file %1 successfully written!</source>
         <translation>Supportdatei %1 erfolgreich geschrieben!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="802"/>
+        <location filename="qvyrozentara.cpp" line="806"/>
         <source>Root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="803"/>
+        <location filename="qvyrozentara.cpp" line="807"/>
         <source>The report generator `vyroreport` is not in its installation directory!
 Please check the script path:
 
@@ -341,7 +341,7 @@ Bitte prüfen Sie den Skriptpfad:
 %1 und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="814"/>
+        <location filename="qvyrozentara.cpp" line="818"/>
         <source>Setting autoconfiguration. Please wait...
 
 This operation may take up to 10 seconds.</source>
@@ -350,17 +350,17 @@ This operation may take up to 10 seconds.</source>
 Dieser Vorgang kann bis zu 10 Sekunden dauern.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="840"/>
+        <location filename="qvyrozentara.cpp" line="844"/>
         <source>Automatic configuration</source>
         <translation>Automatische Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="842"/>
+        <location filename="qvyrozentara.cpp" line="846"/>
         <source>Automatic configuration &amp; Boot boost are not compatible!</source>
         <translation>Automatische Konfiguration und Boot Boost sind nicht kompatibel!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="843"/>
+        <location filename="qvyrozentara.cpp" line="847"/>
         <source>Automatic configuration can&apos;t be applied!</source>
         <translation>Die automatische Konfiguration kann nicht angewendet werden!</translation>
     </message>

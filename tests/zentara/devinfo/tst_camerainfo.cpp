@@ -171,6 +171,7 @@ private slots:
     void calibration();
     void calibrationNeedsMemory();
     void calibrationDeclined();
+    void calibrationUnplugged_data();
     void calibrationUnplugged();
     void correctionLoading();
     void memoryModeGroup_data();
@@ -797,8 +798,17 @@ void tst_CameraInfo::calibrationDeclined()
     QVERIFY(allClosed());
 }
 
+void tst_CameraInfo::calibrationUnplugged_data()
+{
+    QTest::addColumn<bool>("tryToLeave");
+    QTest::newRow("waited_for") << false;
+    // Escape and the close button leave the progress where it is.
+    QTest::newRow("progress_cannot_be_left") << true;
+}
+
 void tst_CameraInfo::calibrationUnplugged()
 {
+    QFETCH(bool, tryToLeave);
     // The calibration would not end by itself: only the camera leaving ends it.
     QVERIFY(SimWorld::setField(UsbFpn, "fpnCalibrationMs", "3600000"));
     QVERIFY(SimWorld::setField(UsbFpn, "lit", "true"));
@@ -807,6 +817,7 @@ void tst_CameraInfo::calibrationUnplugged()
     QSignalSpy finished(&dialog, &CameraInfo::fpnCalibrationFinished);
     ModalAnswerer answerer(QMessageBox::Yes);
     bool unplugged = false;
+    bool left = false;
     // The status line says the calibration is on its way once the user has said yes: the
     // camera is pulled then, while the dialog waits for the calibration to end.
     QTimer pull;
@@ -814,12 +825,19 @@ void tst_CameraInfo::calibrationUnplugged()
         if (!unplugged &&
             dialog.fpnStatusLabel()->text() == QStringLiteral("Calibration is running ...")) {
             unplugged = true;
+            auto *progress = dialog.findChild<QProgressDialog *>();
+            if (tryToLeave && progress) {
+                QTest::keyClick(progress, Qt::Key_Escape);
+                progress->close();
+                left = !progress->isVisible();
+            }
             QCOMPARE(vysim_unplug(UsbFpn), VY_SUCCESS);
         }
     });
     pull.start(5);
     QTest::mouseClick(dialog.runFpnButton(), Qt::LeftButton);
     QVERIFY(unplugged);
+    QVERIFY(!left);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), VY_IO_REQUEST_FAILED);
     QVERIFY(answerer.texts().contains(QString::fromLatin1(CalibrationFailed)));

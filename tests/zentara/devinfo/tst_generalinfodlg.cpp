@@ -12,6 +12,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "sdk/sim/vyro_sim.h"
@@ -35,6 +36,8 @@ public:
     QByteArray status = "200 OK";
     QByteArray body;
     qint64 streamedSize = 0;
+    // When set, the body never ends: one byte at a time, this many milliseconds apart.
+    int trickleMs = 0;
 
     LocalHttpServer()
     {
@@ -72,9 +75,17 @@ private:
         ++m_requests;
         m_written = 0;
         m_clientLeft = false;
-        const qint64 length = streamedSize > 0 ? streamedSize : body.size();
+        const qint64 length = trickleMs > 0      ? 1024 * 1024
+                              : streamedSize > 0 ? streamedSize
+                                                 : body.size();
         socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
                       QByteArray::number(length) + "\r\nConnection: close\r\n\r\n");
+        if (trickleMs > 0) {
+            auto *timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [socket] { socket->write(";"); });
+            timer->start(trickleMs);
+            return;
+        }
         if (streamedSize == 0) {
             socket->write(body);
             m_written = body.size();
@@ -416,16 +427,23 @@ void tst_GeneralInfoDlg::failedUpdateCheck_data()
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("trickled");
 
     QTest::newRow("empty_body") << QByteArray("200 OK") << QByteArray()
-                                << "The update server sent an empty file.";
-    QTest::newRow("not_found_404")
-        << QByteArray("404 Not Found") << QByteArray("[Zentara]\n") << "Unable to check updates: ";
+                                << "The update server sent an empty file." << false;
+    QTest::newRow("not_found_404") << QByteArray("404 Not Found") << QByteArray("[Zentara]\n")
+                                   << "Unable to check updates: " << false;
     QTest::newRow("not_ini") << QByteArray("200 OK")
                              << QByteArray("Service temporarily unavailable\n")
-                             << "The update server's answer is not an update file.";
-    QTest::newRow("no_known_group") << QByteArray("200 OK") << QByteArray("[Other]\nVersion=1.0\n")
-                                    << "The update file lists no version of the installed parts.";
+                             << "The update server's answer is not an update file." << false;
+    QTest::newRow("no_known_group")
+        << QByteArray("200 OK") << QByteArray("[Other]\nVersion=1.0\n")
+        << "The update file lists no version of the installed parts." << false;
+    // Each byte would restart a transfer timeout; the whole check has a deadline.
+    QTest::newRow("trickling_server")
+        << QByteArray("200 OK") << QByteArray()
+        << "Unable to check updates: the update server did not send the update file in time."
+        << true;
 }
 
 void tst_GeneralInfoDlg::failedUpdateCheck()
@@ -433,14 +451,18 @@ void tst_GeneralInfoDlg::failedUpdateCheck()
     QFETCH(QByteArray, status);
     QFETCH(QByteArray, body);
     QFETCH(QString, message);
+    QFETCH(bool, trickled);
 
     LocalHttpServer server;
     QVERIFY(server.isListening());
     server.status = status;
     server.body = body;
+    server.trickleMs = trickled ? 20 : 0;
     qputenv(UpdateEndpoints::updateUrlVariable(), server.url().toEncoded());
 
     GeneralInfoDlg dialog(QStringLiteral("en"));
+    if (trickled)
+        dialog.setUpdateDeadline(200);
     QSignalSpy finished(&dialog, &GeneralInfoDlg::updateCheckFinished);
     auto *check = dialog.findChild<QPushButton *>("checkUpdateButton");
     check->click();
@@ -459,6 +481,8 @@ void tst_GeneralInfoDlg::failedUpdateCheck()
     // Still usable: the next check, with a good file, shows it.
     server.status = "200 OK";
     server.body = GoodFile;
+    server.trickleMs = 0;
+    dialog.setUpdateDeadline(GeneralInfoDlg::DefaultUpdateDeadlineMs);
     check->click();
     QVERIFY(finished.wait());
     QCOMPARE(finished.count(), 2);

@@ -522,10 +522,28 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void unchangedDialogWritesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("capabilities");
+        QTest::addColumn<bool>("persistentIpUnread");
+        QTest::newRow("everything_read") << QByteArray("7") << false;
+        QTest::newRow("persistent_ip_unread") << QByteArray("7") << true;
+        QTest::newRow("persistent_ip_unsupported") << QByteArray("6") << false;
+    }
+
     void unchangedDialogWritesNothing()
     {
+        QFETCH(QByteArray, capabilities);
+        QFETCH(bool, persistentIpUnread);
+        QVERIFY(SimWorld::setField(CameraId, "ipConfigCapabilities", capabilities.constData()));
+        if (persistentIpUnread)
+            vysim_force_result("vy_IpConfig", VY_IPCONFIG_GET_PERSISTENT_IP, VYSIM_ANY_HANDLE,
+                               VY_TRANSFER_ERROR, 0);
         const Camera camera = cameraOf(CameraId);
         EthConfig dialog(nullptr, &camera);
+        // Only an address that was read can be changed.
+        QCOMPARE(dialog.persistentIpEdit()->isEnabledTo(dialog.deviceGroup()),
+                 capabilities == "7" && !persistentIpUnread);
         dialog.show();
         vysim_log_clear();
         QCOMPARE(clickOk(dialog), QStringList());

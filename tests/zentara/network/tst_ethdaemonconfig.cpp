@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -18,6 +17,7 @@
 
 #include "sdk/sim/vyro_sim.h"
 #include "tests/support/simworld.h"
+#include "tests/support/smalldisk.h"
 #include "tests/support/testmain.h"
 #include "vyrokit/networkaddress.h"
 #include "zentara/network/ethdaemonconfig.h"
@@ -84,6 +84,30 @@ QTreeWidgetItem *adapterItem(const EthDaemonConfig &dialog, const QString &name)
         if (top->child(i)->data(0, Qt::UserRole).toString() == name)
             return top->child(i);
     return nullptr;
+}
+
+// A daemon configuration file listing the given interfaces.
+QByteArray list(const QString &interfaces)
+{
+    return "[Parameters]\nInterfaces=" + interfaces.toLatin1() + '\n';
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool showsEnabled(const QTreeWidgetItem *item)
+{
+    return item->icon(0).pixmap(16).toImage() ==
+           QIcon(QStringLiteral(":/images/ethadapter.png")).pixmap(16).toImage();
 }
 
 std::vector<vysim::LoggedCall> adapterCalls(uint32_t item)
@@ -244,38 +268,63 @@ private slots:
 
     void toggleAdapter_data()
     {
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("adapter");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("enable_eth1_beside_eth10") << "eth10"
-                                                  << "eth1"
-                                                  << "eth10 eth1";
-        QTest::newRow("disable_eth1_keeps_eth10") << "eth10 eth1"
-                                                  << "eth1"
-                                                  << "eth10";
-        QTest::newRow("disable_listed_twice") << "eth1 eth10 eth1"
-                                              << "eth1"
-                                              << "eth10";
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("enable_eth1_beside_eth10")
+            << list("eth10") << "eth1" << list("eth10 eth1") << true;
+        QTest::newRow("disable_eth1_keeps_eth10")
+            << list("eth10 eth1") << "eth1" << list("eth10") << false;
+        QTest::newRow("disable_listed_twice")
+            << list("eth1 eth10 eth1") << "eth1" << list("eth10") << false;
+        QTest::newRow("hash_comment_kept")
+            << "# by the administrator\n" + list("eth10") << "eth1"
+            << "# by the administrator\n" + list("eth10 eth1") << true;
     }
 
     void toggleAdapter()
     {
-        QFETCH(QString, before);
+        QFETCH(QByteArray, before);
         QFETCH(QString, adapter);
-        QFETCH(QString, after);
-        writeConfig(before);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, enabled);
+        writeFile(m_config, before);
         EthDaemonConfig dialog(m_adapters, DaemonConfigFile(m_config), ServiceControl(true));
         child<QTreeWidget>(dialog, "adapterTree")->setCurrentItem(adapterItem(dialog, adapter));
         QPushButton *toggle = child<QPushButton>(dialog, "adapterToggleButton");
         QVERIFY(toggle->isEnabled());
+        BoxAnswerer answerer;
         toggle->click();
-        QCOMPARE(QSettings(m_config, QSettings::NativeFormat)
-                     .value(QStringLiteral("Parameters/Interfaces"))
-                     .toString(),
-                 after);
-        const bool enabled = after.split(' ').contains(adapter);
+        QVERIFY(answerer.texts.isEmpty());
+        QCOMPARE(readFile(m_config), after);
         QCOMPARE(toggle->text(), enabled ? QStringLiteral("Disable for adapter")
                                          : QStringLiteral("Enable for adapter"));
+        QCOMPARE(showsEnabled(adapterItem(dialog, adapter)), enabled);
+    }
+
+    // A write that fails keeps the file as it was and says why; the dialog shows the file.
+    void fullDiskKeepsTheFile()
+    {
+        SmallDisk disk;
+        if (!disk.isReady())
+            QSKIP(qPrintable(disk.problem()));
+        const QString path = disk.filePath(QStringLiteral("vyroethd.conf"));
+        writeFile(path, list("eth10"));
+        EthDaemonConfig dialog(m_adapters, DaemonConfigFile(path), ServiceControl(true));
+        child<QTreeWidget>(dialog, "adapterTree")->setCurrentItem(adapterItem(dialog, "eth10"));
+        QVERIFY(disk.fill());
+        BoxAnswerer answerer;
+        child<QPushButton>(dialog, "adapterToggleButton")->click();
+        disk.drain();
+        QCOMPARE(answerer.titles, QStringList{QStringLiteral("Failed")});
+        QVERIFY2(answerer.texts.value(0).contains(QLatin1String("No space left")),
+                 qPrintable(answerer.texts.value(0)));
+        QCOMPARE(readFile(path), list("eth10"));
+        QVERIFY(dialog.isAdapterEnabled(QStringLiteral("eth10")));
+        QVERIFY(showsEnabled(adapterItem(dialog, "eth10")));
+        QCOMPARE(child<QPushButton>(dialog, "adapterToggleButton")->text(),
+                 QStringLiteral("Disable for adapter"));
     }
 
     void toggleRefusedWhileEthDaemonRuns()
@@ -496,11 +545,7 @@ private slots:
     }
 
 private:
-    void writeConfig(const QString &interfaces)
-    {
-        QSettings settings(m_config, QSettings::NativeFormat);
-        settings.setValue(QStringLiteral("Parameters/Interfaces"), interfaces);
-    }
+    void writeConfig(const QString &interfaces) { writeFile(m_config, list(interfaces)); }
 
     void installInitScripts()
     {

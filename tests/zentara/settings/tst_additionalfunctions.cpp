@@ -369,8 +369,8 @@ void tst_AdditionalFunctions::compatibilityModeNeedsRoot()
              QStringList{QStringLiteral("To use this feature, \nstart the Orv Vyro with\nelevated "
                                         "privileges e.g root or admin!")});
     QCOMPARE(answerer.icons(), QList<QMessageBox::Icon>{QMessageBox::Warning});
-    // The box keeps its new state, and the driver heard nothing.
-    QVERIFY(box->isChecked());
+    // The box shows the driver's state again, and the driver heard nothing.
+    QVERIFY(!box->isChecked());
     QCOMPARE(callsWith("vy_Configuration", VY_CONFIG_SET_MEMORY_COMPAT), 0);
     QCOMPARE(vysim::callsOf("vy_FetchRegistryValues").size(), size_t(0));
 }
@@ -402,13 +402,15 @@ void tst_AdditionalFunctions::compatibilityModeAsRoot()
         vysim_force_result("vy_Configuration", VY_CONFIG_SET_MEMORY_COMPAT, VYSIM_ANY_HANDLE,
                            forced, 1);
     ModalAnswerer answerer;
-    child<QCheckBox>(dialog, "compatibilityCheck")->click();
+    auto *box = child<QCheckBox>(dialog, "compatibilityCheck");
+    box->click();
     QCOMPARE(answerer.texts(), QStringList{message});
     QCOMPARE(int(vysim::callsOf("vy_FetchRegistryValues").size()), fetches);
     uint32_t mode = 7;
     QCOMPARE(vy_Configuration(VY_DRIVER_HANDLE, VY_CONFIG_GET_MEMORY_COMPAT, &mode, sizeof mode),
              VY_SUCCESS);
     QCOMPARE(mode, forced ? 0u : 1u);
+    QCOMPARE(box->isChecked(), mode != 0);
 }
 
 void tst_AdditionalFunctions::readOnlyMulticast_data()

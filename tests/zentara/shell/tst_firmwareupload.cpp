@@ -70,6 +70,7 @@ private slots:
     void statusSentencesWaitForTheUpload();
     void failures_data();
     void failures();
+    void unpluggedDuringUpload_data();
     void unpluggedDuringUpload();
     void windowWaitsForTheUpload();
 
@@ -264,22 +265,42 @@ void tst_FirmwareUpload::failures()
     QCOMPARE(statusText(*w), QStringLiteral("<font color='#000000'>next</font>"));
 }
 
+void tst_FirmwareUpload::unpluggedDuringUpload_data()
+{
+    QTest::addColumn<bool>("tryToLeave");
+    QTest::newRow("waited_for") << false;
+    // Escape, the close button and a second click change nothing while the upload runs.
+    QTest::newRow("progress_cannot_be_left") << true;
+}
+
 void tst_FirmwareUpload::unpluggedDuringUpload()
 {
+    QFETCH(bool, tryToLeave);
     QVERIFY(SimWorld::setDriverField("firmwareUploadScale", "1"));
     QVERIFY(SimWorld::setField(StarterFw, "firmwareUploadMs", "600000"));
     auto w = window();
     QVERIFY(select(*w, StarterFw));
     QSignalSpy finished(w.get(), &QVyroZentara::firmwareUploadFinished);
     BoxAnswerer boxes;
-    QTest::mouseClick(child<QPushButton>(*w, "uploadFirmwareButton"), Qt::LeftButton);
-    QVERIFY(progress(*w));
+    vysim_log_clear();
+    auto *button = child<QPushButton>(*w, "uploadFirmwareButton");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QProgressDialog *dialog = progress(*w);
+    QVERIFY(dialog);
+    if (tryToLeave) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        dialog->close();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    const bool shown = dialog->isVisible();
     QCOMPARE(vysim_unplug(StarterFw), VY_SUCCESS);
     QVERIFY(finished.wait(30000) || finished.count() == 1);
     QCOMPARE(
         boxes.texts(),
         QStringList{
             QStringLiteral("Firmware upload error! Return code: %1").arg(VY_IO_REQUEST_FAILED)});
+    QVERIFY(shown);
+    QCOMPARE(uploadOpens(), 1);
     QTRY_VERIFY(!progress(*w));
     // The list has moved on to another camera; its sentence is shown, none is lost.
     auto *list = child<CameraList>(*w, "cameraList");
