@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 #include "dapplix/ui/mainwindow.h"
 #include "vyrokit/consoleoptions.h"
 #include "vyrokit/translationdirectory.h"
@@ -15,8 +17,10 @@ namespace {
 
 void setIdentity()
 {
+    // The name --version prints is the window's; the window keeps its settings under
+    // "Vyro/Dapplix" by name, so the application name does not move them.
     QCoreApplication::setOrganizationName(QStringLiteral("Vyro"));
-    QCoreApplication::setApplicationName(QStringLiteral("Dapplix"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vyro Dapplix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VYRO_VERSION_TEXT));
 }
 
@@ -32,16 +36,21 @@ void installTranslators(QCoreApplication &app)
         app.installTranslator(own);
 }
 
-// Help, version and wrong options end the program here, as the parser does.
-void processCommandLine(const QCoreApplication &app)
+void describe(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Vyro Dapplix, the hot pixel editor: finds, edits "
                                             "and stores the hot pixels of Vyro cameras."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(app);
+}
+
+// Help, version and wrong options end the program; no value means it goes on.
+std::optional<int> processCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    return vyrokit::ConsoleOptions::process(parser, arguments);
 }
 
 } // namespace
@@ -49,16 +58,19 @@ void processCommandLine(const QCoreApplication &app)
 int main(int argc, char *argv[])
 {
     setIdentity();
-    if (vyrokit::ConsoleOptions::askForTextOnly(argc, argv)) {
+    QCommandLineParser check;
+    describe(check);
+    if (vyrokit::ConsoleOptions::answersOnTerminal(check, argc, argv)) {
+        const QStringList arguments = vyrokit::ConsoleOptions::withoutQtOptions(argc, argv);
         QCoreApplication console(argc, argv);
         installTranslators(console);
-        processCommandLine(console);
-        return 0;
+        return processCommandLine(arguments).value_or(0);
     }
 
     QApplication app(argc, argv);
     installTranslators(app);
-    processCommandLine(app);
+    if (const std::optional<int> code = processCommandLine(QCoreApplication::arguments()))
+        return *code;
     MainWindow window;
     window.show();
     return app.exec();

@@ -109,7 +109,12 @@ QVariant CameraListModel::headerData(int section, Qt::Orientation orientation, i
         return section;
     if (section < 0 || section >= ColumnCount)
         return QVariant();
-    return tr(HeaderTexts[section]);
+    return columnTitle(Column(section));
+}
+
+QString CameraListModel::columnTitle(Column column)
+{
+    return tr(HeaderTexts[column]);
 }
 
 QList<Camera> CameraListModel::cameras() const

@@ -53,6 +53,9 @@ public:
     // The library's code when the driver events could not be registered, else 0.
     int eventError() const { return m_eventError; }
 
+    // A column's title in the current language (the terminal list shows the same titles).
+    static QString columnTitle(Column column);
+
     // The "Model" column text: every "KX" becomes "KX-".
     static QString displayModelName(const QString &fullModelName);
 

@@ -80,9 +80,11 @@ void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
     if (camera.inUse()) {
         v.cameraInformation = false;
         v.additionalCameraInfo = false;
+        v.key = QStringLiteral("opened");
         v.sentence = openedSentence(camera);
         v.colour = Qt::darkGreen;
     } else if (camera.listStatus() & 0x1) {
+        v.key = QStringLiteral("service-firmware");
         v.cameraInformation = false;
         v.additionalCameraInfo = false;
         v.sentence = withDevice(
@@ -95,6 +97,7 @@ void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
                 "firmware, e.g. using the \"orv_deviceupdate\" tool.\n"));
         v.colour = Qt::red;
     } else if (camera.listStatus() & 0x8) {
+        v.key = QStringLiteral("invalid-ip-range");
         v.sentence = wrapped(camera, QCoreApplication::translate(
                                          "QVyroZentara",
                                          "The camera is using an invalid IP range and can't be "
@@ -104,6 +107,7 @@ void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
     } else {
         v.cameraInformation = true;
         v.additionalCameraInfo = true;
+        v.key = QStringLiteral("ready");
         v.sentence = correctSentence(camera);
         v.colour = Qt::black;
     }
@@ -160,15 +164,18 @@ void evaluateUsb(const Camera &camera, CameraVerdict &v)
     if (camera.inUse()) {
         v.cameraInformation = false;
         v.additionalCameraInfo = false;
+        v.key = QStringLiteral("opened");
         v.sentence = openedSentence(camera);
         v.colour = Qt::darkGreen;
     } else if (!(status & 0x3)) {
         v.cameraInformation = true;
         v.additionalCameraInfo = true;
         if (camera.linkSpeed() < 4000 && vyro::isThirdGenerationType(camera.deviceTypeCode())) {
+            v.key = QStringLiteral("ready-lower-speed");
             v.sentence = lowerSpeedSentence(camera);
             v.colour = QColor(QStringLiteral("orange"));
         } else {
+            v.key = QStringLiteral("ready");
             v.sentence = correctSentence(camera);
             v.colour = Qt::black;
         }
@@ -183,6 +190,12 @@ void evaluateUsb(const Camera &camera, CameraVerdict &v)
                 "supported by driver versions higher than 3.00.")
                 .arg(productFamily());
         QString sentence;
+        if ((status & 0x3) == 0x2)
+            v.key = QStringLiteral("no-full-speed");
+        else if ((status & 0x3) == 0x1)
+            v.key = QStringLiteral("hardware-incompatible");
+        else
+            v.key = QStringLiteral("hardware-incompatible-no-full-speed");
         if ((status & 0x3) == 0x2)
             sentence = QCoreApplication::translate("QVyroZentara",
                                                    "This camera does not support Fullspeed USB.");
@@ -239,45 +252,61 @@ void networkPicture(const Camera &camera, CameraVerdict &v)
     }
 }
 
-QString networkDiagnosis(const Camera &camera)
+QString networkDiagnosis(const Camera &camera, QString &key)
 {
     const uint32_t control = camera.controlStatus();
     const uint32_t device = camera.deviceStatus();
-    if ((control & 0x88000000u) != 0x08000000u)
+    if ((control & 0x88000000u) != 0x08000000u) {
+        key = QStringLiteral("internal-driver-error");
         return QCoreApplication::translate("QVyroZentara",
                                            "Internal driver error. Please reinstall the %1 setup.")
             .arg(productFamily());
+    }
     if (!(device & 0x1)) {
-        if ((camera.dhcpState() & 0x12) == 0x10)
+        if ((camera.dhcpState() & 0x12) == 0x10) {
+            key = QStringLiteral("waiting-for-dhcp");
             return QCoreApplication::translate("QVyroZentara", "Waiting for %1.")
                 .arg(QStringLiteral("DHCPOFFER"));
+        }
+        key = QStringLiteral("starter-firmware-missing");
         return QCoreApplication::translate(
             "QVyroZentara", "Internal device error. Please upload a new starter firmware.");
     }
-    if (device & 0x80000000u)
+    if (device & 0x80000000u) {
+        key = QStringLiteral("runtime-firmware-corrupted");
         return QCoreApplication::translate(
             "QVyroZentara", "Internal device error. The runtime firmware is corrupted.");
-    if (!(control & 0x20))
+    }
+    if (!(control & 0x20)) {
+        key = QStringLiteral("driver-incompatible");
         return QCoreApplication::translate(
             "QVyroZentara",
             "The device is not compatible to the driver. Please upload a new starter "
             "firmware.");
-    if (control & 0x40)
+    }
+    if (control & 0x40) {
+        key = QStringLiteral("adapter-uses-dhcp");
         return QCoreApplication::translate(
             "QVyroZentara",
             "The network adapter is configured to use DHCP. Please assign a static IP "
             "address and subnetmask via the dialog 'Manual ETH configuration'. DHCP "
             "will be deactivated automatically.");
-    if (!(control & 0x80))
+    }
+    if (!(control & 0x80)) {
+        key = QStringLiteral("adapter-packet-size");
         return QCoreApplication::translate(
             "QVyroZentara", "The network adapter is not configured to use packets larger than the "
                             "normal size of 1,5 KB.Please set the packet size to at least 2 KB.");
-    if ((control & 0x6) != 0x6)
+    }
+    if ((control & 0x6) != 0x6) {
+        key = QStringLiteral("not-configured");
         return QCoreApplication::translate(
             "QVyroZentara",
             "The camera is not configured properly. Please use the 'Manual ETH "
             "configuration' or 'Automatic ETH configuration' button to set a IP "
             "address. Or enable the camera DHCP client if a DHCP server is available.");
+    }
+    key = QStringLiteral("unknown");
     return QString();
 }
 
@@ -299,9 +328,11 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
     if (!available && !unpaired) {
         setAllButtons(v, false);
         if (camera.controlStatus() & 0x1200) {
+            v.key = QStringLiteral("opened");
             v.sentence = openedSentence(camera);
             v.colour = Qt::darkGreen;
         } else {
+            v.key = QStringLiteral("in-use");
             v.sentence = wrapped(
                 camera,
                 camera.isEth()
@@ -317,25 +348,29 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
         setAllButtons(v, false);
         v.manualEthConfiguration = true;
         v.automaticEthConfiguration = true;
-        v.sentence = wrapped(camera, networkDiagnosis(camera));
+        v.sentence = wrapped(camera, networkDiagnosis(camera, v.key));
         v.colour = Qt::red;
     } else if (camera.isReadOnlyDevice()) {
         v.cameraInformation = false;
         v.manualEthConfiguration = false;
         v.automaticEthConfiguration = false;
         v.additionalCameraInfo = false;
+        v.key = QStringLiteral("ready");
         v.sentence = correctSentence(camera);
         v.colour = Qt::black;
     } else {
         setAllButtons(v, true);
         if (camera.runsRequiredStarterFirmware()) {
             if (unpaired && (camera.linkSpeed() < 1000 || camera.adapterLinkSpeed() < 1000)) {
+                v.key = QStringLiteral("ready-lower-speed");
                 v.sentence = lowerSpeedSentence(camera);
                 v.colour = QColor(QStringLiteral("orange"));
             } else if (unpaired) {
+                v.key = QStringLiteral("ready");
                 v.sentence = correctSentence(camera);
                 v.colour = Qt::black;
             } else {
+                v.key = QStringLiteral("boot-boost");
                 v.sentence = withDevice(
                     camera, QCoreApplication::translate(
                                 "QVyroZentara", "Status of device %1: The camera is currently "
@@ -346,12 +381,14 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
         } else if (camera.networkTypeCode() & 0x80) {
             const uint32_t required = camera.requiredStarterFirmwareVersion();
             if (required == 0) {
+                v.key = QStringLiteral("firmware-image-missing");
                 v.sentence =
                     QCoreApplication::translate(
                         "QVyroZentara", "Firmware image is not available or corrupted. Please "
                                         "reinstall the %1 setup.")
                         .arg(productFamily());
             } else {
+                v.key = QStringLiteral("starter-firmware-incompatible");
                 v.sentence =
                     QCoreApplication::translate(
                         "QVyroZentara",
@@ -365,12 +402,14 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
             }
             v.colour = Qt::red;
         } else {
+            v.key = QStringLiteral("unknown");
             v.sentence.clear();
             v.colour = Qt::red;
         }
     }
 
     if (camera.deviceInfoResult() != 0) {
+        v.key = QStringLiteral("transfer-failed");
         v.sentence =
             QCoreApplication::translate("QVyroZentara",
                                         "Transfer failed (Errorcode: %1): API DLL or kernel driver "
@@ -418,6 +457,7 @@ CameraVerdict CameraStatus::evaluate(const Camera *camera)
         v.automaticEthConfiguration = false;
         v.additionalCameraInfo = false;
         v.uploadStarterFirmware = false;
+        v.key = QStringLiteral("no-camera");
         v.sentence = QCoreApplication::translate("QVyroZentara", "No camera list available");
         v.colour = Qt::red;
         return v;
@@ -473,28 +513,37 @@ QString CameraStatus::listIcon(const Camera &camera)
     return resource(camera.inUse() ? "eth_disconnected.png" : "eth_connect.png");
 }
 
+bool CameraStatus::isFree(const Camera &camera)
+{
+    if (isUsbLike(camera))
+        return !camera.inUse();
+    return (camera.deviceStatus() & 0x100) || (camera.controlStatus() & 0x1);
+}
+
+bool CameraStatus::isFreeInBootBoost(const Camera &camera)
+{
+    return !isUsbLike(camera) && !(camera.deviceStatus() & 0x100) && (camera.controlStatus() & 0x1);
+}
+
+bool CameraStatus::isAvailable(const Camera &camera)
+{
+    if (isUsbLike(camera))
+        return !camera.inUse() && !(camera.listStatus() & 0xF);
+    return !camera.inUse() && (camera.controlStatus() & 0x1);
+}
+
 QString CameraStatus::freeText(const Camera &camera)
 {
-    if (isUsbLike(camera)) {
-        return camera.inUse() ? QCoreApplication::translate("CameraListModel", "No")
-                              : QCoreApplication::translate("CameraListModel", "Yes");
-    }
-    if (camera.deviceStatus() & 0x100)
-        return QCoreApplication::translate("CameraListModel", "Yes");
-    if (camera.controlStatus() & 0x1)
+    if (isFreeInBootBoost(camera))
         return QCoreApplication::translate("CameraListModel", "Yes (BB)");
-    return QCoreApplication::translate("CameraListModel", "No");
+    return isFree(camera) ? QCoreApplication::translate("CameraListModel", "Yes")
+                          : QCoreApplication::translate("CameraListModel", "No");
 }
 
 QString CameraStatus::availableText(const Camera &camera)
 {
-    bool available;
-    if (isUsbLike(camera))
-        available = !camera.inUse() && !(camera.listStatus() & 0xF);
-    else
-        available = !camera.inUse() && (camera.controlStatus() & 0x1);
-    return available ? QCoreApplication::translate("CameraListModel", "Yes")
-                     : QCoreApplication::translate("CameraListModel", "No");
+    return isAvailable(camera) ? QCoreApplication::translate("CameraListModel", "Yes")
+                               : QCoreApplication::translate("CameraListModel", "No");
 }
 
 QString CameraStatus::versionText(uint32_t packed)

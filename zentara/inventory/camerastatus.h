@@ -28,6 +28,12 @@ public:
     static const std::vector<Rule> &discontinuedRules();
     static bool isDiscontinued(const Camera &camera);
 
+    // What the list's "Free" and "Avail." columns say: free, free only because the camera
+    // runs in boot boost ("Yes (BB)"), available.
+    static bool isFree(const Camera &camera);
+    static bool isFreeInBootBoost(const Camera &camera);
+    static bool isAvailable(const Camera &camera);
+
     // The list icon (":/images/..."), and the "Free" and "Avail." texts of the list.
     static QString listIcon(const Camera &camera);
     static QString freeText(const Camera &camera);

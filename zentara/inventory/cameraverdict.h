@@ -20,6 +20,8 @@ struct CameraVerdict
     };
 
     QString sentence; // translated, wrapped where the rules say so
+    // The verdict's stable name for scripts ("ready", "opened", "in-use", ...), never translated.
+    QString key;
     QColor colour;
     Picture picture = Picture::Unchanged;
     QString picturePath; // ":/images/..." when picture is Resource

@@ -7,43 +7,47 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 
 #include "vyrokit/cameralistreader.h"
+#include "vyrokit/sdkquery.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
+#include "zentara/shell/libraryversion.h"
 
 namespace {
 
-struct HeaderText
+bool daemonRuns(uint32_t command)
 {
-    const char *context;
-    const char *text;
-};
-
-// The list's own column titles, then the status line's.
-const HeaderText HeaderTexts[] = {
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Type")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Cam. ID")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Dev. ID")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Model")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Ser. No.")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Free")},
-    {"CameraListModel", QT_TRANSLATE_NOOP("CameraListModel", "Avail.")},
-    {"CameraTable", QT_TRANSLATE_NOOP("CameraTable", "Status")},
-};
+    using DaemonInfo = std::array<char, VY_FUNC_DAEMON_INFO_SIZE>;
+    return vyrokit::query<DaemonInfo>(vy_Func, VY_DRIVER_HANDLE, command).has_value();
+}
 
 } // namespace
 
 bool CameraTable::read()
 {
     m_rows.clear();
-    vyrokit::CameraListReader reader;
-    m_read = reader.read();
-    m_result = reader.result();
-    if (!m_read)
+    m_result = VY_SUCCESS;
+    m_daemonsStopped = false;
+    m_failure = Failure::None;
+    if (!LibraryVersion::isSupported(vy_GetDLLVersion())) {
+        m_failure = Failure::LibraryTooOld;
         return false;
+    }
+    vyrokit::CameraListReader reader;
+    const bool read = reader.read();
+    m_result = reader.result();
+    if (!read) {
+        m_failure = Failure::ListFailed;
+        return false;
+    }
+    if (reader.cameras().empty()) {
+        m_daemonsStopped =
+            !daemonRuns(VY_FUNC_USB_DAEMON_INFO) && !daemonRuns(VY_FUNC_ETH_DAEMON_INFO);
+    }
     for (const vyrokit::ListedCamera &listed : reader.cameras()) {
         const Camera camera(listed);
         Row row;
@@ -54,7 +58,12 @@ bool CameraTable::read()
         row.serialNumber = camera.serialNumber();
         row.free = CameraStatus::freeText(camera);
         row.available = CameraStatus::availableText(camera);
-        row.status = plainText(CameraStatus::evaluate(&camera).sentence);
+        row.isFree = CameraStatus::isFree(camera);
+        row.bootBoost = CameraStatus::isFreeInBootBoost(camera);
+        row.isAvailable = CameraStatus::isAvailable(camera);
+        const CameraVerdict verdict = CameraStatus::evaluate(&camera);
+        row.verdict = verdict.key;
+        row.status = plainText(verdict.sentence);
         m_rows.append(row);
     }
     return true;
@@ -78,9 +87,14 @@ QString CameraTable::plainText(const QString &richText)
 
 QString CameraTable::text() const
 {
+    // The list's own column titles in the terminal's order, then the status line's.
     QStringList header;
-    for (const auto &column : HeaderTexts)
-        header.append(QCoreApplication::translate(column.context, column.text));
+    for (const CameraListModel::Column column :
+         {CameraListModel::ColType, CameraListModel::ColCameraId, CameraListModel::ColDeviceId,
+          CameraListModel::ColModel, CameraListModel::ColSerial, CameraListModel::ColFree,
+          CameraListModel::ColAvail})
+        header.append(CameraListModel::columnTitle(column));
+    header.append(tr("Status"));
     QVector<QStringList> lines{header};
     for (const Row &r : m_rows)
         lines.append({r.type, QString::number(r.cameraId), QString::number(r.deviceId), r.model,
@@ -106,20 +120,46 @@ QByteArray CameraTable::json() const
     for (const Row &r : m_rows) {
         QJsonObject o;
         o.insert(QStringLiteral("type"), r.type);
-        o.insert(QStringLiteral("cameraId"), int(r.cameraId));
-        o.insert(QStringLiteral("deviceId"), int(r.deviceId));
+        o.insert(QStringLiteral("cameraId"), qint64(r.cameraId));
+        o.insert(QStringLiteral("deviceId"), qint64(r.deviceId));
         o.insert(QStringLiteral("model"), r.model);
         o.insert(QStringLiteral("serialNumber"), r.serialNumber);
-        o.insert(QStringLiteral("free"), r.free);
-        o.insert(QStringLiteral("available"), r.available);
+        o.insert(QStringLiteral("free"), r.isFree);
+        o.insert(QStringLiteral("bootBoost"), r.bootBoost);
+        o.insert(QStringLiteral("available"), r.isAvailable);
+        o.insert(QStringLiteral("verdict"), r.verdict);
         o.insert(QStringLiteral("status"), r.status);
         cameras.append(o);
     }
     QJsonObject root;
+    root.insert(QStringLiteral("version"), JsonVersion);
     root.insert(QStringLiteral("cameras"), cameras);
-    if (!m_read)
-        root.insert(QStringLiteral("error"), int(m_result));
+    if (m_failure == Failure::LibraryTooOld)
+        root.insert(QStringLiteral("error"), QStringLiteral("library-too-old"));
+    if (m_failure == Failure::ListFailed) {
+        root.insert(QStringLiteral("error"), QStringLiteral("list-failed"));
+        root.insert(QStringLiteral("errorCode"), int(m_result));
+    }
+    if (m_failure != Failure::None)
+        root.insert(QStringLiteral("message"), explanation());
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString CameraTable::explanation() const
+{
+    switch (m_failure) {
+    case Failure::LibraryTooOld:
+        return LibraryVersion::refusalText().simplified();
+    case Failure::ListFailed:
+        return tr("The camera list could not be read (error code %1).").arg(m_result);
+    case Failure::None:
+        break;
+    }
+    if (!m_rows.isEmpty())
+        return QString();
+    if (m_daemonsStopped)
+        return tr("No camera: the USB and the GigE driver daemons are both stopped.");
+    return tr("No camera is connected.");
 }
 
 int CameraTable::print(bool json)
@@ -131,11 +171,13 @@ int CameraTable::print(bool json)
         out << QString::fromUtf8(table.json());
     else if (read)
         out << table.text();
+    const QString why = table.explanation();
+    if (read && !json && !why.isEmpty())
+        out << why << QLatin1Char('\n');
     out.flush();
-    if (!read) {
+    if (!why.isEmpty() && (!read || json)) {
         QTextStream err(stderr);
-        err << tr("The camera list could not be read (error code %1).").arg(table.result())
-            << QLatin1Char('\n');
+        err << why << QLatin1Char('\n');
     }
     return read ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "vyrokit/consoleoptions.h"
 #include "vyrokit/productinfo.h"
 #include "zentara/shell/qvyrozentara.h"
 
@@ -12,7 +13,11 @@ CommandLine::CommandLine()
       m_daemon({QStringLiteral("d"), QStringLiteral("daemon-config")}, tr("Open Daemon control")),
       m_list(QStringLiteral("list"),
              tr("Print every camera with its status on the terminal and exit")),
-      m_json(QStringLiteral("json"), tr("Print the camera list as JSON and exit"))
+      m_json(QStringLiteral("json"), tr("Print the camera list as JSON and exit")),
+      m_language(QStringLiteral("lang"),
+                 tr("The language of --list and --json (en or de); without it --list follows the "
+                    "system and --json is English"),
+                 tr("language"))
 {
     m_parser.setApplicationDescription(
         tr("%1 Zentara command line helper").arg(vyrokit::ProductInfo::maker()));
@@ -22,11 +27,12 @@ CommandLine::CommandLine()
     m_parser.addOption(m_daemon);
     m_parser.addOption(m_list);
     m_parser.addOption(m_json);
+    m_parser.addOption(m_language);
 }
 
-void CommandLine::process(const QStringList &arguments)
+std::optional<int> CommandLine::process(const QStringList &arguments)
 {
-    m_parser.process(arguments);
+    return vyrokit::ConsoleOptions::process(m_parser, arguments);
 }
 
 bool CommandLine::parse(const QStringList &arguments)
@@ -63,6 +69,18 @@ bool CommandLine::asksForListing(int argc, const char *const *argv)
             return true;
     }
     return false;
+}
+
+QString CommandLine::language() const
+{
+    return m_parser.value(m_language);
+}
+
+bool CommandLine::answersOnTerminal(int argc, const char *const *argv)
+{
+    CommandLine commandLine;
+    return vyrokit::ConsoleOptions::answersOnTerminal(commandLine.m_parser, argc, argv) ||
+           commandLine.listing();
 }
 
 void CommandLine::apply(QVyroZentara &window) const

@@ -2,10 +2,12 @@
 #include "zentara/shell/startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "vyrokit/productinfo.h"
+#include "zentara/shell/cameratable.h"
 #include "zentara/shell/commandline.h"
 #include "zentara/shell/libraryversion.h"
 #include "zentara/shell/qvyrozentara.h"
@@ -30,26 +32,58 @@ void Startup::setIdentity(QCoreApplication &app)
     app.setApplicationVersion(QLatin1String(ApplicationVersion));
 }
 
-void Startup::loadConsoleTranslation(QCoreApplication &app)
+void Startup::loadConsoleTranslation(QCoreApplication &app, const QString &language)
 {
-    // Lives as long as the program's answer on the terminal, which ends with main().
-    static QTranslator translator;
-    const QString name = QLocale::system().name();
-    const int cut = name.lastIndexOf(QLatin1Char('_'));
-    const QString language = cut > 0 ? name.left(cut) : name;
-    if (translator.load(QStringLiteral("zentara_%1").arg(language),
-                        QVyroZentara::defaultTranslationDirectory()))
-        app.installTranslator(&translator);
+    // They live as long as the program's answer on the terminal, which ends with main().
+    static QTranslator own;
+    static QTranslator qt;
+    QString name = language;
+    if (name.isEmpty()) {
+        name = QLocale::system().name();
+        const int cut = name.lastIndexOf(QLatin1Char('_'));
+        if (cut > 0)
+            name.truncate(cut);
+    }
+    if (own.load(QStringLiteral("zentara_%1").arg(name),
+                 QVyroZentara::defaultTranslationDirectory()))
+        app.installTranslator(&own);
+    // The parser's own texts (Usage, Options, help and version) come from Qt's catalogue.
+    if (qt.load(QStringLiteral("qtbase_%1").arg(name),
+                QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qt);
+}
+
+int Startup::answerOnTerminal(QCoreApplication &app, const QStringList &arguments)
+{
+    setIdentity(app);
+    // The language is known only after parsing, the texts of the options are needed before:
+    // a first parser finds it, the translated one answers. JSON is English unless asked.
+    QString language;
+    {
+        CommandLine untranslated;
+        untranslated.parse(arguments);
+        language = untranslated.language();
+        if (language.isEmpty() && untranslated.json())
+            language = QStringLiteral("en");
+    }
+    loadConsoleTranslation(app, language);
+    CommandLine commandLine;
+    if (const std::optional<int> code = commandLine.process(arguments))
+        return *code;
+    if (commandLine.listing())
+        return CameraTable::print(commandLine.json());
+    return 0;
 }
 
 int Startup::run(QApplication &app, const QStringList &arguments)
 {
     setIdentity(app);
     CommandLine commandLine;
-    commandLine.process(arguments);
+    if (const std::optional<int> code = commandLine.process(arguments))
+        return *code;
 
     if (!LibraryVersion::check())
-        return 0;
+        return 1;
 
     ToolDialogRunner dialogs;
     QVyroZentara window(dialogs);

@@ -19,10 +19,15 @@ public:
     static void initResources();
     // Sets the application identity on app.
     static void setIdentity(QCoreApplication &app);
-    // Installs the translation of the system's language for answers on the terminal.
-    static void loadConsoleTranslation(QCoreApplication &app);
+    // Installs zentara's and Qt's translations of language ("de"; empty: the system's) for
+    // answers on the terminal.
+    static void loadConsoleTranslation(QCoreApplication &app, const QString &language = {});
+    // Help, version, a wrong option or the camera list, on the terminal without a GUI; the
+    // arguments are the program's without Qt's own options. Returns the program's exit code.
+    static int answerOnTerminal(QCoreApplication &app, const QStringList &arguments);
     // Identity, command line, library check, main window, the dialog the options ask for, then
-    // the event loop. Returns the program's exit code: 0 when the library is refused.
+    // the event loop. Returns the program's exit code: 1 when the library is refused or an
+    // option is wrong.
     static int run(QApplication &app, const QStringList &arguments);
 };
 

@@ -2,80 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>CameraListModel</name>
-    <message>
-        <location filename="cameratable.cpp" line="27"/>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="28"/>
-        <source>Cam. ID</source>
-        <translation>Kam.-ID</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="29"/>
-        <source>Dev. ID</source>
-        <translation>Geräte-ID</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="30"/>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="31"/>
-        <source>Ser. No.</source>
-        <translation>Ser.-Nr.</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="32"/>
-        <source>Free</source>
-        <translation>Frei</translation>
-    </message>
-    <message>
-        <location filename="cameratable.cpp" line="33"/>
-        <source>Avail.</source>
-        <translation>Verfügb.</translation>
-    </message>
-</context>
-<context>
     <name>CameraTable</name>
     <message>
-        <location filename="cameratable.cpp" line="34"/>
+        <location filename="cameratable.cpp" line="97"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="cameratable.cpp" line="137"/>
+        <location filename="cameratable.cpp" line="154"/>
         <source>The camera list could not be read (error code %1).</source>
         <translation>Die Kameraliste konnte nicht gelesen werden (Fehlercode %1).</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="161"/>
+        <source>No camera: the USB and the GigE driver daemons are both stopped.</source>
+        <translation>Keine Kamera: Der USB- und der GigE-Treiberdienst sind beide angehalten.</translation>
+    </message>
+    <message>
+        <location filename="cameratable.cpp" line="162"/>
+        <source>No camera is connected.</source>
+        <translation>Es ist keine Kamera angeschlossen.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="commandline.cpp" line="11"/>
+        <location filename="commandline.cpp" line="12"/>
         <source>Open Additional functions</source>
         <translation>Zusatzfunktionen öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="12"/>
+        <location filename="commandline.cpp" line="13"/>
         <source>Open Daemon control</source>
         <translation>Dienststeuerung öffnen</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="14"/>
+        <location filename="commandline.cpp" line="15"/>
         <source>Print every camera with its status on the terminal and exit</source>
         <translation>Jede Kamera mit ihrem Status im Terminal ausgeben und beenden</translation>
     </message>
     <message>
-        <location filename="commandline.cpp" line="15"/>
+        <location filename="commandline.cpp" line="16"/>
         <source>Print the camera list as JSON and exit</source>
         <translation>Die Kameraliste als JSON ausgeben und beenden</translation>
     </message>
     <message>
         <location filename="commandline.cpp" line="18"/>
+        <source>The language of --list and --json (en or de); without it --list follows the system and --json is English</source>
+        <translation>Die Sprache von --list und --json (en oder de); ohne die Option folgt --list dem System und --json ist Englisch</translation>
+    </message>
+    <message>
+        <location filename="commandline.cpp" line="20"/>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="commandline.cpp" line="23"/>
         <source>%1 Zentara command line helper</source>
         <translation>%1 Zentara Kommandozeilenhilfe</translation>
     </message>

@@ -71,6 +71,12 @@ private slots:
     void jsonMatchesTheWindow();
     void listMatchesTheJson();
     void listInGerman();
+    void jsonIsStable_data();
+    void jsonIsStable();
+    void oldLibraryIsRefused_data();
+    void oldLibraryIsRefused();
+    void emptyListSaysWhy_data();
+    void emptyListSaysWhy();
     void helpNamesTheOptions();
     void plainText_data();
     void plainText();
@@ -115,9 +121,13 @@ void tst_CameraTable::jsonMatchesTheWindow()
         QCOMPARE(c.value(QStringLiteral("cameraId")).toInt(), int(camera.cameraId()));
         QCOMPARE(c.value(QStringLiteral("type")).toString(), camera.typeText());
         QCOMPARE(c.value(QStringLiteral("serialNumber")).toString(), camera.serialNumber());
-        QCOMPARE(c.value(QStringLiteral("free")).toString(), CameraStatus::freeText(camera));
-        QCOMPARE(c.value(QStringLiteral("available")).toString(),
-                 CameraStatus::availableText(camera));
+        QCOMPARE(c.value(QStringLiteral("free")), QJsonValue(CameraStatus::isFree(camera)));
+        QCOMPARE(c.value(QStringLiteral("bootBoost")),
+                 QJsonValue(CameraStatus::isFreeInBootBoost(camera)));
+        QCOMPARE(c.value(QStringLiteral("available")),
+                 QJsonValue(CameraStatus::isAvailable(camera)));
+        QCOMPARE(c.value(QStringLiteral("verdict")).toString(),
+                 CameraStatus::evaluate(&camera).key);
         QVERIFY(!c.value(QStringLiteral("model")).toString().isNull());
         // The sentence the window shows for this camera, without its markup.
         QVERIFY2(shelltest::selectCamera(w, deviceId), qPrintable(QString::number(deviceId)));
@@ -168,6 +178,118 @@ void tst_CameraTable::listInGerman()
     QVERIFY(!out.contains(QStringLiteral("Status of device")));
 }
 
+// The JSON is a stable interface: the same keys, types and English sentences in every locale
+// unless --lang asks for another language.
+void tst_CameraTable::jsonIsStable_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("german");
+    QTest::newRow("C") << "C" << QStringList{"--json"} << false;
+    QTest::newRow("German locale") << "de_DE.UTF-8" << QStringList{"--json"} << false;
+    QTest::newRow("German locale, --lang en")
+        << "de_DE.UTF-8" << QStringList{"--json", "--lang", "en"} << false;
+    QTest::newRow("--lang de") << "C" << QStringList{"--json", "--lang=de"} << true;
+}
+
+void tst_CameraTable::jsonIsStable()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, german);
+    const Result r = runZentara(arguments, locale);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    QCOMPARE(root.value(QStringLiteral("version")), QJsonValue(CameraTable::JsonVersion));
+    const QJsonArray cameras = root.value(QStringLiteral("cameras")).toArray();
+    QVERIFY(!cameras.isEmpty());
+    const QStringList keys{"available", "bootBoost",    "cameraId", "deviceId", "free",
+                           "model",     "serialNumber", "status",   "type",     "verdict"};
+    bool sawReady = false;
+    for (const QJsonValue &value : cameras) {
+        const QJsonObject c = value.toObject();
+        QCOMPARE(c.keys(), keys);
+        for (const char *flag : {"free", "bootBoost", "available"})
+            QVERIFY2(c.value(QLatin1String(flag)).isBool(), flag);
+        QVERIFY(c.value(QStringLiteral("cameraId")).isDouble());
+        QVERIFY(c.value(QStringLiteral("deviceId")).isDouble());
+        const QString verdict = c.value(QStringLiteral("verdict")).toString();
+        QVERIFY(!verdict.isEmpty());
+        const QString status = c.value(QStringLiteral("status")).toString();
+        if (verdict == QLatin1String("ready")) {
+            sawReady = true;
+            QCOMPARE(status.startsWith(QStringLiteral("Status of device")), !german);
+            QCOMPARE(status.contains(QStringLiteral("Gerät")), german);
+        }
+    }
+    QVERIFY(sawReady);
+}
+
+// A library the window refuses is refused on the terminal too, with the window's message.
+void tst_CameraTable::oldLibraryIsRefused_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("--list") << "--list";
+    QTest::newRow("--json") << "--json";
+}
+
+void tst_CameraTable::oldLibraryIsRefused()
+{
+    QFETCH(QString, option);
+    QVERIFY(SimWorld::setDriverField("libraryVersion", "\"4.80.3\""));
+    const Result r = runZentara({option}, QStringLiteral("C"));
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("doesn't work with libOrv Vyro_api < 4.81!"), r.err.constData());
+    if (option == QLatin1String("--json")) {
+        const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(root.value(QStringLiteral("error")).toString(), QStringLiteral("library-too-old"));
+        QVERIFY(root.value(QStringLiteral("cameras")).toArray().isEmpty());
+    } else {
+        QCOMPARE(r.out, QByteArray());
+    }
+}
+
+// An empty list says why in one line: below the header, or on standard error beside JSON.
+void tst_CameraTable::emptyListSaysWhy_data()
+{
+    QTest::addColumn<bool>("daemonsStopped");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("why");
+    const QString none = QStringLiteral("No camera is connected.");
+    const QString stopped =
+        QStringLiteral("No camera: the USB and the GigE driver daemons are both stopped.");
+    QTest::newRow("no camera, --list") << false << "--list" << none;
+    QTest::newRow("no camera, --json") << false << "--json" << none;
+    QTest::newRow("daemons stopped, --list") << true << "--list" << stopped;
+    QTest::newRow("daemons stopped, --json") << true << "--json" << stopped;
+}
+
+void tst_CameraTable::emptyListSaysWhy()
+{
+    QFETCH(bool, daemonsStopped);
+    QFETCH(QString, option);
+    QFETCH(QString, why);
+    QVERIFY(SimWorld::load({}));
+    if (daemonsStopped) {
+        QCOMPARE(vysim_set_daemon(VYSIM_DAEMON_USB, 0), VY_SUCCESS);
+        QCOMPARE(vysim_set_daemon(VYSIM_DAEMON_ETH, 0), VY_SUCCESS);
+    }
+    const Result r = runZentara({option}, QStringLiteral("C"));
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    if (option == QLatin1String("--json")) {
+        QCOMPARE(QString::fromUtf8(r.err), why + QLatin1Char('\n'));
+        const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+        QVERIFY(root.value(QStringLiteral("cameras")).toArray().isEmpty());
+        QVERIFY(!root.contains(QStringLiteral("error")));
+    } else {
+        const QStringList lines = QString::fromUtf8(r.out).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("Type")), qPrintable(lines.at(0)));
+        QCOMPARE(lines.at(1), why);
+        QCOMPARE(r.err, QByteArray());
+    }
+}
+
 void tst_CameraTable::helpNamesTheOptions()
 {
     const Result r = runZentara({QStringLiteral("--help")}, QStringLiteral("C"));
@@ -205,8 +327,10 @@ void tst_CameraTable::unreadableLibraryFails()
     QVERIFY(!table.read());
     QCOMPARE(table.result(), VY_NO_DAEMON);
     QVERIFY(table.rows().isEmpty());
+    QCOMPARE(table.failure(), CameraTable::Failure::ListFailed);
     const QJsonObject o = QJsonDocument::fromJson(table.json()).object();
-    QCOMPARE(o.value(QStringLiteral("error")).toInt(), VY_NO_DAEMON);
+    QCOMPARE(o.value(QStringLiteral("error")).toString(), QStringLiteral("list-failed"));
+    QCOMPARE(o.value(QStringLiteral("errorCode")).toInt(), VY_NO_DAEMON);
     QCOMPARE(o.value(QStringLiteral("cameras")).toArray().size(), 0);
     vysim_clear_forced(nullptr);
     QVERIFY(table.read());
