@@ -9,12 +9,12 @@ JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
 # Debian packages the project needs to build, test and run.
-DEPS = cmake make g++ pkg-config clang-format \
+DEPS = cmake make ninja-build g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth \
        debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db file ccache
 
-.PHONY: app-check deps cross-deps build cross cross-test deb test test-asan test-tsan fuzz soak \
+.PHONY: app-check deps cross-deps build build-run cross cross-test deb test test-asan test-tsan fuzz soak \
   run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
@@ -22,10 +22,13 @@ DEPS = cmake make g++ pkg-config clang-format \
 CROSS_DEPS = crossbuild-essential-armhf qtbase5-dev:armhf qttools5-dev:armhf file qemu-user
 CROSS_BUILD ?= build-armhf
 
-# Installs the Debian packages of $(1) that are missing.
+# Installs the Debian packages of $(1) that are missing. One dpkg-query answers for all of them,
+# so that a set-up with nothing to do costs no time.
 define install-missing
-	@missing=""; for p in $(1); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	@installed=" $$(dpkg-query -W -f='$${Package}:$${Status}\n' $(1) 2>/dev/null | \
+	  sed -n 's/^\([^:]*\):install ok installed$$/\1/p' | tr '\n' ' ')"; \
+	missing=""; for p in $(1); do \
+	  case "$$installed" in *" $$p "*) ;; *) missing="$$missing $$p";; esac; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
@@ -49,9 +52,29 @@ cross-deps: deps
 	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
 
+# Configures $(BUILD) when it is new or the options changed (the build regenerates itself when a
+# CMakeLists.txt changes), then builds the targets $(1) (all when empty). A new build directory
+# uses Ninja, whose moc steps, unlike make's, do nothing when nothing changed; one made earlier
+# keeps its generator. The lines a build with nothing to do would print ("Built target",
+# "Automatic MOC", "no work to do") are left out; compiler lines and errors stay.
+define cmake-build
+	@options="-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)"; \
+	if [ ! -f $(BUILD)/CMakeCache.txt ]; then generator="-G Ninja"; else generator=; fi; \
+	if [ -n "$$generator" ] || [ "$$(cat $(BUILD)/.make-options 2>/dev/null)" != "$$options" ]; then \
+	  cmake -S . -B $(BUILD) $$generator $$options > /dev/null && echo "$$options" > $(BUILD)/.make-options; \
+	fi
+	@bash -o pipefail -c 'cmake --build $(BUILD) -j $(JOBS) $(if $(1),--target $(1)) | \
+	  sed -u -E "/^(\[ *[0-9]+(%|\/[0-9]+)\] (Built target |Automatic (MOC|RCC) for target )|\[[0-9]+\/[0-9]+\] Re-checking globbed directories|ninja: no work to do)/d"'
+endef
+
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) > /dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
+	$(call cmake-build,)
+
+# What make run starts: both programs, the simulated library, vyrosim and the catalogues (the
+# programs depend on theirs); not the tests, fuzz targets or benchmarks.
+RUN_TARGETS = zentara dapplix vyrosim vyro_api
+build-run: deps
+	$(call cmake-build,$(RUN_TARGETS))
 
 # zentara, dapplix, libvyro_api.so.1, vyrosim and the test suite for ARM hard-float in
 # $(CROSS_BUILD), warnings as errors; no benchmarks. make cross-test runs the suite.
@@ -94,7 +117,10 @@ deb: deps
 	@rm -rf $(DEB_OUT)/src
 	@ls -1 $(DEB_OUT)/*.deb
 
-test: build
+# TEST_TARGETS narrows the build to the tests a run needs (and what they depend on).
+TEST_TARGETS ?=
+test: deps
+	$(call cmake-build,$(TEST_TARGETS))
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 # clang with its sanitizer runtimes: the sanitizer suite and the fuzz targets build with it.
@@ -121,11 +147,12 @@ TSAN_TEST_FOLDERS = tests/sdk tests/zentara/inventory tests/zentara/shell \
   tests/dapplix/camera tests/dapplix/detection tests/dapplix/hotpixels tests/dapplix/ui
 test-tsan:
 	@names=$$(find $(TSAN_TEST_FOLDERS) -maxdepth 1 -name 'tst_*.cpp' -printf '%f\n' | \
-	  sed 's/\.cpp$$//' | LC_ALL=C sort | paste -sd'|'); \
+	  sed 's/\.cpp$$//' | LC_ALL=C sort); \
 	TSAN_OPTIONS="ignore_interceptors_accesses=1:suppressions=$(CURDIR)/.ci/tsan.supp:second_deadlock_stack=1:history_size=4" \
 	$(MAKE) test BUILD=build-tsan BUILD_TYPE=RelWithDebInfo \
 	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=thread -DVYRO_BUILD_BENCH=OFF" \
-	  CTEST_ARGS="-R '^($$names)\$$\$$'"
+	  TEST_TARGETS="vyrosim $$(echo $$names)" \
+	  CTEST_ARGS="-R '^($$(echo $$names | tr ' ' '|'))\$$\$$'"
 
 # The programs make run can start.
 APPS = zentara dapplix
@@ -138,12 +165,13 @@ app-check:
 # $(BUILD)/sysroot that matches it (VYRO_SYSROOT relocates the system paths the programs read).
 # dapplix starts in the folder of the camera parameter file written there, which it reads by its
 # relative name.
-run: app-check build
+run: app-check build-run
 	@sysroot="$(abspath $(BUILD))/sysroot"; \
 	$(BUILD)/bin/vyrosim sysroot "$$sysroot" > /dev/null && export VYRO_SYSROOT="$$sysroot"; \
 	if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "No display: $(APP) runs offscreen, where there is nothing to see; stop it with Ctrl+C."; \
-	  echo "Over SSH connect with 'ssh -X', or list the simulated cameras with $(BUILD)/bin/vyrosim list."; \
+	  echo "Over SSH connect with 'ssh -X', or list the cameras on the terminal with"; \
+	  echo "VYRO_SYSROOT=$$sysroot $(BUILD)/bin/zentara --list"; \
 	  export QT_QPA_PLATFORM=offscreen; fi; \
 	program="$(abspath $(BUILD))/bin/$(APP)"; \
 	if [ "$(APP)" = dapplix ]; then cd "$$sysroot/usr/share/vyro/dapplix"; fi; \
