@@ -4,8 +4,10 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace vyrokit {
 
@@ -34,9 +36,9 @@ const char *const QtOptionsWithValue[] = {"platform",
                                           "qmljsdebugger"};
 const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
-bool isOneOf(const QString &name, const char *const *names, size_t count)
+bool isOneOf(const QString &name, const char *const *names, std::size_t count)
 {
-    for (size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (name == QLatin1String(names[i]))
             return true;
     }
