@@ -56,7 +56,7 @@ cross-deps: deps
 # CMakeLists.txt changes), then builds the targets $(1) (all when empty). A new build directory
 # uses Ninja, whose moc steps, unlike make's, do nothing when nothing changed; one made earlier
 # keeps its generator. The lines a build with nothing to do would print ("Built target",
-# "Automatic MOC", "no work to do") are left out; compiler lines and errors stay.
+# "Automatic MOC", the seam check, "no work to do") are left out; compiler lines and errors stay.
 define cmake-build
 	@options="-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)"; \
 	if [ ! -f $(BUILD)/CMakeCache.txt ]; then generator="-G Ninja"; else generator=; fi; \
@@ -64,7 +64,7 @@ define cmake-build
 	  cmake -S . -B $(BUILD) $$generator $$options > /dev/null && echo "$$options" > $(BUILD)/.make-options; \
 	fi
 	@bash -o pipefail -c 'cmake --build $(BUILD) -j $(JOBS) $(if $(1),--target $(1)) | \
-	  sed -u -E "/^(\[ *[0-9]+(%|\/[0-9]+)\] (Built target |Automatic (MOC|RCC) for target )|\[[0-9]+\/[0-9]+\] Re-checking globbed directories|ninja: no work to do)/d"'
+	  sed -u -E "/^(\[[^]]*\] (Built target |Automatic (MOC|RCC) for target |Re-checking globbed directories|Checking the SDK seam)|ninja: no work to do)/d"'
 endef
 
 build: deps
