@@ -19,12 +19,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <exception>
 
 #include "dapplix/hotpixels/badpixelsfile.h"
@@ -457,8 +459,29 @@ void MainWindow::restoreSettings()
     const QByteArray geometry = settings.value(QStringLiteral("geometry")).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1180, 800);
-    if (!restoreState(settings.value(QStringLiteral("state")).toByteArray()))
-        resizeDocks({m_cameraListDock}, {380}, Qt::Horizontal);
+    m_savedState = settings.value(QStringLiteral("state")).toByteArray();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_stateRestored)
+        return;
+    m_stateRestored = true;
+    // Dock sizes restored before the window has its own size shrink to their minimum: they are
+    // restored once it is shown. The first start shows the whole camera list.
+    if (restoreState(m_savedState) || !m_cameraListView)
+        return;
+    const QAbstractItemView *view = m_cameraListView;
+    const QHeaderView *header = m_cameraListView->horizontalHeader();
+    // The columns as resized to their contents, the stretched last one at least at its default
+    // size, the scroll bar, and the frames of view and dock.
+    int listWidth = m_cameraListView->verticalScrollBar()->sizeHint().width() +
+                    2 * m_cameraListView->frameWidth() + 24;
+    for (int column = 0; column < header->count(); ++column)
+        listWidth += std::max({view->sizeHintForColumn(column), header->sectionSizeHint(column),
+                               column == header->count() - 1 ? header->defaultSectionSize() : 0});
+    resizeDocks({m_cameraListDock}, {std::max(380, listWidth)}, Qt::Horizontal);
 }
 
 void MainWindow::saveSettings() const

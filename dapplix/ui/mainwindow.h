@@ -109,6 +109,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     Q_DISABLE_COPY(MainWindow)
@@ -186,6 +187,8 @@ private:
     QPoint m_magnifierPosition;
     quint32 m_openCameraId = 0;
     bool m_cameraAway = false;
+    QByteArray m_savedState;
+    bool m_stateRestored = false;
     // 1, 2 or 4; 1 for the reductions too; 0 while the image is fitted into the view.
     int m_zoomFactor = 1;
     QTimer m_statusTimer;

@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -91,6 +94,7 @@ private slots:
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
     void hotPixelListColumns();
+    void docksAcrossRestart();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -310,6 +314,25 @@ void tst_MainWindow::hotPixelListColumns()
     combo->setCurrentIndex(combo->findData("ignore"));
     QVERIFY(QMetaObject::invokeMethod(view, "commitData", Q_ARG(QWidget *, combo)));
     QCOMPARE(window.badpixelListModel().badpixelAt(row).pixelclass, quint8(Badpixel::Ignore));
+}
+
+// The first start shows the whole camera list; a restart keeps the docks as they were left.
+void tst_MainWindow::docksAcrossRestart()
+{
+    QSettings(QStringLiteral("Vyro"), QStringLiteral("Dapplix")).clear(); // a first start
+    int width = 0;
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QTableView *>("cameraListView");
+        QVERIFY(view->horizontalHeader()->length() <= view->viewport()->width());
+        width = window.findChild<QDockWidget *>("CameraListDock")->width();
+    }
+    MainWindow again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.findChild<QDockWidget *>("CameraListDock")->width(), width);
 }
 
 void tst_MainWindow::focusIsClamped_data()
