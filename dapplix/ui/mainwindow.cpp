@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -25,6 +28,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <exception>
@@ -77,6 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
     createDocks();
     createStatusLabels();
     connectCamera();
+    m_camera.setLongCallRunner(
+        [this](const std::function<int32_t()> &call) { return runLongCall(call); });
     m_statusTimer.setInterval(StatusIntervalMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::updateStatus);
     restoreSettings();
@@ -769,6 +775,24 @@ bool MainWindow::settleUnwrittenChanges()
     default:
         return false;
     }
+}
+
+int32_t MainWindow::runLongCall(const std::function<int32_t()> &call)
+{
+    // The window keeps painting while the call runs on the thread pool; what the user does
+    // meanwhile waits, so nothing else reaches the camera before it is open.
+    QProgressDialog progress(tr("Uploading the camera's firmware. Please wait…"), QString(), 0, 0,
+                             this);
+    progress.setObjectName(QStringLiteral("longCallProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    QFutureWatcher<int32_t> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(call));
+    progress.show();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return watcher.result();
 }
 
 void MainWindow::onListReadFailed(const QString &message)

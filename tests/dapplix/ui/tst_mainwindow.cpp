@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -95,6 +96,7 @@ private slots:
     void saveAddsTheSuffix();
     void hotPixelListColumns();
     void docksAcrossRestart();
+    void firmwareUploadKeepsPainting();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -333,6 +335,26 @@ void tst_MainWindow::docksAcrossRestart()
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.findChild<QDockWidget *>("CameraListDock")->width(), width);
+}
+
+// Opening a camera that needs its firmware first shows a progress and keeps the window alive.
+void tst_MainWindow::firmwareUploadKeepsPainting()
+{
+    QVERIFY(SimWorld::setField(FreeCamera, "needsFirmwareUpload", "true"));
+    QVERIFY(SimWorld::setField(FreeCamera, "firmwareUploadMs", "300"));
+    MainWindow window;
+    window.show();
+    QString shown;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *progress = window.findChild<QProgressDialog *>("longCallProgress"))
+            shown = progress->labelText();
+    });
+    poll.start(0);
+    QVERIFY(openFreeCamera(window));
+    poll.stop();
+    QCOMPARE(shown, QStringLiteral("Uploading the camera's firmware. Please wait…"));
+    QVERIFY(!window.findChild<QProgressDialog *>("longCallProgress"));
 }
 
 void tst_MainWindow::focusIsClamped_data()
