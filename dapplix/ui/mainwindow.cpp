@@ -802,6 +802,7 @@ void MainWindow::onListReadFailed(const QString &message)
     QMessageBox box(QMessageBox::Warning, windowTitle(), message,
                     QMessageBox::Retry | QMessageBox::Ignore, this);
     box.setObjectName(QStringLiteral("listReadFailedBox"));
+    box.setEscapeButton(QMessageBox::Ignore);
     if (box.exec() == QMessageBox::Retry)
         m_badpixelListModel.getBadpixelList(&m_camera);
 }
