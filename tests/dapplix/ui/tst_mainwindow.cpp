@@ -97,6 +97,7 @@ private slots:
     void hotPixelListColumns();
     void docksAcrossRestart();
     void firmwareUploadKeepsPainting();
+    void listReadFailureOffersRetry();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -355,6 +356,22 @@ void tst_MainWindow::firmwareUploadKeepsPainting()
     poll.stop();
     QCOMPARE(shown, QStringLiteral("Uploading the camera's firmware. Please wait…"));
     QVERIFY(!window.findChild<QProgressDialog *>("longCallProgress"));
+}
+
+// A camera list that could not be read is said, and Retry reads it again.
+void tst_MainWindow::listReadFailureOffersRetry()
+{
+    QVERIFY(SimWorld::setField(FreeCamera, "userHotPixels", "[[5, 6]]"));
+    vysim_force_result("vy_HotPixel", VY_HOTPIXEL_GET_USER_LIST, VYSIM_ANY_HANDLE,
+                       VY_IO_REQUEST_FAILED, 1);
+    MainWindow window;
+    window.show();
+    ModalAnswerer retry(QMessageBox::Retry);
+    QVERIFY(openFreeCamera(window));
+    QTRY_COMPARE(retry.count(), 1);
+    QVERIFY(retry.texts().at(0).startsWith("The hot pixel list of the camera could not be read"));
+    QCOMPARE(userEntries(window), (QSet<QPair<int, int>>{{5, 6}}));
+    QCOMPARE(window.badpixelListModel().readProblem(), QString());
 }
 
 void tst_MainWindow::focusIsClamped_data()
