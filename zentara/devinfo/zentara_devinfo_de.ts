@@ -1015,7 +1015,7 @@ FPN-Kalibrierung starten?</translation>
     <name>DeviceInfoView</name>
     <message>
         <location filename="deviceinfoview.cpp" line="31"/>
-        <location filename="deviceinfoview.cpp" line="96"/>
+        <location filename="deviceinfoview.cpp" line="97"/>
         <source>Copy item values</source>
         <translation>Werte kopieren</translation>
     </message>
@@ -1023,275 +1023,285 @@ FPN-Kalibrierung starten?</translation>
 <context>
     <name>GeneralInfoDlg</name>
     <message>
-        <location filename="generalinfodlg.cpp" line="81"/>
+        <location filename="generalinfodlg.cpp" line="82"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="90"/>
+        <location filename="generalinfodlg.cpp" line="91"/>
         <source>Camera management for %1 cameras over USB and GigE.</source>
         <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="94"/>
+        <location filename="generalinfodlg.cpp" line="95"/>
         <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
         <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="102"/>
+        <location filename="generalinfodlg.cpp" line="103"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="108"/>
+        <location filename="generalinfodlg.cpp" line="109"/>
+        <location filename="generalinfodlg.cpp" line="513"/>
         <source>Download updates</source>
         <translation>Updates herunterladen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="110"/>
+        <location filename="generalinfodlg.cpp" line="111"/>
         <source>Check updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="118"/>
+        <location filename="generalinfodlg.cpp" line="119"/>
         <source>%1 drivers and 3rd party interfaces</source>
         <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="120"/>
+        <location filename="generalinfodlg.cpp" line="121"/>
         <source>USB controller and network adapters</source>
         <translation>USB-Controller und Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="159"/>
+        <location filename="generalinfodlg.cpp" line="160"/>
         <source>Searching USB controllers...</source>
         <translation>USB-Controller werden gesucht...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="205"/>
-        <location filename="generalinfodlg.cpp" line="241"/>
+        <location filename="generalinfodlg.cpp" line="206"/>
+        <location filename="generalinfodlg.cpp" line="242"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="206"/>
+        <location filename="generalinfodlg.cpp" line="207"/>
         <source>Min. SDK version</source>
         <translation>Min. SDK-Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="222"/>
+        <location filename="generalinfodlg.cpp" line="223"/>
         <source>Not Found!</source>
         <translation>Nicht gefunden!</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="222"/>
+        <location filename="generalinfodlg.cpp" line="223"/>
         <source>Found at: %1</source>
         <translation>Gefunden in: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="226"/>
+        <location filename="generalinfodlg.cpp" line="227"/>
         <source>Build architecture</source>
         <translation>Build-Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="227"/>
+        <location filename="generalinfodlg.cpp" line="228"/>
         <source>Current architecture</source>
         <translation>Aktuelle Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="228"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Host name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Endianess</source>
         <translation>Byte-Reihenfolge</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Little</source>
         <translation>Little Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Big</source>
         <translation>Big Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="231"/>
+        <location filename="generalinfodlg.cpp" line="232"/>
         <source>Kernel</source>
         <translation>Kernel</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="233"/>
+        <location filename="generalinfodlg.cpp" line="234"/>
         <source>Product name</source>
         <translation>Produktname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="241"/>
+        <location filename="generalinfodlg.cpp" line="242"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="243"/>
+        <location filename="generalinfodlg.cpp" line="244"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="253"/>
+        <location filename="generalinfodlg.cpp" line="254"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="254"/>
+        <location filename="generalinfodlg.cpp" line="255"/>
         <source>%1 drivers</source>
         <translation>%1-Treiber</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="255"/>
+        <location filename="generalinfodlg.cpp" line="256"/>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="278"/>
+        <location filename="generalinfodlg.cpp" line="279"/>
         <source>%1 (update available)</source>
         <translation>%1 (Update verfügbar)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="283"/>
+        <location filename="generalinfodlg.cpp" line="284"/>
         <source>A newer version than the installed one is available.</source>
         <translation>Eine neuere als die installierte Version ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="309"/>
+        <location filename="generalinfodlg.cpp" line="310"/>
         <source>USB interfaces(s)</source>
         <translation>USB-Schnittstelle(n)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="316"/>
+        <location filename="generalinfodlg.cpp" line="317"/>
         <source>USB 1.0 host controller</source>
         <translation>USB-1.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="317"/>
+        <location filename="generalinfodlg.cpp" line="318"/>
         <source>USB 2.0 host controller</source>
         <translation>USB-2.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="318"/>
+        <location filename="generalinfodlg.cpp" line="319"/>
         <source>USB 3.0 host controller</source>
         <translation>USB-3.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="319"/>
+        <location filename="generalinfodlg.cpp" line="320"/>
         <source>USB 3.1 host controller</source>
         <translation>USB-3.1-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="343"/>
+        <location filename="generalinfodlg.cpp" line="344"/>
         <source>No USB controller found</source>
         <translation>Kein USB-Controller gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="346"/>
+        <location filename="generalinfodlg.cpp" line="347"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="353"/>
+        <location filename="generalinfodlg.cpp" line="354"/>
         <source>MAC address:   %1</source>
         <translation>MAC-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="354"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>Adapter:   %1</source>
         <translation>Adapter:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>DHCP:   %1</source>
         <translation>DHCP:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="358"/>
+        <location filename="generalinfodlg.cpp" line="359"/>
         <source>IP address:   %1</source>
         <translation>IP-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="359"/>
+        <location filename="generalinfodlg.cpp" line="360"/>
         <source>IP subnetmask:   %1</source>
         <translation>IP-Subnetzmaske:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="366"/>
+        <location filename="generalinfodlg.cpp" line="367"/>
         <source>No network adapter found</source>
         <translation>Kein Netzwerkadapter gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="393"/>
+        <location filename="generalinfodlg.cpp" line="394"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="394"/>
+        <location filename="generalinfodlg.cpp" line="395"/>
         <source>Unable to check updates. Error: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich. Fehler: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="402"/>
+        <location filename="generalinfodlg.cpp" line="403"/>
         <source>Checking for updates...</source>
         <translation>Suche nach Updates...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="449"/>
+        <location filename="generalinfodlg.cpp" line="450"/>
         <source>The update file is larger than %1 KiB; the download was stopped.</source>
         <translation>Die Update-Datei ist größer als %1 KiB; der Download wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="453"/>
+        <location filename="generalinfodlg.cpp" line="454"/>
         <source>Unable to check updates: the update server did not send the update file in time.</source>
         <translation>Die Suche nach Updates ist nicht möglich: Der Update-Server hat die Update-Datei nicht rechtzeitig gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="457"/>
+        <location filename="generalinfodlg.cpp" line="458"/>
         <source>Unable to check updates: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="461"/>
+        <location filename="generalinfodlg.cpp" line="462"/>
         <source>The update server sent an empty file.</source>
         <translation>Der Update-Server hat eine leere Datei gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="464"/>
+        <location filename="generalinfodlg.cpp" line="465"/>
         <source>The update server&apos;s answer is not an update file.</source>
         <translation>Die Antwort des Update-Servers ist keine Update-Datei.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="483"/>
+        <location filename="generalinfodlg.cpp" line="484"/>
         <source>The update file lists no version of the installed parts.</source>
         <translation>Die Update-Datei nennt keine Version der installierten Komponenten.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="486"/>
+        <location filename="generalinfodlg.cpp" line="487"/>
         <source>Newer versions are available; see the column &quot;Latest version&quot; and use &quot;Download updates&quot;.</source>
         <translation>Neuere Versionen sind verfügbar; siehe Spalte &quot;Neueste Version&quot; und &quot;Updates herunterladen&quot;.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="490"/>
+        <location filename="generalinfodlg.cpp" line="491"/>
         <source>The installed versions are up to date.</source>
         <translation>Die installierten Versionen sind aktuell.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="514"/>
+        <source>No web browser could be started to show the download page.
+
+Please open %1 yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Download-Seite zu zeigen.
+
+Bitte öffnen Sie %1 selbst.</translation>
     </message>
 </context>
 <context>

@@ -82,23 +82,53 @@
         <translation>Ser.-Nr.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="479"/>
-        <location filename="camerastatus.cpp" line="486"/>
-        <location filename="camerastatus.cpp" line="497"/>
+        <location filename="camerastatus.cpp" line="482"/>
+        <location filename="camerastatus.cpp" line="489"/>
+        <location filename="camerastatus.cpp" line="526"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="480"/>
         <location filename="camerastatus.cpp" line="483"/>
-        <location filename="camerastatus.cpp" line="496"/>
+        <location filename="camerastatus.cpp" line="486"/>
+        <location filename="camerastatus.cpp" line="525"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="485"/>
+        <location filename="camerastatus.cpp" line="488"/>
         <source>Yes (BB)</source>
         <translation>Ja (BB)</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="498"/>
+        <source>The camera runs at a lower speed than it supports.</source>
+        <translation>Die Kamera läuft langsamer, als sie könnte.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="501"/>
+        <source>The camera cannot be opened: see its status below.</source>
+        <translation>Die Kamera kann nicht geöffnet werden: siehe ihren Status unten.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="504"/>
+        <source>The camera&apos;s starter firmware is not the one the driver needs.</source>
+        <translation>Die Starter-Firmware der Kamera ist nicht die, die der Treiber braucht.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="507"/>
+        <source>The camera is in use and cannot be opened.</source>
+        <translation>Die Kamera ist in Benutzung und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="510"/>
+        <source>The camera can be opened.</source>
+        <translation>Die Kamera kann geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="513"/>
+        <source>Yes (BB): free, running in the boot boost mode.</source>
+        <translation>Ja (BB): frei, läuft im Boot-Boost-Modus.</translation>
     </message>
 </context>
 <context>
@@ -201,34 +231,34 @@
         <translation>Die Kamera ist nicht von einem anderen Host geöffnet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="340"/>
+        <location filename="camerastatus.cpp" line="343"/>
         <source>Status of device %1: The camera is currently running in the boot boost mode. It is configured correctly and can be opened.</source>
         <translation>Status von Gerät %1: Die Kamera läuft zurzeit im Boot-Boost-Modus. Sie ist korrekt konfiguriert und kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="350"/>
+        <location filename="camerastatus.cpp" line="353"/>
         <source>Firmware image is not available or corrupted. Please reinstall the %1 setup.</source>
         <translation>Das Firmware-Abbild ist nicht verfügbar oder beschädigt. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="356"/>
+        <location filename="camerastatus.cpp" line="359"/>
         <source>The starter firmware of the camera is incompatible to the driver.
 An automatic upload will be initiated next time you open the camera. This upload will take several seconds. Do not switch off the power supply and do not unplug the camera! It is strongly recommended to upload the firmware over the button &apos;Starter Firmware Upload&apos;. The requested starter firmware version is %1</source>
         <translation>Die Starter-Firmware der Kamera ist nicht mit dem Treiber kompatibel.
 Beim nächsten Öffnen der Kamera wird ein automatisches Hochladen gestartet. Dieses dauert einige Sekunden. Schalten Sie die Stromversorgung nicht ab und trennen Sie die Kamera nicht! Es wird dringend empfohlen, die Firmware über die Schaltfläche &apos;Starter-Firmware hochladen&apos; hochzuladen. Die angeforderte Starter-Firmware-Version ist %1</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="375"/>
+        <location filename="camerastatus.cpp" line="378"/>
         <source>Transfer failed (Errorcode: %1): API DLL or kernel driver incompatible. Please reinstall the setup.</source>
         <translation>Übertragung fehlgeschlagen (Fehlercode: %1): API-DLL oder Kerneltreiber inkompatibel. Bitte installieren Sie das Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="421"/>
+        <location filename="camerastatus.cpp" line="424"/>
         <source>No camera list available</source>
         <translation>Keine Kameraliste verfügbar</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="437"/>
+        <location filename="camerastatus.cpp" line="440"/>
         <source>Attention: You are using a camera model which is no longer supported by the current driver version.</source>
         <translation>Achtung: Sie verwenden ein Kameramodell, das von der aktuellen Treiberversion nicht mehr unterstützt wird.</translation>
     </message>

@@ -211,147 +211,147 @@ Code %1</translation>
 <context>
     <name>EthDaemonConfig</name>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="54"/>
+        <location filename="ethdaemonconfig.cpp" line="56"/>
         <source>Daemon control and network configuration</source>
         <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="85"/>
+        <location filename="ethdaemonconfig.cpp" line="90"/>
         <source>Network adapters</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="92"/>
+        <location filename="ethdaemonconfig.cpp" line="97"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="103"/>
+        <location filename="ethdaemonconfig.cpp" line="108"/>
         <source>Network Adapter</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="106"/>
+        <location filename="ethdaemonconfig.cpp" line="111"/>
         <source>MAC Address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="107"/>
+        <location filename="ethdaemonconfig.cpp" line="112"/>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="108"/>
+        <location filename="ethdaemonconfig.cpp" line="113"/>
         <source>IP Subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="117"/>
+        <location filename="ethdaemonconfig.cpp" line="122"/>
         <source>Disable for this adapter</source>
         <translation>Für diesen Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="119"/>
+        <location filename="ethdaemonconfig.cpp" line="124"/>
         <source>Apply IP settings</source>
         <translation>IP-Einstellungen übernehmen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="121"/>
+        <location filename="ethdaemonconfig.cpp" line="126"/>
         <source>Activate DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="123"/>
+        <location filename="ethdaemonconfig.cpp" line="128"/>
         <source>Use 2k Jumbo Packets</source>
         <translation>2k-Jumbo-Pakete verwenden</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="131"/>
+        <location filename="ethdaemonconfig.cpp" line="136"/>
         <source>Packetfilter</source>
         <translation>Paketfilter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="134"/>
+        <location filename="ethdaemonconfig.cpp" line="139"/>
         <source>Pass all</source>
         <translation>Alle durchlassen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="135"/>
+        <location filename="ethdaemonconfig.cpp" line="140"/>
         <source>Block VYGET</source>
         <translation>VYGET blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="136"/>
+        <location filename="ethdaemonconfig.cpp" line="141"/>
         <source>Block all</source>
         <translation>Alle blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="143"/>
+        <location filename="ethdaemonconfig.cpp" line="148"/>
         <source>Restart with elevated privileges!</source>
         <translation>Mit erhöhten Rechten neu starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="171"/>
+        <location filename="ethdaemonconfig.cpp" line="176"/>
         <source>Daemon control</source>
         <translation>Daemon-Steuerung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="199"/>
+        <location filename="ethdaemonconfig.cpp" line="204"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="237"/>
+        <location filename="ethdaemonconfig.cpp" line="242"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="239"/>
+        <location filename="ethdaemonconfig.cpp" line="244"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="253"/>
+        <location filename="ethdaemonconfig.cpp" line="258"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="295"/>
+        <location filename="ethdaemonconfig.cpp" line="300"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="314"/>
+        <location filename="ethdaemonconfig.cpp" line="319"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="320"/>
+        <location filename="ethdaemonconfig.cpp" line="325"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="351"/>
+        <location filename="ethdaemonconfig.cpp" line="356"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="351"/>
+        <location filename="ethdaemonconfig.cpp" line="356"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="357"/>
+        <location filename="ethdaemonconfig.cpp" line="362"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="384"/>
+        <location filename="ethdaemonconfig.cpp" line="389"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="385"/>
+        <location filename="ethdaemonconfig.cpp" line="390"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -362,7 +362,7 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="401"/>
+        <location filename="ethdaemonconfig.cpp" line="406"/>
         <source>The adapters of the GigE daemon could not be changed.
 
 %1</source>
@@ -371,42 +371,42 @@ gestoppt ist!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="410"/>
+        <location filename="ethdaemonconfig.cpp" line="415"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="410"/>
+        <location filename="ethdaemonconfig.cpp" line="415"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <location filename="ethdaemonconfig.cpp" line="417"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <location filename="ethdaemonconfig.cpp" line="417"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="433"/>
+        <location filename="ethdaemonconfig.cpp" line="438"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="434"/>
+        <location filename="ethdaemonconfig.cpp" line="439"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="457"/>
+        <location filename="ethdaemonconfig.cpp" line="465"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="458"/>
+        <location filename="ethdaemonconfig.cpp" line="466"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -415,25 +415,25 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="400"/>
-        <location filename="ethdaemonconfig.cpp" line="485"/>
-        <location filename="ethdaemonconfig.cpp" line="492"/>
-        <location filename="ethdaemonconfig.cpp" line="498"/>
+        <location filename="ethdaemonconfig.cpp" line="405"/>
+        <location filename="ethdaemonconfig.cpp" line="494"/>
+        <location filename="ethdaemonconfig.cpp" line="503"/>
+        <location filename="ethdaemonconfig.cpp" line="509"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="486"/>
+        <location filename="ethdaemonconfig.cpp" line="495"/>
         <source>Setting Packetfilter failed with code %1</source>
         <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="492"/>
+        <location filename="ethdaemonconfig.cpp" line="503"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="498"/>
+        <location filename="ethdaemonconfig.cpp" line="509"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>
