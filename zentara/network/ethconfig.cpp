@@ -555,7 +555,8 @@ bool EthConfig::checkAddresses(bool persistentChanged, bool rangeChanged, bool m
 
 QString EthConfig::addressProblem(const QIpEdit *edit, AddressKind kind) const
 {
-    const QString text = edit->rawText();
+    // As typed while it is no address, else in its usual form ("010" as 10).
+    const QString text = edit->hasAcceptableInput() ? edit->text() : edit->rawText();
     if (!edit->hasAcceptableInput())
         return tr("%1 is not an address: each of its four numbers must be 0 to 255.").arg(text);
     const uint32_t address = edit->value();

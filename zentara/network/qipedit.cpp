@@ -33,10 +33,21 @@ bool isSeparator(const QKeyEvent *event)
            (event->key() == Qt::Key_Comma && (event->modifiers() & Qt::KeypadModifier));
 }
 
-bool isModifierOnly(int key)
+// A key that neither types nor moves nor deletes, such as Shift or Num Lock (which the X server
+// may press on its own around a keypad key).
+bool changesNothing(const QKeyEvent *event)
 {
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
-           key == Qt::Key_Meta || key == Qt::Key_AltGr;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        return event->text().isEmpty();
+    }
 }
 
 // The octet as a number; -1 for an empty field.
@@ -195,10 +206,9 @@ bool QIpEdit::eventFilter(QObject *watched, QEvent *event)
     const int last = int(m_octets.size()) - 1;
     const auto *keyEvent = static_cast<QKeyEvent *>(event);
     const int key = keyEvent->key();
-    if (isModifierOnly(key))
-        return QFrame::eventFilter(watched, event);
     QLineEdit *advancedInto = m_advancedInto;
-    m_advancedInto = nullptr;
+    if (!changesNothing(keyEvent))
+        m_advancedInto = nullptr;
     if (isSeparator(keyEvent)) {
         // The separator moves on, unless the third digit just did; the field never takes it.
         if (advancedInto != field && index < last) {

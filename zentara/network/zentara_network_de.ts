@@ -144,27 +144,27 @@ Nothing has been written.</source>
 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="560"/>
+        <location filename="ethconfig.cpp" line="561"/>
         <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
         <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="569"/>
+        <location filename="ethconfig.cpp" line="570"/>
         <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
         <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="576"/>
+        <location filename="ethconfig.cpp" line="577"/>
         <source>%1 is not a subnet mask such as 255.255.255.0.</source>
         <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="582"/>
+        <location filename="ethconfig.cpp" line="583"/>
         <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="590"/>
+        <location filename="ethconfig.cpp" line="591"/>
         <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
     </message>
@@ -547,12 +547,12 @@ Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
 <context>
     <name>QIpEdit</name>
     <message>
-        <location filename="qipedit.cpp" line="95"/>
+        <location filename="qipedit.cpp" line="106"/>
         <source>Clear the address</source>
         <translation>Adresse löschen</translation>
     </message>
     <message>
-        <location filename="qipedit.cpp" line="286"/>
+        <location filename="qipedit.cpp" line="296"/>
         <source>An address is four numbers from 0 to 255</source>
         <translation>Eine Adresse besteht aus vier Zahlen von 0 bis 255</translation>
     </message>

@@ -176,6 +176,18 @@ private slots:
         QCOMPARE(edit.octetField(0)->styleSheet().contains(QLatin1String("color")), text.isEmpty());
     }
 
+    // The X server may press Num Lock around a keypad key: that confirms no octet.
+    void numLockKeepsTheThirdDigitsMove()
+    {
+        QIpEdit edit;
+        QVERIFY(showActive(edit));
+        edit.octetField(0)->setFocus();
+        QTest::keyClicks(nullptr, QStringLiteral("255"));
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_NumLock);
+        QTest::keyClicks(nullptr, QStringLiteral(".1.2.3"), Qt::KeypadModifier);
+        QCOMPARE(edit.text(), QStringLiteral("255.1.2.3"));
+    }
+
     void pasteFillsAllFour_data()
     {
         QTest::addColumn<QString>("clipboard");
