@@ -22,113 +22,113 @@
 <context>
     <name>EthConfig</name>
     <message>
-        <location filename="ethconfig.cpp" line="57"/>
+        <location filename="ethconfig.cpp" line="59"/>
         <source>Manual ETH Configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="77"/>
+        <location filename="ethconfig.cpp" line="79"/>
         <source>Adapter settings</source>
         <translation>Adaptereinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="79"/>
+        <location filename="ethconfig.cpp" line="81"/>
         <source>IP range begin</source>
         <translation>IP-Bereich Anfang</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="82"/>
-        <location filename="ethconfig.cpp" line="100"/>
+        <location filename="ethconfig.cpp" line="84"/>
+        <location filename="ethconfig.cpp" line="102"/>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="84"/>
+        <location filename="ethconfig.cpp" line="86"/>
         <source>IP range end</source>
         <translation>IP-Bereich Ende</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="94"/>
+        <location filename="ethconfig.cpp" line="96"/>
         <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="97"/>
+        <location filename="ethconfig.cpp" line="99"/>
         <source>Persistent IP</source>
         <translation>Persistente IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="102"/>
+        <location filename="ethconfig.cpp" line="104"/>
         <source>Subnetmask</source>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="111"/>
+        <location filename="ethconfig.cpp" line="113"/>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="113"/>
+        <location filename="ethconfig.cpp" line="115"/>
         <source>Enable DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="119"/>
+        <location filename="ethconfig.cpp" line="121"/>
         <source>Multicast settings</source>
         <translation>Multicast-Einstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="121"/>
+        <location filename="ethconfig.cpp" line="123"/>
         <source>Multicast IP</source>
         <translation>Multicast-IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="122"/>
+        <location filename="ethconfig.cpp" line="124"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="126"/>
+        <location filename="ethconfig.cpp" line="128"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="134"/>
+        <location filename="ethconfig.cpp" line="136"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="204"/>
+        <location filename="ethconfig.cpp" line="206"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="233"/>
+        <location filename="ethconfig.cpp" line="235"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="235"/>
+        <location filename="ethconfig.cpp" line="237"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="263"/>
+        <location filename="ethconfig.cpp" line="265"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="264"/>
+        <location filename="ethconfig.cpp" line="266"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="374"/>
+        <location filename="ethconfig.cpp" line="426"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="375"/>
+        <location filename="ethconfig.cpp" line="427"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,45 +137,77 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="390"/>
-        <location filename="ethconfig.cpp" line="408"/>
-        <location filename="ethconfig.cpp" line="421"/>
-        <location filename="ethconfig.cpp" line="432"/>
-        <location filename="ethconfig.cpp" line="440"/>
-        <location filename="ethconfig.cpp" line="448"/>
-        <location filename="ethconfig.cpp" line="484"/>
+        <location filename="ethconfig.cpp" line="549"/>
+        <source>%1: %2
+Nothing has been written.</source>
+        <translation>%1: %2
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="561"/>
+        <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
+        <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="570"/>
+        <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
+        <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="577"/>
+        <source>%1 is not a subnet mask such as 255.255.255.0.</source>
+        <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="583"/>
+        <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
+        <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="591"/>
+        <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
+        <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="386"/>
+        <location filename="ethconfig.cpp" line="396"/>
+        <location filename="ethconfig.cpp" line="404"/>
+        <location filename="ethconfig.cpp" line="412"/>
+        <location filename="ethconfig.cpp" line="446"/>
+        <location filename="ethconfig.cpp" line="469"/>
+        <location filename="ethconfig.cpp" line="494"/>
+        <location filename="ethconfig.cpp" line="548"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="391"/>
+        <location filename="ethconfig.cpp" line="447"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 Errorcode: %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="409"/>
+        <location filename="ethconfig.cpp" line="387"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="422"/>
-        <location filename="ethconfig.cpp" line="459"/>
+        <location filename="ethconfig.cpp" line="470"/>
         <source>Setting of the automatic configuration range failed.
 Errorcode: %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="433"/>
+        <location filename="ethconfig.cpp" line="397"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="441"/>
+        <location filename="ethconfig.cpp" line="405"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -184,24 +216,24 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="449"/>
+        <location filename="ethconfig.cpp" line="413"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="458"/>
+        <location filename="ethconfig.cpp" line="469"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="485"/>
+        <location filename="ethconfig.cpp" line="495"/>
         <source>Setting Multicast IP failed with code %1.
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="495"/>
+        <location filename="ethconfig.cpp" line="505"/>
         <source>Error enabling Multicast
 code %1</source>
         <translation>Fehler beim Aktivieren von Multicast
@@ -515,9 +547,14 @@ Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
 <context>
     <name>QIpEdit</name>
     <message>
-        <location filename="qipedit.cpp" line="68"/>
+        <location filename="qipedit.cpp" line="106"/>
         <source>Clear the address</source>
         <translation>Adresse löschen</translation>
+    </message>
+    <message>
+        <location filename="qipedit.cpp" line="296"/>
+        <source>An address is four numbers from 0 to 255</source>
+        <translation>Eine Adresse besteht aus vier Zahlen von 0 bis 255</translation>
     </message>
 </context>
 </TS>
