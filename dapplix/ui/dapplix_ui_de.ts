@@ -154,7 +154,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="73"/>
-        <location filename="mainwindow.cpp" line="1151"/>
+        <location filename="mainwindow.cpp" line="1152"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
@@ -439,59 +439,59 @@
         <translation>Die Firmware der Kamera wird hochgeladen. Bitte warten…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="844"/>
+        <location filename="mainwindow.cpp" line="845"/>
         <source>Save hot pixel list</source>
         <translation>Hotpixel-Liste speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="844"/>
-        <location filename="mainwindow.cpp" line="851"/>
+        <location filename="mainwindow.cpp" line="845"/>
+        <location filename="mainwindow.cpp" line="852"/>
         <source>Binary files (*.bin)</source>
         <translation>Binärdateien (*.bin)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="851"/>
+        <location filename="mainwindow.cpp" line="852"/>
         <source>Open hot pixel list</source>
         <translation>Hotpixel-Liste öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="859"/>
+        <location filename="mainwindow.cpp" line="860"/>
         <source>Export hot pixel list</source>
         <translation>Hotpixel-Liste exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="859"/>
-        <location filename="mainwindow.cpp" line="866"/>
+        <location filename="mainwindow.cpp" line="860"/>
+        <location filename="mainwindow.cpp" line="867"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="866"/>
+        <location filename="mainwindow.cpp" line="867"/>
         <source>Import hot pixel list</source>
         <translation>Hotpixel-Liste importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="874"/>
+        <location filename="mainwindow.cpp" line="875"/>
         <source>Export for raw converters</source>
         <translation>Für Raw-Konverter exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="874"/>
+        <location filename="mainwindow.cpp" line="875"/>
         <source>Raw converter lists (*.badpixels)</source>
         <translation>Raw-Konverter-Listen (*.badpixels)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="882"/>
+        <location filename="mainwindow.cpp" line="883"/>
         <source>Import from raw converters</source>
         <translation>Von Raw-Konvertern importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="883"/>
+        <location filename="mainwindow.cpp" line="884"/>
         <source>Raw converter lists (*.badpixels);;All files (*)</source>
         <translation>Raw-Konverter-Listen (*.badpixels);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="mainwindow.cpp" line="962"/>
+        <location filename="mainwindow.cpp" line="963"/>
         <source>%n hot pixel(s) read.</source>
         <translation>
             <numerusform>%n Hotpixel gelesen.</numerusform>
@@ -499,22 +499,22 @@
         </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1074"/>
+        <location filename="mainwindow.cpp" line="1075"/>
         <source>Camera %1 is back.</source>
         <translation>Kamera %1 ist wieder da.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1088"/>
+        <location filename="mainwindow.cpp" line="1089"/>
         <source>Camera %1 was disconnected — waiting for it…</source>
         <translation>Kamera %1 wurde getrennt — es wird auf sie gewartet…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1122"/>
+        <location filename="mainwindow.cpp" line="1123"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1123"/>
+        <location filename="mainwindow.cpp" line="1124"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -541,7 +541,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1150"/>
+        <location filename="mainwindow.cpp" line="1151"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>
