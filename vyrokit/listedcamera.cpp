@@ -25,7 +25,7 @@ ListedCamera ListedCamera::fromEntry(const VY_CAMERA_LIST_ENTRY &entry)
 
 QString ListedCamera::fieldText(const char *field, size_t size)
 {
-    return QString::fromLatin1(field, int(qstrnlen(field, uint(size))));
+    return QString::fromUtf8(field, int(qstrnlen(field, uint(size))));
 }
 
 } // namespace vyrokit

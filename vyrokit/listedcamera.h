@@ -28,11 +28,10 @@ struct ListedCamera
 
     static ListedCamera fromEntry(const VY_CAMERA_LIST_ENTRY &entry);
 
-    // A text field of a list entry: up to the first NUL, never past the field, one character per
-    // byte (Latin-1). The fields are fixed-size byte arrays written by the camera maker, in
-    // practice ASCII; Latin-1 keeps every other byte as one distinct character, so a text can
-    // neither be cut in the middle of a character nor lose bytes to replacement characters, and
-    // the same entry always yields the same text in both programs.
+    // A text field of a list entry: up to the first NUL, never past the field, decoded as UTF-8
+    // (ASCII in practice). Bytes that are not text, such as a blank EEPROM's 0xFF, become
+    // U+FFFD, so a reader can tell them from text; text comes through exactly as the camera
+    // reported it, the same in both programs.
     static QString fieldText(const char *field, size_t size);
     template <size_t N> static QString fieldText(const char (&field)[N])
     {

@@ -94,7 +94,8 @@ void Camera::open(int id)
                 tr("Upload of new firmware required. (approx. %1 seconds)").arg(duration / 1000),
                 2000);
             h = VY_HCAM(quint32(id) | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
-            ret = vy_InitCamera(&h, nullptr);
+            const auto openWithUpload = [&h] { return vy_InitCamera(&h, nullptr); };
+            ret = m_longCallRunner ? m_longCallRunner(openWithUpload) : openWithUpload();
         }
         if (ret != VY_SUCCESS)
             throw std::runtime_error(tr("Could not initialize camera.").toStdString());

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 class Camera final : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,12 @@ public:
     // Starts watching device arrival and removal at once.
     explicit Camera(QObject *parent = nullptr);
     ~Camera() override;
+
+    // Runs an SDK call that may take long (opening with a firmware upload takes about 20 s) and
+    // returns its result. The window runs it off the GUI thread and stays painted meanwhile;
+    // without a runner the call runs at once.
+    using LongCallRunner = std::function<int32_t(const std::function<int32_t()> &call)>;
+    void setLongCallRunner(LongCallRunner runner) { m_longCallRunner = std::move(runner); }
 
     // Closes any open camera, then opens the device and starts live capture. Throws
     // std::runtime_error with the user message; the camera is closed again on failure.
@@ -86,6 +94,7 @@ private:
 
     EventThread m_deviceEventThread;
     EventThread m_cameraEventThread;
+    LongCallRunner m_longCallRunner;
     int m_deviceId = 0;
     VY_HCAM m_cameraHandle = 0;
     VY_SENSORINFO m_sensor{};

@@ -412,7 +412,7 @@ int BadpixelListModel::readSoftwareBadpixelList(VY_HCAM handle, std::vector<quin
 void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
-    auto failed = [this](int code) {
+    auto failed = [](int code) {
         fail(tr("write to file failed with ") + QString::number(code) + QLatin1Char('\n'));
     };
     std::vector<quint16> previous;
@@ -439,7 +439,7 @@ void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
-    auto failed = [this](int code) {
+    auto failed = [](int code) {
         fail(tr("load from file failed with ") + QString::number(code) + QLatin1Char('\n'));
     };
     // The user's entries stay until the file's entries are in hand.

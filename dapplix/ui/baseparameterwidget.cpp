@@ -11,6 +11,8 @@ BaseParameterWidget::BaseParameterWidget(QWidget *parent) : QObject(parent)
     m_slider = new QSlider(Qt::Horizontal, parent);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(4);
+    // Long labels (German) must not squeeze the slider to nothing.
+    m_slider->setMinimumWidth(100);
 }
 
 void BaseParameterWidget::setText(QString text)

@@ -206,16 +206,73 @@ void DisplayRenderer::paintMarkers(QImage &image) const
     }
 }
 
+bool DisplayRenderer::isReduced(const QSize &target) const
+{
+    return target.width() < m_frame.width() || target.height() < m_frame.height();
+}
+
+void DisplayRenderer::paintReducedMarkers(QImage &image, const QPoint &origin,
+                                          const QRect &clip) const
+{
+    if (!m_highlight || !m_model || clip.isEmpty())
+        return;
+    const QSize target = targetSize();
+    const QSize source = m_frame.size();
+    auto centre = [&](const Badpixel &b) {
+        return QPoint(int(qint64(b.x) * target.width() / source.width()),
+                      int(qint64(b.y) * target.height() / source.height()));
+    };
+    // Painted on a copy with a margin, so that no edge cuts a marker: an antialiased ellipse cut
+    // by an edge comes out differently, and every part must look as the whole image does.
+    const int reach = selectionRadius + selectionWidth + 2;
+    const QRect area = clip.adjusted(-reach, -reach, reach, reach);
+    QImage scratch(area.size(), QImage::Format_RGB32);
+    const int rowBytes = 4 * clip.width();
+    const int inset = 4 * reach;
+    for (int y = clip.top(); y <= clip.bottom(); ++y)
+        std::memcpy(scratch.scanLine(y - area.top()) + inset,
+                    image.constScanLine(y - origin.y()) + 4 * (clip.left() - origin.x()),
+                    size_t(rowBytes));
+    {
+        QPainter p(&scratch);
+        p.translate(-area.topLeft());
+        p.setRenderHint(QPainter::Antialiasing);
+        const int rows = m_model->rowCount();
+        for (int row = 0; row < rows; ++row) {
+            const Badpixel b = m_model->badpixelAt(row);
+            const QPoint c = centre(b);
+            if (!area.contains(c))
+                continue;
+            p.setPen(markerColor(b.pixelclass));
+            p.drawEllipse(markerRect(c.x(), c.y(), markerRadius));
+        }
+        if (m_selectedRow >= 0 && m_selectedRow < rows) {
+            const QPoint c = centre(m_model->badpixelAt(m_selectedRow));
+            p.setPen(QPen(Qt::blue, selectionWidth));
+            p.drawEllipse(markerRect(c.x(), c.y(), selectionRadius));
+        }
+    }
+    for (int y = clip.top(); y <= clip.bottom(); ++y)
+        std::memcpy(image.scanLine(y - origin.y()) + 4 * (clip.left() - origin.x()),
+                    scratch.constScanLine(y - area.top()) + inset, size_t(rowBytes));
+}
+
 QImage DisplayRenderer::renderFull() const
 {
     if (m_frame.isNull())
         return QImage();
     QImage image = m_frame.convertToFormat(QImage::Format_RGB32);
-    paintMarkers(image);
     const QSize source = image.size();
     const QSize wanted = m_scale == 0.0
                              ? m_viewport - QSize(2, 2)
                              : QSize(int(m_scale * source.width()), int(m_scale * source.height()));
+    const QSize target = targetSize();
+    if (isReduced(target)) {
+        image = image.scaled(wanted, Qt::KeepAspectRatio, Qt::FastTransformation);
+        paintReducedMarkers(image, QPoint(0, 0), image.rect());
+        return image;
+    }
+    paintMarkers(image);
     return image.scaled(wanted, Qt::KeepAspectRatio, Qt::FastTransformation);
 }
 
@@ -360,6 +417,14 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
 
     if (!m_highlight || !m_model)
         return;
+    if (isReduced(target)) {
+        // Scaled down with the image, markers would shrink to a pixel or two: they are drawn at
+        // their own size over the reduced image.
+        QImage part(dest.bits() + at.y() * dest.bytesPerLine() + 4 * at.x(), wanted.width(),
+                    wanted.height(), dest.bytesPerLine(), QImage::Format_RGB32);
+        paintReducedMarkers(part, wanted.topLeft(), rect);
+        return;
+    }
     // Overlays are blended in the target, in the order the full image is painted: cross hair,
     // markers in list order, selection. A source pixel's target span lies inside the target,
     // so clipping to the wanted part is enough.

@@ -80,6 +80,11 @@ private:
     void updateMaps(const QSize &target);
     void blend(const Canvas &canvas, const QRect &rect, int sx, int sy, int table) const;
     void paintMarkers(QImage &image) const;
+    // Whether the image is shown smaller than the sensor (1:2, 1:4, most "To fit").
+    bool isReduced(const QSize &target) const;
+    // The markers at their own size over a reduced image whose pixel (0, 0) shows the target
+    // point origin, clipped to the target rectangle clip.
+    void paintReducedMarkers(QImage &image, const QPoint &origin, const QRect &clip) const;
     std::vector<Overlay> markerOverlay(const QColor &color, int radius, int width);
     static QVector<int> probeMap(int sourceLength, double factor, bool alongX, bool painterPath);
     static void spans(const QVector<int> &map, int sourceLength, QVector<int> &begin,

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -16,15 +18,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QtConcurrent>
 
+#include <algorithm>
 #include <exception>
 
 #include "dapplix/hotpixels/badpixelsfile.h"
@@ -75,6 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
     createDocks();
     createStatusLabels();
     connectCamera();
+    m_camera.setLongCallRunner(
+        [this](const std::function<int32_t()> &call) { return runLongCall(call); });
     m_statusTimer.setInterval(StatusIntervalMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::updateStatus);
     restoreSettings();
@@ -457,8 +465,29 @@ void MainWindow::restoreSettings()
     const QByteArray geometry = settings.value(QStringLiteral("geometry")).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1180, 800);
-    if (!restoreState(settings.value(QStringLiteral("state")).toByteArray()))
-        resizeDocks({m_cameraListDock}, {380}, Qt::Horizontal);
+    m_savedState = settings.value(QStringLiteral("state")).toByteArray();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_stateRestored)
+        return;
+    m_stateRestored = true;
+    // Dock sizes restored before the window has its own size shrink to their minimum: they are
+    // restored once it is shown. The first start shows the whole camera list.
+    if (restoreState(m_savedState) || !m_cameraListView)
+        return;
+    const QAbstractItemView *view = m_cameraListView;
+    const QHeaderView *header = m_cameraListView->horizontalHeader();
+    // The columns as resized to their contents, the stretched last one at least at its default
+    // size, the scroll bar, and the frames of view and dock.
+    int listWidth = m_cameraListView->verticalScrollBar()->sizeHint().width() +
+                    2 * m_cameraListView->frameWidth() + 24;
+    for (int column = 0; column < header->count(); ++column)
+        listWidth += std::max({view->sizeHintForColumn(column), header->sectionSizeHint(column),
+                               column == header->count() - 1 ? header->defaultSectionSize() : 0});
+    resizeDocks({m_cameraListDock}, {std::max(380, listWidth)}, Qt::Horizontal);
 }
 
 void MainWindow::saveSettings() const
@@ -748,6 +777,24 @@ bool MainWindow::settleUnwrittenChanges()
     }
 }
 
+int32_t MainWindow::runLongCall(const std::function<int32_t()> &call)
+{
+    // The window keeps painting while the call runs on the thread pool; what the user does
+    // meanwhile waits, so nothing else reaches the camera before it is open.
+    QProgressDialog progress(tr("Uploading the camera's firmware. Please wait…"), QString(), 0, 0,
+                             this);
+    progress.setObjectName(QStringLiteral("longCallProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    QFutureWatcher<int32_t> watcher;
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(call));
+    progress.show();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return watcher.result();
+}
+
 void MainWindow::onListReadFailed(const QString &message)
 {
     if (!m_camera.isOpen() || m_badpixelListModel.readProblem().isEmpty())
@@ -755,6 +802,7 @@ void MainWindow::onListReadFailed(const QString &message)
     QMessageBox box(QMessageBox::Warning, windowTitle(), message,
                     QMessageBox::Retry | QMessageBox::Ignore, this);
     box.setObjectName(QStringLiteral("listReadFailedBox"));
+    box.setEscapeButton(QMessageBox::Ignore);
     if (box.exec() == QMessageBox::Retry)
         m_badpixelListModel.getBadpixelList(&m_camera);
 }

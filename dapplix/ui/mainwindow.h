@@ -109,6 +109,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     Q_DISABLE_COPY(MainWindow)
@@ -119,6 +120,7 @@ private:
     // Writes the user entries into the camera; a failure is shown. True when written.
     bool writeToCamera();
     void onListReadFailed(const QString &message);
+    int32_t runLongCall(const std::function<int32_t()> &call);
     // The open camera was unplugged and is waited for; what needs it is disabled meanwhile.
     void setCameraAway(bool away);
 
@@ -186,6 +188,8 @@ private:
     QPoint m_magnifierPosition;
     quint32 m_openCameraId = 0;
     bool m_cameraAway = false;
+    QByteArray m_savedState;
+    bool m_stateRestored = false;
     // 1, 2 or 4; 1 for the reductions too; 0 while the image is fitted into the view.
     int m_zoomFactor = 1;
     QTimer m_statusTimer;

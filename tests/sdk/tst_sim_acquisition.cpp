@@ -48,7 +48,7 @@ QJsonObject deviceJson(uint32_t deviceId)
 class OpenCamera
 {
 public:
-    explicit OpenCamera(uint32_t deviceId, int32_t bits = 8) : deviceId_(deviceId)
+    explicit OpenCamera(uint32_t deviceId, int32_t bits = 8)
     {
         handle = VY_HCAM(deviceId | VY_UNOPENED);
         if (vy_InitCamera(&handle, nullptr) != VY_SUCCESS) {
@@ -120,9 +120,6 @@ public:
     std::vector<int32_t> ids;
     std::vector<uint32_t> events{VY_EVENT_FRAME, VY_EVENT_CAPTURE_STATUS, VY_EVENT_DEVICE_REMOVAL,
                                  VY_EVENT_DEVICE_RECONNECT};
-
-private:
-    uint32_t deviceId_;
 };
 
 double meanOf(const std::vector<uint8_t> &frame, int width, int x0, int y0, int step)

@@ -1,6 +1,7 @@
 // vyrosim, the command-line tool over the shared world: its commands, messages and exit codes,
 // and that the running test process sees what it changes.
 #include "tests/sdk/simtest.h"
+#include "tests/support/smalldisk.h"
 #include "tests/support/testmain.h"
 
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+
 #include <QTemporaryDir>
 
 #include "vyro_version.h"
@@ -21,9 +23,11 @@ struct Run
     QByteArray err;
 };
 
-Run vyrosim(const QStringList &arguments)
+Run vyrosim(const QStringList &arguments,
+            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QString::fromLocal8Bit(qgetenv("VYROSIM")), arguments);
     Run r;
     if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit)
@@ -58,6 +62,8 @@ private slots:
     void daemonAndDriver();
     void worldAndReset();
     void burstOfPlugsAndUnplugs();
+    void fullDisk_data();
+    void fullDisk();
 };
 
 // Help and version answer on the terminal, exit 0 and neither read nor create a state directory;
@@ -271,6 +277,38 @@ void tst_Vyrosim::burstOfPlugsAndUnplugs()
     QVERIFY(events > 0);
     qDeleteAll(running);
     simtest::removeEvents(0, {130, 129});
+}
+
+// On a full disk a world change and the simulated installation fail with the reason and leave
+// what was written before as it was.
+void tst_Vyrosim::fullDisk_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("world change") << QStringList{"set", "1001", "model", "VY-FULL"};
+    QTest::newRow("installation") << QStringList{"sysroot", "root"};
+}
+
+void tst_Vyrosim::fullDisk()
+{
+    QFETCH(QStringList, arguments);
+    SmallDisk disk(64);
+    if (!disk.isReady())
+        QSKIP(qPrintable(disk.problem()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VYRO_SIM_HOME", disk.filePath("sim"));
+    QCOMPARE(vyrosim({"list"}, env).exitCode, 0);
+    QFile state(disk.filePath("sim/state.json"));
+    QVERIFY(state.open(QIODevice::ReadOnly));
+    const QByteArray before = state.readAll();
+    state.close();
+    QVERIFY(disk.fill());
+    if (arguments.first() == "sysroot")
+        arguments.last() = disk.filePath(arguments.last());
+    const Run r = vyrosim(arguments, env);
+    QVERIFY(r.exitCode != 0);
+    QVERIFY2(r.err.contains("No space left on device"), r.err.constData());
+    QVERIFY(state.open(QIODevice::ReadOnly));
+    QCOMPARE(state.readAll(), before);
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_Vyrosim)

@@ -138,11 +138,11 @@ void tst_CameraListReader::texts_data()
     QTest::newRow("ascii") << "4103012345"
                            << "4103012345";
     QTest::newRow("non_ascii_bytes")
-        << QString::fromUtf8("K\xc3\xa4m1") << QString::fromLatin1("K\xc3\xa4m1");
+        << QString::fromUtf8("K\xc3\xa4m1") << QString::fromUtf8("K\xc3\xa4m1");
     QTest::newRow("full_field_without_nul") << "0123456789ABCDEF"
                                             << "0123456789ABCDEF";
     QTest::newRow("multibyte_fills_field") << QString::fromUtf8("0123456789ABCD\xc3\xa4")
-                                           << QString::fromLatin1("0123456789ABCD\xc3\xa4");
+                                           << QString::fromUtf8("0123456789ABCD\xc3\xa4");
     QTest::newRow("empty") << ""
                            << "";
 }
@@ -167,9 +167,12 @@ void tst_CameraListReader::fieldTextStopsAtFieldEnd_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("nul_in_middle") << QByteArray("AB\0CD", 5) << "AB";
     QTest::newRow("no_nul") << QByteArray("ABCD") << "ABCD";
-    QTest::newRow("latin1_byte") << QByteArray("Caf\xe9") << QString::fromUtf8("Caf\xc3\xa9");
+    QTest::newRow("utf8_text") << QByteArray("Caf\xc3\xa9") << QString::fromUtf8("Caf\xc3\xa9");
+    QTest::newRow("latin1_byte") << QByteArray("Caf\xe9") << QString::fromUtf8("Caf\xef\xbf\xbd");
+    QTest::newRow("blank_eeprom") << QByteArray(16, '\xff') << QString(16, QChar(0xFFFD));
     QTest::newRow("leading_nul") << QByteArray("\0AB", 3) << "";
-    QTest::newRow("utf8_lead_byte_at_end") << QByteArray("AB\xc3") << QString::fromLatin1("AB\xc3");
+    QTest::newRow("utf8_lead_byte_at_end")
+        << QByteArray("AB\xc3") << QString::fromUtf8("AB\xef\xbf\xbd");
 }
 
 void tst_CameraListReader::fieldTextStopsAtFieldEnd()

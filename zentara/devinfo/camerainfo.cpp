@@ -81,16 +81,32 @@ bool CameraInfo::isFpnCapable(uint32_t sensorId)
     return (sensorId >= 554 && sensorId <= 559) || (sensorId >= 584 && sensorId <= 587);
 }
 
-QByteArray CameraInfo::eepromBytesOf(const QString &text, bool hex)
+std::optional<QByteArray> CameraInfo::eepromBytesOf(const QString &text, bool hex, QString *problem)
 {
-    if (!hex)
-        return text.toLatin1();
+    const auto refuse = [problem](const QString &why) -> std::optional<QByteArray> {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
     QByteArray bytes;
+    if (!hex) {
+        for (const QChar c : text) {
+            if (c.unicode() > 0xFF)
+                return refuse(tr("The EEPROM holds Latin-1 characters only; \"%1\" is not one "
+                                 "of them.")
+                                  .arg(c));
+            bytes.append(char(c.unicode()));
+        }
+        return bytes;
+    }
     int high = -1;
     for (const QChar c : text) {
+        if (c.isSpace() && high < 0)
+            continue;
         const int digit = hexDigit(c);
         if (digit < 0)
-            continue;
+            return refuse(tr("\"%1\" is not hexadecimal: \"%2\" is no digit 0-9 or A-F.")
+                              .arg(text, c.isSpace() ? tr("space") : QString(c)));
         if (high < 0) {
             high = digit;
         } else {
@@ -99,7 +115,8 @@ QByteArray CameraInfo::eepromBytesOf(const QString &text, bool hex)
         }
     }
     if (high >= 0)
-        bytes.append(char(high));
+        return refuse(
+            tr("\"%1\" ends in half a byte: each byte takes two hexadecimal digits.").arg(text));
     return bytes;
 }
 
@@ -287,7 +304,7 @@ void CameraInfo::loadEeprom()
     }
     m_eepromEdit->setText(eepromTextOf(bytes, false));
     // What the line shows, so that an untouched line is never written.
-    m_eepromBlock = eepromBlock();
+    m_eepromBlock = eepromBlock().value_or(QByteArray(VY_USER_EEPROM_SIZE, '\0'));
 }
 
 void CameraInfo::loadFactoryInfo()
@@ -460,11 +477,20 @@ void CameraInfo::refreshFpnState()
     m_fpnLoadingCheck->setChecked(loading != 0);
 }
 
-QByteArray CameraInfo::eepromBlock() const
+std::optional<QByteArray> CameraInfo::eepromBlock(QString *problem) const
 {
-    QByteArray bytes = eepromBytesOf(m_eepromEdit->text(), m_hexCheck->isChecked());
-    bytes.truncate(VY_USER_EEPROM_SIZE);
-    bytes.append(QByteArray(VY_USER_EEPROM_SIZE - bytes.size(), '\0'));
+    std::optional<QByteArray> bytes =
+        eepromBytesOf(m_eepromEdit->text(), m_hexCheck->isChecked(), problem);
+    if (!bytes)
+        return std::nullopt;
+    if (bytes->size() > VY_USER_EEPROM_SIZE) {
+        if (problem)
+            *problem = tr("The EEPROM content is %1 bytes long; at most %2 fit.")
+                           .arg(bytes->size())
+                           .arg(VY_USER_EEPROM_SIZE);
+        return std::nullopt;
+    }
+    bytes->append(QByteArray(VY_USER_EEPROM_SIZE - bytes->size(), '\0'));
     return bytes;
 }
 
@@ -535,6 +561,16 @@ void CameraInfo::onOK()
                              tr("Enter a valid camera ID between 1 - 254!"));
         return;
     }
+    // The EEPROM line is checked before anything is written, the camera ID included.
+    QString problem;
+    const std::optional<QByteArray> block =
+        m_eepromEdit->isEnabled() ? eepromBlock(&problem) : m_eepromBlock;
+    if (!block) {
+        QMessageBox::warning(this, tr("Camera Info"),
+                             problem + QLatin1Char('\n') + tr("Nothing has been written."));
+        m_eepromEdit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const bool opening = needsOpening(true);
     if (opening && openCamera(false) != VY_SUCCESS) {
         QMessageBox::warning(this, tr("Camera Info"), tr("Camera could not be opened!"));
@@ -549,10 +585,9 @@ void CameraInfo::onOK()
     }
 
     bool failed = false;
-    const QByteArray block = eepromBlock();
-    if (m_eepromEdit->isEnabled() && block != m_eepromBlock) {
-        if (writeEeprom(block) == VY_SUCCESS) {
-            m_eepromBlock = block;
+    if (m_eepromEdit->isEnabled() && *block != m_eepromBlock) {
+        if (writeEeprom(*block) == VY_SUCCESS) {
+            m_eepromBlock = *block;
         } else {
             QMessageBox::warning(this, tr("Camera Info"),
                                  tr("Camera eeprom could not be written!"));
@@ -710,6 +745,16 @@ void CameraInfo::onMemoryMode()
 
 void CameraInfo::onHexCheckChanged(bool enabled)
 {
-    const QByteArray bytes = eepromBytesOf(m_eepromEdit->text(), !enabled);
-    m_eepromEdit->setText(eepromTextOf(bytes, enabled));
+    // A text the other view cannot show as it is stays in its view, with the reason.
+    QString problem;
+    const std::optional<QByteArray> bytes = eepromBytesOf(m_eepromEdit->text(), !enabled, &problem);
+    if (!bytes) {
+        {
+            const QSignalBlocker blocker(m_hexCheck);
+            m_hexCheck->setChecked(!enabled);
+        }
+        QMessageBox::warning(this, tr("Camera Info"), problem);
+        return;
+    }
+    m_eepromEdit->setText(eepromTextOf(*bytes, enabled));
 }

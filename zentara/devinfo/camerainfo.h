@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 #include "sdk/vyro_api.h"
 #include "zentara/inventory/camera.h"
@@ -39,9 +40,11 @@ public:
     // Sensors whose cameras can be FPN calibrated.
     static bool isFpnCapable(uint32_t sensorId);
 
-    // The EEPROM line's text as bytes: hexadecimal digits (two per byte; other characters are
-    // skipped, a single last digit is a byte of its own) or Latin-1.
-    static QByteArray eepromBytesOf(const QString &text, bool hex);
+    // The EEPROM line's text as bytes: hexadecimal digits, two per byte (white space between
+    // them is ignored), or Latin-1 characters. nullopt, with a sentence for the user in
+    // *problem, for any other character or a last digit without its pair.
+    static std::optional<QByteArray> eepromBytesOf(const QString &text, bool hex,
+                                                   QString *problem = nullptr);
     // Bytes as the line shows them: upper-case hexadecimal digits, or Latin-1 up to the first
     // zero byte.
     static QString eepromTextOf(const QByteArray &bytes, bool hex);
@@ -105,8 +108,9 @@ private:
     int32_t writeCameraId(int cameraId);
     int32_t writeEeprom(const QByteArray &block);
     int32_t writeLens(uint8_t lensType);
-    // The 64-byte EEPROM block the line holds now.
-    QByteArray eepromBlock() const;
+    // The 64-byte EEPROM block the line holds now; nullopt with the reason in *problem when
+    // the line holds no bytes or more than 64.
+    std::optional<QByteArray> eepromBlock(QString *problem = nullptr) const;
 
     Camera m_camera;
     // The camera ID the camera holds as far as this dialog knows.

@@ -41,6 +41,7 @@ DeviceInfoView::DeviceInfoView(QWidget *parent)
     connect(m_model, &QAbstractItemModel::modelReset, this, &DeviceInfoView::onModelReset);
     connect(this, &QWidget::customContextMenuRequested, this, &DeviceInfoView::onCustomContextMenu);
     connect(m_copyAction, &QAction::triggered, this, &DeviceInfoView::copyValues);
+    connect(this, &QTreeView::expanded, this, &DeviceInfoView::widenLabels);
     onModelReset();
 }
 
@@ -115,6 +116,12 @@ void DeviceInfoView::onModelReset()
 {
     expandMarked(QModelIndex());
     resizeColumnToContents(0);
+}
+
+void DeviceInfoView::widenLabels()
+{
+    if (columnWidth(0) < sizeHintForColumn(0))
+        resizeColumnToContents(0);
 }
 
 void DeviceInfoView::expandMarked(const QModelIndex &parent)

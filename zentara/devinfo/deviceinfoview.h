@@ -40,6 +40,8 @@ private:
 
     void onModelReset();
     void expandMarked(const QModelIndex &parent);
+    // An opened group may hold longer labels than those shown so far: widen, never narrow.
+    void widenLabels();
 
     DeviceInfoModel *m_model;
     QMenu *m_menu;

@@ -20,6 +20,7 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <array>
@@ -507,5 +508,10 @@ void GeneralInfoDlg::setUpdateStatus(const QString &text, bool failed)
 
 void GeneralInfoDlg::onDownloadButtonClicked()
 {
-    QDesktopServices::openUrl(UpdateEndpoints::downloadPage(m_language));
+    const QUrl page = UpdateEndpoints::downloadPage(m_language);
+    if (!QDesktopServices::openUrl(page))
+        QMessageBox::warning(this, tr("Download updates"),
+                             tr("No web browser could be started to show the download page.\n\n"
+                                "Please open %1 yourself.")
+                                 .arg(page.toString()));
 }

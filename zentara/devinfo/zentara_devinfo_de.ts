@@ -157,221 +157,253 @@
         <translation>Kamerainfo - %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="116"/>
+        <location filename="camerainfo.cpp" line="95"/>
+        <source>The EEPROM holds Latin-1 characters only; &quot;%1&quot; is not one of them.</source>
+        <translation>Das EEPROM speichert nur Latin-1-Zeichen; „%1“ gehört nicht dazu.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="108"/>
+        <source>&quot;%1&quot; is not hexadecimal: &quot;%2&quot; is no digit 0-9 or A-F.</source>
+        <translation>„%1“ ist nicht hexadezimal: „%2“ ist keine Ziffer 0-9 oder A-F.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="109"/>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="119"/>
+        <source>&quot;%1&quot; ends in half a byte: each byte takes two hexadecimal digits.</source>
+        <translation>„%1“ endet mit einem halben Byte: Jedes Byte braucht zwei Hexadezimalziffern.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="133"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="123"/>
+        <location filename="camerainfo.cpp" line="140"/>
         <source>Valid range is 1 to 254</source>
         <translation>Gültiger Bereich ist 1 bis 254</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="124"/>
+        <location filename="camerainfo.cpp" line="141"/>
         <source>EEPROM content (max. 64 character)</source>
         <translation>EEPROM-Inhalt (max. 64 Zeichen)</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="126"/>
+        <location filename="camerainfo.cpp" line="143"/>
         <source>Show hex instead of latin1</source>
         <translation>Hex statt Latin-1 anzeigen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="128"/>
+        <location filename="camerainfo.cpp" line="145"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="129"/>
+        <location filename="camerainfo.cpp" line="146"/>
         <source>Date of QC</source>
         <translation>Datum der Qualitätskontrolle</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="130"/>
+        <location filename="camerainfo.cpp" line="147"/>
         <source>Camera ID</source>
         <translation>Kamera-ID</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="135"/>
+        <location filename="camerainfo.cpp" line="152"/>
         <source>Liquid lens</source>
         <translation>Flüssiglinse</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="137"/>
+        <location filename="camerainfo.cpp" line="154"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="138"/>
+        <location filename="camerainfo.cpp" line="155"/>
         <source>Arctic 25 H</source>
         <translation>Arctic 25 H</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="139"/>
+        <location filename="camerainfo.cpp" line="156"/>
         <source>Arctic 39 N</source>
         <translation>Arctic 39 N</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="141"/>
+        <location filename="camerainfo.cpp" line="158"/>
         <source>Liquid lens type:</source>
         <translation>Flüssiglinsentyp:</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="143"/>
+        <location filename="camerainfo.cpp" line="160"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="144"/>
+        <location filename="camerainfo.cpp" line="161"/>
         <source>Parameter set 1</source>
         <translation>Parametersatz 1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="145"/>
+        <location filename="camerainfo.cpp" line="162"/>
         <source>Default parameter set</source>
         <translation>Standard-Parametersatz</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="146"/>
+        <location filename="camerainfo.cpp" line="163"/>
         <source>Delete parameter set</source>
         <translation>Parametersatz löschen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="152"/>
+        <location filename="camerainfo.cpp" line="169"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="153"/>
+        <location filename="camerainfo.cpp" line="170"/>
         <source>Enable camera memory</source>
         <translation>Kameraspeicher aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="157"/>
+        <location filename="camerainfo.cpp" line="174"/>
         <source>FPN calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="161"/>
+        <location filename="camerainfo.cpp" line="178"/>
         <source>Run FPN calibration</source>
         <translation>FPN-Kalibrierung starten</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="162"/>
+        <location filename="camerainfo.cpp" line="179"/>
         <source>Enable FPN correction data loading</source>
         <translation>Laden der FPN-Korrekturdaten aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="239"/>
+        <location filename="camerainfo.cpp" line="256"/>
         <source>Firmware update needed</source>
         <translation>Firmware-Aktualisierung erforderlich</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="240"/>
+        <location filename="camerainfo.cpp" line="257"/>
         <source>The camera needs a firmware update to continue. The upload may take a couple of seconds. Don&apos;t disconnect the camera from the PC or turn off the power supply in this time!</source>
         <translation>Die Kamera benötigt eine Firmware-Aktualisierung, um fortzufahren. Das Hochladen kann einige Sekunden dauern. Trennen Sie die Kamera in dieser Zeit nicht vom PC und schalten Sie die Stromversorgung nicht aus!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="250"/>
+        <location filename="camerainfo.cpp" line="267"/>
         <source>Getting Camera Info failed!</source>
         <translation>Kamerainformationen konnten nicht gelesen werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="251"/>
+        <location filename="camerainfo.cpp" line="268"/>
         <source>Camera Info could not be opened. 
 Return Code: %1!</source>
         <translation>Kamerainfo konnte nicht geöffnet werden. 
 Rückgabewert: %1!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="355"/>
+        <location filename="camerainfo.cpp" line="372"/>
         <source>Liquid lens configuration</source>
         <translation>Flüssiglinsenkonfiguration</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="356"/>
+        <location filename="camerainfo.cpp" line="373"/>
         <source>Can&apos;t read liquid lens configuration, even though it is supported. Disabling control!</source>
         <translation>Die Flüssiglinsenkonfiguration kann nicht gelesen werden, obwohl sie unterstützt wird. Die Steuerung wird deaktiviert!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="418"/>
+        <location filename="camerainfo.cpp" line="435"/>
         <source>Enable memory compatibility mode in additional functions for this to work!</source>
         <translation>Aktivieren Sie dafür den Speicher-Kompatibilitätsmodus in den zusätzlichen Funktionen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="448"/>
+        <location filename="camerainfo.cpp" line="465"/>
         <source>Not supported</source>
         <translation>Nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="456"/>
+        <location filename="camerainfo.cpp" line="473"/>
         <source>Factory calibrated</source>
         <translation>Werkseitig kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="456"/>
+        <location filename="camerainfo.cpp" line="473"/>
         <source>Calibrated</source>
         <translation>Kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="458"/>
+        <location filename="camerainfo.cpp" line="475"/>
         <source>Uncalibrated</source>
         <translation>Nicht kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="534"/>
-        <location filename="camerainfo.cpp" line="540"/>
-        <location filename="camerainfo.cpp" line="557"/>
-        <location filename="camerainfo.cpp" line="570"/>
-        <location filename="camerainfo.cpp" line="579"/>
-        <location filename="camerainfo.cpp" line="666"/>
+        <location filename="camerainfo.cpp" line="488"/>
+        <source>The EEPROM content is %1 bytes long; at most %2 fit.</source>
+        <translation>Der EEPROM-Inhalt ist %1 Bytes lang; es passen höchstens %2 hinein.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="560"/>
+        <location filename="camerainfo.cpp" line="569"/>
+        <location filename="camerainfo.cpp" line="576"/>
+        <location filename="camerainfo.cpp" line="592"/>
+        <location filename="camerainfo.cpp" line="605"/>
+        <location filename="camerainfo.cpp" line="614"/>
+        <location filename="camerainfo.cpp" line="701"/>
+        <location filename="camerainfo.cpp" line="756"/>
         <source>Camera Info</source>
         <translation>Kamerainfo</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="535"/>
+        <location filename="camerainfo.cpp" line="561"/>
         <source>Enter a valid camera ID between 1 - 254!</source>
         <translation>Geben Sie eine gültige Kamera-ID zwischen 1 und 254 ein!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="540"/>
-        <location filename="camerainfo.cpp" line="594"/>
-        <location filename="camerainfo.cpp" line="666"/>
+        <location filename="camerainfo.cpp" line="570"/>
+        <source>Nothing has been written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="camerainfo.cpp" line="576"/>
+        <location filename="camerainfo.cpp" line="629"/>
+        <location filename="camerainfo.cpp" line="701"/>
         <source>Camera could not be opened!</source>
         <translation>Die Kamera konnte nicht geöffnet werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="558"/>
+        <location filename="camerainfo.cpp" line="593"/>
         <source>Camera eeprom could not be written!</source>
         <translation>Das Kamera-EEPROM konnte nicht beschrieben werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="571"/>
+        <location filename="camerainfo.cpp" line="606"/>
         <source>Writing liquid lens data failed!</source>
         <translation>Das Schreiben der Flüssiglinsendaten ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="580"/>
+        <location filename="camerainfo.cpp" line="615"/>
         <source>Camera ID could not be set! Error code = %1</source>
         <translation>Die Kamera-ID konnte nicht gesetzt werden! Fehlercode = %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="594"/>
-        <location filename="camerainfo.cpp" line="602"/>
-        <location filename="camerainfo.cpp" line="607"/>
-        <location filename="camerainfo.cpp" line="624"/>
-        <location filename="camerainfo.cpp" line="646"/>
-        <location filename="camerainfo.cpp" line="650"/>
+        <location filename="camerainfo.cpp" line="629"/>
+        <location filename="camerainfo.cpp" line="637"/>
+        <location filename="camerainfo.cpp" line="642"/>
+        <location filename="camerainfo.cpp" line="659"/>
+        <location filename="camerainfo.cpp" line="681"/>
+        <location filename="camerainfo.cpp" line="685"/>
         <source>FPN Calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="603"/>
+        <location filename="camerainfo.cpp" line="638"/>
         <source>The camera internal memory must be enabled for calibration! Please enable in the additional functions dialog the memory mode before calibration.</source>
         <translation>Für die Kalibrierung muss der kamerainterne Speicher aktiviert sein! Bitte aktivieren Sie vor der Kalibrierung den Speichermodus im Dialog für zusätzliche Funktionen.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="608"/>
+        <location filename="camerainfo.cpp" line="643"/>
         <source>For the purpose of calibration the camera should be illuminated with homogeneous light. For more information about the illumination conditions see the seperate application note.
 
 The calibration process may take several minutes, depending on the performance of the host computer.
@@ -384,32 +416,32 @@ Die Kalibrierung kann je nach Leistung des Rechners mehrere Minuten dauern.
 FPN-Kalibrierung starten?</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="619"/>
+        <location filename="camerainfo.cpp" line="654"/>
         <source>Calibration is running ...</source>
         <translation>Kalibrierung läuft ...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="622"/>
+        <location filename="camerainfo.cpp" line="657"/>
         <source>Calibrating...</source>
         <translation>Kalibriere...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="647"/>
+        <location filename="camerainfo.cpp" line="682"/>
         <source>The lightning conditions are insufficient. Please provide better lighting according to the application note.</source>
         <translation>Die Lichtverhältnisse reichen nicht aus. Bitte sorgen Sie für eine bessere Beleuchtung gemäß der Application Note.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="651"/>
+        <location filename="camerainfo.cpp" line="686"/>
         <source>Something went wrong during the calibration process, please try again. If this situation persists please contact the customer support.</source>
         <translation>Bei der Kalibrierung ist etwas schiefgegangen, bitte versuchen Sie es erneut. Wenn dies weiterhin auftritt, wenden Sie sich bitte an den Kundensupport.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="708"/>
+        <location filename="camerainfo.cpp" line="743"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="708"/>
+        <location filename="camerainfo.cpp" line="743"/>
         <source>Could not enable or disable memory mode</source>
         <translation>Der Speichermodus konnte nicht ein- oder ausgeschaltet werden</translation>
     </message>
@@ -1015,7 +1047,7 @@ FPN-Kalibrierung starten?</translation>
     <name>DeviceInfoView</name>
     <message>
         <location filename="deviceinfoview.cpp" line="31"/>
-        <location filename="deviceinfoview.cpp" line="96"/>
+        <location filename="deviceinfoview.cpp" line="97"/>
         <source>Copy item values</source>
         <translation>Werte kopieren</translation>
     </message>
@@ -1023,275 +1055,285 @@ FPN-Kalibrierung starten?</translation>
 <context>
     <name>GeneralInfoDlg</name>
     <message>
-        <location filename="generalinfodlg.cpp" line="81"/>
+        <location filename="generalinfodlg.cpp" line="82"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="90"/>
+        <location filename="generalinfodlg.cpp" line="91"/>
         <source>Camera management for %1 cameras over USB and GigE.</source>
         <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="94"/>
+        <location filename="generalinfodlg.cpp" line="95"/>
         <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
         <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="102"/>
+        <location filename="generalinfodlg.cpp" line="103"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="108"/>
+        <location filename="generalinfodlg.cpp" line="109"/>
+        <location filename="generalinfodlg.cpp" line="513"/>
         <source>Download updates</source>
         <translation>Updates herunterladen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="110"/>
+        <location filename="generalinfodlg.cpp" line="111"/>
         <source>Check updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="118"/>
+        <location filename="generalinfodlg.cpp" line="119"/>
         <source>%1 drivers and 3rd party interfaces</source>
         <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="120"/>
+        <location filename="generalinfodlg.cpp" line="121"/>
         <source>USB controller and network adapters</source>
         <translation>USB-Controller und Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="159"/>
+        <location filename="generalinfodlg.cpp" line="160"/>
         <source>Searching USB controllers...</source>
         <translation>USB-Controller werden gesucht...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="205"/>
-        <location filename="generalinfodlg.cpp" line="241"/>
+        <location filename="generalinfodlg.cpp" line="206"/>
+        <location filename="generalinfodlg.cpp" line="242"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="206"/>
+        <location filename="generalinfodlg.cpp" line="207"/>
         <source>Min. SDK version</source>
         <translation>Min. SDK-Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="222"/>
+        <location filename="generalinfodlg.cpp" line="223"/>
         <source>Not Found!</source>
         <translation>Nicht gefunden!</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="222"/>
+        <location filename="generalinfodlg.cpp" line="223"/>
         <source>Found at: %1</source>
         <translation>Gefunden in: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="226"/>
+        <location filename="generalinfodlg.cpp" line="227"/>
         <source>Build architecture</source>
         <translation>Build-Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="227"/>
+        <location filename="generalinfodlg.cpp" line="228"/>
         <source>Current architecture</source>
         <translation>Aktuelle Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="228"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Host name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Endianess</source>
         <translation>Byte-Reihenfolge</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Little</source>
         <translation>Little Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="230"/>
         <source>Big</source>
         <translation>Big Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="231"/>
+        <location filename="generalinfodlg.cpp" line="232"/>
         <source>Kernel</source>
         <translation>Kernel</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="233"/>
+        <location filename="generalinfodlg.cpp" line="234"/>
         <source>Product name</source>
         <translation>Produktname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="241"/>
+        <location filename="generalinfodlg.cpp" line="242"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="243"/>
+        <location filename="generalinfodlg.cpp" line="244"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="253"/>
+        <location filename="generalinfodlg.cpp" line="254"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="254"/>
+        <location filename="generalinfodlg.cpp" line="255"/>
         <source>%1 drivers</source>
         <translation>%1-Treiber</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="255"/>
+        <location filename="generalinfodlg.cpp" line="256"/>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="278"/>
+        <location filename="generalinfodlg.cpp" line="279"/>
         <source>%1 (update available)</source>
         <translation>%1 (Update verfügbar)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="283"/>
+        <location filename="generalinfodlg.cpp" line="284"/>
         <source>A newer version than the installed one is available.</source>
         <translation>Eine neuere als die installierte Version ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="309"/>
+        <location filename="generalinfodlg.cpp" line="310"/>
         <source>USB interfaces(s)</source>
         <translation>USB-Schnittstelle(n)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="316"/>
+        <location filename="generalinfodlg.cpp" line="317"/>
         <source>USB 1.0 host controller</source>
         <translation>USB-1.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="317"/>
+        <location filename="generalinfodlg.cpp" line="318"/>
         <source>USB 2.0 host controller</source>
         <translation>USB-2.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="318"/>
+        <location filename="generalinfodlg.cpp" line="319"/>
         <source>USB 3.0 host controller</source>
         <translation>USB-3.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="319"/>
+        <location filename="generalinfodlg.cpp" line="320"/>
         <source>USB 3.1 host controller</source>
         <translation>USB-3.1-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="343"/>
+        <location filename="generalinfodlg.cpp" line="344"/>
         <source>No USB controller found</source>
         <translation>Kein USB-Controller gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="346"/>
+        <location filename="generalinfodlg.cpp" line="347"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="353"/>
+        <location filename="generalinfodlg.cpp" line="354"/>
         <source>MAC address:   %1</source>
         <translation>MAC-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="354"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>Adapter:   %1</source>
         <translation>Adapter:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>DHCP:   %1</source>
         <translation>DHCP:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="356"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="358"/>
+        <location filename="generalinfodlg.cpp" line="359"/>
         <source>IP address:   %1</source>
         <translation>IP-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="359"/>
+        <location filename="generalinfodlg.cpp" line="360"/>
         <source>IP subnetmask:   %1</source>
         <translation>IP-Subnetzmaske:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="366"/>
+        <location filename="generalinfodlg.cpp" line="367"/>
         <source>No network adapter found</source>
         <translation>Kein Netzwerkadapter gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="393"/>
+        <location filename="generalinfodlg.cpp" line="394"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="394"/>
+        <location filename="generalinfodlg.cpp" line="395"/>
         <source>Unable to check updates. Error: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich. Fehler: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="402"/>
+        <location filename="generalinfodlg.cpp" line="403"/>
         <source>Checking for updates...</source>
         <translation>Suche nach Updates...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="449"/>
+        <location filename="generalinfodlg.cpp" line="450"/>
         <source>The update file is larger than %1 KiB; the download was stopped.</source>
         <translation>Die Update-Datei ist größer als %1 KiB; der Download wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="453"/>
+        <location filename="generalinfodlg.cpp" line="454"/>
         <source>Unable to check updates: the update server did not send the update file in time.</source>
         <translation>Die Suche nach Updates ist nicht möglich: Der Update-Server hat die Update-Datei nicht rechtzeitig gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="457"/>
+        <location filename="generalinfodlg.cpp" line="458"/>
         <source>Unable to check updates: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="461"/>
+        <location filename="generalinfodlg.cpp" line="462"/>
         <source>The update server sent an empty file.</source>
         <translation>Der Update-Server hat eine leere Datei gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="464"/>
+        <location filename="generalinfodlg.cpp" line="465"/>
         <source>The update server&apos;s answer is not an update file.</source>
         <translation>Die Antwort des Update-Servers ist keine Update-Datei.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="483"/>
+        <location filename="generalinfodlg.cpp" line="484"/>
         <source>The update file lists no version of the installed parts.</source>
         <translation>Die Update-Datei nennt keine Version der installierten Komponenten.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="486"/>
+        <location filename="generalinfodlg.cpp" line="487"/>
         <source>Newer versions are available; see the column &quot;Latest version&quot; and use &quot;Download updates&quot;.</source>
         <translation>Neuere Versionen sind verfügbar; siehe Spalte &quot;Neueste Version&quot; und &quot;Updates herunterladen&quot;.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="490"/>
+        <location filename="generalinfodlg.cpp" line="491"/>
         <source>The installed versions are up to date.</source>
         <translation>Die installierten Versionen sind aktuell.</translation>
+    </message>
+    <message>
+        <location filename="generalinfodlg.cpp" line="514"/>
+        <source>No web browser could be started to show the download page.
+
+Please open %1 yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Download-Seite zu zeigen.
+
+Bitte öffnen Sie %1 selbst.</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,8 @@ QVariant CameraListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DecorationRole)
         return index.column() == ColFree ? QVariant(icon(CameraStatus::listIcon(camera)))
                                          : QVariant();
+    if (role == Qt::ToolTipRole)
+        return index.column() == ColFree ? QVariant(CameraStatus::listToolTip(camera)) : QVariant();
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (index.column()) {

@@ -355,6 +355,9 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
         v.manualEthConfiguration = false;
         v.automaticEthConfiguration = false;
         v.additionalCameraInfo = false;
+        // A read-only device only receives what another host's camera sends; it has no starter
+        // firmware of its own to replace.
+        v.uploadStarterFirmware = false;
         v.key = QStringLiteral("ready");
         v.sentence = correctSentence(camera);
         v.colour = Qt::black;
@@ -538,6 +541,32 @@ QString CameraStatus::freeText(const Camera &camera)
         return QCoreApplication::translate("CameraListModel", "Yes (BB)");
     return isFree(camera) ? QCoreApplication::translate("CameraListModel", "Yes")
                           : QCoreApplication::translate("CameraListModel", "No");
+}
+
+QString CameraStatus::listToolTip(const Camera &camera)
+{
+    const QString icon = listIcon(camera);
+    const auto is = [&icon](const char *name) { return icon == resource(name); };
+    QString tip;
+    if (is("usb_warning.png"))
+        tip = QCoreApplication::translate("CameraListModel",
+                                          "The camera runs at a lower speed than it supports.");
+    else if (is("eth_warning.png"))
+        tip = QCoreApplication::translate("CameraListModel",
+                                          "The camera cannot be opened: see its status below.");
+    else if (is("eth_warning2.png"))
+        tip = QCoreApplication::translate(
+            "CameraListModel", "The camera's starter firmware is not the one the driver needs.");
+    else if (is("usb_disconnected.png") || is("eth_disconnected.png"))
+        tip = QCoreApplication::translate("CameraListModel",
+                                          "The camera is in use and cannot be opened.");
+    else
+        tip = QCoreApplication::translate("CameraListModel", "The camera can be opened.");
+    if (isFreeInBootBoost(camera))
+        tip += QLatin1Char('\n') +
+               QCoreApplication::translate("CameraListModel",
+                                           "Yes (BB): free, running in the boot boost mode.");
+    return tip;
 }
 
 QString CameraStatus::availableText(const Camera &camera)

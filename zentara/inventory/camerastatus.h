@@ -37,6 +37,8 @@ public:
     // The list icon (":/images/..."), and the "Free" and "Avail." texts of the list.
     static QString listIcon(const Camera &camera);
     static QString freeText(const Camera &camera);
+    // What the list icon and the "Free" text mean, for the tooltip of the "Free" column.
+    static QString listToolTip(const Camera &camera);
     static QString availableText(const Camera &camera);
 
     // The size of the blank picture shown for devices without a drawing.

@@ -82,21 +82,51 @@
         <translation>Ser.-Nr.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="540"/>
-        <location filename="camerastatus.cpp" line="546"/>
+        <location filename="camerastatus.cpp" line="543"/>
+        <location filename="camerastatus.cpp" line="575"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="539"/>
-        <location filename="camerastatus.cpp" line="545"/>
+        <location filename="camerastatus.cpp" line="542"/>
+        <location filename="camerastatus.cpp" line="574"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="538"/>
+        <location filename="camerastatus.cpp" line="541"/>
         <source>Yes (BB)</source>
         <translation>Ja (BB)</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="552"/>
+        <source>The camera runs at a lower speed than it supports.</source>
+        <translation>Die Kamera läuft langsamer, als sie könnte.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="555"/>
+        <source>The camera cannot be opened: see its status below.</source>
+        <translation>Die Kamera kann nicht geöffnet werden: siehe ihren Status unten.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="558"/>
+        <source>The camera&apos;s starter firmware is not the one the driver needs.</source>
+        <translation>Die Starter-Firmware der Kamera ist nicht die, die der Treiber braucht.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="561"/>
+        <source>The camera is in use and cannot be opened.</source>
+        <translation>Die Kamera ist in Benutzung und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="564"/>
+        <source>The camera can be opened.</source>
+        <translation>Die Kamera kann geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="camerastatus.cpp" line="567"/>
+        <source>Yes (BB): free, running in the boot boost mode.</source>
+        <translation>Ja (BB): frei, läuft im Boot-Boost-Modus.</translation>
     </message>
 </context>
 <context>
@@ -199,34 +229,34 @@
         <translation>Die Kamera ist nicht von einem anderen Host geöffnet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="375"/>
+        <location filename="camerastatus.cpp" line="378"/>
         <source>Status of device %1: The camera is currently running in the boot boost mode. It is configured correctly and can be opened.</source>
         <translation>Status von Gerät %1: Die Kamera läuft zurzeit im Boot-Boost-Modus. Sie ist korrekt konfiguriert und kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="386"/>
+        <location filename="camerastatus.cpp" line="389"/>
         <source>Firmware image is not available or corrupted. Please reinstall the %1 setup.</source>
         <translation>Das Firmware-Abbild ist nicht verfügbar oder beschädigt. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="393"/>
+        <location filename="camerastatus.cpp" line="396"/>
         <source>The starter firmware of the camera is incompatible to the driver.
 An automatic upload will be initiated next time you open the camera. This upload will take several seconds. Do not switch off the power supply and do not unplug the camera! It is strongly recommended to upload the firmware over the button &apos;Starter Firmware Upload&apos;. The requested starter firmware version is %1</source>
         <translation>Die Starter-Firmware der Kamera ist nicht mit dem Treiber kompatibel.
 Beim nächsten Öffnen der Kamera wird ein automatisches Hochladen gestartet. Dieses dauert einige Sekunden. Schalten Sie die Stromversorgung nicht ab und trennen Sie die Kamera nicht! Es wird dringend empfohlen, die Firmware über die Schaltfläche &apos;Starter-Firmware hochladen&apos; hochzuladen. Die angeforderte Starter-Firmware-Version ist %1</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="414"/>
+        <location filename="camerastatus.cpp" line="417"/>
         <source>Transfer failed (Errorcode: %1): API DLL or kernel driver incompatible. Please reinstall the setup.</source>
         <translation>Übertragung fehlgeschlagen (Fehlercode: %1): API-DLL oder Kerneltreiber inkompatibel. Bitte installieren Sie das Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="461"/>
+        <location filename="camerastatus.cpp" line="464"/>
         <source>No camera list available</source>
         <translation>Keine Kameraliste verfügbar</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="477"/>
+        <location filename="camerastatus.cpp" line="480"/>
         <source>Attention: You are using a camera model which is no longer supported by the current driver version.</source>
         <translation>Achtung: Sie verwenden ein Kameramodell, das von der aktuellen Treiberversion nicht mehr unterstützt wird.</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -16,6 +17,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cstring>
+#include <vector>
 
 #include "sdk/vyro_api.h"
 #include "vyrokit/networkaddress.h"
@@ -352,6 +354,8 @@ void EthConfig::onSuggestIPFinished()
     CheckPersistentIP();
 }
 
+// Everything is checked before anything is written: a refusal leaves the camera and the
+// adapter as they were, so that Cancel still means "nothing changed".
 void EthConfig::Config()
 {
     const int32_t deviceId = int32_t(m_camera->deviceId());
@@ -362,47 +366,21 @@ void EthConfig::Config()
     const QString rangeEnd = m_rangeEndEdit->text();
     const uint32_t adapterAddress = m_adapterAddress.toIPv4Address();
     const uint32_t adapterMask = m_adapterSubnetMask.toIPv4Address();
-    bool closed = false;
 
-    // Persistent IP and subnet mask.
-    if (m_persistentIpWritable &&
-        (persistentIp != m_initialPersistentIp || subnetMask != m_initialSubnetMask)) {
-        const uint32_t ip = m_persistentIpEdit->value();
-        const uint32_t mask = m_subnetMaskEdit->value();
-        if (ip != 0 && adapterMask != 0 && (adapterMask & adapterAddress) != (mask & ip)) {
-            const QMessageBox::StandardButton answer = QMessageBox::warning(
-                this, tr("Set persistent IP"),
-                tr("The given address %1 is not a suitable IP for\nthe adapter with address %2 / "
-                   "%3!\nDo you want to continue anyway?")
-                    .arg(persistentIp, m_adapterAddress.toString(), m_adapterSubnetMask.toString()),
-                QMessageBox::Yes | QMessageBox::No);
-            if (answer != QMessageBox::Yes)
-                return;
-        }
-        VY_IP_RECORD record;
-        std::memset(&record, 0, sizeof record);
-        putAddress(record.address, ip);
-        putAddress(record.mask, mask);
-        record.reserved = 0;
-        const int32_t r =
-            vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_PERSISTENT_IP, &record, sizeof record);
-        if (r != VY_SUCCESS) {
-            QMessageBox::warning(this, tr("Warning"),
-                                 tr("Setting of the persistent IP address or subnetmask "
-                                    "failed.\nErrorcode: %1")
-                                     .arg(r));
-            close();
-            closed = true;
-        }
-    }
+    const bool persistentChanged =
+        m_persistentIpWritable &&
+        (persistentIp != m_initialPersistentIp || subnetMask != m_initialSubnetMask);
+    const bool rangeChanged = rangeBegin != m_initialRangeBegin || rangeEnd != m_initialRangeEnd;
+    const bool multicastChanged =
+        m_camera->multicastSupport() != 0 && multicastIp != m_initialMulticastIp;
+    if (!checkAddresses(persistentChanged, rangeChanged, multicastChanged))
+        return;
 
-    // The adapter's automatic configuration range.
-    if (rangeBegin != m_initialRangeBegin || rangeEnd != m_initialRangeEnd) {
+    // The range checks of the adapter's subnet; each refusal resets what it refers to.
+    if (rangeChanged) {
         const uint32_t begin = m_rangeBeginEdit->value();
         const uint32_t end = m_rangeEndEdit->value();
         const uint32_t mask = QHostAddress(m_camera->adapterSubnetMask()).toIPv4Address();
-        const vyrokit::MacAddress adapterMac =
-            NetworkAddress::macFromString(m_camera->adapterMac()).value_or(vyrokit::MacAddress{});
         if (end < begin) {
             QMessageBox::warning(
                 this, tr("Warning"),
@@ -411,21 +389,7 @@ void EthConfig::Config()
             m_rangeEndEdit->setText(m_initialRangeEnd);
             return;
         }
-        VY_IP_RANGE range;
-        std::memset(&range, 0, sizeof range);
-        range.count = RangeRecordCount;
-        if (begin == 0 && end == 0) {
-            const int32_t r = vy_IpConfig(VY_ADAPTER_HANDLE, adapterMac.data(),
-                                          VY_IPCONFIG_SET_AUTOCFG_RANGE, &range, sizeof range);
-            if (r != VY_SUCCESS) {
-                QMessageBox::warning(this, tr("Warning"),
-                                     tr("Setting of the automatic configuration range "
-                                        "failed.\nErrorcode: %1")
-                                         .arg(r));
-                close();
-                closed = true;
-            }
-        } else {
+        if (begin != 0 || end != 0) {
             const uint32_t hostBegin = begin & ~mask;
             const uint32_t hostEnd = end & ~mask;
             if (hostEnd == ~mask && hostBegin != 0) {
@@ -450,18 +414,64 @@ void EthConfig::Config()
                 m_rangeBeginEdit->setText(m_initialRangeBegin);
                 return;
             }
-            putAddress(range.begin, begin);
-            putAddress(range.end, end);
-            const int32_t r = vy_IpConfig(VY_ADAPTER_HANDLE, adapterMac.data(),
-                                          VY_IPCONFIG_SET_AUTOCFG_RANGE, &range, sizeof range);
-            if (r != VY_SUCCESS) {
-                QMessageBox::warning(this, tr("Error"),
-                                     tr("Setting of the automatic configuration range "
-                                        "failed.\nErrorcode: %1")
-                                         .arg(r));
-                close();
-                closed = true;
-            }
+        }
+    }
+
+    // Last, the one question: with everything else in order, Yes writes it all.
+    if (persistentChanged) {
+        const uint32_t ip = m_persistentIpEdit->value();
+        const uint32_t mask = m_subnetMaskEdit->value();
+        if (ip != 0 && adapterMask != 0 && (adapterMask & adapterAddress) != (mask & ip)) {
+            const QMessageBox::StandardButton answer = QMessageBox::warning(
+                this, tr("Set persistent IP"),
+                tr("The given address %1 is not a suitable IP for\nthe adapter with address %2 / "
+                   "%3!\nDo you want to continue anyway?")
+                    .arg(persistentIp, m_adapterAddress.toString(), m_adapterSubnetMask.toString()),
+                QMessageBox::Yes | QMessageBox::No);
+            if (answer != QMessageBox::Yes)
+                return;
+        }
+    }
+
+    bool closed = false;
+    if (persistentChanged) {
+        VY_IP_RECORD record;
+        std::memset(&record, 0, sizeof record);
+        putAddress(record.address, m_persistentIpEdit->value());
+        putAddress(record.mask, m_subnetMaskEdit->value());
+        record.reserved = 0;
+        const int32_t r =
+            vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_PERSISTENT_IP, &record, sizeof record);
+        if (r != VY_SUCCESS) {
+            QMessageBox::warning(this, tr("Warning"),
+                                 tr("Setting of the persistent IP address or subnetmask "
+                                    "failed.\nErrorcode: %1")
+                                     .arg(r));
+            close();
+            closed = true;
+        }
+    }
+
+    if (rangeChanged) {
+        const uint32_t begin = m_rangeBeginEdit->value();
+        const uint32_t end = m_rangeEndEdit->value();
+        const vyrokit::MacAddress adapterMac =
+            NetworkAddress::macFromString(m_camera->adapterMac()).value_or(vyrokit::MacAddress{});
+        VY_IP_RANGE range;
+        std::memset(&range, 0, sizeof range);
+        range.count = RangeRecordCount;
+        putAddress(range.begin, begin);
+        putAddress(range.end, end);
+        const int32_t r = vy_IpConfig(VY_ADAPTER_HANDLE, adapterMac.data(),
+                                      VY_IPCONFIG_SET_AUTOCFG_RANGE, &range, sizeof range);
+        if (r != VY_SUCCESS) {
+            const bool cleared = begin == 0 && end == 0;
+            QMessageBox::warning(this, cleared ? tr("Warning") : tr("Error"),
+                                 tr("Setting of the automatic configuration range "
+                                    "failed.\nErrorcode: %1")
+                                     .arg(r));
+            close();
+            closed = true;
         }
     }
 
@@ -474,7 +484,7 @@ void EthConfig::Config()
     // Multicast, only for a camera that supports it.
     if (m_camera->multicastSupport() != 0) {
         const VY_HCAM handle = m_camera->unopenedHandle();
-        if (multicastIp != m_initialMulticastIp) {
+        if (multicastChanged) {
             uint8_t address[4];
             putAddress(address, m_multicastIpEdit->value());
             const int32_t r =
@@ -501,4 +511,85 @@ void EthConfig::Config()
 
     if (!closed)
         accept();
+}
+
+bool EthConfig::checkAddresses(bool persistentChanged, bool rangeChanged, bool multicastChanged)
+{
+    // Each field to be written, with its label, in the dialog's order.
+    struct Field
+    {
+        QIpEdit *edit;
+        QString label;
+        AddressKind kind;
+    };
+    std::vector<Field> fields;
+    if (rangeChanged &&
+        (m_rangeBeginEdit->value() != 0 || m_rangeEndEdit->value() != 0 ||
+         !m_rangeBeginEdit->hasAcceptableInput() || !m_rangeEndEdit->hasAcceptableInput())) {
+        fields.push_back({m_rangeBeginEdit, m_rangeBeginLabel->text(), AddressKind::Host});
+        fields.push_back({m_rangeEndEdit, m_rangeEndLabel->text(), AddressKind::Host});
+    }
+    if (persistentChanged) {
+        // 0.0.0.0 gives the persistent address up; the mask then does not matter.
+        const bool givenUp =
+            m_persistentIpEdit->hasAcceptableInput() && m_persistentIpEdit->value() == 0;
+        fields.push_back({m_persistentIpEdit, m_persistentIpLabel->text(),
+                          givenUp ? AddressKind::Any : AddressKind::Host});
+        fields.push_back({m_subnetMaskEdit, m_subnetMaskLabel->text(),
+                          givenUp ? AddressKind::Any : AddressKind::Mask});
+    }
+    if (multicastChanged)
+        fields.push_back({m_multicastIpEdit, m_multicastIpLabel->text(), AddressKind::Multicast});
+
+    for (const Field &field : fields) {
+        const QString problem = addressProblem(field.edit, field.kind);
+        if (problem.isEmpty())
+            continue;
+        QMessageBox::warning(this, tr("Warning"),
+                             tr("%1: %2\nNothing has been written.").arg(field.label, problem));
+        field.edit->octetField(0)->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+QString EthConfig::addressProblem(const QIpEdit *edit, AddressKind kind) const
+{
+    // As typed while it is no address, else in its usual form ("010" as 10).
+    const QString text = edit->hasAcceptableInput() ? edit->text() : edit->rawText();
+    if (!edit->hasAcceptableInput())
+        return tr("%1 is not an address: each of its four numbers must be 0 to 255.").arg(text);
+    const uint32_t address = edit->value();
+    const uint32_t first = address >> 24;
+    switch (kind) {
+    case AddressKind::Any:
+        return QString();
+    case AddressKind::Multicast:
+        if (first >= 224 && first <= 239)
+            return QString();
+        return tr("%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.")
+            .arg(text);
+    case AddressKind::Mask: {
+        // A run of 1 bits from the top, leaving at least two bits for hosts.
+        const uint32_t hosts = ~address;
+        if (address != 0 && (hosts & (hosts + 1)) == 0 && hosts >= 3)
+            return QString();
+        return tr("%1 is not a subnet mask such as 255.255.255.0.").arg(text);
+    }
+    case AddressKind::Host:
+        break;
+    }
+    if (first == 0 || first == 127 || first >= 224)
+        return tr("%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 "
+                  "to 255 are not given to devices.")
+            .arg(text);
+    if (edit != m_persistentIpEdit)
+        return QString();
+    // Within its own subnet, the first and the last address are not a device's.
+    const uint32_t hosts = ~m_subnetMaskEdit->value();
+    if ((address & hosts) == 0 || (address & hosts) == hosts)
+        return tr("%1 cannot be the address of a camera: with the subnet mask %2 it is the "
+                  "address of the subnet itself or its broadcast address.")
+            .arg(text, m_subnetMaskEdit->text());
+    return QString();
 }

@@ -85,6 +85,20 @@ public slots:
     void Config();
 
 private:
+    // What an address field must hold to be written.
+    enum class AddressKind
+    {
+        Any,       // any address
+        Host,      // an address a camera can have
+        Mask,      // a subnet mask
+        Multicast, // a multicast group address
+    };
+    // Refuses, with a message naming the field, the first field to be written that holds no
+    // address or one of the wrong kind, and moves the focus there. True when all are fine.
+    bool checkAddresses(bool persistentChanged, bool rangeChanged, bool multicastChanged);
+    // Why the field cannot be written as this kind; empty when it can.
+    QString addressProblem(const QIpEdit *edit, AddressKind kind) const;
+
     // Sets the stop flag of the running search, if any.
     void stopSearch();
     // The free address from first to last, 0 when none or when stopped.

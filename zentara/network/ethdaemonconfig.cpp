@@ -7,11 +7,13 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -53,9 +55,12 @@ EthDaemonConfig::EthDaemonConfig(const QList<NetworkAdapter> &adapters,
     initResources();
     setWindowTitle(tr("Daemon control and network configuration"));
     buildWidgets();
-    // 600 x 750 at least, more where the texts of a language need it.
-    const QSize size = QSize(600, 750).expandedTo(layout()->totalMinimumSize());
-    setMinimumSize(size);
+    // 600 x 750 where the screen has room for it, more where the texts of a language need it.
+    const QSize needed = layout()->totalMinimumSize();
+    QSize size = QSize(600, 750).expandedTo(needed);
+    if (const QScreen *shown = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48)).expandedTo(needed);
+    setMinimumSize(needed);
     resize(size);
 
     m_usbButton->setEnabled(m_services.usbServiceInstalled());
@@ -429,9 +434,12 @@ void EthDaemonConfig::onChangedVyrodStatus(const CoreStates &status)
 
 void EthDaemonConfig::controlDaemon(const QString &service, bool stop)
 {
-    if (!m_services.control(service, stop))
+    if (!m_services.control(service, stop)) {
         QMessageBox::critical(this, tr("Permission error"),
                               tr("Don't have enough privileges. Are you root?"));
+        return;
+    }
+    emit daemonControlled();
 }
 
 void EthDaemonConfig::onPushedETH()
@@ -479,11 +487,14 @@ void EthDaemonConfig::onPacketFilterChanged()
     const int32_t result =
         vy_AccessAdapterCfgByMAC(m_currentMac.data(), VY_ADAPTER_WRITE,
                                  VY_ADAPTER_ITEM_PACKET_FILTER, &filter, sizeof filter);
-    if (result == VY_SUCCESS)
+    if (result == VY_SUCCESS) {
         vy_FetchTCPIP_Setup();
-    else
-        QMessageBox::critical(this, tr("Failed"),
-                              tr("Setting Packetfilter failed with code %1").arg(result));
+        return;
+    }
+    QMessageBox::critical(this, tr("Failed"),
+                          tr("Setting Packetfilter failed with code %1").arg(result));
+    // The combo shows the driver's value again, not the one it refused.
+    showAdapter(QString(m_shownAdapter));
 }
 
 void EthDaemonConfig::onApplyIpSettings()

@@ -60,6 +60,8 @@ public:
 signals:
     // After an adapter's details were shown (the hint included).
     void adapterShown(const QString &name);
+    // A daemon was started or stopped: its state is worth asking for at once.
+    void daemonControlled();
 
 public slots:
     void onAdapter(QTreeWidgetItem *item, int column);

@@ -73,6 +73,8 @@ void MulticastDialog::addPMC()
                         QMessageBox::Ok, this);
         box.setInformativeText(tr("Errorcode: %1").arg(result));
         box.exec();
+        reject();
+        return;
     }
     accept();
 }

@@ -1,6 +1,8 @@
 // qipedit.cpp: the IPv4 input widget of the network dialogs.
 #include "zentara/network/qipedit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -10,13 +12,49 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "vyrokit/networkaddress.h"
 #include "zentara/network/ipitemvalidator.h"
 #include "zentara/network/qipdot.h"
+
+using vyrokit::NetworkAddress;
 
 namespace {
 
 // The number of characters of the largest octet, "255".
 constexpr int OctetDigits = 3;
+const QString FieldStyle = QStringLiteral("QLineEdit, QLineEdit:focus { border: none; }");
+// An octet above 255: the address the fields show is no address.
+const QString BadFieldStyle = FieldStyle + QStringLiteral(" QLineEdit { color: #d00000; }");
+
+// "." on the main keys or the keypad, or the keypad's "," of layouts with a decimal comma.
+bool isSeparator(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Period ||
+           (event->key() == Qt::Key_Comma && (event->modifiers() & Qt::KeypadModifier));
+}
+
+// A key that neither types nor moves nor deletes, such as Shift or Num Lock (which the X server
+// may press on its own around a keypad key).
+bool changesNothing(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        return event->text().isEmpty();
+    }
+}
+
+// The octet as a number; -1 for an empty field.
+int octetOf(const QLineEdit *field)
+{
+    return field->text().isEmpty() ? -1 : int(field->text().toUInt());
+}
 
 } // namespace
 
@@ -51,13 +89,13 @@ QIpEdit::QIpEdit(QWidget *parent) : QFrame(parent)
         m_layout->addWidget(field, 1);
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
-        field->setMaxLength(OctetDigits);
         QFont font = field->font();
         font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
         font.setFixedPitch(true);
         field->setFont(font);
-        field->setStyleSheet(QStringLiteral("QLineEdit, QLineEdit:focus { border: none; }"));
+        field->setStyleSheet(FieldStyle);
         field->setValidator(new IPItemValidator(0, 255, field));
+        connect(field, &QLineEdit::textEdited, this, [this, field] { octetEdited(field); });
         m_octets[i] = field;
         if (i + 1 < m_octets.size())
             m_layout->addWidget(new QIpDot(this), 0);
@@ -87,18 +125,28 @@ QString QIpEdit::rawText() const
     return parts.join(QLatin1Char('.'));
 }
 
+bool QIpEdit::hasAcceptableInput() const
+{
+    return NetworkAddress::ipv4FromString(rawText()).has_value();
+}
+
 QString QIpEdit::text() const
 {
-    if (!m_address.setAddress(rawText()) || m_address.protocol() != QAbstractSocket::IPv4Protocol)
+    // Read as decimal, octet by octet: "010" is 10, never an octal 8.
+    const std::optional<uint32_t> address = NetworkAddress::ipv4FromString(rawText());
+    if (!address)
         return QString();
+    m_address.setAddress(quint32(*address));
     return m_address.toString();
 }
 
 uint32_t QIpEdit::value() const
 {
-    if (!m_address.setAddress(rawText()) || m_address.protocol() != QAbstractSocket::IPv4Protocol)
+    const std::optional<uint32_t> address = NetworkAddress::ipv4FromString(rawText());
+    if (!address)
         return 0;
-    return m_address.toIPv4Address();
+    m_address.setAddress(quint32(*address));
+    return *address;
 }
 
 void QIpEdit::setRawText(const QString &text)
@@ -109,6 +157,7 @@ void QIpEdit::setRawText(const QString &text)
     for (size_t i = 0; i < m_octets.size(); ++i)
         m_octets[i]->setText(parts.at(int(i)));
     m_address.setAddress(text);
+    markOctets();
 }
 
 void QIpEdit::setText(const QString &text)
@@ -155,7 +204,31 @@ bool QIpEdit::eventFilter(QObject *watched, QEvent *event)
 
     QLineEdit *field = m_octets.at(size_t(index));
     const int last = int(m_octets.size()) - 1;
-    const int key = static_cast<QKeyEvent *>(event)->key();
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    const int key = keyEvent->key();
+    QLineEdit *advancedInto = m_advancedInto;
+    if (!changesNothing(keyEvent))
+        m_advancedInto = nullptr;
+    if (isSeparator(keyEvent)) {
+        // The separator moves on, unless the third digit just did; the field never takes it.
+        if (advancedInto != field && index < last) {
+            focusField(index + 1, -1);
+            m_octets.at(size_t(index + 1))->selectAll();
+        }
+        return true;
+    }
+    if (keyEvent->matches(QKeySequence::Paste)) {
+        // A dotted address fills all four octets, whatever the field held; anything else is
+        // the field's to take or refuse.
+        const std::optional<uint32_t> address =
+            NetworkAddress::ipv4FromString(QGuiApplication::clipboard()->text().trimmed());
+        if (address) {
+            setValue(*address);
+            focusField(last, -1);
+            emit editingFinished();
+            return true;
+        }
+    }
     switch (key) {
     case Qt::Key_Home:
         focusField(0, 0);
@@ -183,25 +256,50 @@ bool QIpEdit::eventFilter(QObject *watched, QEvent *event)
 
 void QIpEdit::slotTextChanged(QLineEdit *pEdit)
 {
-    const int index = indexOf(pEdit);
-    if (index < 0)
+    if (indexOf(pEdit) >= 0 && pEdit->hasAcceptableInput())
+        emit editingFinished();
+}
+
+void QIpEdit::octetEdited(QLineEdit *field)
+{
+    const int index = indexOf(field);
+    // The validator lets a dotted address in only as the field's whole text, pasted by other
+    // means than the keyboard (the context menu): it fills all four octets.
+    if (field->text().contains(QLatin1Char('.'))) {
+        const std::optional<uint32_t> address =
+            NetworkAddress::ipv4FromString(field->text().trimmed());
+        if (address) {
+            setValue(*address);
+            focusField(int(m_octets.size()) - 1, -1);
+            emit editingFinished();
+        }
         return;
-    if (pEdit->text().size() == OctetDigits && pEdit->cursorPosition() == OctetDigits &&
-        index + 1 < int(m_octets.size())) {
+    }
+    markOctets();
+    // A complete octet moves on; one above 255 keeps the focus for the user to correct it.
+    if (field->text().size() == OctetDigits && field->cursorPosition() == OctetDigits &&
+        octetOf(field) <= 255 && index + 1 < int(m_octets.size())) {
         QLineEdit *next = m_octets.at(size_t(index + 1));
         next->setFocus(Qt::OtherFocusReason);
         next->selectAll();
+        m_advancedInto = next;
     }
-    bool ok = false;
-    const uint octet = pEdit->text().toUInt(&ok, 10);
-    if (ok && octet > 255)
-        pEdit->setText(QStringLiteral("255"));
-    if (pEdit->hasAcceptableInput())
-        emit editingFinished();
+}
+
+void QIpEdit::markOctets()
+{
+    for (QLineEdit *field : m_octets) {
+        const bool bad = octetOf(field) > 255;
+        const QString &style = bad ? BadFieldStyle : FieldStyle;
+        if (field->styleSheet() != style)
+            field->setStyleSheet(style);
+        field->setToolTip(bad ? tr("An address is four numbers from 0 to 255") : QString());
+    }
 }
 
 void QIpEdit::clear()
 {
     for (QLineEdit *field : m_octets)
         field->clear();
+    markOctets();
 }

@@ -16,6 +16,11 @@ class QPushButton;
 // Four octet fields separated by dots inside a frame that looks like one line edit, with a flat
 // clear button at its right end. The focus moves between the octets as the user types or uses
 // the cursor keys; editingFinished() tells the owner that an octet now holds a valid value.
+//
+// Typing never turns into another address: "." (and the keypad's separator) moves to the next
+// octet, except right after the third digit moved there already; a pasted dotted address fills
+// all four octets; an octet above 255 stays as typed, marked, and the fields then hold no
+// address (hasAcceptableInput() is false) for the owner to refuse.
 class QIpEdit final : public QFrame
 {
     Q_OBJECT
@@ -25,6 +30,8 @@ public:
 
     // The four field texts joined with "."; an empty field gives "0".
     QString rawText() const;
+    // Every octet is empty or a decimal number from 0 to 255.
+    bool hasAcceptableInput() const;
     // The normalised dotted address; empty when the fields hold no valid address.
     QString text() const;
     // The address as a number, first octet most significant; 0 when it is not valid.
@@ -58,6 +65,11 @@ private:
     int indexOf(const QObject *field) const;
     void focusField(int index, int cursorPosition);
     void clear();
+    // Reacts to the user's edit of one field, synchronously, so that the next key already goes
+    // to the field the focus moved to.
+    void octetEdited(QLineEdit *field);
+    // Colours every octet above 255.
+    void markOctets();
 
     std::array<QLineEdit *, 4> m_octets{};
     QHBoxLayout *m_layout = nullptr;
@@ -65,6 +77,9 @@ private:
     // The address parsed last, the any-address before the first; mutable because the readers
     // parse what the fields show.
     mutable QHostAddress m_address{QHostAddress::Any};
+    // The field the third digit of the previous key moved the focus to: a "." typed next only
+    // confirms that move.
+    QLineEdit *m_advancedInto = nullptr;
 };
 
 #endif // ZENTARA_NETWORK_QIPEDIT_H

@@ -22,113 +22,113 @@
 <context>
     <name>EthConfig</name>
     <message>
-        <location filename="ethconfig.cpp" line="57"/>
+        <location filename="ethconfig.cpp" line="59"/>
         <source>Manual ETH Configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="77"/>
+        <location filename="ethconfig.cpp" line="79"/>
         <source>Adapter settings</source>
         <translation>Adaptereinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="79"/>
+        <location filename="ethconfig.cpp" line="81"/>
         <source>IP range begin</source>
         <translation>IP-Bereich Anfang</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="82"/>
-        <location filename="ethconfig.cpp" line="100"/>
+        <location filename="ethconfig.cpp" line="84"/>
+        <location filename="ethconfig.cpp" line="102"/>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="84"/>
+        <location filename="ethconfig.cpp" line="86"/>
         <source>IP range end</source>
         <translation>IP-Bereich Ende</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="94"/>
+        <location filename="ethconfig.cpp" line="96"/>
         <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="97"/>
+        <location filename="ethconfig.cpp" line="99"/>
         <source>Persistent IP</source>
         <translation>Persistente IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="102"/>
+        <location filename="ethconfig.cpp" line="104"/>
         <source>Subnetmask</source>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="111"/>
+        <location filename="ethconfig.cpp" line="113"/>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="113"/>
+        <location filename="ethconfig.cpp" line="115"/>
         <source>Enable DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="119"/>
+        <location filename="ethconfig.cpp" line="121"/>
         <source>Multicast settings</source>
         <translation>Multicast-Einstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="121"/>
+        <location filename="ethconfig.cpp" line="123"/>
         <source>Multicast IP</source>
         <translation>Multicast-IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="122"/>
+        <location filename="ethconfig.cpp" line="124"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="126"/>
+        <location filename="ethconfig.cpp" line="128"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="134"/>
+        <location filename="ethconfig.cpp" line="136"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="204"/>
+        <location filename="ethconfig.cpp" line="206"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="233"/>
+        <location filename="ethconfig.cpp" line="235"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="235"/>
+        <location filename="ethconfig.cpp" line="237"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="263"/>
+        <location filename="ethconfig.cpp" line="265"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="264"/>
+        <location filename="ethconfig.cpp" line="266"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="374"/>
+        <location filename="ethconfig.cpp" line="426"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="375"/>
+        <location filename="ethconfig.cpp" line="427"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,45 +137,77 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="390"/>
-        <location filename="ethconfig.cpp" line="408"/>
-        <location filename="ethconfig.cpp" line="421"/>
-        <location filename="ethconfig.cpp" line="432"/>
-        <location filename="ethconfig.cpp" line="440"/>
-        <location filename="ethconfig.cpp" line="448"/>
-        <location filename="ethconfig.cpp" line="484"/>
+        <location filename="ethconfig.cpp" line="549"/>
+        <source>%1: %2
+Nothing has been written.</source>
+        <translation>%1: %2
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="561"/>
+        <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
+        <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="570"/>
+        <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
+        <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="577"/>
+        <source>%1 is not a subnet mask such as 255.255.255.0.</source>
+        <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="583"/>
+        <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
+        <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="591"/>
+        <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
+        <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="386"/>
+        <location filename="ethconfig.cpp" line="396"/>
+        <location filename="ethconfig.cpp" line="404"/>
+        <location filename="ethconfig.cpp" line="412"/>
+        <location filename="ethconfig.cpp" line="446"/>
+        <location filename="ethconfig.cpp" line="469"/>
+        <location filename="ethconfig.cpp" line="494"/>
+        <location filename="ethconfig.cpp" line="548"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="391"/>
+        <location filename="ethconfig.cpp" line="447"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 Errorcode: %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="409"/>
+        <location filename="ethconfig.cpp" line="387"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="422"/>
-        <location filename="ethconfig.cpp" line="459"/>
+        <location filename="ethconfig.cpp" line="470"/>
         <source>Setting of the automatic configuration range failed.
 Errorcode: %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 Fehlercode: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="433"/>
+        <location filename="ethconfig.cpp" line="397"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="441"/>
+        <location filename="ethconfig.cpp" line="405"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -184,24 +216,24 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="449"/>
+        <location filename="ethconfig.cpp" line="413"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="458"/>
+        <location filename="ethconfig.cpp" line="469"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="485"/>
+        <location filename="ethconfig.cpp" line="495"/>
         <source>Setting Multicast IP failed with code %1.
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="495"/>
+        <location filename="ethconfig.cpp" line="505"/>
         <source>Error enabling Multicast
 code %1</source>
         <translation>Fehler beim Aktivieren von Multicast
@@ -211,147 +243,147 @@ Code %1</translation>
 <context>
     <name>EthDaemonConfig</name>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="54"/>
+        <location filename="ethdaemonconfig.cpp" line="56"/>
         <source>Daemon control and network configuration</source>
         <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="85"/>
+        <location filename="ethdaemonconfig.cpp" line="90"/>
         <source>Network adapters</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="92"/>
+        <location filename="ethdaemonconfig.cpp" line="97"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="103"/>
+        <location filename="ethdaemonconfig.cpp" line="108"/>
         <source>Network Adapter</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="106"/>
+        <location filename="ethdaemonconfig.cpp" line="111"/>
         <source>MAC Address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="107"/>
+        <location filename="ethdaemonconfig.cpp" line="112"/>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="108"/>
+        <location filename="ethdaemonconfig.cpp" line="113"/>
         <source>IP Subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="117"/>
+        <location filename="ethdaemonconfig.cpp" line="122"/>
         <source>Disable for this adapter</source>
         <translation>Für diesen Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="119"/>
+        <location filename="ethdaemonconfig.cpp" line="124"/>
         <source>Apply IP settings</source>
         <translation>IP-Einstellungen übernehmen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="121"/>
+        <location filename="ethdaemonconfig.cpp" line="126"/>
         <source>Activate DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="123"/>
+        <location filename="ethdaemonconfig.cpp" line="128"/>
         <source>Use 2k Jumbo Packets</source>
         <translation>2k-Jumbo-Pakete verwenden</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="131"/>
+        <location filename="ethdaemonconfig.cpp" line="136"/>
         <source>Packetfilter</source>
         <translation>Paketfilter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="134"/>
+        <location filename="ethdaemonconfig.cpp" line="139"/>
         <source>Pass all</source>
         <translation>Alle durchlassen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="135"/>
+        <location filename="ethdaemonconfig.cpp" line="140"/>
         <source>Block VYGET</source>
         <translation>VYGET blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="136"/>
+        <location filename="ethdaemonconfig.cpp" line="141"/>
         <source>Block all</source>
         <translation>Alle blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="143"/>
+        <location filename="ethdaemonconfig.cpp" line="148"/>
         <source>Restart with elevated privileges!</source>
         <translation>Mit erhöhten Rechten neu starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="171"/>
+        <location filename="ethdaemonconfig.cpp" line="176"/>
         <source>Daemon control</source>
         <translation>Daemon-Steuerung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="199"/>
+        <location filename="ethdaemonconfig.cpp" line="204"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="237"/>
+        <location filename="ethdaemonconfig.cpp" line="242"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="239"/>
+        <location filename="ethdaemonconfig.cpp" line="244"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="253"/>
+        <location filename="ethdaemonconfig.cpp" line="258"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="295"/>
+        <location filename="ethdaemonconfig.cpp" line="300"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="314"/>
+        <location filename="ethdaemonconfig.cpp" line="319"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="320"/>
+        <location filename="ethdaemonconfig.cpp" line="325"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="351"/>
+        <location filename="ethdaemonconfig.cpp" line="356"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="351"/>
+        <location filename="ethdaemonconfig.cpp" line="356"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="357"/>
+        <location filename="ethdaemonconfig.cpp" line="362"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="384"/>
+        <location filename="ethdaemonconfig.cpp" line="389"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="385"/>
+        <location filename="ethdaemonconfig.cpp" line="390"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -362,7 +394,7 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="401"/>
+        <location filename="ethdaemonconfig.cpp" line="406"/>
         <source>The adapters of the GigE daemon could not be changed.
 
 %1</source>
@@ -371,42 +403,42 @@ gestoppt ist!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="410"/>
+        <location filename="ethdaemonconfig.cpp" line="415"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="410"/>
+        <location filename="ethdaemonconfig.cpp" line="415"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <location filename="ethdaemonconfig.cpp" line="417"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="412"/>
+        <location filename="ethdaemonconfig.cpp" line="417"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="433"/>
+        <location filename="ethdaemonconfig.cpp" line="438"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="434"/>
+        <location filename="ethdaemonconfig.cpp" line="439"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="457"/>
+        <location filename="ethdaemonconfig.cpp" line="465"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="458"/>
+        <location filename="ethdaemonconfig.cpp" line="466"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -415,25 +447,25 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="400"/>
-        <location filename="ethdaemonconfig.cpp" line="485"/>
-        <location filename="ethdaemonconfig.cpp" line="492"/>
-        <location filename="ethdaemonconfig.cpp" line="498"/>
+        <location filename="ethdaemonconfig.cpp" line="405"/>
+        <location filename="ethdaemonconfig.cpp" line="494"/>
+        <location filename="ethdaemonconfig.cpp" line="503"/>
+        <location filename="ethdaemonconfig.cpp" line="509"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="486"/>
+        <location filename="ethdaemonconfig.cpp" line="495"/>
         <source>Setting Packetfilter failed with code %1</source>
         <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="492"/>
+        <location filename="ethdaemonconfig.cpp" line="503"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="498"/>
+        <location filename="ethdaemonconfig.cpp" line="509"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>
@@ -515,9 +547,14 @@ Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
 <context>
     <name>QIpEdit</name>
     <message>
-        <location filename="qipedit.cpp" line="68"/>
+        <location filename="qipedit.cpp" line="106"/>
         <source>Clear the address</source>
         <translation>Adresse löschen</translation>
+    </message>
+    <message>
+        <location filename="qipedit.cpp" line="296"/>
+        <source>An address is four numbers from 0 to 255</source>
+        <translation>Eine Adresse besteht aus vier Zahlen von 0 bis 255</translation>
     </message>
 </context>
 </TS>

@@ -205,13 +205,27 @@ void AdditionalFunctions::refreshIdList()
     m_currentListEdit->setText(BootBoostIds::display(ids));
 }
 
+std::optional<QVector<int>> AdditionalFunctions::idsToSend(bool asList)
+{
+    QString problem;
+    const std::optional<QVector<int>> ids =
+        asList ? BootBoostIds::listToSet(m_idEdit->text(), &problem)
+               : BootBoostIds::ids(m_idEdit->text(), &problem);
+    if (!ids) {
+        // The whole input is refused; it stays for the user to correct.
+        QMessageBox::information(this, tr("Wrong ID"),
+                                 problem + QLatin1Char('\n') +
+                                     tr("Nothing was sent; the ID list is unchanged."));
+        m_idEdit->setFocus(Qt::OtherFocusReason);
+    }
+    return ids;
+}
+
 void AdditionalFunctions::onSetIDList()
 {
-    const std::optional<QVector<int>> ids = BootBoostIds::listToSet(m_idEdit->text());
-    if (!ids) {
-        m_idEdit->clear();
+    const std::optional<QVector<int>> ids = idsToSend(true);
+    if (!ids)
         return;
-    }
     QByteArray record(int(VY_BOOTBOOST_IDS_SIZE(ids->size())), '\0');
     const auto count = uint32_t(ids->size());
     std::memcpy(record.data(), &count, sizeof count);
@@ -226,31 +240,13 @@ void AdditionalFunctions::onSetIDList()
 
 void AdditionalFunctions::changeIds(bool add)
 {
+    const std::optional<QVector<int>> ids = idsToSend(false);
+    if (!ids)
+        return;
     const uint32_t command = add ? VY_BOOTBOOST_ADD_ID : VY_BOOTBOOST_REMOVE_ID;
-    const auto send = [command](int id) {
+    for (const int id : *ids) {
         uint8_t value = uint8_t(id);
         vy_BootBoost(VY_DRIVER_HANDLE, command, &value, sizeof value);
-    };
-    for (const BootBoostIds::Part &part : BootBoostIds::parts(m_idEdit->text())) {
-        if (!part.range) {
-            if (part.firstValid) {
-                send(part.first);
-                continue;
-            }
-            bool isNumber = false;
-            part.text.toInt(&isNumber, 10);
-            QMessageBox::information(
-                this, tr("Wrong ID"),
-                tr("The ID %1 has to be between with %2 and %3")
-                    .arg(isNumber ? QString::number(part.first) : part.text.trimmed())
-                    .arg(BootBoostIds::MinId)
-                    .arg(BootBoostIds::MaxId));
-            continue;
-        }
-        if (!part.firstValid || !part.lastValid || part.first > part.last)
-            continue;
-        for (int id = part.first; id <= part.last; ++id)
-            send(id);
     }
     refreshIdList();
     m_idEdit->clear();

@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 #include <QDialog>
+#include <QVector>
+
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -44,7 +47,10 @@ private:
     void readSettings();
     void refreshIdList();
     void enableIdControls(bool enable);
-    // Adds (true) or removes every ID of the input, one call per ID.
+    // The IDs of the input, as a sorted list to set or as typed; nullopt after telling the user
+    // which part refuses the whole input.
+    std::optional<QVector<int>> idsToSend(bool asList);
+    // Adds (true) or removes every ID of the input, one call per ID, once all parts are valid.
     void changeIds(bool add);
     static bool readOnlyMulticastEnabled();
 

@@ -79,47 +79,47 @@
         <translation>Modus für vertrauenswürdige Kopplung aktivieren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="243"/>
+        <location filename="additionalfunctions.cpp" line="216"/>
         <source>Wrong ID</source>
         <translation>Falsche ID</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="244"/>
-        <source>The ID %1 has to be between with %2 and %3</source>
-        <translation>Die ID %1 muss zwischen %2 und %3 liegen</translation>
+        <location filename="additionalfunctions.cpp" line="218"/>
+        <source>Nothing was sent; the ID list is unchanged.</source>
+        <translation>Es wurde nichts gesendet; die ID-Liste ist unverändert.</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="284"/>
+        <location filename="additionalfunctions.cpp" line="280"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="285"/>
+        <location filename="additionalfunctions.cpp" line="281"/>
         <source>Could not enable boot boost: %1</source>
         <translation>Boot Boost konnte nicht aktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="286"/>
+        <location filename="additionalfunctions.cpp" line="282"/>
         <source>Could not disable boot boost: %1</source>
         <translation>Boot Boost konnte nicht deaktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="297"/>
+        <location filename="additionalfunctions.cpp" line="293"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="298"/>
+        <location filename="additionalfunctions.cpp" line="294"/>
         <source>Setting trusted pairing mode failed with code: %1</source>
         <translation>Das Setzen des Modus für vertrauenswürdige Kopplung ist fehlgeschlagen mit Code: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="317"/>
+        <location filename="additionalfunctions.cpp" line="313"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="318"/>
+        <location filename="additionalfunctions.cpp" line="314"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -128,22 +128,50 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="326"/>
-        <location filename="additionalfunctions.cpp" line="331"/>
+        <location filename="additionalfunctions.cpp" line="322"/>
+        <location filename="additionalfunctions.cpp" line="327"/>
         <source>Memory compatibility mode</source>
         <translation>Speicher-Kompatibilitätsmodus</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="327"/>
+        <location filename="additionalfunctions.cpp" line="323"/>
         <source>To completely adopt the compatibility mode please reboot your system or reconnect all cameras!</source>
         <translation>Damit der Kompatibilitätsmodus vollständig übernommen wird, starten Sie bitte Ihr System neu oder schließen Sie alle Kameras erneut an!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="332"/>
+        <location filename="additionalfunctions.cpp" line="328"/>
         <source>The image memory compatibility mode could not be changed!
 Error code: %1</source>
         <translation>Der Kompatibilitätsmodus des Bildspeichers konnte nicht geändert werden!
 Fehlercode: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BootBoostIds</name>
+    <message>
+        <location filename="bootboostids.cpp" line="60"/>
+        <source>The ID %1 has to be between with %2 and %3</source>
+        <translation>Die ID %1 muss zwischen %2 und %3 liegen</translation>
+    </message>
+    <message>
+        <location filename="bootboostids.cpp" line="63"/>
+        <source>Enter one or more IDs, e.g. 3;5-7.</source>
+        <translation>Geben Sie eine oder mehrere IDs ein, z. B. 3;5-7.</translation>
+    </message>
+    <message>
+        <location filename="bootboostids.cpp" line="70"/>
+        <source>Part %1 of the input is empty: remove the extra &quot;;&quot;.</source>
+        <translation>Teil %1 der Eingabe ist leer: Entfernen Sie das überzählige „;“.</translation>
+    </message>
+    <message>
+        <location filename="bootboostids.cpp" line="72"/>
+        <source>&quot;%1&quot; is neither an ID nor a range of IDs such as 5-7.</source>
+        <translation>„%1“ ist weder eine ID noch ein ID-Bereich wie 5-7.</translation>
+    </message>
+    <message>
+        <location filename="bootboostids.cpp" line="82"/>
+        <source>The range %1 is reversed: write it as %2-%3.</source>
+        <translation>Der Bereich %1 ist umgekehrt: Schreiben Sie ihn als %2-%3.</translation>
     </message>
 </context>
 </TS>

@@ -24,8 +24,9 @@ public:
     virtual void runGeneralInformation(QWidget *parent, const QString &language) = 0;
     // The network configuration of the selected camera.
     virtual void runEthConfiguration(QWidget *parent, const Camera &camera) = 0;
-    // The read-only network device dialog for the selected camera.
-    virtual void runReadOnlyDevices(QWidget *parent, const Camera &camera) = 0;
+    // The read-only network device dialog for the selected camera; the camera ID the device
+    // was added under, 0 when none was added.
+    virtual int runReadOnlyDevices(QWidget *parent, const Camera &camera) = 0;
     // The daemon control: it starts from the window's daemon states and follows its
     // vyrodStatusChanged while it runs.
     virtual void runDaemonControl(QVyroZentara &window) = 0;

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent>
@@ -31,6 +31,7 @@
 #include <unistd.h>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/networkaddress.h"
 #include "vyrokit/privileges.h"
 #include "vyrokit/productinfo.h"
 #include "vyrokit/richtext.h"
@@ -111,6 +112,7 @@ QVyroZentara::QVyroZentara(DialogRunner &dialogs, const QString &translationDir,
 QVyroZentara::~QVyroZentara()
 {
     saveSettings();
+    m_identifyWatcher.waitForFinished();
     // An upload must not be cut short: the camera would be left without a starter firmware.
     m_uploads.waitForFinished();
 }
@@ -123,12 +125,34 @@ QString QVyroZentara::defaultTranslationDirectory()
 QSize QVyroZentara::firstStartSize(const QSize &wanted, const QSize &minimum,
                                    const QSize &available)
 {
-    // Room for the title bar and frame that the window system adds around the window.
-    constexpr int FrameWidth = 16, FrameHeight = 48;
     constexpr int UsefulHeight = 820;
-    const QSize room(available.width() - FrameWidth, available.height() - FrameHeight);
+    const QSize room = roomOn(available);
     return wanted.expandedTo(QSize(minimum.width(), qMax(minimum.height(), UsefulHeight)))
         .boundedTo(room);
+}
+
+QSize QVyroZentara::roomOn(const QSize &available)
+{
+    // Room for the title bar and frame that the window system adds around the window.
+    constexpr int FrameWidth = 16, FrameHeight = 48;
+    return QSize(available.width() - FrameWidth, available.height() - FrameHeight);
+}
+
+void QVyroZentara::growToContents()
+{
+    const QScreen *shown = screen();
+    if (!shown || isMaximized() || isFullScreen())
+        return;
+    // The list's wish has changed with its columns; the layouts ask it again.
+    m_cameraList->view()->updateGeometry();
+    for (QWidget *w : {static_cast<QWidget *>(m_cameraList), static_cast<QWidget *>(m_listGroup),
+                       centralWidget(), static_cast<QWidget *>(this)})
+        if (w->layout())
+            w->layout()->invalidate();
+    const QSize room = roomOn(shown->availableGeometry().size());
+    const QSize grown = size().expandedTo(sizeHint()).boundedTo(room.expandedTo(size()));
+    if (grown != size())
+        resize(grown);
 }
 
 void QVyroZentara::createWidgets()
@@ -286,6 +310,8 @@ void QVyroZentara::connectSignals()
             &QVyroZentara::onFirmwareUploadFinished);
     connect(&m_autoConfigWatcher, &QFutureWatcher<void>::finished, this,
             &QVyroZentara::onAutoConfigFinished);
+    connect(&m_identifyWatcher, &QFutureWatcher<void>::finished, this,
+            &QVyroZentara::onIdentifyFinished);
 
     connect(m_cameraList, &CameraList::cameraChanged, this, &QVyroZentara::onCurrentCameraChanged);
     connect(m_cameraList, &CameraList::openCamera, this, &QVyroZentara::onOpenCamera);
@@ -293,9 +319,7 @@ void QVyroZentara::connectSignals()
     connect(m_cameraList, &CameraList::openIPSettings, this, &QVyroZentara::onManualEthConfig);
     connect(m_cameraList, &CameraList::openMulticastSettings, this,
             &QVyroZentara::onMulticastDialog);
-    connect(m_cameraList, &CameraList::deletePMC, this, [this] {
-        MulticastCommands::removeReadOnlyDevice(m_selected ? &*m_selected : nullptr);
-    });
+    connect(m_cameraList, &CameraList::deletePMC, this, &QVyroZentara::removeReadOnlyDevice);
     connect(m_cameraList, &CameraList::openCameraInfo, this, &QVyroZentara::openCameraInfoDialog);
     connect(m_cameraList, &CameraList::cameraListChanged, this, &QVyroZentara::onCameraListChanged);
     connect(m_cameraList, &CameraList::openComportDlg, this, &QVyroZentara::onOpenComportDlg);
@@ -398,6 +422,8 @@ void QVyroZentara::changeEvent(QEvent *event)
         retranslateUi();
         // The status sentence is a translated text as well.
         UpdateControls();
+        // Once every child has its new texts, make room for the longer ones.
+        QTimer::singleShot(0, this, &QVyroZentara::growToContents);
         break;
     case QEvent::LocaleChange: {
         const QString name = systemLanguage();
@@ -510,6 +536,9 @@ void QVyroZentara::onServiceTimer()
 
 void QVyroZentara::showDaemonText()
 {
+    // A running upload keeps its sentence.
+    if (!m_printing)
+        return;
     const QString family = vyrokit::ProductInfo::family();
     const bool eth = m_daemonStates.eth == CoreStates::Running;
     const bool usb = m_daemonStates.usb == CoreStates::Running;
@@ -526,7 +555,9 @@ void QVyroZentara::Printer(const QString &text, const QColor &textcolour, bool b
 {
     if (!m_printing)
         return;
-    m_statusLabel->setText(vyrokit::RichText::coloured(textcolour, text));
+    const QString sentence = vyrokit::RichText::coloured(textcolour, text);
+    m_statusLabel->setText(m_notice.isEmpty() ? sentence
+                                              : m_notice + QStringLiteral("<br/>") + sentence);
     m_busyLabel->setVisible(bShowProgress);
     if (bShowProgress)
         m_busyMovie->start();
@@ -581,7 +612,27 @@ void QVyroZentara::UpdateControls()
 
     m_discontinuedLabel->setText(verdict.discontinuedText);
     m_discontinuedLabel->setVisible(verdict.discontinuedVisible);
-    Printer(verdict.sentence, verdict.colour, false);
+    if (!m_notice.isEmpty() && m_noticeDevice != NoDevice &&
+        (!m_selected || m_selected->deviceId() != m_noticeDevice))
+        m_notice.clear();
+    Printer(verdict.sentence, verdict.colour, m_identifyWatcher.isRunning());
+}
+
+void QVyroZentara::showNotice(const QString &text, const QColor &colour, uint32_t deviceId)
+{
+    m_notice = vyrokit::RichText::coloured(colour, text);
+    m_noticeDevice = deviceId;
+    UpdateControls();
+}
+
+void QVyroZentara::setBusy(bool busy)
+{
+    m_listGroup->setEnabled(!busy);
+    m_controlGroup->setEnabled(!busy);
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void QVyroZentara::onCurrentCameraChanged(const camera::optional &camera, bool clicked)
@@ -607,36 +658,51 @@ void QVyroZentara::OnCameraListRefresh()
 
 void QVyroZentara::onOpenCamera(const QList<Camera> &cameras)
 {
+    const QString viewer = QStringLiteral("vyrodemo");
     for (const Camera &camera : cameras) {
         if (camera.inUse() != 0)
             continue;
         const QString serial = camera.serialNumber();
         QStringList arguments;
-        // A serial the device could not report arrives as replacement characters.
-        if (!serial.isEmpty() && !serial.startsWith(QChar(0xFFFD)))
+        // Bytes of the serial that are not text arrive as replacement characters (a blank
+        // EEPROM reads as 0xFF); the viewer could not find the camera by such a serial.
+        if (!serial.isEmpty() && !serial.contains(QChar(QChar::ReplacementCharacter)))
             arguments << QStringLiteral("-o") << serial;
         else
             arguments << QStringLiteral("-d") << QString::number(camera.deviceId());
-        QProcess::startDetached(QStringLiteral("vyrodemo"), arguments);
+        if (!QProcess::startDetached(viewer, arguments)) {
+            QMessageBox::warning(this, tr("Open camera"),
+                                 tr("The viewer program \"%1\" could not be started. Please "
+                                    "check that it is installed and in the program path.")
+                                     .arg(viewer));
+            return;
+        }
     }
 }
 
 void QVyroZentara::onIdentifyCamera(const Camera &camera)
 {
-    if (m_identifying)
+    if (m_identifyWatcher.isRunning())
         return;
-    const vyrokit::ScopedCameraHandle opened(camera.deviceId());
-    if (!opened.isOpen())
-        return;
-    m_identifying = true;
-    // The camera needs a moment after opening before it takes the blink command; the window
-    // keeps painting meanwhile.
-    QEventLoop loop;
-    QTimer::singleShot(IdentifyDelayMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    uint32_t blinks = IdentifyBlinks;
-    vy_IO(opened.handle(), VY_IO_LED_BLINK, &blinks, sizeof(blinks));
-    m_identifying = false;
+    setBusy(true);
+    m_notice.clear();
+    Printer(tr("Identifying camera %1 ...").arg(camera.deviceId()), Qt::black, true);
+    m_identifyWatcher.setFuture(QtConcurrent::run([deviceId = camera.deviceId()] {
+        const vyrokit::ScopedCameraHandle opened(deviceId);
+        if (!opened.isOpen())
+            return;
+        // The camera needs a moment after opening before it takes the blink command.
+        QThread::msleep(IdentifyDelayMs);
+        uint32_t blinks = IdentifyBlinks;
+        vy_IO(opened.handle(), VY_IO_LED_BLINK, &blinks, sizeof(blinks));
+    }));
+}
+
+void QVyroZentara::onIdentifyFinished()
+{
+    setBusy(false);
+    UpdateControls();
+    emit identifyFinished();
 }
 
 bool QVyroZentara::cameraInfoRefused(const Camera &camera)
@@ -688,9 +754,38 @@ void QVyroZentara::onMulticastDialog()
 {
     if (!m_selected)
         return;
-    m_dialogs.runReadOnlyDevices(this, *m_selected);
+    m_notice.clear();
+    const Camera camera = *m_selected;
+    const int cameraId = m_dialogs.runReadOnlyDevices(this, camera);
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
-    UpdateControls();
+    if (cameraId > 0)
+        showNotice(tr("A read-only device of camera %1 was added with camera ID %2; it appears "
+                      "in the list in a moment.")
+                       .arg(camera.deviceId())
+                       .arg(cameraId),
+                   Qt::darkGreen, camera.deviceId());
+    else
+        UpdateControls();
+}
+
+void QVyroZentara::removeReadOnlyDevice()
+{
+    if (!m_selected || !m_selected->isReadOnlyDevice())
+        return;
+    const Camera device = *m_selected;
+    const int32_t result = MulticastCommands::removeReadOnlyDevice(&device);
+    if (result != VY_SUCCESS) {
+        QMessageBox::critical(this, tr("Delete read-only device"),
+                              tr("The read-only device %1 could not be removed (error code %2).")
+                                  .arg(device.deviceId())
+                                  .arg(result));
+        return;
+    }
+    // The device leaves the list and the selection with it; the answer stays.
+    showNotice(tr("The read-only device %1 (camera ID %2) was removed.")
+                   .arg(device.deviceId())
+                   .arg(device.cameraId()),
+               Qt::darkGreen, NoDevice);
 }
 
 void QVyroZentara::onGeneralInfo()
@@ -723,9 +818,11 @@ void QVyroZentara::onUploadFirmware()
     connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result, deviceId] {
         m_uploadingDevices.remove(deviceId);
         m_uploadResult = result->load(std::memory_order_acquire);
+        m_uploadedDevice = deviceId;
         emit firmwareUploadFinished();
         watcher->deleteLater();
     });
+    m_notice.clear();
     Printer(tr("Firmware upload in progress ..."), Qt::black, true);
     m_printing = false;
 
@@ -762,13 +859,9 @@ void QVyroZentara::onFirmwareUploadFinished()
     for (const QFuture<void> &future : m_uploads.futures())
         running = running || !future.isFinished();
     const int result = m_uploadResult;
-    if (result != VY_SUCCESS) {
+    if (result != VY_SUCCESS)
         QMessageBox::critical(this, tr("Error"),
                               tr("Firmware upload error! Return code: %1").arg(result));
-        Printer(tr("Firmware upload error! %1").arg(result), Qt::red, false);
-    } else {
-        Printer(tr("Firmware upload successful!"), Qt::black, false);
-    }
     if (!running) {
         m_uploads.clearFutures();
         if (m_progress) {
@@ -778,7 +871,11 @@ void QVyroZentara::onFirmwareUploadFinished()
         }
     }
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
-    UpdateControls();
+    // The result stays above the camera's new status sentence.
+    if (result != VY_SUCCESS)
+        showNotice(tr("Firmware upload error! %1").arg(result), Qt::red, m_uploadedDevice);
+    else
+        showNotice(tr("Firmware upload successful!"), Qt::black, m_uploadedDevice);
 }
 
 void QVyroZentara::onWriteSupportFile()
@@ -792,11 +889,7 @@ void QVyroZentara::onWriteSupportFile()
         return;
     }
     const QString fileName =
-        m_supportFileQuestion
-            ? m_supportFileQuestion(this)
-            : QFileDialog::getSaveFileName(this, tr("Save support file"),
-                                           QLatin1String(SupportFile::ProposedName),
-                                           tr("Support logfile (*.log)"));
+        m_supportFileQuestion ? m_supportFileQuestion(this) : askSupportFileName();
     if (fileName.isEmpty())
         return;
     if (SupportFile::write(fileName, elevate)) {
@@ -809,10 +902,24 @@ void QVyroZentara::onWriteSupportFile()
                              .arg(QLatin1String(SupportFile::ReportGenerator)));
 }
 
+QString QVyroZentara::askSupportFileName()
+{
+    QFileDialog dialog(this, tr("Save support file"), QLatin1String(SupportFile::ProposedName),
+                       tr("Support logfile (*.log)"));
+    dialog.setObjectName(QStringLiteral("supportFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without a suffix gets the support file's own.
+    dialog.setDefaultSuffix(QStringLiteral("log"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 void QVyroZentara::onAutoConfig()
 {
     if (!m_selected || m_autoConfigWatcher.isRunning())
         return;
+    m_notice.clear();
     m_autoConfigProgress = new QProgressDialog(this);
     m_autoConfigProgress->setObjectName(QStringLiteral("autoConfigProgress"));
     m_autoConfigProgress->setLabelText(tr("Setting autoconfiguration. Please wait...\n\nThis "
@@ -825,10 +932,10 @@ void QVyroZentara::onAutoConfig()
     m_autoConfigProgress->show();
     auto result = std::make_shared<std::atomic<int>>(AutoConfiguration::Failed);
     m_autoConfigResult = result;
-    m_autoConfigWatcher.setFuture(
-        QtConcurrent::run([input = AutoConfiguration::inputOf(*m_selected), result] {
-            result->store(AutoConfiguration::run(input), std::memory_order_release);
-        }));
+    m_autoConfigInput = AutoConfiguration::inputOf(*m_selected);
+    m_autoConfigWatcher.setFuture(QtConcurrent::run([input = m_autoConfigInput, result] {
+        result->store(AutoConfiguration::run(input), std::memory_order_release);
+    }));
 }
 
 void QVyroZentara::onAutoConfigFinished()
@@ -849,6 +956,20 @@ void QVyroZentara::onAutoConfigFinished()
         m_selected->refreshDeviceInfo();
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
     UpdateControls();
+    if (result == AutoConfiguration::Done && m_selected) {
+        const AutoConfiguration::Range range = AutoConfiguration::range(
+            m_autoConfigInput.adapterAddress, m_autoConfigInput.adapterMask);
+        QMessageBox::information(
+            this, tr("Automatic configuration"),
+            tr("Automatic configuration done.\n\nThe adapter %1 now gives its cameras the "
+               "addresses %2 to %3.\nCamera %4 has the IP address %5 with the subnet mask %6.")
+                .arg(m_selected->adapterName().isEmpty() ? m_selected->adapterIpAddress()
+                                                         : m_selected->adapterName(),
+                     vyrokit::NetworkAddress::ipv4Text(range.begin),
+                     vyrokit::NetworkAddress::ipv4Text(range.end),
+                     QString::number(m_selected->deviceId()), m_selected->ipAddress(),
+                     m_selected->subnetMask()));
+    }
 }
 
 // Reading a support file back and the COM port dialog have no function on this platform.

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "zentara/inventory/camera.h"
+#include "zentara/shell/autoconfiguration.h"
 #include "zentara/shell/corestates.h"
 
 class CameraList;
@@ -48,6 +49,8 @@ public:
     // The size of a window with no saved geometry: what its contents want, at least the minimum
     // and tall enough for a useful part of the device tree, but never beyond the screen's room.
     static QSize firstStartSize(const QSize &wanted, const QSize &minimum, const QSize &available);
+    // The most a window may take of a screen's available size.
+    static QSize roomOn(const QSize &available);
     QString translationDirectory() const { return m_translationDir; }
 
     CoreStates daemonStates() const { return m_daemonStates; }
@@ -62,6 +65,7 @@ public:
 signals:
     void vyrodStatusChanged(const CoreStates &status);
     void firmwareUploadFinished();
+    void identifyFinished();
 
 public slots:
     void onServiceTimer();
@@ -107,6 +111,17 @@ private:
     void saveSettings() const;
     void loadLanguage(const QString &localeName);
     void showDaemonText();
+    static constexpr uint32_t NoDevice = 0xFFFFFFFFu;
+    // An answer to what the user did, shown above the camera's status sentence until the next
+    // answer or action; one about a device (not NoDevice) only while that device is selected.
+    void showNotice(const QString &text, const QColor &colour, uint32_t deviceId);
+    // While busy the window refuses other actions and shows the busy indicator.
+    void setBusy(bool busy);
+    void onIdentifyFinished();
+    void removeReadOnlyDevice();
+    QString askSupportFileName();
+    // After a language change: as large as the new texts want, within the screen.
+    void growToContents();
     void setPicture(const QString &resource);
     static bool cameraInfoRefused(const Camera &camera);
 
@@ -153,6 +168,7 @@ private:
     // guarded inside Qt, out of sight of the thread checker.
     QFutureWatcher<void> m_autoConfigWatcher;
     std::shared_ptr<std::atomic<int>> m_autoConfigResult;
+    AutoConfiguration::Input m_autoConfigInput;
     // While off, Printer leaves the status sentence alone (a firmware upload runs).
     bool m_printing = true;
     // Every started upload; the window waits for them when it goes.
@@ -160,9 +176,11 @@ private:
     // The cameras whose upload runs.
     QSet<uint32_t> m_uploadingDevices;
     int m_uploadResult = 0;
-    // Set while onIdentifyCamera waits with the camera open, so a second request cannot open
-    // it again from the nested event loop.
-    bool m_identifying = false;
+    uint32_t m_uploadedDevice = 0;
+    // The identification runs off the GUI thread; a second request waits for it to end.
+    QFutureWatcher<void> m_identifyWatcher;
+    QString m_notice;
+    uint32_t m_noticeDevice = NoDevice;
     FileQuestion m_supportFileQuestion;
 };
 

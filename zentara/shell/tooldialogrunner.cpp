@@ -2,6 +2,7 @@
 // until it exists its entry opens nothing.
 #include "zentara/shell/tooldialogrunner.h"
 
+#include <QSpinBox>
 #include <QtGlobal>
 
 #include "zentara/devinfo/additionalcamerainfo.h"
@@ -38,10 +39,10 @@ void ToolDialogRunner::runEthConfiguration(QWidget *parent, const Camera &camera
     dialog.exec();
 }
 
-void ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
+int ToolDialogRunner::runReadOnlyDevices(QWidget *parent, const Camera &camera)
 {
     MulticastDialog dialog(camera, parent);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted ? dialog.cameraIdBox()->value() : 0;
 }
 
 void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
@@ -50,9 +51,13 @@ void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
     const QMetaObject::Connection states =
         QObject::connect(&window, &QVyroZentara::vyrodStatusChanged, &dialog,
                          &EthDaemonConfig::onChangedVyrodStatus);
+    // After Start or Stop the daemon line and the dialog's lights follow at once.
+    const QMetaObject::Connection controlled = QObject::connect(
+        &dialog, &EthDaemonConfig::daemonControlled, &window, &QVyroZentara::onServiceTimer);
     dialog.onChangedVyrodStatus(window.daemonStates());
     dialog.exec();
     QObject::disconnect(states);
+    QObject::disconnect(controlled);
 }
 
 void ToolDialogRunner::runAdditionalFunctions(QWidget *parent)

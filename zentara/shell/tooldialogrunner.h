@@ -14,7 +14,7 @@ public:
     void runAdditionalCameraInformation(QWidget *parent, const Camera &camera) override;
     void runGeneralInformation(QWidget *parent, const QString &language) override;
     void runEthConfiguration(QWidget *parent, const Camera &camera) override;
-    void runReadOnlyDevices(QWidget *parent, const Camera &camera) override;
+    int runReadOnlyDevices(QWidget *parent, const Camera &camera) override;
     void runDaemonControl(QVyroZentara &window) override;
     void runAdditionalFunctions(QWidget *parent) override;
 };

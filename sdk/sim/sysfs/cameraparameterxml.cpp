@@ -60,7 +60,7 @@ bool CameraParameterXml::write(const QString &root, QString *message) const
     QString problem;
     if (!vyrokit::FileWriter::write(dir.filePath(QLatin1String(fileName())), text(), &problem)) {
         if (message)
-            *message = QStringLiteral("cannot write %1").arg(problem);
+            *message = problem;
         return false;
     }
     return true;

@@ -27,7 +27,7 @@ bool writeFile(const QString &path, const QByteArray &content, bool executable, 
     }
     QString problem;
     if (!vyrokit::FileWriter::write(path, content, &problem)) {
-        *message = QStringLiteral("cannot write %1").arg(problem);
+        *message = problem;
         return false;
     }
     if (executable)

@@ -39,12 +39,11 @@ uint32_t ipValue(const QJsonValue &value)
     return address;
 }
 
-bool writeText(const QString &path, const QByteArray &text, bool executable)
+bool writeText(const QString &path, const QByteArray &text, bool executable, QString *problem)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QString problem;
-    if (!vyrokit::FileWriter::write(path, text, &problem))
+    *problem = QStringLiteral("cannot write %1").arg(path);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+        !vyrokit::FileWriter::write(path, text, problem))
         return false;
     if (executable)
         return QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
@@ -170,12 +169,10 @@ bool NetworkNeighbours::write(const QString &root, QString *message) const
         "  mv \"$tmp\" \"$arp\"\n"
         "[ -n \"$answered\" ]\n";
 
-    if (!writeText(table, tableText, false))
-        return failed(QStringLiteral("cannot write %1").arg(table));
-    if (!writeText(arp, arpText, false))
-        return failed(QStringLiteral("cannot write %1").arg(arp));
-    if (!writeText(ping, script, true))
-        return failed(QStringLiteral("cannot write %1").arg(ping));
+    QString problem;
+    if (!writeText(table, tableText, false, &problem) ||
+        !writeText(arp, arpText, false, &problem) || !writeText(ping, script, true, &problem))
+        return failed(problem);
     return true;
 }
 

@@ -33,7 +33,7 @@ bool writeScript(const QString &path, const QString &text, QString *message)
     }
     QString problem;
     if (!vyrokit::FileWriter::write(path, text.toUtf8(), &problem)) {
-        *message = QStringLiteral("cannot write %1").arg(problem);
+        *message = problem;
         return false;
     }
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |

@@ -68,10 +68,9 @@ QList<uint> parsePorts(const QString &path)
 
 // Unsynced: the tree is hundreds of small files, written afresh beside the old one and renamed
 // into place whole after every change of the world; it is rebuilt, never kept.
-bool writeFile(const QString &path, const QString &text)
+bool writeFile(const QString &path, const QString &text, QString *problem)
 {
-    QString problem;
-    return vyrokit::FileWriter::write(path, text.toUtf8() + '\n', &problem,
+    return vyrokit::FileWriter::write(path, text.toUtf8() + '\n', problem,
                                       vyrokit::FileWriter::Durability::Unsynced);
 }
 
@@ -375,8 +374,12 @@ bool UsbSysfsTree::writeTree(const QString &sys, QString *message) const
         return ok;
     };
     auto mkdir = [&](const QString &path) { return check(QDir().mkpath(path), path); };
-    auto file = [&](const QString &path, const QString &text) {
-        return check(writeFile(path, text), path);
+    auto file = [&problem](const QString &path, const QString &text) {
+        QString why;
+        const bool ok = writeFile(path, text, &why);
+        if (!ok && problem.isEmpty())
+            problem = why;
+        return ok;
     };
     auto link = [&](const QString &target, const QString &path) {
         return check(makeLink(target, path), path);

@@ -76,6 +76,8 @@ private slots:
     void partsMatchWholeImage_data();
     void partsMatchWholeImage();
     void highlightOffShowsPlainImage();
+    void markersKeepTheirSizeWhenReduced_data();
+    void markersKeepTheirSizeWhenReduced();
     void crossHairOnlyWhenEnlargedOrOneToOne_data();
     void crossHairOnlyWhenEnlargedOrOneToOne();
     void frameIsCopied();
@@ -185,6 +187,38 @@ void tst_DisplayRenderer::highlightOffShowsPlainImage()
     renderer.setHighlight(true);
     renderer.render(QRect(0, 0, 40, 30), drawn);
     QVERIFY(drawn != frame.convertToFormat(QImage::Format_RGB32));
+}
+
+// Reduced views draw the markers at their own size; scaled with the image they were 1–2 pixels.
+void tst_DisplayRenderer::markersKeepTheirSizeWhenReduced_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1:1") << 1.0;
+    QTest::newRow("1:4") << 0.25;
+    QTest::newRow("to fit") << 0.0;
+}
+
+void tst_DisplayRenderer::markersKeepTheirSizeWhenReduced()
+{
+    QFETCH(double, scale);
+    BadpixelListModel model;
+    model.addBadpixel(QPoint(200, 160));
+    DisplayRenderer renderer;
+    renderer.setModel(&model);
+    renderer.setImage(noiseFrame(400, 320, QImage::Format_Indexed8, 3));
+    renderer.setScale(scale);
+    renderer.setViewportSize(QSize(102, 82));
+    const QRect all(QPoint(0, 0), renderer.targetSize());
+    QImage plain, marked;
+    renderer.setHighlight(false);
+    renderer.render(all, plain);
+    renderer.setHighlight(true);
+    renderer.render(all, marked);
+    int changed = 0;
+    for (int y = 0; y < all.height(); ++y)
+        for (int x = 0; x < all.width(); ++x)
+            changed += plain.pixel(x, y) != marked.pixel(x, y);
+    QVERIFY2(changed >= 20, qPrintable(QString::number(changed)));
 }
 
 void tst_DisplayRenderer::crossHairOnlyWhenEnlargedOrOneToOne_data()

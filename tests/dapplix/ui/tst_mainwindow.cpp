@@ -4,10 +4,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -91,6 +95,9 @@ private slots:
     void saveAddsTheSuffix_data();
     void saveAddsTheSuffix();
     void hotPixelListColumns();
+    void docksAcrossRestart();
+    void firmwareUploadKeepsPainting();
+    void listReadFailureOffersRetry();
     void focusIsClamped_data();
     void focusIsClamped();
     void clickOutsideImageClampsFocus();
@@ -310,6 +317,61 @@ void tst_MainWindow::hotPixelListColumns()
     combo->setCurrentIndex(combo->findData("ignore"));
     QVERIFY(QMetaObject::invokeMethod(view, "commitData", Q_ARG(QWidget *, combo)));
     QCOMPARE(window.badpixelListModel().badpixelAt(row).pixelclass, quint8(Badpixel::Ignore));
+}
+
+// The first start shows the whole camera list; a restart keeps the docks as they were left.
+void tst_MainWindow::docksAcrossRestart()
+{
+    QSettings(QStringLiteral("Vyro"), QStringLiteral("Dapplix")).clear(); // a first start
+    int width = 0;
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<QTableView *>("cameraListView");
+        QVERIFY(view->horizontalHeader()->length() <= view->viewport()->width());
+        width = window.findChild<QDockWidget *>("CameraListDock")->width();
+    }
+    MainWindow again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.findChild<QDockWidget *>("CameraListDock")->width(), width);
+}
+
+// Opening a camera that needs its firmware first shows a progress and keeps the window alive.
+void tst_MainWindow::firmwareUploadKeepsPainting()
+{
+    QVERIFY(SimWorld::setField(FreeCamera, "needsFirmwareUpload", "true"));
+    QVERIFY(SimWorld::setField(FreeCamera, "firmwareUploadMs", "300"));
+    MainWindow window;
+    window.show();
+    QString shown;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (auto *progress = window.findChild<QProgressDialog *>("longCallProgress"))
+            shown = progress->labelText();
+    });
+    poll.start(0);
+    QVERIFY(openFreeCamera(window));
+    poll.stop();
+    QCOMPARE(shown, QStringLiteral("Uploading the camera's firmware. Please wait…"));
+    QVERIFY(!window.findChild<QProgressDialog *>("longCallProgress"));
+}
+
+// A camera list that could not be read is said, and Retry reads it again.
+void tst_MainWindow::listReadFailureOffersRetry()
+{
+    QVERIFY(SimWorld::setField(FreeCamera, "userHotPixels", "[[5, 6]]"));
+    vysim_force_result("vy_HotPixel", VY_HOTPIXEL_GET_USER_LIST, VYSIM_ANY_HANDLE,
+                       VY_IO_REQUEST_FAILED, 1);
+    MainWindow window;
+    window.show();
+    ModalAnswerer retry(QMessageBox::Retry);
+    QVERIFY(openFreeCamera(window));
+    QTRY_COMPARE(retry.count(), 1);
+    QVERIFY(retry.texts().at(0).startsWith("The hot pixel list of the camera could not be read"));
+    QCOMPARE(userEntries(window), (QSet<QPair<int, int>>{{5, 6}}));
+    QCOMPARE(window.badpixelListModel().readProblem(), QString());
 }
 
 void tst_MainWindow::focusIsClamped_data()

@@ -153,6 +153,8 @@ private slots:
     void unchangedEepromNotWritten();
     void eepromWritten_data();
     void eepromWritten();
+    void eepromRefused_data();
+    void eepromRefused();
     void hexView_data();
     void hexView();
     void hexViewRoundTrip();
@@ -424,28 +426,18 @@ void tst_CameraInfo::eepromWritten_data()
     const QString sixtyFour(64, QLatin1Char('x'));
     const QString sixtyFive = sixtyFour + QLatin1Char('Y');
     QTest::newRow("usb, 64 bytes") << UsbPlain << false << sixtyFour << sixtyFour.toLatin1();
-    QTest::newRow("usb, 65 bytes cut to 64")
-        << UsbPlain << false << sixtyFive << sixtyFour.toLatin1();
     QTest::newRow("network, 64 bytes") << GigE << false << sixtyFour << sixtyFour.toLatin1();
-    QTest::newRow("network, 65 bytes cut to 64")
-        << GigE << false << sixtyFive << sixtyFour.toLatin1();
     QTest::newRow("latin1 letters") << UsbPlain << false << QStringLiteral("Gr\u00FC\u00DFe")
                                     << QByteArray("Gr\xFC\xDF"
                                                   "e");
-    // Characters beyond Latin-1 cannot be stored; each becomes a question mark.
-    QTest::newRow("beyond latin1")
-        << GigE << false << QStringLiteral("\u20AC \u65E5\u672C") << QByteArray("? ??");
     QTest::newRow("empty") << UsbPlain << false << QString() << QByteArray();
     QTest::newRow("hex") << UsbPlain << true << QStringLiteral("414243") << QByteArray("ABC");
     QTest::newRow("hex, lower case")
         << GigE << true << QStringLiteral("e4fc") << QByteArray("\xE4\xFC");
-    QTest::newRow("hex, odd length")
-        << UsbPlain << true << QStringLiteral("41424") << QByteArray("AB\x04");
-    QTest::newRow("hex, other characters skipped")
-        << UsbPlain << true << QStringLiteral("4G1 42zz") << QByteArray("AB");
-    QTest::newRow("hex, no digits") << GigE << true << QStringLiteral("xyz") << QByteArray();
-    QTest::newRow("hex, 65 bytes cut to 64")
-        << UsbPlain << true << QString(130, QLatin1Char('7')) << QByteArray(64, '\x77');
+    QTest::newRow("hex, spaced bytes")
+        << UsbPlain << true << QStringLiteral(" 41 42 ") << QByteArray("AB");
+    QTest::newRow("hex, 64 bytes")
+        << UsbPlain << true << QString(128, QLatin1Char('7')) << QByteArray(64, '\x77');
 }
 
 void tst_CameraInfo::eepromWritten()
@@ -469,6 +461,63 @@ void tst_CameraInfo::eepromWritten()
     QCOMPARE(again.eepromEdit()->text(), CameraInfo::eepromTextOf(block64(stored), false));
 }
 
+void tst_CameraInfo::eepromRefused_data()
+{
+    QTest::addColumn<uint32_t>("deviceId");
+    QTest::addColumn<bool>("hex");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const QString nothing = QStringLiteral("\nNothing has been written.");
+    const QString tooLong = QStringLiteral("The EEPROM content is 65 bytes long; at most 64 fit.");
+    QTest::newRow("usb, 65 bytes")
+        << UsbPlain << false << QString(65, QLatin1Char('x')) << tooLong + nothing;
+    QTest::newRow("network, 65 bytes")
+        << GigE << false << QString(65, QLatin1Char('x')) << tooLong + nothing;
+    QTest::newRow("hex, 65 bytes")
+        << UsbPlain << true << QString(130, QLatin1Char('7')) << tooLong + nothing;
+    QTest::newRow("beyond latin1")
+        << GigE << false << QStringLiteral("\u20AC \u65E5\u672C")
+        << QStringLiteral("The EEPROM holds Latin-1 characters only; \"\u20AC\" is not one of "
+                          "them.") +
+               nothing;
+    QTest::newRow("hex, not a digit")
+        << UsbPlain << true << QStringLiteral("4142ZZ4")
+        << QStringLiteral("\"4142ZZ4\" is not hexadecimal: \"Z\" is no digit 0-9 or A-F.") +
+               nothing;
+    QTest::newRow("hex, half a byte")
+        << GigE << true << QStringLiteral("41424")
+        << QStringLiteral("\"41424\" ends in half a byte: each byte takes two hexadecimal "
+                          "digits.") +
+               nothing;
+}
+
+// A line the EEPROM cannot hold as shown is refused before anything is written, the camera ID
+// beside it included; the line keeps the text.
+void tst_CameraInfo::eepromRefused()
+{
+    QFETCH(uint32_t, deviceId);
+    QFETCH(bool, hex);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QVERIFY(SimWorld::setField(deviceId, "userEeprom", "\"old text\""));
+    const uint32_t cameraIdBefore = listedCameraId(deviceId);
+    CameraInfo dialog(cameraOf(deviceId));
+    QVERIFY(dialog.load());
+    dialog.hexCheck()->setChecked(hex);
+    dialog.eepromEdit()->setText(text);
+    dialog.cameraIdBox()->setValue(77);
+    vysim_log_clear();
+    ModalAnswerer answerer;
+    QVERIFY(!pressOk(dialog));
+    QCOMPARE(answerer.texts(), QStringList{message});
+    QCOMPARE(callCount("vy_MemContent", VY_MEM_WRITE), size_t(0));
+    QCOMPARE(callCount("vy_AccessDeviceCfg", VY_DEVICECFG_WRITE), size_t(0));
+    QCOMPARE(callCount("vy_SetCameraID", VYSIM_ANY_COMMAND), size_t(0));
+    QCOMPARE(eepromOf(deviceId), block64("old text"));
+    QCOMPARE(listedCameraId(deviceId), cameraIdBefore);
+    QCOMPARE(dialog.eepromEdit()->text(), text);
+}
+
 void tst_CameraInfo::hexView_data()
 {
     QTest::addColumn<QString>("text");
@@ -476,7 +525,6 @@ void tst_CameraInfo::hexView_data()
     QTest::newRow("ascii") << QStringLiteral("Cam 1") << QStringLiteral("43616D2031");
     QTest::newRow("latin1") << QStringLiteral("\u00E4\u00FF") << QStringLiteral("E4FF");
     QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("beyond latin1") << QStringLiteral("\u20AC") << QStringLiteral("3F");
 }
 
 void tst_CameraInfo::hexView()
@@ -497,18 +545,27 @@ void tst_CameraInfo::hexViewRoundTrip()
     CameraInfo dialog(cameraOf(UsbPlain));
     QVERIFY(dialog.load());
     dialog.hexCheck()->setChecked(true);
-    // Text stops at the first zero byte; odd and foreign digits as when writing.
+    // Text stops at the first zero byte.
     dialog.eepromEdit()->setText(QStringLiteral("41 00 42"));
     dialog.hexCheck()->setChecked(false);
     QCOMPARE(dialog.eepromEdit()->text(), QStringLiteral("A"));
+    // A text the other view cannot show stays in its view, with the reason.
+    ModalAnswerer answerer;
+    dialog.eepromEdit()->setText(QStringLiteral("\u20AC"));
+    dialog.hexCheck()->setChecked(true);
+    QVERIFY(!dialog.hexCheck()->isChecked());
+    QCOMPARE(dialog.eepromEdit()->text(), QStringLiteral("\u20AC"));
+    dialog.eepromEdit()->setText(QStringLiteral("A"));
     dialog.hexCheck()->setChecked(true);
     dialog.eepromEdit()->setText(QStringLiteral("4a4"));
     dialog.hexCheck()->setChecked(false);
-    QCOMPARE(dialog.eepromEdit()->text(), QStringLiteral("J\u0004"));
-    dialog.hexCheck()->setChecked(true);
-    dialog.eepromEdit()->setText(QStringLiteral("gz!"));
-    dialog.hexCheck()->setChecked(false);
-    QCOMPARE(dialog.eepromEdit()->text(), QString());
+    QVERIFY(dialog.hexCheck()->isChecked());
+    QCOMPARE(dialog.eepromEdit()->text(), QStringLiteral("4a4"));
+    QCOMPARE(answerer.texts(),
+             (QStringList{QStringLiteral("The EEPROM holds Latin-1 characters only; \"\u20AC\" is "
+                                         "not one of them."),
+                          QStringLiteral("\"4a4\" ends in half a byte: each byte takes two "
+                                         "hexadecimal digits.")}));
 }
 
 void tst_CameraInfo::lensLoadedAndWritten_data()

@@ -133,6 +133,10 @@ void tst_DeviceInfoView::groupsExpanded()
     // The labels fit: nothing of column 0 is cut off.
     QVERIFY(m_view->columnWidth(0) >
             m_view->fontMetrics().horizontalAdvance(QStringLiteral("Local network adapter")));
+    // Opened, the bit rows' labels fit as well.
+    m_view->expand(deviceinfotree::find(model, "Device/General/Device status flags"));
+    QVERIFY(m_view->columnWidth(0) >= m_view->fontMetrics().horizontalAdvance(
+                                          QStringLiteral("Persistent IP address not applicable")));
 }
 
 void tst_DeviceInfoView::copy_data()

@@ -584,6 +584,15 @@ void tst_GeneralInfoDlg::downloadPage()
     QDesktopServices::unsetUrlHandler("http");
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls.first().toString(), site + "/download-vyro-emb-hardfloat.html");
+
+    // Without a browser (the offscreen platform has none) the user is told where to go.
+    ModalAnswerer boxes;
+    {
+        GeneralInfoDlg dialog(language);
+        dialog.findChild<QPushButton *>("downloadButton")->click();
+    }
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().first().contains(site + "/download-vyro-emb-hardfloat.html"));
 }
 
 void tst_GeneralInfoDlg::aboutQt()

@@ -84,11 +84,19 @@ void tst_CameraListModel::defaultWorldCells()
         QVERIFY2(!icon.pixmap(16, 16).isNull(), qPrintable(CameraStatus::listIcon(expected)));
         QVERIFY(!cell(1, Qt::DecorationRole).isValid());
         QVERIFY(!cell(2, Qt::ToolTipRole).isValid());
+        // The icon and the "Free" text say what they mean.
+        QVERIFY(!cell(0, Qt::ToolTipRole).toString().isEmpty());
     }
-    // The default world's boot boost camera and its "Yes (BB)".
+    // The default world's boot boost camera and its "Yes (BB)", explained.
     bool bootBoost = false;
     for (int row = 0; row < model.rowCount(); ++row)
-        bootBoost |= model.index(row, 0).data().toString() == QLatin1String("Yes (BB)");
+        if (model.index(row, 0).data().toString() == QLatin1String("Yes (BB)")) {
+            bootBoost = true;
+            QVERIFY(model.index(row, 0)
+                        .data(Qt::ToolTipRole)
+                        .toString()
+                        .contains(QLatin1String("boot boost")));
+        }
     QVERIFY(bootBoost);
 }
 

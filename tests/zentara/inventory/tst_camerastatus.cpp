@@ -249,7 +249,7 @@ void tst_CameraStatus::verdict_data()
 
     // Available.
     QTest::newRow("readonly_available")
-        << merged(EthBase, R"({"deviceId": 1500})") << sentence(Correct, 1500) << Black << "000-0";
+        << merged(EthBase, R"({"deviceId": 1500})") << sentence(Correct, 1500) << Black << "00000";
     QTest::newRow("eth_ready") << QString::fromUtf8(EthBase) << sentence(Correct, 1001) << Black
                                << "11111";
     QTest::newRow("eth_slow_adapter") << merged(EthBase, R"({"adapterLinkSpeed": 100})")

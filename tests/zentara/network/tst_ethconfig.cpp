@@ -438,6 +438,108 @@ private slots:
         QCOMPARE(after.adapterIpRangeEnd(), endAfter);
     }
 
+    // Every field is checked before anything is written: a refusal leaves the camera and the
+    // adapter untouched, though other fields held valid changes, and the dialog open.
+    void refusedBeforeAnythingIsWritten_data()
+    {
+        QTest::addColumn<QString>("persistent");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("begin");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("multicast");
+        QTest::addColumn<QString>("message");
+        const QString valid = QStringLiteral("192.168.0.42");
+        const QString mask = QStringLiteral("255.255.255.0");
+        const QString nothing = QStringLiteral("\nNothing has been written.");
+        const auto notHost = [&](const QString &label, const QString &address) {
+            return label + QStringLiteral(": ") + address +
+                   QStringLiteral(" cannot be the address of a camera: addresses beginning with "
+                                  "0, 127 or 224 to 255 are not given to devices.") +
+                   nothing;
+        };
+        QTest::newRow("persistent_255") << "255.111.0.0" << mask << ""
+                                        << ""
+                                        << "" << notHost("Persistent IP", "255.111.0.0");
+        QTest::newRow("persistent_0") << "0.1.2.3" << mask << ""
+                                      << ""
+                                      << "" << notHost("Persistent IP", "0.1.2.3");
+        QTest::newRow("persistent_multicast") << "224.1.2.3" << mask << ""
+                                              << ""
+                                              << "" << notHost("Persistent IP", "224.1.2.3");
+        QTest::newRow("persistent_octet_300")
+            << "300.1.1.1" << mask << ""
+            << ""
+            << ""
+            << "Persistent IP: 300.1.1.1 is not an address: each of its four numbers must be 0 "
+               "to 255." +
+                   nothing;
+        QTest::newRow("persistent_broadcast")
+            << "192.168.0.255" << mask << ""
+            << ""
+            << ""
+            << "Persistent IP: 192.168.0.255 cannot be the address of a camera: with the subnet "
+               "mask 255.255.255.0 it is the address of the subnet itself or its broadcast "
+               "address." +
+                   nothing;
+        QTest::newRow("mask_with_gap")
+            << valid << "255.0.255.0"
+            << ""
+            << ""
+            << ""
+            << "Subnetmask: 255.0.255.0 is not a subnet mask such as 255.255.255.0." + nothing;
+        QTest::newRow("range_begin_0") << valid << mask << "0.0.0.9"
+                                       << ""
+                                       << "" << notHost("IP range begin", "0.0.0.9");
+        QTest::newRow("range_reversed")
+            << valid << mask << "192.168.0.50"
+            << "192.168.0.20"
+            << ""
+            << "The IP range begin must be less than or equal to the IP range end!";
+        QTest::newRow("range_end_broadcast")
+            << valid << mask << ""
+            << "192.168.0.255"
+            << ""
+            << "The IP range end must not be equal to the\nbroadcast address of the subnet!";
+        QTest::newRow("multicast_not_multicast")
+            << valid << mask << ""
+            << ""
+            << "10.0.0.1"
+            << "Multicast IP: 10.0.0.1 is not a multicast address; those are 224.0.0.0 to "
+               "239.255.255.255." +
+                   nothing;
+    }
+
+    void refusedBeforeAnythingIsWritten()
+    {
+        QFETCH(QString, persistent);
+        QFETCH(QString, mask);
+        QFETCH(QString, begin);
+        QFETCH(QString, end);
+        QFETCH(QString, multicast);
+        QFETCH(QString, message);
+        const Camera camera = cameraOf(CameraId);
+        EthConfig dialog(nullptr, &camera);
+        dialog.show();
+        dialog.persistentIpEdit()->setRawText(persistent);
+        dialog.subnetMaskEdit()->setRawText(mask);
+        dialog.rangeBeginEdit()->setRawText(begin);
+        dialog.rangeEndEdit()->setRawText(end);
+        dialog.multicastIpEdit()->setRawText(multicast);
+        dialog.dhcpCheck()->setChecked(true);
+        dialog.multicastEnableCheck()->setChecked(true);
+        vysim_log_clear();
+        QCOMPARE(clickOk(dialog), QStringList{message});
+        for (const auto &call : vysim::callsOf("vy_IpConfig"))
+            QVERIFY((call.command & 0xFF000000u) != 0x01000000u);
+        QVERIFY(vysim::callsOf("vy_Multicast").empty());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(worldText(CameraId, "persistentIp"), QStringLiteral("192.168.0.11"));
+        // Cancel then leaves the camera as it was.
+        QTest::mouseClick(dialog.buttonBox()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(cameraOf(CameraId).ipAddress(), QStringLiteral("192.168.0.11"));
+    }
+
     void persistentOutsideSubnet_data()
     {
         QTest::addColumn<int>("answer");

@@ -380,6 +380,8 @@ private slots:
             QCOMPARE(answerer.texts,
                      QStringList{
                          QStringLiteral("Setting Packetfilter failed with code %1").arg(forced)});
+            // The combo shows the driver's value again, not the refused one.
+            QCOMPARE(combo->currentData().toInt(), 0);
             // Still usable: the next choice is sent again.
             vysim_clear_forced(nullptr);
             combo->setCurrentIndex(1);
@@ -510,6 +512,11 @@ private slots:
         QCOMPARE(dialog.usbRunning(), usb == 3);
         QCOMPARE(dialog.ethRunning(), eth == 3);
         QVERIFY(!child<QLabel>(dialog, "ethLed")->pixmap(Qt::ReturnByValue).isNull());
+        // Start or Stop asks for the daemons' states at once instead of at the next watch.
+        QSignalSpy controlled(&dialog, &EthDaemonConfig::daemonControlled);
+        if (ethEnabled)
+            QTest::mouseClick(child<QPushButton>(dialog, "ethButton"), Qt::LeftButton);
+        QCOMPARE(controlled.count(), ethEnabled ? 1 : 0);
     }
 
     // Without root and pkexec: told so, the controls disabled, a click refused with a box.

@@ -63,9 +63,32 @@ int callsWith(const char *function, uint32_t command)
     return n;
 }
 
+// The box refusing the whole input for one part.
+QString refused(const QString &why)
+{
+    return why + QStringLiteral("\nNothing was sent; the ID list is unchanged.");
+}
+
 QString wrongId(const QString &id)
 {
-    return QStringLiteral("The ID %1 has to be between with 1 and 254").arg(id);
+    return refused(QStringLiteral("The ID %1 has to be between with 1 and 254").arg(id));
+}
+
+QString notAnId(const QString &part)
+{
+    return refused(
+        QStringLiteral("\"%1\" is neither an ID nor a range of IDs such as 5-7.").arg(part));
+}
+
+QString emptyPart(int n)
+{
+    return refused(QStringLiteral("Part %1 of the input is empty: remove the extra \";\".").arg(n));
+}
+
+QString reversed(const QString &range, const QString &asWritten)
+{
+    return refused(
+        QStringLiteral("The range %1 is reversed: write it as %2.").arg(range, asWritten));
 }
 
 } // namespace
@@ -165,50 +188,53 @@ void tst_AdditionalFunctions::everyCallsDriverHandle()
 void tst_AdditionalFunctions::setIdList_data()
 {
     QTest::addColumn<QString>("input");
-    QTest::addColumn<bool>("sent");
     QTest::addColumn<IdList>("ids");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("3;5-7;5") << "3;5-7;5" << true << IdList{3, 5, 6, 7} << "3 ; 5 - 7";
-    QTest::newRow("0") << "0" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("255") << "255" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("3;") << "3;" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("9-4") << "9-4" << true << IdList{} << "";
-    QTest::newRow("-") << "-" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("5-") << "5-" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("-5") << "-5" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("1-254") << "1-254" << true << [] {
+    QTest::addColumn<QString>("message");
+    QTest::newRow("3;5-7;5") << "3;5-7;5" << IdList{3, 5, 6, 7} << QString();
+    QTest::newRow("0") << "0" << IdList{} << wrongId("0");
+    QTest::newRow("255") << "255" << IdList{} << wrongId("255");
+    QTest::newRow("3;") << "3;" << IdList{} << emptyPart(2);
+    QTest::newRow("9-4") << "9-4" << IdList{} << reversed("9-4", "4-9");
+    QTest::newRow("5-3 beside an ID") << "2;5-3" << IdList{} << reversed("5-3", "3-5");
+    QTest::newRow("-") << "-" << IdList{} << notAnId("-");
+    QTest::newRow("5-") << "5-" << IdList{} << notAnId("5-");
+    QTest::newRow("-5") << "-5" << IdList{} << notAnId("-5");
+    QTest::newRow("1-254") << "1-254" << [] {
         IdList all;
         for (int id = 1; id <= 254; ++id)
             all.append(id);
         return all;
-    }() << "1 - 254";
-    QTest::newRow(";;;") << ";;;" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("10000 characters")
-        << QString(10000, QLatin1Char('9')) << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("non-digits") << "five" << false << IdList{} << "1 - 3 ; 7";
-    QTest::newRow("leading zeros") << "007;010" << true << IdList{7, 10} << "7 ; 10";
-    QTest::newRow("0x10") << "0x10" << false << IdList{} << "1 - 3 ; 7";
+    }() << QString();
+    QTest::newRow(";;;") << ";;;" << IdList{} << emptyPart(1);
+    QTest::newRow("10000 characters") << QString(10000, QLatin1Char('9')) << IdList{}
+                                      << wrongId(QString(10000, QLatin1Char('9')));
+    QTest::newRow("abc") << "abc" << IdList{} << notAnId("abc");
+    QTest::newRow("leading zeros") << "007;010" << IdList{7, 10} << QString();
+    QTest::newRow("0x10") << "0x10" << IdList{} << notAnId("0x10");
 }
 
-// The list is sent once and shown, or nothing is sent; either way the input is emptied.
+// The list is sent once and shown, and the input emptied; or, for any part that is no valid
+// ID or range, the whole input is refused with a box naming that part: nothing is sent, and
+// the list and the typed text stay.
 void tst_AdditionalFunctions::setIdList()
 {
     QFETCH(QString, input);
-    QFETCH(bool, sent);
     QFETCH(IdList, ids);
-    QFETCH(QString, shown);
+    QFETCH(QString, message);
     AdditionalFunctions dialog;
     vysim_log_clear();
     ModalAnswerer answerer;
     child<QLineEdit>(dialog, "idEdit")->setText(input);
     QTest::mouseClick(child<QPushButton>(dialog, "setIdListButton"), Qt::LeftButton);
-    QCOMPARE(answerer.count(), 0);
+    const bool sent = message.isEmpty();
+    QCOMPARE(answerer.texts(), sent ? QStringList() : QStringList{message});
     const QVector<IdList> lists = listsSent();
     QCOMPARE(lists.size(), sent ? 1 : 0);
     if (sent)
         QCOMPARE(lists.first(), ids);
-    QCOMPARE(child<QLineEdit>(dialog, "idEdit")->text(), QString());
-    QCOMPARE(child<QLineEdit>(dialog, "currentListEdit")->text(), shown);
+    QCOMPARE(child<QLineEdit>(dialog, "idEdit")->text(), sent ? QString() : input);
+    QCOMPARE(child<QLineEdit>(dialog, "currentListEdit")->text(),
+             sent ? BootBoostIds::display(ids) : QStringLiteral("1 - 3 ; 7"));
 }
 
 void tst_AdditionalFunctions::addId_data()
@@ -217,20 +243,20 @@ void tst_AdditionalFunctions::addId_data()
     QTest::addColumn<IdList>("ids");
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("300") << "300" << IdList{} << QStringList{wrongId(QStringLiteral("300"))};
-    QTest::newRow("9-4 skipped") << "9-4" << IdList{} << QStringList{};
+    QTest::newRow("9-4") << "9-4" << IdList{} << QStringList{reversed("9-4", "4-9")};
     QTest::newRow("range and single") << "10-12;20" << IdList{10, 11, 12, 20} << QStringList{};
     QTest::newRow("bad part between good ones")
-        << "10;0;20" << IdList{10, 20} << QStringList{wrongId(QStringLiteral("0"))};
-    QTest::newRow("range with a bad end skipped") << "250-255;5-" << IdList{} << QStringList{};
-    QTest::newRow("-5") << "-5" << IdList{} << QStringList{wrongId(QStringLiteral("-5"))};
-    QTest::newRow("-") << "-" << IdList{} << QStringList{wrongId(QStringLiteral("-"))};
-    QTest::newRow(";;;") << ";;;" << IdList{}
-                         << QStringList{wrongId(QString()), wrongId(QString()), wrongId(QString()),
-                                        wrongId(QString())};
-    QTest::newRow("0x10") << "0x10" << IdList{} << QStringList{wrongId(QStringLiteral("0x10"))};
+        << "10;0;20" << IdList{} << QStringList{wrongId(QStringLiteral("0"))};
+    QTest::newRow("range with a bad end")
+        << "250-255;5-" << IdList{} << QStringList{wrongId(QStringLiteral("255"))};
+    QTest::newRow("-5") << "-5" << IdList{} << QStringList{notAnId("-5")};
+    QTest::newRow("-") << "-" << IdList{} << QStringList{notAnId("-")};
+    QTest::newRow("empty part") << "3;;4" << IdList{} << QStringList{emptyPart(2)};
+    QTest::newRow(";;;") << ";;;" << IdList{} << QStringList{emptyPart(1)};
+    QTest::newRow("0x10") << "0x10" << IdList{} << QStringList{notAnId("0x10")};
     QTest::newRow("leading zeros") << "007" << IdList{7} << QStringList{};
     QTest::newRow("10000 characters") << QString(10000, QLatin1Char('x')) << IdList{}
-                                      << QStringList{wrongId(QString(10000, QLatin1Char('x')))};
+                                      << QStringList{notAnId(QString(10000, QLatin1Char('x')))};
 }
 
 void tst_AdditionalFunctions::addId()
@@ -246,7 +272,7 @@ void tst_AdditionalFunctions::addId()
     QCOMPARE(answerer.texts(), messages);
     QCOMPARE(idsSent(VY_BOOTBOOST_ADD_ID), ids);
     QCOMPARE(idsSent(VY_BOOTBOOST_REMOVE_ID), IdList{});
-    QCOMPARE(child<QLineEdit>(dialog, "idEdit")->text(), QString());
+    QCOMPARE(child<QLineEdit>(dialog, "idEdit")->text(), messages.isEmpty() ? QString() : input);
     // What the driver holds now, shown in the display format checked in tst_bootboostids.
     IdList expected{1, 2, 3, 7};
     expected += ids;
@@ -258,9 +284,14 @@ void tst_AdditionalFunctions::removeId()
     AdditionalFunctions dialog;
     vysim_log_clear();
     ModalAnswerer answerer;
-    child<QLineEdit>(dialog, "idEdit")->setText(QStringLiteral("2-3;300"));
+    auto *idEdit = child<QLineEdit>(dialog, "idEdit");
+    idEdit->setText(QStringLiteral("2-3;300"));
     QTest::mouseClick(child<QPushButton>(dialog, "removeIdButton"), Qt::LeftButton);
     QCOMPARE(answerer.texts(), QStringList{wrongId(QStringLiteral("300"))});
+    QCOMPARE(idsSent(VY_BOOTBOOST_REMOVE_ID), IdList{});
+    QCOMPARE(idEdit->text(), QStringLiteral("2-3;300"));
+    idEdit->setText(QStringLiteral("2-3"));
+    QTest::mouseClick(child<QPushButton>(dialog, "removeIdButton"), Qt::LeftButton);
     QCOMPARE(idsSent(VY_BOOTBOOST_REMOVE_ID), (IdList{2, 3}));
     QCOMPARE(child<QLineEdit>(dialog, "currentListEdit")->text(), QStringLiteral("1 ; 7"));
 }

@@ -29,8 +29,9 @@ void tst_BootBoostIds::listToSet_data()
     QTest::newRow("255") << "255" << false << IdList{};
     QTest::newRow("empty last part") << "3;" << false << IdList{};
     QTest::newRow("empty input") << "" << false << IdList{};
-    QTest::newRow("reversed range adds nothing") << "9-4" << true << IdList{};
-    QTest::newRow("reversed range beside an ID") << "9-4;2" << true << IdList{2};
+    QTest::newRow("reversed range refused") << "9-4" << false << IdList{};
+    QTest::newRow("reversed range beside an ID") << "9-4;2" << false << IdList{};
+    QTest::newRow("white space around parts") << " 3 ; 5 - 6 " << true << IdList{3, 5, 6};
     QTest::newRow("dash alone") << "-" << false << IdList{};
     QTest::newRow("open end") << "5-" << false << IdList{};
     QTest::newRow("leading dash") << "-5" << false << IdList{};
@@ -67,14 +68,16 @@ void tst_BootBoostIds::listToSet_data()
     QTest::newRow("negative in a range end") << "3--4" << false << IdList{};
 }
 
-// What "Set ID list" would send; nothing at all for any invalid part.
+// What "Set ID list" would send; nothing at all for any invalid part, which is then named.
 void tst_BootBoostIds::listToSet()
 {
     QFETCH(QString, input);
     QFETCH(bool, valid);
     QFETCH(IdList, ids);
-    const std::optional<QVector<int>> list = BootBoostIds::listToSet(input);
+    QString problem;
+    const std::optional<QVector<int>> list = BootBoostIds::listToSet(input, &problem);
     QCOMPARE(list.has_value(), valid);
+    QCOMPARE(problem.isEmpty(), valid);
     if (valid)
         QCOMPARE(*list, ids);
 }

@@ -56,9 +56,10 @@ public:
     {
         record(Dialog::EthConfiguration, parent, camera.deviceId());
     }
-    void runReadOnlyDevices(QWidget *parent, const Camera &camera) override
+    int runReadOnlyDevices(QWidget *parent, const Camera &camera) override
     {
         record(Dialog::ReadOnlyDevices, parent, camera.deviceId());
+        return addedCameraId;
     }
     void runDaemonControl(QVyroZentara &window) override
     {
@@ -78,6 +79,8 @@ public:
     }
 
     QVector<Run> runs;
+    // What the read-only device dialog answers: the camera ID it added a device under.
+    int addedCameraId = 0;
     // Runs where the dialog would run modally, with the window still waiting for it.
     std::function<void(const Run &)> whileOpen;
 

@@ -146,7 +146,7 @@ QStringList tst_AutoConfiguration::runOn(uint32_t deviceId)
 
 void tst_AutoConfiguration::configuresAGigECamera()
 {
-    QCOMPARE(runOn(Ready), QStringList());
+    const QStringList boxes = runOn(Ready);
     // The adapter's range first, then the camera without a persistent address.
     const auto calls = vysim::callsOf("vy_IpConfig");
     QCOMPARE(calls.size(), size_t(2));
@@ -168,6 +168,11 @@ void tst_AutoConfiguration::configuresAGigECamera()
     QVERIFY(address >= ip("192.168.10.2") && address <= ip("192.168.10.254"));
     QCOMPARE(after.adapterIpRangeBegin(), QStringLiteral("192.168.10.1"));
     QCOMPARE(after.adapterIpRangeEnd(), QStringLiteral("192.168.10.254"));
+    // The user is told which addresses were given.
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].contains(QStringLiteral("192.168.10.1 to 192.168.10.254")) &&
+                 boxes[0].contains(QStringLiteral("IP address %1 ").arg(after.ipAddress())),
+             qPrintable(boxes[0]));
 }
 
 void tst_AutoConfiguration::failures_data()

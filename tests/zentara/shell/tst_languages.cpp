@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "tests/support/testenvironment.h"
@@ -107,6 +108,9 @@ void tst_Languages::switchingRetranslatesEverything()
     QCOMPARE(w.windowTitle(), QStringLiteral("Orv Zentara"));
     // Qt's own texts follow as well.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtText);
+    // The window makes room for the new texts as far as the screen lets it.
+    const QSize room = QVyroZentara::roomOn(w.screen()->availableGeometry().size());
+    QTRY_VERIFY(w.width() >= qMin(w.sizeHint().width(), room.width()));
 }
 
 void tst_Languages::choiceIsSavedAndRestored()

@@ -13,7 +13,11 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstring>
+
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 #include "tests/zentara/shell/recordingdialogrunner.h"
@@ -44,6 +48,8 @@ private slots:
     void daemonLineFollowsVyrosim();
     void openCameraStartsViewer_data();
     void openCameraStartsViewer();
+    void missingViewerIsSaid();
+    void readOnlyDeviceChangesAreSaid();
     void identifyUnopenableCameraDoesNothing();
     void identifyBlinksAndCloses();
     void multicastDefaultAtConstruction();
@@ -287,19 +293,25 @@ void tst_QVyroZentara::daemonLineFollowsVyrosim()
 
 void tst_QVyroZentara::openCameraStartsViewer_data()
 {
-    QTest::addColumn<QString>("serial");
+    // The serial as the camera reports it, bytes of its list entry.
+    QTest::addColumn<QByteArray>("serial");
     QTest::addColumn<bool>("inUse");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("serial") << "4103012345" << false << "-o 4103012345";
-    QTest::newRow("empty serial") << "" << false << "-d 1";
-    QTest::newRow("unreadable serial") << QString(QChar(0xFFFD)) + "12" << false << "-d 1";
-    QTest::newRow("in use") << "4103012345" << true << "";
+    QTest::newRow("serial") << QByteArray("4103012345") << false << "-o 4103012345";
+    QTest::newRow("empty serial") << QByteArray() << false << "-d 1";
+    QTest::newRow("unreadable serial") << QByteArray("\xef\xbf\xbd"
+                                                     "12")
+                                       << false << "-d 1";
+    QTest::newRow("blank EEPROM") << QByteArray(16, '\xff') << false << "-d 1";
+    QTest::newRow("text beyond ASCII")
+        << QByteArray("\xc3\x84-12") << false << QString::fromUtf8("-o \xc3\x84-12");
+    QTest::newRow("in use") << QByteArray("4103012345") << true << "";
 }
 
 // A fake viewer first on PATH records the arguments it was started with.
 void tst_QVyroZentara::openCameraStartsViewer()
 {
-    QFETCH(QString, serial);
+    QFETCH(QByteArray, serial);
     QFETCH(bool, inUse);
     QFETCH(QString, expected);
     QTemporaryDir bin;
@@ -320,14 +332,15 @@ void tst_QVyroZentara::openCameraStartsViewer()
         QVERIFY(SimWorld::setField(1, "inUse", "true"));
     camera = shelltest::cameraOf(1);
     QCOMPARE(camera.inUse() != 0, inUse);
-    // The serial is set on the record the list handed over, as the driver reported it.
+    // The serial is put into the list entry the record is built from, as the driver reports it.
     if (!inUse) {
-        QByteArray json = QByteArray("\"") + serial.toUtf8() + '"';
-        QVERIFY(SimWorld::setField(1, "serialNumber", json.constData()));
-        camera = shelltest::cameraOf(1);
-        if (serial.startsWith(QChar(0xFFFD)) && !camera.serialNumber().startsWith(QChar(0xFFFD)))
-            QSKIP("the simulator does not pass the replacement character through");
-        QCOMPARE(camera.serialNumber(), serial);
+        for (VY_CAMERA_LIST_ENTRY entry : SimWorld::cameraList()) {
+            if (entry.deviceId != 1)
+                continue;
+            std::memset(entry.serialNumber, 0, sizeof entry.serialNumber);
+            std::memcpy(entry.serialNumber, serial.constData(), size_t(serial.size()));
+            camera = Camera(entry);
+        }
     }
     // A second camera that is in use must never start a viewer. The last camera is a free one
     // whose viewer line marks the end: viewers start in list order, so once its line is there
@@ -354,6 +367,51 @@ void tst_QVyroZentara::openCameraStartsViewer()
     qputenv("PATH", oldPath);
 }
 
+void tst_QVyroZentara::missingViewerIsSaid()
+{
+    QTemporaryDir bin;
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    QVyroZentara w(m_dialogs, noLanguages());
+    ModalAnswerer boxes;
+    w.onOpenCamera({shelltest::cameraOf(1), shelltest::cameraOf(2)});
+    qputenv("PATH", oldPath);
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().at(0).contains(QLatin1String("\"vyrodemo\" could not be started")),
+             qPrintable(boxes.texts().at(0)));
+}
+
+// Adding and removing a read-only device is said above the status sentence.
+void tst_QVyroZentara::readOnlyDeviceChangesAreSaid()
+{
+    QVyroZentara w(m_dialogs, noLanguages());
+    QVERIFY(shelltest::selectCamera(w, 1001));
+    m_dialogs.addedCameraId = 7;
+    w.onMulticastDialog();
+    QVERIFY2(status(w)->text().contains(QLatin1String("camera 1001 was added with camera ID 7")),
+             qPrintable(status(w)->text()));
+    // Refused in the dialog: nothing said here (the dialog said it).
+    m_dialogs.addedCameraId = 0;
+    w.onMulticastDialog();
+    QVERIFY(!status(w)->text().contains(QLatin1String("added")));
+
+    QVERIFY(shelltest::selectCamera(w, 1500));
+    vysim_log_clear();
+    emit child<CameraList>(w, "cameraList")->deletePMC(shelltest::cameraOf(1500));
+    const auto calls = vysim::callsOf("vy_Multicast");
+    QVERIFY(std::any_of(calls.begin(), calls.end(), [](const auto &call) {
+        return call.command == uint32_t(VY_MULTICAST_REMOVE_RO_DEVICE) && call.result == 0;
+    }));
+    QVERIFY2(status(w)->text().contains(
+                 QLatin1String("The read-only device 1500 (camera ID 20) was removed.")),
+             qPrintable(status(w)->text()));
+    // Removed already: the driver's refusal is told.
+    ModalAnswerer boxes;
+    emit child<CameraList>(w, "cameraList")->deletePMC(shelltest::cameraOf(1500));
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().at(0).startsWith(QLatin1String("The read-only device 1500 could not")));
+}
+
 void tst_QVyroZentara::identifyUnopenableCameraDoesNothing()
 {
     QVyroZentara w(m_dialogs, noLanguages());
@@ -362,33 +420,33 @@ void tst_QVyroZentara::identifyUnopenableCameraDoesNothing()
     vysim_force_result("vy_InitCamera", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, VY_CANT_OPEN_DEVICE,
                        0);
     vysim_log_clear();
+    QSignalSpy finished(&w, &QVyroZentara::identifyFinished);
     w.onIdentifyCamera(camera);
+    QVERIFY(finished.wait());
     QCOMPARE(vysim::callsOf("vy_InitCamera").size(), size_t(1));
     QVERIFY(vysim::callsOf("vy_IO").empty());
     QVERIFY(vysim::callsOf("vy_ExitCamera").empty());
     QCOMPARE(status(w)->text(), before);
 }
 
+// The camera waits its moment off the GUI thread: the window keeps working, shows that it is
+// busy and refuses other actions, a second request included.
 void tst_QVyroZentara::identifyBlinksAndCloses()
 {
     QVyroZentara w(m_dialogs, noLanguages());
+    w.show();
     const Camera camera = shelltest::cameraOf(1);
     vysim_log_clear();
-    // While the first request waits with the camera open, nothing has been sent to it yet and
-    // a second request is ignored.
-    bool secondReturned = false;
-    size_t initsDuringWait = 0;
-    size_t ioDuringWait = 0;
-    QTimer::singleShot(0, this, [&] {
-        initsDuringWait = vysim::callsOf("vy_InitCamera").size();
-        ioDuringWait = vysim::callsOf("vy_IO").size();
-        w.onIdentifyCamera(camera);
-        secondReturned = true;
-    });
+    QSignalSpy finished(&w, &QVyroZentara::identifyFinished);
     w.onIdentifyCamera(camera);
-    QVERIFY(secondReturned);
-    QCOMPARE(initsDuringWait, size_t(1));
-    QCOMPARE(ioDuringWait, size_t(0));
+    QVERIFY(finished.isEmpty());
+    QVERIFY(child<QLabel>(w, "busyLabel")->isVisible());
+    QVERIFY(!child<QPushButton>(w, "generalInfoButton")->isEnabled());
+    QVERIFY(!child<CameraList>(w, "cameraList")->isEnabled());
+    w.onIdentifyCamera(camera);
+    QVERIFY(finished.wait(10000));
+    QVERIFY(child<QPushButton>(w, "generalInfoButton")->isEnabled());
+    QVERIFY(!child<QLabel>(w, "busyLabel")->isVisible());
     const auto init = vysim::callsOf("vy_InitCamera");
     const auto io = vysim::callsOf("vy_IO");
     const auto exit = vysim::callsOf("vy_ExitCamera");

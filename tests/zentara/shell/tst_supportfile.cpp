@@ -1,6 +1,7 @@
 // tst_supportfile.cpp: the support file through the report generator, with pkexec or as root,
 // on a relocated installation whose programs are scripts of the test (or vyrosim's).
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QProcess>
 #include <QtTest>
@@ -61,6 +62,7 @@ private slots:
     void writes();
     void withoutElevationOnlyWarns();
     void cancelStartsNoReport();
+    void typedNameGetsTheSuffix();
     void simulatedInstallationWritesARealFile();
 
 private:
@@ -184,6 +186,25 @@ void tst_SupportFile::cancelStartsNoReport()
     QCOMPARE(m_asked, QStringLiteral("asked"));
     QVERIFY(!QFile::exists(pkexec() + QStringLiteral(".args")));
     QVERIFY(!QFile::exists(report() + QStringLiteral(".args")));
+}
+
+// The save dialog itself: a name typed without a suffix is written as a .log file.
+void tst_SupportFile::typedNameGetsTheSuffix()
+{
+    vyrokit::Privileges::setRootOverride(true);
+    QVERIFY(writeScript(pkexec(), "exit 1\n"));
+    QVERIFY(writeScript(report(), "printf '%s\\n' \"$@\" > \"$0.args\"\n"));
+    QVyroZentara w(m_dialogs, m_root->filePath(QStringLiteral("nolang")));
+    const QString typed = m_root->filePath(QStringLiteral("support"));
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    w.onWriteSupportFile();
+    QCOMPARE(recordedArguments(report() + QStringLiteral(".args")),
+             QStringList{QStringLiteral("-o ") + typed + QStringLiteral(".log")});
 }
 
 // vyrosim's own installation: its pkexec and report generator write the simulated world.
