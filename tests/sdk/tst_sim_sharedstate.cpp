@@ -176,7 +176,8 @@ void tst_SimSharedState::namedPipeNeverBlocks()
     const Run list = vyrosim({"list"});
     QVERIFY(list.finished);
     QCOMPARE(list.exitCode, 0);
-    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": is not a regular file"),
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + " could not be read: it is not a "
+                                                                "regular file"),
              list.err.constData());
 
     // A valid file is back: changes made elsewhere are seen again.
@@ -216,7 +217,7 @@ void tst_SimSharedState::nonRegularStateRefused()
     const Run list = vyrosim({"list"});
     QVERIFY(list.finished);
     QCOMPARE(list.exitCode, 0);
-    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + ": " + reason),
+    QVERIFY2(list.err.contains(QFile::encodeName(stateFile()) + " could not be read: it " + reason),
              list.err.constData());
     QVERIFY(!list.err.contains("bad_alloc"));
     QVERIFY(list.out.contains("device(s)"));
@@ -226,7 +227,8 @@ void tst_SimSharedState::nonRegularStateRefused()
     const Run load = vyrosim({"load", "/dev/zero"});
     QVERIFY(load.finished);
     QCOMPARE(load.exitCode, 1);
-    QVERIFY2(load.err.contains("/dev/zero: is not a regular file"), load.err.constData());
+    QVERIFY2(load.err.contains("/dev/zero could not be read: it is not a regular file"),
+             load.err.constData());
 }
 
 void tst_SimSharedState::damagedStateKeepsLastGoodWorld_data()
@@ -281,7 +283,7 @@ void tst_SimSharedState::damagedStateKeepsLastGoodWorld()
     QVERIFY2(shows(list.out, 1) && !shows(list.out, 2) && !shows(list.out, 5),
              list.out.constData());
     if (!running || damage != QLatin1String("deleted"))
-        QVERIFY2(list.err.contains(QFile::encodeName(state) + ": ") &&
+        QVERIFY2(list.err.contains(QFile::encodeName(state)) &&
                      list.err.contains("restored the last good world"),
                  list.err.constData());
 }
@@ -373,7 +375,7 @@ void tst_SimSharedState::unwritableStateNamesReason()
                QFile(path + QStringLiteral("/keep")).open(QIODevice::WriteOnly);
     }));
     ::chmod(QFile::encodeName(home()).constData(), 0555);
-    const QByteArray expected = "cannot write the state: " + QFile::encodeName(home());
+    const QByteArray expected = "cannot write the state: The file " + QFile::encodeName(home());
 
     const Run unplug = vyrosim({"unplug", "2"});
     QCOMPARE(unplug.exitCode, 1);
