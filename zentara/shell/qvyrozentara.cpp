@@ -150,7 +150,11 @@ void QVyroZentara::growToContents()
         if (w->layout())
             w->layout()->invalidate();
     const QSize room = roomOn(shown->availableGeometry().size());
-    const QSize grown = size().expandedTo(sizeHint()).boundedTo(room.expandedTo(size()));
+    QSize grown = size().expandedTo(sizeHint());
+    // The list's columns may want more than the layouts hand on: it gets what it lacks.
+    const QWidget *view = m_cameraList->view();
+    grown.setWidth(qMax(grown.width(), width() + view->sizeHint().width() - view->width()));
+    grown = grown.boundedTo(room.expandedTo(size()));
     if (grown != size())
         resize(grown);
 }
