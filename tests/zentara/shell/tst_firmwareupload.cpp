@@ -303,6 +303,8 @@ void tst_FirmwareUpload::unpluggedDuringUpload()
         QTest::mouseClick(button, Qt::LeftButton);
     }
     const bool shown = dialog->isVisible();
+    // Unplugged while the upload holds the camera, not before the worker has opened it.
+    QTRY_VERIFY((vysim_sync(), SimWorld::listedInUse(StarterFw) == 1));
     QCOMPARE(vysim_unplug(StarterFw), VY_SUCCESS);
     QVERIFY(finished.wait(30000) || finished.count() == 1);
     QCOMPARE(
@@ -329,7 +331,9 @@ void tst_FirmwareUpload::windowWaitsForTheUpload()
         w->onUploadFirmware();
         QVERIFY(progress(*w));
     }
-    // The window has gone only after the upload ended.
+    // The window has gone only after the upload ended. (The simulator reads the device locks
+    // every 100 ms; sync reads them now.)
+    QCOMPARE(vysim_sync(), int32_t(VY_SUCCESS));
     QCOMPARE(SimWorld::listedInUse(StarterFw), 0u);
     const Camera after = shelltest::cameraOf(StarterFw);
     QCOMPARE(after.starterFirmwareVersion(), after.requiredStarterFirmwareVersion());
