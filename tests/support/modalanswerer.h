@@ -16,8 +16,8 @@ class ModalAnswerer final : public QObject
     Q_OBJECT
 public:
     // Watches from construction until destruction. A message box is answered with the given
-    // button; one without it with its escape button, else its first button. Any other dialog
-    // is closed with dialogResult.
+    // button; one without it with its escape button, else its first button. A progress dialog
+    // is left alone; any other dialog is closed with dialogResult.
     explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok,
                            int dialogResult = QDialog::Rejected, QObject *parent = nullptr);
 
