@@ -93,9 +93,18 @@ void Camera::open(int id)
             emit displayError(
                 tr("Upload of new firmware required. (approx. %1 seconds)").arg(duration / 1000),
                 2000);
-            h = VY_HCAM(quint32(id) | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
-            const auto openWithUpload = [&h] { return vy_InitCamera(&h, nullptr); };
-            ret = m_longCallRunner ? m_longCallRunner(openWithUpload) : openWithUpload();
+            // Everything the opening gives comes back as its result, not through shared
+            // variables: it may run on another thread.
+            const auto openWithUpload = [id] {
+                Opened opened;
+                opened.handle = VY_HCAM(quint32(id) | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
+                opened.result = vy_InitCamera(&opened.handle, nullptr);
+                return opened;
+            };
+            const Opened opened =
+                m_slowOpenRunner ? m_slowOpenRunner(openWithUpload) : openWithUpload();
+            h = opened.handle;
+            ret = opened.result;
         }
         if (ret != VY_SUCCESS)
             throw std::runtime_error(tr("Could not initialize camera.").toStdString());

@@ -23,11 +23,16 @@ public:
     explicit Camera(QObject *parent = nullptr);
     ~Camera() override;
 
-    // Runs an SDK call that may take long (opening with a firmware upload takes about 20 s) and
-    // returns its result. The window runs it off the GUI thread and stays painted meanwhile;
-    // without a runner the call runs at once.
-    using LongCallRunner = std::function<int32_t(const std::function<int32_t()> &call)>;
-    void setLongCallRunner(LongCallRunner runner) { m_longCallRunner = std::move(runner); }
+    // Opening a camera that needs its firmware takes about 20 s. A runner runs that opening
+    // (off the GUI thread, the window painted meanwhile) and hands back what it gave; without
+    // one it runs at once.
+    struct Opened
+    {
+        int32_t result = 0;
+        VY_HCAM handle = 0;
+    };
+    using SlowOpenRunner = std::function<Opened(const std::function<Opened()> &open)>;
+    void setSlowOpenRunner(SlowOpenRunner runner) { m_slowOpenRunner = std::move(runner); }
 
     // Closes any open camera, then opens the device and starts live capture. Throws
     // std::runtime_error with the user message; the camera is closed again on failure.
@@ -94,7 +99,7 @@ private:
 
     EventThread m_deviceEventThread;
     EventThread m_cameraEventThread;
-    LongCallRunner m_longCallRunner;
+    SlowOpenRunner m_slowOpenRunner;
     int m_deviceId = 0;
     VY_HCAM m_cameraHandle = 0;
     VY_SENSORINFO m_sensor{};

@@ -81,8 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
     createDocks();
     createStatusLabels();
     connectCamera();
-    m_camera.setLongCallRunner(
-        [this](const std::function<int32_t()> &call) { return runLongCall(call); });
+    m_camera.setSlowOpenRunner(
+        [this](const std::function<Camera::Opened()> &open) { return runSlowOpen(open); });
     m_statusTimer.setInterval(StatusIntervalMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::updateStatus);
     restoreSettings();
@@ -777,7 +777,7 @@ bool MainWindow::settleUnwrittenChanges()
     }
 }
 
-int32_t MainWindow::runLongCall(const std::function<int32_t()> &call)
+Camera::Opened MainWindow::runSlowOpen(const std::function<Camera::Opened()> &open)
 {
     // The window keeps painting while the call runs on the thread pool; what the user does
     // meanwhile waits, so nothing else reaches the camera before it is open.
@@ -786,10 +786,10 @@ int32_t MainWindow::runLongCall(const std::function<int32_t()> &call)
     progress.setObjectName(QStringLiteral("longCallProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    QFutureWatcher<int32_t> watcher;
+    QFutureWatcher<Camera::Opened> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(call));
+    watcher.setFuture(QtConcurrent::run(open));
     progress.show();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     return watcher.result();

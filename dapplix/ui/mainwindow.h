@@ -120,7 +120,7 @@ private:
     // Writes the user entries into the camera; a failure is shown. True when written.
     bool writeToCamera();
     void onListReadFailed(const QString &message);
-    int32_t runLongCall(const std::function<int32_t()> &call);
+    Camera::Opened runSlowOpen(const std::function<Camera::Opened()> &open);
     // The open camera was unplugged and is waited for; what needs it is disabled meanwhile.
     void setCameraAway(bool away);
 

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int probeTimeoutMs = 1000;
 constexpr int serviceTimeoutMs = 1000;
-constexpr int startTimeoutMs = 30000;
 
 void silence(QProcess &process)
 {
@@ -106,15 +105,10 @@ bool ServiceControl::startDetached(const QString &program, const QStringList &ar
     const QString path = vyrokit::SystemPaths::program(program);
     if (path.isEmpty())
         return false;
-    auto *process = new QProcess;
-    silence(*process);
-    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process,
-                     &QObject::deleteLater);
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process](QProcess::ProcessError e) {
-                         if (e == QProcess::FailedToStart)
-                             process->deleteLater();
-                     });
-    process->start(path, arguments);
-    return process->waitForStarted(startTimeoutMs);
+    // Detached: the program goes on whatever becomes of this one, and nothing is left to free.
+    QProcess process;
+    silence(process);
+    process.setProgram(path);
+    process.setArguments(arguments);
+    return process.startDetached();
 }
