@@ -14,22 +14,22 @@
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="101"/>
+        <location filename="camera.cpp" line="110"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="109"/>
+        <location filename="camera.cpp" line="118"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="124"/>
+        <location filename="camera.cpp" line="133"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="384"/>
+        <location filename="camera.cpp" line="393"/>
         <source>Can&apos;t open camera parameter file.</source>
         <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>
