@@ -491,13 +491,8 @@ void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
     // Read into a separate list first: the user entries stay when the file is refused.
     std::vector<Badpixel> fresh;
     int lineNumber = 0;
-    for (qsizetype start = 0; start < content.size();) {
+    for (QByteArray line : content.split('\n')) {
         ++lineNumber;
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArray line = content.mid(start, end - start);
-        start = end + 1;
         if (line.size() > maxLineLength)
             fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
         // A comment may hold any text; the entry before it only what an entry is made of.

@@ -42,13 +42,8 @@ QVector<QPoint> BadpixelsFile::read(const QString &filename, QSize sensor)
         fail(problem);
     QVector<QPoint> pixels;
     int lineNumber = 0;
-    for (qsizetype start = 0; start < content.size();) {
+    for (QByteArray line : content.split('\n')) {
         ++lineNumber;
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArray line = content.mid(start, end - start);
-        start = end + 1;
         if (line.size() > maxLineLength)
             fail(tr("Line %1 is too long for a hot pixel line.").arg(lineNumber));
         const int comment = line.indexOf('#');

@@ -76,28 +76,28 @@
         <translation>Laden aus der Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="514"/>
+        <location filename="badpixellistmodel.cpp" line="509"/>
         <source>Line %1 is not an &quot;x y&quot; or &quot;x y class&quot; line: %2</source>
         <translation>Zeile %1 ist keine Zeile der Form „x y“ oder „x y Klasse“: %2</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="518"/>
+        <location filename="badpixellistmodel.cpp" line="513"/>
         <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
         <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="524"/>
+        <location filename="badpixellistmodel.cpp" line="519"/>
         <source>The file holds more than %1 hot pixel entries.</source>
         <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="502"/>
-        <location filename="badpixellistmodel.cpp" line="508"/>
+        <location filename="badpixellistmodel.cpp" line="497"/>
+        <location filename="badpixellistmodel.cpp" line="503"/>
         <source>The file is not a hot pixel text file (line %1).</source>
         <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="534"/>
+        <location filename="badpixellistmodel.cpp" line="529"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
@@ -105,22 +105,22 @@
 <context>
     <name>BadpixelsFile</name>
     <message>
-        <location filename="badpixelsfile.cpp" line="53"/>
+        <location filename="badpixelsfile.cpp" line="48"/>
         <source>Line %1 is too long for a hot pixel line.</source>
         <translation>Zeile %1 ist zu lang für eine Hotpixel-Zeile.</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="62"/>
+        <location filename="badpixelsfile.cpp" line="57"/>
         <source>Line %1 is not a &quot;column row time&quot; line: %2</source>
         <translation>Zeile %1 ist keine Zeile „Spalte Zeile Zeit“: %2</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="64"/>
+        <location filename="badpixelsfile.cpp" line="59"/>
         <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
         <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="70"/>
+        <location filename="badpixelsfile.cpp" line="65"/>
         <source>Line %1: the file holds more than %2 hot pixels.</source>
         <translation>Zeile %1: Die Datei enthält mehr als %2 Hotpixel.</translation>
     </message>
