@@ -98,10 +98,14 @@ cross-test:
 
 # Debian packages of $(ARCH) (default: this machine's) in $(DEB_OUT), built by dpkg-buildpackage
 # from a copy of the working tree. A foreign ARCH cross-builds with the multiarch packages that
-# make cross-deps installs. Extra CMake options go in DEB_CMAKE_ARGS.
+# make cross-deps installs. Extra CMake options go in DEB_CMAKE_ARGS. The suite is built with the
+# programs and a native build runs it (DEB_BUILD_OPTIONS=nocheck leaves it out); DEB_KEEP=1 keeps
+# the copy and its build folder, $(DEB_OUT)/src/obj-*, where make cross-test runs a cross-built
+# suite.
 ARCH ?= $(shell dpkg --print-architecture)
 DEB_OUT ?= build-deb/$(ARCH)
 DEB_CMAKE_ARGS ?=
+DEB_KEEP ?=
 deb: deps
 	@if [ "$(ARCH)" != "$$(dpkg --print-architecture)" ] && \
 	  ! dpkg --print-foreign-architectures | grep -qx "$(ARCH)"; then \
@@ -114,7 +118,7 @@ deb: deps
 	cd $(DEB_OUT)/src && DEB_BUILD_OPTIONS="parallel=$(JOBS) $$DEB_BUILD_OPTIONS" \
 	  VYRO_CMAKE_EXTRA="$(DEB_CMAKE_ARGS)" \
 	  dpkg-buildpackage -b -us -uc $(if $(filter $(ARCH),$(shell dpkg --print-architecture)),,-a$(ARCH))
-	@rm -rf $(DEB_OUT)/src
+	@$(if $(DEB_KEEP),,rm -rf $(DEB_OUT)/src)
 	@ls -1 $(DEB_OUT)/*.deb
 
 # TEST_TARGETS narrows the build to the tests a run needs (and what they depend on).
