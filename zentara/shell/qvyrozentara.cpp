@@ -236,6 +236,7 @@ void QVyroZentara::createWidgets()
     m_detailsGroup->hide();
 
     m_serviceTimer = new QTimer(this);
+    m_serviceTimer->setObjectName(QStringLiteral("serviceTimer"));
 
     setWindowIcon(QIcon(QStringLiteral(":/images/Vyro Manager.ico")));
 
@@ -521,12 +522,24 @@ void QVyroZentara::enableExpertView(bool enable)
     }
 }
 
+void QVyroZentara::followDaemonControl()
+{
+    m_followPolls = FollowServiceMs / FollowIntervalMs;
+    m_serviceTimer->start(FollowIntervalMs);
+    onServiceTimer();
+}
+
 void QVyroZentara::onServiceTimer()
 {
     const CoreStates now{
         daemonConnected(VY_FUNC_USB_DAEMON_INFO) ? CoreStates::Running : CoreStates::Stopped,
         daemonConnected(VY_FUNC_ETH_DAEMON_INFO) ? CoreStates::Running : CoreStates::Stopped};
-    if (now != m_daemonStates) {
+    const bool changed = now != m_daemonStates;
+    if (m_followPolls > 0 && (changed || --m_followPolls == 0)) {
+        m_followPolls = 0;
+        m_serviceTimer->start(ServiceIntervalMs);
+    }
+    if (changed) {
         m_daemonStates = now;
         UpdateControls();
         emit vyrodStatusChanged(m_daemonStates);

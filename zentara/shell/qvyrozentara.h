@@ -36,6 +36,10 @@ class QVyroZentara final : public QMainWindow
     Q_OBJECT
 public:
     static constexpr int ServiceIntervalMs = 4000;
+    // After Start or Stop the daemons are watched this often until they change, for at most
+    // FollowServiceMs: a command through pkexec ends only when the user has answered it.
+    static constexpr int FollowIntervalMs = 200;
+    static constexpr int FollowServiceMs = 60000;
 
     // The window runs every tool dialog through dialogs, which must outlive it.
     explicit QVyroZentara(DialogRunner &dialogs, QWidget *parent = nullptr);
@@ -69,6 +73,8 @@ signals:
 
 public slots:
     void onServiceTimer();
+    // Start or Stop was asked for: the daemon line and lights follow as soon as it is done.
+    void followDaemonControl();
     void OnCameraInfoDlg();
     void openCameraInfoDialog(const Camera &camera);
     void OnCameraListRefresh();
@@ -159,6 +165,7 @@ private:
     QMovie *m_busyMovie = nullptr;
     QComboBox *m_languageCombo = nullptr;
     QTimer *m_serviceTimer = nullptr;
+    int m_followPolls = 0;
 
     CoreStates m_daemonStates;
     // The progress dialog of the running firmware upload.

@@ -53,7 +53,7 @@ void ToolDialogRunner::runDaemonControl(QVyroZentara &window)
                          &EthDaemonConfig::onChangedVyrodStatus);
     // After Start or Stop the daemon line and the dialog's lights follow at once.
     const QMetaObject::Connection controlled = QObject::connect(
-        &dialog, &EthDaemonConfig::daemonControlled, &window, &QVyroZentara::onServiceTimer);
+        &dialog, &EthDaemonConfig::daemonControlled, &window, &QVyroZentara::followDaemonControl);
     dialog.onChangedVyrodStatus(window.daemonStates());
     dialog.exec();
     QObject::disconnect(states);

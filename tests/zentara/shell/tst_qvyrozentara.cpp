@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -67,6 +68,7 @@ private slots:
     void noSelectionNoCameraDialog_data();
     void noSelectionNoCameraDialog();
     void daemonControlStartsFromTheWatch();
+    void daemonControlIsFollowedClosely();
     void cameraInfoRunsWithTheListQuiet();
 
 private:
@@ -688,6 +690,19 @@ void tst_QVyroZentara::daemonControlStartsFromTheWatch()
     QCOMPARE(m_dialogs.runs.size(), 2);
     QCOMPARE(m_dialogs.runs.at(0).states, (CoreStates{CoreStates::Stopped, CoreStates::Running}));
     QCOMPARE(m_dialogs.runs.at(1).states, (CoreStates{CoreStates::Stopped, CoreStates::Stopped}));
+}
+
+// After Start or Stop the window watches closely until the daemon has changed (through pkexec
+// that is when the user has answered), then at its usual pace again.
+void tst_QVyroZentara::daemonControlIsFollowedClosely()
+{
+    QVyroZentara w(m_dialogs, noLanguages());
+    const auto *timer = w.findChild<QTimer *>(QStringLiteral("serviceTimer"));
+    w.followDaemonControl();
+    QCOMPARE(timer->interval(), QVyroZentara::FollowIntervalMs);
+    vysim_set_daemon(VYSIM_DAEMON_ETH, 0);
+    QTRY_COMPARE(w.daemonStates().eth, CoreStates::Stopped);
+    QCOMPARE(timer->interval(), QVyroZentara::ServiceIntervalMs);
 }
 
 // While the camera information dialog works on the camera the list neither refreshes nor
