@@ -83,25 +83,61 @@ constexpr uint32_t ListStatusNoFullSpeed = 0x2;
 constexpr uint32_t ListStatusFlag4 = 0x4; // unnamed, but counts as a problem like the others
 constexpr uint32_t ListStatusInvalidIpRange = 0x8;
 constexpr uint32_t ListStatusAnyProblem = 0xF;
+// The two USB problems, which the verdict tells apart and together.
+constexpr uint32_t ListStatusUsbProblems = ListStatusServiceFirmware | ListStatusNoFullSpeed;
 
 // Device status word of the device information record.
 constexpr uint32_t DeviceStatusReady = 0x1;
+constexpr uint32_t DeviceStatusTestingCurrentIp = 0x2;
+constexpr uint32_t DeviceStatusTestingPersistentIp = 0x4;
+constexpr uint32_t DeviceStatusTestingIpRange = 0x8;
+constexpr uint32_t DeviceStatusCurrentIpNotApplicable = 0x10;
+constexpr uint32_t DeviceStatusPersistentIpNotApplicable = 0x20;
+constexpr uint32_t DeviceStatusIpRangeNotApplicable = 0x40;
 constexpr uint32_t DeviceStatusMulticastEnabled = 0x80;
 constexpr uint32_t DeviceStatusUnpaired = 0x100; // clear on a free camera in boot boost mode
+constexpr uint32_t DeviceStatusPairingInProgress = 0x200;
+constexpr uint32_t DeviceStatusPaired = 0x400;
+constexpr uint32_t DeviceStatusForce100Mbps = 0x1000;
+constexpr uint32_t DeviceStatusNoComPort = 0x2000;
+constexpr uint32_t DeviceStatusNeedsFirmwareAddon = 0x4000;
+constexpr uint32_t DeviceStatusReceivingStarterFirmware = 0x10000;
+constexpr uint32_t DeviceStatusReceivingRuntimeFirmware = 0x20000;
+constexpr uint32_t DeviceStatusInapplicableRuntimeFirmware = 0x40000;
+constexpr uint32_t DeviceStatusInapplicableStarterFirmware = 0x80000;
+constexpr uint32_t DeviceStatusRebootingToRuntimeFirmware = 0x100000;
+constexpr uint32_t DeviceStatusRebootingToStarterFirmware = 0x200000;
+constexpr uint32_t DeviceStatusRebootingToFailsafeFirmware = 0x400000;
+constexpr uint32_t DeviceStatusTestingFpgaFirmware = 0x800000;
+constexpr uint32_t DeviceStatusReceivingAddonFirmware = 0x1000000;
+constexpr uint32_t DeviceStatusInapplicableAddonFirmware = 0x4000000;
+constexpr uint32_t DeviceStatusHardwareConfigurationError = 0x40000000;
 constexpr uint32_t DeviceStatusRuntimeFirmwareError0 = 0x80000000;
 
 // Device control status word of the device information record.
 constexpr uint32_t ControlStatusAvailable = 0x1;
 constexpr uint32_t ControlStatusAccessible1 = 0x2;
 constexpr uint32_t ControlStatusAccessible2 = 0x4;
+constexpr uint32_t ControlStatusPersistentIpUsed = 0x10;
 constexpr uint32_t ControlStatusCompatible = 0x20;
 constexpr uint32_t ControlStatusAdapterDhcp = 0x40;
 constexpr uint32_t ControlStatusAdapterSettingsOk = 0x80;
+constexpr uint32_t ControlStatusUnpairingInProgress = 0x100;
 constexpr uint32_t ControlStatusPairingInProgress = 0x200;
 constexpr uint32_t ControlStatusPaired = 0x1000;
+constexpr uint32_t ControlStatusOpened = 0x4000;
+constexpr uint32_t ControlStatusUploadStarterFirmware = 0x10000;
+constexpr uint32_t ControlStatusUploadRuntimeFirmware = 0x20000;
+constexpr uint32_t ControlStatusRebooting = 0x100000;
+constexpr uint32_t ControlStatusBootBoostEnabled = 0x1000000;
 constexpr uint32_t ControlStatusBootBoostUsed = 0x2000000;
 constexpr uint32_t ControlStatusInitialized = 0x8000000;
+constexpr uint32_t ControlStatusToBeDeleted = 0x40000000;
 constexpr uint32_t ControlStatusToBeRemoved = 0x80000000;
+// Accessible on both of the camera's channels: configured for this host.
+constexpr uint32_t ControlStatusAccessible = ControlStatusAccessible1 | ControlStatusAccessible2;
+// Paired with this host, or on its way there: this host has the camera open.
+constexpr uint32_t ControlStatusHeldHere = ControlStatusPairingInProgress | ControlStatusPaired;
 
 // DHCP state byte of the device information record.
 constexpr uint32_t DhcpStateSupported = 0x1;

@@ -6,15 +6,13 @@
 #include <functional>
 
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
 #include "vyrokit/sdkquery.h"
 #include "zentara/devinfo/deviceinfoitem.h"
 #include "zentara/devinfo/udevhwdb.h"
 #include "zentara/devinfo/usbtopology.h"
 
 namespace {
-
-constexpr uint8_t TypeUsb3Vision = 225;
-constexpr uint8_t TypeGigEVision = 226;
 
 struct BitRow
 {
@@ -23,72 +21,99 @@ struct BitRow
 };
 
 const BitRow deviceStatusBits[] = {
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Ready to operate"), 0x1},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing current IP"), 0x2},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing persistent IP"), 0x4},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing IP range"), 0x8},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Current IP address not applicable"), 0x10},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Persistent IP address not applicable"), 0x20},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "IP range not applicable"), 0x40},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Multicast mode enabled"), 0x80},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Unpaired"), 0x100},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Pairing in progress"), 0x200},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Paired"), 0x400},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Force 100Mbps"), 0x1000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "No COM port"), 0x2000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Needs firmware addon"), 0x4000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving starter firmware"), 0x10000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving runtime firmware"), 0x20000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable runtime firmware"), 0x40000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable starter firmware"), 0x80000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to runtime firmware"), 0x100000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to starter firmware"), 0x200000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to failsafe firmware"), 0x400000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing FPGA Firmware"), 0x800000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving addon firmware"), 0x1000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable addon firmware"), 0x4000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Hardware configuration error"), 0x40000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Runtime firmware error 0"), 0x80000000},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Ready to operate"), vyro::DeviceStatusReady},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing current IP"),
+     vyro::DeviceStatusTestingCurrentIp},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing persistent IP"),
+     vyro::DeviceStatusTestingPersistentIp},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing IP range"), vyro::DeviceStatusTestingIpRange},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Current IP address not applicable"),
+     vyro::DeviceStatusCurrentIpNotApplicable},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Persistent IP address not applicable"),
+     vyro::DeviceStatusPersistentIpNotApplicable},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "IP range not applicable"),
+     vyro::DeviceStatusIpRangeNotApplicable},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Multicast mode enabled"),
+     vyro::DeviceStatusMulticastEnabled},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Unpaired"), vyro::DeviceStatusUnpaired},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Pairing in progress"),
+     vyro::DeviceStatusPairingInProgress},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Paired"), vyro::DeviceStatusPaired},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Force 100Mbps"), vyro::DeviceStatusForce100Mbps},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "No COM port"), vyro::DeviceStatusNoComPort},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Needs firmware addon"),
+     vyro::DeviceStatusNeedsFirmwareAddon},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving starter firmware"),
+     vyro::DeviceStatusReceivingStarterFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving runtime firmware"),
+     vyro::DeviceStatusReceivingRuntimeFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable runtime firmware"),
+     vyro::DeviceStatusInapplicableRuntimeFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable starter firmware"),
+     vyro::DeviceStatusInapplicableStarterFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to runtime firmware"),
+     vyro::DeviceStatusRebootingToRuntimeFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to starter firmware"),
+     vyro::DeviceStatusRebootingToStarterFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting to failsafe firmware"),
+     vyro::DeviceStatusRebootingToFailsafeFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Testing FPGA Firmware"),
+     vyro::DeviceStatusTestingFpgaFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Receiving addon firmware"),
+     vyro::DeviceStatusReceivingAddonFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Inapplicable addon firmware"),
+     vyro::DeviceStatusInapplicableAddonFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Hardware configuration error"),
+     vyro::DeviceStatusHardwareConfigurationError},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Runtime firmware error 0"),
+     vyro::DeviceStatusRuntimeFirmwareError0},
 };
 
 const BitRow controlStatusBits[] = {
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Available"), 0x1},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Accessible 1"), 0x2},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Accessible 2"), 0x4},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Persistent IP address used"), 0x10},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Compatible"), 0x20},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Adapter uses DHCP"), 0x40},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Adapter settings OK"), 0x80},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Unpairing in progress"), 0x100},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Pairing in progress"), 0x200},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Paired"), 0x1000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Opened"), 0x4000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Upload starter firmware"), 0x10000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Upload runtime firmware"), 0x20000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting"), 0x100000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Boot boost enabled"), 0x1000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Boot boost used"), 0x2000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Initialized"), 0x8000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "To be deleted"), 0x40000000},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "To be removed"), 0x80000000},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Available"), vyro::ControlStatusAvailable},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Accessible 1"), vyro::ControlStatusAccessible1},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Accessible 2"), vyro::ControlStatusAccessible2},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Persistent IP address used"),
+     vyro::ControlStatusPersistentIpUsed},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Compatible"), vyro::ControlStatusCompatible},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Adapter uses DHCP"), vyro::ControlStatusAdapterDhcp},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Adapter settings OK"),
+     vyro::ControlStatusAdapterSettingsOk},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Unpairing in progress"),
+     vyro::ControlStatusUnpairingInProgress},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Pairing in progress"),
+     vyro::ControlStatusPairingInProgress},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Paired"), vyro::ControlStatusPaired},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Opened"), vyro::ControlStatusOpened},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Upload starter firmware"),
+     vyro::ControlStatusUploadStarterFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Upload runtime firmware"),
+     vyro::ControlStatusUploadRuntimeFirmware},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Rebooting"), vyro::ControlStatusRebooting},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Boot boost enabled"),
+     vyro::ControlStatusBootBoostEnabled},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Boot boost used"), vyro::ControlStatusBootBoostUsed},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Initialized"), vyro::ControlStatusInitialized},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "To be deleted"), vyro::ControlStatusToBeDeleted},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "To be removed"), vyro::ControlStatusToBeRemoved},
 };
 
 const BitRow dhcpStateBits[] = {
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Supported"), 0x1},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Error"), 0x2},
-    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Enabled"), 0x10},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Supported"), vyro::DhcpStateSupported},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Error"), vyro::DhcpStateError},
+    {QT_TRANSLATE_NOOP("DeviceInfoModel", "Enabled"), vyro::DhcpStateEnabled},
 };
 
 using Field = uint32_t (Camera::*)() const;
 
 bool usesUsbLayout(const Camera &camera)
 {
-    return camera.isUsb() || camera.deviceTypeCode() == TypeUsb3Vision;
+    return camera.isUsb() || camera.deviceTypeCode() == vyro::TypeUsb3Vision;
 }
 
 bool usesNetworkLayout(const Camera &camera)
 {
-    return camera.isEth() || camera.deviceTypeCode() == TypeGigEVision;
+    return camera.isEth() || camera.deviceTypeCode() == vyro::TypeGigEVision;
 }
 
 QString addressText(const QString &address)
@@ -280,9 +305,9 @@ DeviceInfoModel::Shape DeviceInfoModel::shapeOf(const Camera *camera)
     shape.interfaceClass = camera->interfaceClass();
     // Of the type codes only the vision-standard ones choose rows.
     const uint8_t type = camera->deviceTypeCode();
-    shape.deviceTypeCode = type == TypeUsb3Vision || type == TypeGigEVision ? type : 0;
+    shape.deviceTypeCode = type == vyro::TypeUsb3Vision || type == vyro::TypeGigEVision ? type : 0;
     shape.thirdGeneration = camera->isThirdGenerationUsb();
-    if (usesUsbLayout(*camera) && camera->deviceTypeCode() != TypeUsb3Vision)
+    if (usesUsbLayout(*camera) && camera->deviceTypeCode() != vyro::TypeUsb3Vision)
         shape.chains = chainsOf(camera->usbPortPath());
     return shape;
 }
@@ -378,7 +403,7 @@ void DeviceInfoModel::buildUsbLayout(const Camera *camera)
     row(general, tr("Sensor ID"), [](const Camera &c) { return number(c.sensorId()); });
     row(general, tr("Device type"), [](const Camera &c) { return number(c.deviceTypeCode()); });
     // A USB3 Vision device reports nothing else the tree could show.
-    if (camera->deviceTypeCode() == TypeUsb3Vision)
+    if (camera->deviceTypeCode() == vyro::TypeUsb3Vision)
         return;
     if (thirdGeneration)
         row(general, tr("Camera temperature"),

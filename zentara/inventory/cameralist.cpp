@@ -145,7 +145,8 @@ std::unique_ptr<QMenu> CameraList::createContextMenu()
         connect(manual, &QAction::triggered, this, [this, camera] { emit openIPSettings(camera); });
         QAction *addReadOnly = menu->addAction(tr("&Add Readonly Device"));
         addReadOnly->setEnabled(camera.deviceTypeCode() != vyro::TypeGigEVision &&
-                                driverMulticastEnabled() && (camera.controlStatus() & 0x6) != 0);
+                                driverMulticastEnabled() &&
+                                (camera.controlStatus() & vyro::ControlStatusAccessible) != 0);
         connect(addReadOnly, &QAction::triggered, this,
                 [this, camera] { emit openMulticastSettings(camera); });
     } else if (camera.isReadOnlyDevice()) {

@@ -18,7 +18,7 @@ QString productFamily()
 
 QString wrapped(const Camera &camera, const QString &sentence)
 {
-    return QCoreApplication::translate("QVyroZentara", "Status of device %1: %2")
+    return QCoreApplication::translate("CameraStatus", "Status of device %1: %2")
         .arg(QString::number(camera.deviceId()), sentence);
 }
 
@@ -30,7 +30,7 @@ QString withDevice(const Camera &camera, const QString &text)
 QString correctSentence(const Camera &camera)
 {
     return withDevice(camera, QCoreApplication::translate(
-                                  "QVyroZentara",
+                                  "CameraStatus",
                                   "Status of device %1: The camera is configured correctly and can "
                                   "be opened."));
 }
@@ -38,7 +38,7 @@ QString correctSentence(const Camera &camera)
 QString lowerSpeedSentence(const Camera &camera)
 {
     return withDevice(camera, QCoreApplication::translate(
-                                  "QVyroZentara",
+                                  "CameraStatus",
                                   "Status of device %1: The camera is configured correctly and can "
                                   "be opened. Please note that this device currently is using a "
                                   "lower speed than supported by it."));
@@ -47,7 +47,7 @@ QString lowerSpeedSentence(const Camera &camera)
 QString openedSentence(const Camera &camera)
 {
     return wrapped(camera,
-                   QCoreApplication::translate("QVyroZentara", "You have opened the camera"));
+                   QCoreApplication::translate("CameraStatus", "You have opened the camera"));
 }
 
 QString resource(const char *name)
@@ -73,8 +73,8 @@ bool isUsbLike(const Camera &camera)
 
 void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
 {
-    v.manualEthConfiguration =
-        camera.deviceTypeCode() == vyro::TypeGigEVision && !(camera.listStatus() & 0x1);
+    v.manualEthConfiguration = camera.deviceTypeCode() == vyro::TypeGigEVision &&
+                               !(camera.listStatus() & vyro::ListStatusServiceFirmware);
     v.automaticEthConfiguration = false;
     v.uploadStarterFirmware = false;
     if (camera.inUse()) {
@@ -83,23 +83,23 @@ void evaluateVisionStandard(const Camera &camera, CameraVerdict &v)
         v.key = QStringLiteral("opened");
         v.sentence = openedSentence(camera);
         v.colour = Qt::darkGreen;
-    } else if (camera.listStatus() & 0x1) {
+    } else if (camera.listStatus() & vyro::ListStatusServiceFirmware) {
         v.key = QStringLiteral("service-firmware");
         v.cameraInformation = false;
         v.additionalCameraInfo = false;
         v.sentence = withDevice(
             camera,
             QCoreApplication::translate(
-                "QVyroZentara",
+                "CameraStatus",
                 "Status of device %1: The camera cannot be opened because it is running with "
                 "service firmware. Either start the camera in runtime using the "
                 "\"orv_devicecommand\" tool (--reset-to-runtime) or update the camera "
                 "firmware, e.g. using the \"orv_deviceupdate\" tool.\n"));
         v.colour = Qt::red;
-    } else if (camera.listStatus() & 0x8) {
+    } else if (camera.listStatus() & vyro::ListStatusInvalidIpRange) {
         v.key = QStringLiteral("invalid-ip-range");
         v.sentence = wrapped(camera, QCoreApplication::translate(
-                                         "QVyroZentara",
+                                         "CameraStatus",
                                          "The camera is using an invalid IP range and can't be "
                                          "opened. Please use the 'Manual ETH configuration' "
                                          "button to set a valid IP address."));
@@ -160,14 +160,14 @@ void evaluateUsb(const Camera &camera, CameraVerdict &v)
     v.manualEthConfiguration = false;
     v.automaticEthConfiguration = false;
     v.uploadStarterFirmware = false;
-    const uint32_t status = camera.listStatus();
+    const uint32_t status = camera.listStatus() & vyro::ListStatusUsbProblems;
     if (camera.inUse()) {
         v.cameraInformation = false;
         v.additionalCameraInfo = false;
         v.key = QStringLiteral("opened");
         v.sentence = openedSentence(camera);
         v.colour = Qt::darkGreen;
-    } else if (!(status & 0x3)) {
+    } else if (!status) {
         v.cameraInformation = true;
         v.additionalCameraInfo = true;
         if (camera.linkSpeed() < 4000 && vyro::isThirdGenerationType(camera.deviceTypeCode())) {
@@ -184,26 +184,26 @@ void evaluateUsb(const Camera &camera, CameraVerdict &v)
         v.additionalCameraInfo = false;
         const QString noUpload =
             QCoreApplication::translate(
-                "QVyroZentara",
+                "CameraStatus",
                 "An upload of the camera firmware is not possible. The hardware of your camera "
                 "is probably not compatible to the installed %1 driver. Your hardware is not "
                 "supported by driver versions higher than 3.00.")
                 .arg(productFamily());
         QString sentence;
-        if ((status & 0x3) == 0x2)
+        if (status == vyro::ListStatusNoFullSpeed)
             v.key = QStringLiteral("no-full-speed");
-        else if ((status & 0x3) == 0x1)
+        else if (status == vyro::ListStatusServiceFirmware)
             v.key = QStringLiteral("hardware-incompatible");
         else
             v.key = QStringLiteral("hardware-incompatible-no-full-speed");
-        if ((status & 0x3) == 0x2)
-            sentence = QCoreApplication::translate("QVyroZentara",
+        if (status == vyro::ListStatusNoFullSpeed)
+            sentence = QCoreApplication::translate("CameraStatus",
                                                    "This camera does not support Fullspeed USB.");
-        else if ((status & 0x3) == 0x1)
+        else if (status == vyro::ListStatusServiceFirmware)
             sentence = noUpload;
         else
             sentence = noUpload + QCoreApplication::translate(
-                                      "QVyroZentara",
+                                      "CameraStatus",
                                       " In addition, the camera does not support Fullspeed USB.");
         v.sentence = wrapped(camera, sentence);
         v.colour = Qt::red;
@@ -256,52 +256,54 @@ QString networkDiagnosis(const Camera &camera, QString &key)
 {
     const uint32_t control = camera.controlStatus();
     const uint32_t device = camera.deviceStatus();
-    if ((control & 0x88000000u) != 0x08000000u) {
+    if ((control & (vyro::ControlStatusInitialized | vyro::ControlStatusToBeRemoved)) !=
+        vyro::ControlStatusInitialized) {
         key = QStringLiteral("internal-driver-error");
-        return QCoreApplication::translate("QVyroZentara",
+        return QCoreApplication::translate("CameraStatus",
                                            "Internal driver error. Please reinstall the %1 setup.")
             .arg(productFamily());
     }
-    if (!(device & 0x1)) {
-        if ((camera.dhcpState() & 0x12) == 0x10) {
+    if (!(device & vyro::DeviceStatusReady)) {
+        if ((camera.dhcpState() & (vyro::DhcpStateEnabled | vyro::DhcpStateError)) ==
+            vyro::DhcpStateEnabled) {
             key = QStringLiteral("waiting-for-dhcp");
-            return QCoreApplication::translate("QVyroZentara", "Waiting for %1.")
+            return QCoreApplication::translate("CameraStatus", "Waiting for %1.")
                 .arg(QStringLiteral("DHCPOFFER"));
         }
         key = QStringLiteral("starter-firmware-missing");
         return QCoreApplication::translate(
-            "QVyroZentara", "Internal device error. Please upload a new starter firmware.");
+            "CameraStatus", "Internal device error. Please upload a new starter firmware.");
     }
-    if (device & 0x80000000u) {
+    if (device & vyro::DeviceStatusRuntimeFirmwareError0) {
         key = QStringLiteral("runtime-firmware-corrupted");
         return QCoreApplication::translate(
-            "QVyroZentara", "Internal device error. The runtime firmware is corrupted.");
+            "CameraStatus", "Internal device error. The runtime firmware is corrupted.");
     }
-    if (!(control & 0x20)) {
+    if (!(control & vyro::ControlStatusCompatible)) {
         key = QStringLiteral("driver-incompatible");
         return QCoreApplication::translate(
-            "QVyroZentara",
+            "CameraStatus",
             "The device is not compatible to the driver. Please upload a new starter "
             "firmware.");
     }
-    if (control & 0x40) {
+    if (control & vyro::ControlStatusAdapterDhcp) {
         key = QStringLiteral("adapter-uses-dhcp");
         return QCoreApplication::translate(
-            "QVyroZentara",
+            "CameraStatus",
             "The network adapter is configured to use DHCP. Please assign a static IP "
             "address and subnetmask via the dialog 'Manual ETH configuration'. DHCP "
             "will be deactivated automatically.");
     }
-    if (!(control & 0x80)) {
+    if (!(control & vyro::ControlStatusAdapterSettingsOk)) {
         key = QStringLiteral("adapter-packet-size");
         return QCoreApplication::translate(
-            "QVyroZentara", "The network adapter is not configured to use packets larger than the "
+            "CameraStatus", "The network adapter is not configured to use packets larger than the "
                             "normal size of 1,5 KB.Please set the packet size to at least 2 KB.");
     }
-    if ((control & 0x6) != 0x6) {
+    if ((control & vyro::ControlStatusAccessible) != vyro::ControlStatusAccessible) {
         key = QStringLiteral("not-configured");
         return QCoreApplication::translate(
-            "QVyroZentara",
+            "CameraStatus",
             "The camera is not configured properly. Please use the 'Manual ETH "
             "configuration' or 'Automatic ETH configuration' button to set a IP "
             "address. Or enable the camera DHCP client if a DHCP server is available.");
@@ -322,12 +324,12 @@ void setAllButtons(CameraVerdict &v, bool on)
 void evaluateNetwork(const Camera &camera, CameraVerdict &v)
 {
     networkPicture(camera, v);
-    const bool available = camera.controlStatus() & 0x1;
-    const bool unpaired = camera.deviceStatus() & 0x100;
+    const bool available = camera.controlStatus() & vyro::ControlStatusAvailable;
+    const bool unpaired = camera.deviceStatus() & vyro::DeviceStatusUnpaired;
 
     if (!available && !unpaired) {
         setAllButtons(v, false);
-        if (camera.controlStatus() & 0x1200) {
+        if (camera.controlStatus() & vyro::ControlStatusHeldHere) {
             v.key = QStringLiteral("opened");
             v.sentence = openedSentence(camera);
             v.colour = Qt::darkGreen;
@@ -336,10 +338,10 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
             v.sentence = wrapped(
                 camera,
                 camera.isEth()
-                    ? QCoreApplication::translate("QVyroZentara",
+                    ? QCoreApplication::translate("CameraStatus",
                                                   "The camera is being used by another host "
                                                   "and cannot be opened at the moment.")
-                    : QCoreApplication::translate("QVyroZentara",
+                    : QCoreApplication::translate("CameraStatus",
                                                   "The camera is not opened by another host "
                                                   "and cannot be opened at the moment."));
             v.colour = Qt::red;
@@ -376,25 +378,25 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
                 v.key = QStringLiteral("boot-boost");
                 v.sentence = withDevice(
                     camera, QCoreApplication::translate(
-                                "QVyroZentara", "Status of device %1: The camera is currently "
+                                "CameraStatus", "Status of device %1: The camera is currently "
                                                 "running in the boot boost mode. It is configured "
                                                 "correctly and can be opened."));
                 v.colour = Qt::black;
             }
-        } else if (camera.networkTypeCode() & 0x80) {
+        } else if (vyro::isNetworkType(camera.networkTypeCode())) {
             const uint32_t required = camera.requiredStarterFirmwareVersion();
             if (required == 0) {
                 v.key = QStringLiteral("firmware-image-missing");
                 v.sentence =
                     QCoreApplication::translate(
-                        "QVyroZentara", "Firmware image is not available or corrupted. Please "
+                        "CameraStatus", "Firmware image is not available or corrupted. Please "
                                         "reinstall the %1 setup.")
                         .arg(productFamily());
             } else {
                 v.key = QStringLiteral("starter-firmware-incompatible");
                 v.sentence =
                     QCoreApplication::translate(
-                        "QVyroZentara",
+                        "CameraStatus",
                         "The starter firmware of the camera is incompatible to the driver.\nAn "
                         "automatic upload will be initiated next time you open the camera. "
                         "This upload will take several seconds. Do not switch off the power "
@@ -414,7 +416,7 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
     if (camera.deviceInfoResult() != 0) {
         v.key = QStringLiteral("transfer-failed");
         v.sentence =
-            QCoreApplication::translate("QVyroZentara",
+            QCoreApplication::translate("CameraStatus",
                                         "Transfer failed (Errorcode: %1): API DLL or kernel driver "
                                         "incompatible. Please reinstall the setup.")
                 .arg(camera.deviceInfoResult());
@@ -461,7 +463,7 @@ CameraVerdict CameraStatus::evaluate(const Camera *camera)
         v.additionalCameraInfo = false;
         v.uploadStarterFirmware = false;
         v.key = QStringLiteral("no-camera");
-        v.sentence = QCoreApplication::translate("QVyroZentara", "No camera list available");
+        v.sentence = QCoreApplication::translate("CameraStatus", "No camera list available");
         v.colour = Qt::red;
         return v;
     }
@@ -477,7 +479,7 @@ CameraVerdict CameraStatus::evaluate(const Camera *camera)
     if (v.discontinuedVisible) {
         v.discontinuedText = vyrokit::RichText::coloured(
             QStringLiteral("red"),
-            QCoreApplication::translate("QVyroZentara",
+            QCoreApplication::translate("CameraStatus",
                                         "Attention: You are using a camera model which is no "
                                         "longer supported by the current driver version."));
     }
@@ -496,8 +498,8 @@ QString CameraStatus::listIcon(const Camera &camera)
         return resource("usb_connect.png");
     }
     if (camera.isEth()) {
-        const bool unpaired = camera.deviceStatus() & 0x100;
-        const bool available = camera.controlStatus() & 0x1;
+        const bool unpaired = camera.deviceStatus() & vyro::DeviceStatusUnpaired;
+        const bool available = camera.controlStatus() & vyro::ControlStatusAvailable;
         if (unpaired && !available)
             return resource("eth_warning.png");
         if (!unpaired && !available)
@@ -507,7 +509,7 @@ QString CameraStatus::listIcon(const Camera &camera)
         return resource("eth_warning2.png");
     }
     if (camera.isVisionStandard()) {
-        if (camera.listStatus() & 0xF)
+        if (camera.listStatus() & vyro::ListStatusAnyProblem)
             return resource("eth_warning.png");
         if (camera.inUse())
             return resource("eth_disconnected.png");
@@ -520,19 +522,21 @@ bool CameraStatus::isFree(const Camera &camera)
 {
     if (isUsbLike(camera))
         return !camera.inUse();
-    return (camera.deviceStatus() & 0x100) || (camera.controlStatus() & 0x1);
+    return (camera.deviceStatus() & vyro::DeviceStatusUnpaired) ||
+           (camera.controlStatus() & vyro::ControlStatusAvailable);
 }
 
 bool CameraStatus::isFreeInBootBoost(const Camera &camera)
 {
-    return !isUsbLike(camera) && !(camera.deviceStatus() & 0x100) && (camera.controlStatus() & 0x1);
+    return !isUsbLike(camera) && !(camera.deviceStatus() & vyro::DeviceStatusUnpaired) &&
+           (camera.controlStatus() & vyro::ControlStatusAvailable);
 }
 
 bool CameraStatus::isAvailable(const Camera &camera)
 {
     if (isUsbLike(camera))
-        return !camera.inUse() && !(camera.listStatus() & 0xF);
-    return !camera.inUse() && (camera.controlStatus() & 0x1);
+        return !camera.inUse() && !(camera.listStatus() & vyro::ListStatusAnyProblem);
+    return !camera.inUse() && (camera.controlStatus() & vyro::ControlStatusAvailable);
 }
 
 QString CameraStatus::freeText(const Camera &camera)

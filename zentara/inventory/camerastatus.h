@@ -12,8 +12,8 @@
 
 class Camera;
 
-// Pure evaluations over a Camera record; none of them calls the camera library. Main-window
-// texts are translated in the context "QVyroZentara", list texts in "CameraListModel".
+// Pure evaluations over a Camera record; none of them calls the camera library. Verdict
+// texts are translated in the context "CameraStatus", list texts in "CameraListModel".
 class CameraStatus final
 {
 public:

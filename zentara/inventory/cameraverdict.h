@@ -5,10 +5,8 @@
 #include <QColor>
 #include <QString>
 
-#include <optional>
-
-// The outcome of the main-window evaluation. Buttons that the evaluation leaves alone are
-// std::nullopt: the caller keeps their previous state.
+// The outcome of the main-window evaluation. A button the evaluation does not enable stays
+// disabled, whichever camera was selected before.
 struct CameraVerdict
 {
     enum class Picture
@@ -26,11 +24,11 @@ struct CameraVerdict
     Picture picture = Picture::Unchanged;
     QString picturePath; // ":/images/..." when picture is Resource
 
-    std::optional<bool> cameraInformation;
-    std::optional<bool> manualEthConfiguration;
-    std::optional<bool> automaticEthConfiguration;
-    std::optional<bool> uploadStarterFirmware;
-    std::optional<bool> additionalCameraInfo;
+    bool cameraInformation = false;
+    bool manualEthConfiguration = false;
+    bool automaticEthConfiguration = false;
+    bool uploadStarterFirmware = false;
+    bool additionalCameraInfo = false;
     bool createSupportFile = true;
     bool daemonControl = true;
 

@@ -39,7 +39,7 @@
         <translation>&amp;Nur-Lese-Gerät hinzufügen</translation>
     </message>
     <message>
-        <location filename="cameralist.cpp" line="152"/>
+        <location filename="cameralist.cpp" line="153"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -82,55 +82,55 @@
         <translation>Ser.-Nr.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="543"/>
-        <location filename="camerastatus.cpp" line="575"/>
+        <location filename="camerastatus.cpp" line="547"/>
+        <location filename="camerastatus.cpp" line="579"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="542"/>
-        <location filename="camerastatus.cpp" line="574"/>
+        <location filename="camerastatus.cpp" line="546"/>
+        <location filename="camerastatus.cpp" line="578"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="541"/>
+        <location filename="camerastatus.cpp" line="545"/>
         <source>Yes (BB)</source>
         <translation>Ja (BB)</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="552"/>
+        <location filename="camerastatus.cpp" line="556"/>
         <source>The camera runs at a lower speed than it supports.</source>
         <translation>Die Kamera läuft langsamer, als sie könnte.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="555"/>
+        <location filename="camerastatus.cpp" line="559"/>
         <source>The camera cannot be opened: see its status below.</source>
         <translation>Die Kamera kann nicht geöffnet werden: siehe ihren Status unten.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="558"/>
+        <location filename="camerastatus.cpp" line="562"/>
         <source>The camera&apos;s starter firmware is not the one the driver needs.</source>
         <translation>Die Starter-Firmware der Kamera ist nicht die, die der Treiber braucht.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="561"/>
+        <location filename="camerastatus.cpp" line="565"/>
         <source>The camera is in use and cannot be opened.</source>
         <translation>Die Kamera ist in Benutzung und kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="564"/>
+        <location filename="camerastatus.cpp" line="568"/>
         <source>The camera can be opened.</source>
         <translation>Die Kamera kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="567"/>
+        <location filename="camerastatus.cpp" line="571"/>
         <source>Yes (BB): free, running in the boot boost mode.</source>
         <translation>Ja (BB): frei, läuft im Boot-Boost-Modus.</translation>
     </message>
 </context>
 <context>
-    <name>QVyroZentara</name>
+    <name>CameraStatus</name>
     <message>
         <location filename="camerastatus.cpp" line="21"/>
         <source>Status of device %1: %2</source>
@@ -179,84 +179,84 @@
         <translation> Außerdem unterstützt die Kamera kein Fullspeed-USB.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="261"/>
+        <location filename="camerastatus.cpp" line="262"/>
         <source>Internal driver error. Please reinstall the %1 setup.</source>
         <translation>Interner Treiberfehler. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="268"/>
+        <location filename="camerastatus.cpp" line="270"/>
         <source>Waiting for %1.</source>
         <translation>Warte auf %1.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="272"/>
+        <location filename="camerastatus.cpp" line="274"/>
         <source>Internal device error. Please upload a new starter firmware.</source>
         <translation>Interner Gerätefehler. Bitte laden Sie eine neue Starter-Firmware hoch.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="277"/>
+        <location filename="camerastatus.cpp" line="279"/>
         <source>Internal device error. The runtime firmware is corrupted.</source>
         <translation>Interner Gerätefehler. Die Runtime-Firmware ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="282"/>
+        <location filename="camerastatus.cpp" line="284"/>
         <source>The device is not compatible to the driver. Please upload a new starter firmware.</source>
         <translation>Das Gerät ist nicht mit dem Treiber kompatibel. Bitte laden Sie eine neue Starter-Firmware hoch.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="289"/>
+        <location filename="camerastatus.cpp" line="291"/>
         <source>The network adapter is configured to use DHCP. Please assign a static IP address and subnetmask via the dialog &apos;Manual ETH configuration&apos;. DHCP will be deactivated automatically.</source>
         <translation>Der Netzwerkadapter ist für DHCP konfiguriert. Bitte weisen Sie über den Dialog &apos;Manuelle ETH-Konfiguration&apos; eine statische IP-Adresse und Subnetzmaske zu. DHCP wird automatisch deaktiviert.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="297"/>
+        <location filename="camerastatus.cpp" line="299"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.Please set the packet size to at least 2 KB.</source>
         <translation>Der Netzwerkadapter ist nicht für Pakete größer als die normale Größe von 1,5 KB konfiguriert. Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="303"/>
+        <location filename="camerastatus.cpp" line="305"/>
         <source>The camera is not configured properly. Please use the &apos;Manual ETH configuration&apos; or &apos;Automatic ETH configuration&apos; button to set a IP address. Or enable the camera DHCP client if a DHCP server is available.</source>
         <translation>Die Kamera ist nicht richtig konfiguriert. Bitte setzen Sie über die Schaltfläche &apos;Manuelle ETH-Konfiguration&apos; oder &apos;Automatische ETH-Konfiguration&apos; eine IP-Adresse. Oder aktivieren Sie den DHCP-Client der Kamera, wenn ein DHCP-Server verfügbar ist.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="339"/>
+        <location filename="camerastatus.cpp" line="341"/>
         <source>The camera is being used by another host and cannot be opened at the moment.</source>
         <translation>Die Kamera wird von einem anderen Host verwendet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="342"/>
+        <location filename="camerastatus.cpp" line="344"/>
         <source>The camera is not opened by another host and cannot be opened at the moment.</source>
         <translation>Die Kamera ist nicht von einem anderen Host geöffnet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="378"/>
+        <location filename="camerastatus.cpp" line="380"/>
         <source>Status of device %1: The camera is currently running in the boot boost mode. It is configured correctly and can be opened.</source>
         <translation>Status von Gerät %1: Die Kamera läuft zurzeit im Boot-Boost-Modus. Sie ist korrekt konfiguriert und kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="389"/>
+        <location filename="camerastatus.cpp" line="391"/>
         <source>Firmware image is not available or corrupted. Please reinstall the %1 setup.</source>
         <translation>Das Firmware-Abbild ist nicht verfügbar oder beschädigt. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="396"/>
+        <location filename="camerastatus.cpp" line="398"/>
         <source>The starter firmware of the camera is incompatible to the driver.
 An automatic upload will be initiated next time you open the camera. This upload will take several seconds. Do not switch off the power supply and do not unplug the camera! It is strongly recommended to upload the firmware over the button &apos;Starter Firmware Upload&apos;. The requested starter firmware version is %1</source>
         <translation>Die Starter-Firmware der Kamera ist nicht mit dem Treiber kompatibel.
 Beim nächsten Öffnen der Kamera wird ein automatisches Hochladen gestartet. Dieses dauert einige Sekunden. Schalten Sie die Stromversorgung nicht ab und trennen Sie die Kamera nicht! Es wird dringend empfohlen, die Firmware über die Schaltfläche &apos;Starter-Firmware hochladen&apos; hochzuladen. Die angeforderte Starter-Firmware-Version ist %1</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="417"/>
+        <location filename="camerastatus.cpp" line="419"/>
         <source>Transfer failed (Errorcode: %1): API DLL or kernel driver incompatible. Please reinstall the setup.</source>
         <translation>Übertragung fehlgeschlagen (Fehlercode: %1): API-DLL oder Kerneltreiber inkompatibel. Bitte installieren Sie das Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="464"/>
+        <location filename="camerastatus.cpp" line="466"/>
         <source>No camera list available</source>
         <translation>Keine Kameraliste verfügbar</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="480"/>
+        <location filename="camerastatus.cpp" line="482"/>
         <source>Attention: You are using a camera model which is no longer supported by the current driver version.</source>
         <translation>Achtung: Sie verwenden ein Kameramodell, das von der aktuellen Treiberversion nicht mehr unterstützt wird.</translation>
     </message>

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "sdk/vyro_device.h"
+
 class FirmwareUpload final
 {
 public:
@@ -12,7 +14,7 @@ public:
     // How long an upload may take, in seconds, for a camera's network type code.
     static int uploadSeconds(uint8_t networkTypeCode);
     // Whether the button acts on a camera of this type code (network cameras only).
-    static bool appliesTo(uint8_t networkTypeCode) { return (networkTypeCode & 0x80) != 0; }
+    static bool appliesTo(uint8_t networkTypeCode) { return vyro::isNetworkType(networkTypeCode); }
 
     // The worker: opens the device with the upload permission, which makes the library upload
     // the starter firmware, and closes it again. Answers vy_InitCamera's result. Runs on a

@@ -31,6 +31,7 @@
 #include <unistd.h>
 
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
 #include "vyrokit/networkaddress.h"
 #include "vyrokit/privileges.h"
 #include "vyrokit/productinfo.h"
@@ -600,15 +601,11 @@ void QVyroZentara::UpdateControls()
     const CameraVerdict verdict = CameraStatus::evaluate(m_selected ? &*m_selected : nullptr);
     m_supportFileButton->setEnabled(verdict.createSupportFile);
     m_daemonButton->setEnabled(verdict.daemonControl);
-    const auto apply = [](QPushButton *button, const std::optional<bool> &enabled) {
-        if (enabled)
-            button->setEnabled(*enabled);
-    };
-    apply(m_cameraInfoButton, verdict.cameraInformation);
-    apply(m_manualEthButton, verdict.manualEthConfiguration);
-    apply(m_autoEthButton, verdict.automaticEthConfiguration);
-    apply(m_uploadFirmwareButton, verdict.uploadStarterFirmware);
-    apply(m_addCameraInfoButton, verdict.additionalCameraInfo);
+    m_cameraInfoButton->setEnabled(verdict.cameraInformation);
+    m_manualEthButton->setEnabled(verdict.manualEthConfiguration);
+    m_autoEthButton->setEnabled(verdict.automaticEthConfiguration);
+    m_uploadFirmwareButton->setEnabled(verdict.uploadStarterFirmware);
+    m_addCameraInfoButton->setEnabled(verdict.additionalCameraInfo);
 
     switch (verdict.picture) {
     case CameraVerdict::Picture::Unchanged:
@@ -727,8 +724,8 @@ bool QVyroZentara::cameraInfoRefused(const Camera &camera)
     if (camera.inUse() != 0)
         return true;
     if (camera.isUsb() || camera.isVisionStandard())
-        return (camera.listStatus() & 0x3) != 0;
-    return (camera.controlStatus() & 0x1) == 0;
+        return (camera.listStatus() & vyro::ListStatusUsbProblems) != 0;
+    return (camera.controlStatus() & vyro::ControlStatusAvailable) == 0;
 }
 
 void QVyroZentara::OnCameraInfoDlg()

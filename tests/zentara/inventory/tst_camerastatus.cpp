@@ -65,14 +65,13 @@ QString wrapped(const char *text, int deviceId)
 }
 
 // Buttons in the order Camera information, Manual ETH, Automatic ETH, Upload starter firmware,
-// Additional Camera Info: '1' enabled, '0' disabled, '-' left alone.
+// Additional Camera Info: '1' enabled, '0' disabled.
 QString buttons(const CameraVerdict &v)
 {
     QString s;
-    for (const std::optional<bool> &b :
-         {v.cameraInformation, v.manualEthConfiguration, v.automaticEthConfiguration,
-          v.uploadStarterFirmware, v.additionalCameraInfo})
-        s += !b ? QLatin1Char('-') : (*b ? QLatin1Char('1') : QLatin1Char('0'));
+    for (const bool b : {v.cameraInformation, v.manualEthConfiguration, v.automaticEthConfiguration,
+                         v.uploadStarterFirmware, v.additionalCameraInfo})
+        s += b ? QLatin1Char('1') : QLatin1Char('0');
     return s;
 }
 
@@ -145,7 +144,7 @@ void tst_CameraStatus::verdict_data()
         << wrapped("The camera is using an invalid IP range and can't be opened. Please use the "
                    "'Manual ETH configuration' button to set a valid IP address.",
                    2001)
-        << Red << "-100-";
+        << Red << "01000";
     QTest::newRow("gev_ready") << merged(VisionBase, R"({"deviceType": 226})")
                                << sentence(Correct, 2001) << Black << "11001";
     QTest::newRow("u3v_ready") << QString::fromUtf8(VisionBase) << sentence(Correct, 2001) << Black
