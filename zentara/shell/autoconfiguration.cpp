@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
 #include "zentara/inventory/camera.h"
 
 AutoConfiguration::Input AutoConfiguration::inputOf(const Camera &camera)
@@ -16,7 +17,7 @@ AutoConfiguration::Input AutoConfiguration::inputOf(const Camera &camera)
         NetworkAddress::macFromString(camera.adapterMac()).value_or(vyrokit::MacAddress{});
     input.cameraMac =
         NetworkAddress::macFromString(camera.macAddress()).value_or(vyrokit::MacAddress{});
-    input.bootBoostUsed = (camera.controlStatus() & BootBoostUsed) != 0;
+    input.bootBoostUsed = (camera.controlStatus() & vyro::ControlStatusBootBoostUsed) != 0;
     return input;
 }
 

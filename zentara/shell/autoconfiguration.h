@@ -22,7 +22,6 @@ public:
     static constexpr int RangeRefused = -3;
     // What the driver answers when it cannot configure a camera that boots in boot boost.
     static constexpr int32_t BootBoostRefusal = 129;
-    static constexpr uint32_t BootBoostUsed = 0x2000000u; // controlStatus bit 25
 
     struct Input
     {
