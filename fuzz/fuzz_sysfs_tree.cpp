@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -55,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // Links stay inside the simulated /sys: relative, at most three levels up.
             if (safeName(name) && !name.contains('/') && !target.startsWith('/') &&
                 target.count("..") <= 3)
-                (void)::symlink(target.constData(),
-                                QFile::encodeName(devices + QLatin1Char('/') + name).constData());
+                QFile::link(QFile::decodeName(target),
+                            devices + QLatin1Char('/') + QFile::decodeName(name));
         } else if (equals > 0) {
             const QByteArray path = line.left(equals);
             const int slash = path.indexOf('/');
