@@ -5,8 +5,8 @@
 
 namespace vyrokit {
 
-ScopedCameraHandle::ScopedCameraHandle(uint32_t deviceId)
-    : m_handle(static_cast<VY_HCAM>(deviceId | VY_UNOPENED))
+ScopedCameraHandle::ScopedCameraHandle(uint32_t deviceId, uint32_t openFlags)
+    : m_handle(static_cast<VY_HCAM>(deviceId | VY_UNOPENED | openFlags))
 {
     m_result = vy_InitCamera(&m_handle, nullptr);
     m_open = m_result == VY_SUCCESS;
@@ -38,7 +38,7 @@ int32_t ScopedCameraHandle::close()
     if (!m_open)
         return VY_SUCCESS;
     m_open = false;
-    return vy_ExitCamera(m_handle);
+    return vy_ExitCamera(std::exchange(m_handle, 0));
 }
 
 } // namespace vyrokit

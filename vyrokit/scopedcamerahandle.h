@@ -8,13 +8,15 @@
 
 namespace vyrokit {
 
-// Opens the listed device (its ID OR VY_UNOPENED) with vy_InitCamera on construction and
-// closes it with vy_ExitCamera on destruction, if it opened. Move-only: exactly one object
-// closes a handle.
+// Opens the listed device (its ID OR VY_UNOPENED, with the caller's open flags such as
+// VY_ALLOW_FW_UPLOAD) with vy_InitCamera on construction and closes it with vy_ExitCamera on
+// destruction, if it opened. Move-only: exactly one object closes a handle; a default-made one
+// holds none.
 class ScopedCameraHandle final
 {
 public:
-    explicit ScopedCameraHandle(uint32_t deviceId);
+    ScopedCameraHandle() = default;
+    explicit ScopedCameraHandle(uint32_t deviceId, uint32_t openFlags = 0);
     ~ScopedCameraHandle();
 
     ScopedCameraHandle(ScopedCameraHandle &&other) noexcept;

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/scopedcamerahandle.h"
 #include "zentara/inventory/camera.h"
 
 namespace {
@@ -32,8 +33,9 @@ AdditionalCameraInfo::AdditionalCameraInfo(const Camera &camera, QWidget *parent
 
     // The starter firmware may be brought up to date on the way: the values are read from the
     // running camera.
-    VY_HCAM handle = static_cast<VY_HCAM>(camera.deviceId() | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
-    const bool open = vy_InitCamera(&handle, nullptr) == VY_SUCCESS;
+    vyrokit::ScopedCameraHandle opened(camera.deviceId(), VY_ALLOW_FW_UPLOAD);
+    const bool open = opened.isOpen();
+    const VY_HCAM handle = opened.handle();
 
     char user[VY_PERSISTENT_MEMORY_USER_SIZE] = {};
     VY_CAMINFO info;
@@ -49,7 +51,7 @@ AdditionalCameraInfo::AdditionalCameraInfo(const Camera &camera, QWidget *parent
                    VY_SUCCESS;
         infoRead = vy_GetCameraInfo(handle, &info) == VY_SUCCESS;
         revisionRead = vy_GetRevisionInfo(handle, &revision) == VY_SUCCESS;
-        vy_ExitCamera(handle);
+        opened.close();
     }
 
     auto *deviceGroup = new QGroupBox(tr("Device"), this);

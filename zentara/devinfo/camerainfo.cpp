@@ -37,7 +37,6 @@ namespace {
 // Network cameras whose starter firmware is older than this are opened for every operation.
 constexpr uint32_t OpenBelowStarterFirmware = 0x045F0000;
 constexpr uint16_t LensHardwareVariant = 0x0D08;
-constexpr uint32_t OpenWithUpload = VY_UNOPENED | VY_ALLOW_FW_UPLOAD;
 
 const char *const IconCalibrated = ":/images/check.png";
 const char *const IconNotCalibrated = ":/images/delete2.png";
@@ -223,28 +222,19 @@ bool CameraInfo::needsOpening(bool forWriting) const
 int32_t CameraInfo::openCamera(bool allowUpload)
 {
     closeCamera();
-    VY_HCAM h =
-        static_cast<VY_HCAM>(m_camera.deviceId() | (allowUpload ? OpenWithUpload : VY_UNOPENED));
-    const int32_t result = vy_InitCamera(&h, nullptr);
-    if (result == VY_SUCCESS) {
-        m_handle = h;
-        m_open = true;
-    }
-    return result;
+    m_opened =
+        vyrokit::ScopedCameraHandle(m_camera.deviceId(), allowUpload ? VY_ALLOW_FW_UPLOAD : 0u);
+    return m_opened.result();
 }
 
 void CameraInfo::closeCamera()
 {
-    if (!m_open)
-        return;
-    vy_ExitCamera(m_handle);
-    m_open = false;
-    m_handle = 0;
+    m_opened.close();
 }
 
 VY_HCAM CameraInfo::handle() const
 {
-    return m_open ? m_handle : m_camera.unopenedHandle();
+    return m_opened.isOpen() ? m_opened.handle() : m_camera.unopenedHandle();
 }
 
 bool CameraInfo::load()
@@ -630,7 +620,8 @@ void CameraInfo::onRunFPNCalibration()
         return;
     }
     uint32_t mode = 0;
-    if (vy_DeviceFeature(m_handle, VY_FEATURE_GET_MEMORY_MODE, &mode, sizeof mode) != VY_SUCCESS ||
+    if (vy_DeviceFeature(m_opened.handle(), VY_FEATURE_GET_MEMORY_MODE, &mode, sizeof mode) !=
+            VY_SUCCESS ||
         mode != 1) {
         closeCamera();
         QMessageBox::information(
@@ -663,7 +654,7 @@ void CameraInfo::onRunFPNCalibration()
 
     // The calibration blocks for minutes: it runs on the pool while this thread keeps the
     // events going, holding the open handle until the task has ended.
-    const VY_HCAM h = m_handle;
+    const VY_HCAM h = m_opened.handle();
     QFutureWatcher<int32_t> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<int32_t>::finished, &loop, &QEventLoop::quit);
@@ -702,11 +693,11 @@ void CameraInfo::onCheckBoxFpnUserEnable(int value)
         return;
     }
     uint32_t features = 0;
-    if (vy_DeviceFeature(m_handle, VY_FEATURE_GET_SUPPORTED, &features, sizeof features) ==
+    if (vy_DeviceFeature(m_opened.handle(), VY_FEATURE_GET_SUPPORTED, &features, sizeof features) ==
             VY_SUCCESS &&
         (features & VY_FEATURE_FPN)) {
         uint32_t enable = value == Qt::Unchecked ? 0 : 1;
-        vy_DeviceFeature(m_handle, VY_FEATURE_SET_FPN_LOADING, &enable, sizeof enable);
+        vy_DeviceFeature(m_opened.handle(), VY_FEATURE_SET_FPN_LOADING, &enable, sizeof enable);
     }
     refreshFpnState();
     closeCamera();
@@ -722,7 +713,7 @@ void CameraInfo::onEraseParameterSet()
 {
     if (openCamera(false) != VY_SUCCESS)
         return;
-    vy_ParameterSet(m_handle, VY_PARAMETERSET_ERASE, nullptr, 0);
+    vy_ParameterSet(m_opened.handle(), VY_PARAMETERSET_ERASE, nullptr, 0);
     closeCamera();
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/scopedcamerahandle.h"
 #include "zentara/inventory/camera.h"
 
 class QCheckBox;
@@ -123,8 +124,7 @@ private:
     QByteArray m_lensData;
     uint16_t m_hardwareVariant = 0;
 
-    VY_HCAM m_handle = 0;
-    bool m_open = false;
+    vyrokit::ScopedCameraHandle m_opened;
 
     QGroupBox *m_deviceGroup = nullptr;
     QLineEdit *m_manufacturerEdit = nullptr;

@@ -2,6 +2,7 @@
 #include "zentara/shell/firmwareupload.h"
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/scopedcamerahandle.h"
 
 int FirmwareUpload::uploadSeconds(uint8_t networkTypeCode)
 {
@@ -24,9 +25,5 @@ int FirmwareUpload::uploadSeconds(uint8_t networkTypeCode)
 
 int FirmwareUpload::run(uint32_t deviceId)
 {
-    VY_HCAM handle = static_cast<VY_HCAM>(deviceId | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
-    const int32_t result = vy_InitCamera(&handle, nullptr);
-    if (result == VY_SUCCESS)
-        vy_ExitCamera(handle);
-    return result;
+    return vyrokit::ScopedCameraHandle(deviceId, VY_ALLOW_FW_UPLOAD).result();
 }
