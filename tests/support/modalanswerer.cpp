@@ -24,6 +24,8 @@ void ModalAnswerer::look()
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         const QString text = box->text();
         m_texts << text;
+        m_titles << box->windowTitle();
+        m_informativeTexts << box->informativeText();
         m_icons << box->icon();
         ++m_count;
         QAbstractButton *button = box->button(m_answer);

@@ -23,6 +23,8 @@ public:
 
     // The texts of the message boxes answered so far, in order.
     QStringList texts() const { return m_texts; }
+    QStringList titles() const { return m_titles; }
+    QStringList informativeTexts() const { return m_informativeTexts; }
     QList<QMessageBox::Icon> icons() const { return m_icons; }
     // Every modal widget answered, message boxes included.
     int count() const { return m_count; }
@@ -39,6 +41,8 @@ private:
     int m_dialogResult;
     QTimer m_timer;
     QStringList m_texts;
+    QStringList m_titles;
+    QStringList m_informativeTexts;
     QList<QMessageBox::Icon> m_icons;
     int m_count = 0;
 };

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/smalldisk.h"
 #include "tests/support/testmain.h"
@@ -44,30 +45,6 @@ uint32_t controlStatus(uint32_t deviceId)
     vy_DeviceInfo(VY_HCAM(deviceId | VY_UNOPENED), VY_DEVICE_INFO_CMD, &info, sizeof info);
     return info.control.controlStatus;
 }
-
-// Answers every message box with the given button and records title and text.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            titles.append(box->windowTitle());
-            texts.append(box->text());
-            box->button(m_answer)->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList titles;
-    QStringList texts;
-
-private:
-    QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
-};
 
 template <typename T> T *child(const QWidget &dialog, const char *name)
 {
@@ -294,9 +271,9 @@ private slots:
         child<QTreeWidget>(dialog, "adapterTree")->setCurrentItem(adapterItem(dialog, adapter));
         QPushButton *toggle = child<QPushButton>(dialog, "adapterToggleButton");
         QVERIFY(toggle->isEnabled());
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         toggle->click();
-        QVERIFY(answerer.texts.isEmpty());
+        QVERIFY(answerer.texts().isEmpty());
         QCOMPARE(readFile(m_config), after);
         QCOMPARE(toggle->text(), enabled ? QStringLiteral("Disable for adapter")
                                          : QStringLiteral("Enable for adapter"));
@@ -314,12 +291,12 @@ private slots:
         EthDaemonConfig dialog(m_adapters, DaemonConfigFile(path), ServiceControl(true));
         child<QTreeWidget>(dialog, "adapterTree")->setCurrentItem(adapterItem(dialog, "eth10"));
         QVERIFY(disk.fill());
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         child<QPushButton>(dialog, "adapterToggleButton")->click();
         disk.drain();
-        QCOMPARE(answerer.titles, QStringList{QStringLiteral("Failed")});
-        QVERIFY2(answerer.texts.value(0).contains(QLatin1String("No space left")),
-                 qPrintable(answerer.texts.value(0)));
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Failed")});
+        QVERIFY2(answerer.texts().value(0).contains(QLatin1String("No space left")),
+                 qPrintable(answerer.texts().value(0)));
         QCOMPARE(readFile(path), list("eth10"));
         QVERIFY(dialog.isAdapterEnabled(QStringLiteral("eth10")));
         QVERIFY(showsEnabled(adapterItem(dialog, "eth10")));
@@ -333,9 +310,9 @@ private slots:
         dialog.onChangedVyrodStatus({CoreStates::Running, CoreStates::Running});
         dialog.showAdapter(QStringLiteral("eth1"));
         child<QTreeWidget>(dialog, "adapterTree")->setCurrentItem(adapterItem(dialog, "eth1"));
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         child<QPushButton>(dialog, "adapterToggleButton")->click();
-        QCOMPARE(answerer.titles, QStringList{QStringLiteral("root feature")});
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("root feature")});
         QVERIFY(!dialog.isAdapterEnabled(QStringLiteral("eth1")));
     }
 
@@ -366,7 +343,7 @@ private slots:
             vysim_force_result("vy_AccessAdapterCfgByMAC", VY_ADAPTER_ITEM_PACKET_FILTER,
                                VYSIM_ANY_HANDLE, forced, 0);
         vysim_log_clear();
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         QComboBox *combo = child<QComboBox>(dialog, "packetFilterCombo");
         combo->setCurrentIndex(2);
         const auto writes = adapterCalls(VY_ADAPTER_ITEM_PACKET_FILTER);
@@ -376,8 +353,8 @@ private slots:
         QCOMPARE(sent, 2u);
         QCOMPARE(int(vysim::callsOf("vy_FetchTCPIP_Setup").size()), forced ? 0 : 1);
         if (forced) {
-            QCOMPARE(answerer.titles, QStringList{QStringLiteral("Failed")});
-            QCOMPARE(answerer.texts,
+            QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Failed")});
+            QCOMPARE(answerer.texts(),
                      QStringList{
                          QStringLiteral("Setting Packetfilter failed with code %1").arg(forced)});
             // The combo shows the driver's value again, not the refused one.
@@ -387,7 +364,7 @@ private slots:
             combo->setCurrentIndex(1);
             QCOMPARE(int(vysim::callsOf("vy_FetchTCPIP_Setup").size()), 1);
         } else {
-            QVERIFY(answerer.texts.isEmpty());
+            QVERIFY(answerer.texts().isEmpty());
             dialog.showAdapter(QStringLiteral("eth10"));
             QCOMPARE(combo->currentData().toInt(), 2);
         }
@@ -420,9 +397,9 @@ private slots:
         QCheckBox *jumbo = child<QCheckBox>(dialog, "jumboCheck");
         QVERIFY(!jumbo->isChecked());
         vysim_log_clear();
-        BoxAnswerer answerer{QMessageBox::StandardButton(answer)};
+        ModalAnswerer answerer{QMessageBox::StandardButton(answer)};
         jumbo->click();
-        QCOMPARE(answerer.titles, QStringList{QStringLiteral("Warning")});
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Warning")});
         QCOMPARE(jumbo->isChecked(), checked);
         QCOMPARE(int(adapterCalls(VY_ADAPTER_ITEM_SET_PACKET_SIZE).size()), checked ? 1 : 0);
         QCOMPARE(bool(controlStatus(gigeReady) & 0x80), settingsOk);
@@ -430,7 +407,7 @@ private slots:
             return;
         // And back: no question, the normal size.
         jumbo->click();
-        QCOMPARE(answerer.titles.size(), 1);
+        QCOMPARE(answerer.titles().size(), 1);
         const auto writes = adapterCalls(VY_ADAPTER_ITEM_SET_PACKET_SIZE);
         QCOMPARE(int(writes.size()), 2);
         uint32_t size = 0;
@@ -529,10 +506,10 @@ private slots:
         QVERIFY(privilege->text().contains(QLatin1String("elevated privileges")));
         QVERIFY(!child<QPushButton>(dialog, "ethButton")->isEnabled());
         QVERIFY(!child<QPushButton>(dialog, "usbButton")->isEnabled());
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         dialog.onPushedETH();
-        QCOMPARE(answerer.titles, QStringList{QStringLiteral("Permission error")});
-        QCOMPARE(answerer.texts,
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Permission error")});
+        QCOMPARE(answerer.texts(),
                  QStringList{QStringLiteral("Don't have enough privileges. Are you root?")});
     }
 
@@ -545,10 +522,10 @@ private slots:
             QVERIFY2(!w->isEnabled(), name);
             QCOMPARE(w->toolTip(), QStringLiteral("Restart with elevated privileges!"));
         }
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         dialog.onApplyIpSettings();
         dialog.onChangeDhcp();
-        QVERIFY(answerer.texts.isEmpty());
+        QVERIFY(answerer.texts().isEmpty());
     }
 
 private:

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 #include "zentara/inventory/camera.h"
@@ -31,34 +32,6 @@ Camera listedCamera(uint32_t deviceId)
             return Camera(entry);
     return Camera();
 }
-
-// The box a tested action shows: its title, text and informative text; answered with OK.
-struct ShownBox
-{
-    QString title;
-    QString text;
-    QString informative;
-};
-
-class BoxAnswerer : public QObject
-{
-public:
-    BoxAnswerer()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            boxes.append({box->windowTitle(), box->text(), box->informativeText()});
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_timer.start(10);
-    }
-    QList<ShownBox> boxes;
-
-private:
-    QTimer m_timer;
-};
 
 std::vector<vysim::LoggedCall> driverMulticast()
 {
@@ -103,11 +76,11 @@ private slots:
         dialog.cameraIdBox()->setValue(77);
         dialog.errorModeBox()->setCurrentIndex(3);
         vysim_log_clear();
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         dialog.addButton()->click();
         QCOMPARE(accepted.count(), 1);
-        QVERIFY(answerer.boxes.isEmpty());
+        QVERIFY(answerer.texts().isEmpty());
         const auto calls = driverMulticast();
         QCOMPARE(int(calls.size()), 2);
         QCOMPARE(calls[0].command, uint32_t(VY_MULTICAST_ADD_RO_DEVICE));
@@ -152,15 +125,15 @@ private slots:
             QVERIFY(vysim_force_result("vy_GetError", VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, 1, 0) ==
                     VY_SUCCESS);
         vysim_log_clear();
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         QSignalSpy rejected(&dialog, &QDialog::rejected);
         dialog.addButton()->click();
         vysim_clear_forced(nullptr);
         // Closed as refused: the window must not say a device was added.
         QCOMPARE(rejected.count(), 1);
-        QCOMPARE(answerer.boxes.size(), 1);
-        QCOMPARE(answerer.boxes[0].title, QStringLiteral("Error"));
-        QCOMPARE(answerer.boxes[0].informative, QStringLiteral("Errorcode: %1").arg(result));
+        QCOMPARE(answerer.texts().size(), 1);
+        QCOMPARE(answerer.titles().value(0), QStringLiteral("Error"));
+        QCOMPARE(answerer.informativeTexts().value(0), QStringLiteral("Errorcode: %1").arg(result));
         if (text.isNull()) {
             // The driver's own message of the failure.
             int32_t code = 0;
@@ -168,9 +141,9 @@ private slots:
             QCOMPARE(vy_GetError(VY_DRIVER_HANDLE, &code, &own), VY_SUCCESS);
             QCOMPARE(code, result);
             QVERIFY(own && *own);
-            QCOMPARE(answerer.boxes[0].text, QString::fromLocal8Bit(own));
+            QCOMPARE(answerer.texts().value(0), QString::fromLocal8Bit(own));
         } else {
-            QCOMPARE(answerer.boxes[0].text, text);
+            QCOMPARE(answerer.texts().value(0), text);
         }
         const auto calls = driverMulticast();
         QCOMPARE(int(calls.size()), 1);
@@ -184,14 +157,14 @@ private slots:
         QCOMPARE(camera.multicastSupport(), 0u);
         MulticastDialog dialog(camera);
         vysim_log_clear();
-        BoxAnswerer answerer;
+        ModalAnswerer answerer;
         QSignalSpy rejected(&dialog, &QDialog::rejected);
         dialog.addButton()->click();
         QCOMPARE(rejected.count(), 1);
         QVERIFY(vysim::callsOf("vy_Multicast").empty());
-        QCOMPARE(answerer.boxes.size(), 1);
-        QCOMPARE(answerer.boxes[0].text, QStringLiteral("Maybe not supported for this camera"));
-        QCOMPARE(answerer.boxes[0].informative, QStringLiteral("Errorcode: 155"));
+        QCOMPARE(answerer.texts().size(), 1);
+        QCOMPARE(answerer.texts().value(0), QStringLiteral("Maybe not supported for this camera"));
+        QCOMPARE(answerer.informativeTexts().value(0), QStringLiteral("Errorcode: 155"));
     }
 
     void records_data()
