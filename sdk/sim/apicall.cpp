@@ -51,7 +51,8 @@ ApiCall::ApiCall(const char *function, VY_HCAM handle, uint32_t command, const v
     // The engine starts with the first call, so that every call sees the shared world.
     SimEngine::instance();
     if (CallLog::instance().enabled()) {
-        m_in = copyBytes(buffer, size);
+        if (CallLog::instance().full())
+            m_in = copyBytes(buffer, size);
         m_inSize = buffer ? size : 0;
     }
     m_forced = CallLog::instance().forced(function, command, handle, &m_result);
@@ -89,7 +90,8 @@ ApiCall::~ApiCall()
     e.inSize = m_inSize;
     e.in = std::move(m_in);
     e.outSize = m_outBuffer ? m_outSize : 0;
-    e.out = copyBytes(m_outBuffer, m_outSize);
+    if (log.full())
+        e.out = copyBytes(m_outBuffer, m_outSize);
     log.append(std::move(e));
 }
 

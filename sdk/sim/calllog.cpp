@@ -1,6 +1,9 @@
 // calllog.cpp: call log and forced results.
 #include "sdk/sim/calllog.h"
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace vysim {
@@ -12,16 +15,29 @@ CallLog &CallLog::instance()
     return *log;
 }
 
+CallLog::CallLog() : m_full(qgetenv("VYRO_SIM_CALL_LOG") == "full")
+{
+}
+
 void CallLog::append(Entry entry)
 {
+    if (!m_full) {
+        entry.in = {};
+        entry.out = {};
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_enabled)
         return;
     entry.sequence = ++m_sequence;
     m_bytes += entry.in.size() + entry.out.size();
     m_entries.push_back(std::move(entry));
-    while (m_entries.size() > VYSIM_LOG_MAX_ENTRIES ||
-           (m_bytes > maxTotalBytes && m_entries.size() > 1)) {
+    trimLocked();
+}
+
+void CallLog::trimLocked()
+{
+    const size_t maxEntries = m_full ? VYSIM_LOG_MAX_ENTRIES : VYSIM_LOG_RECENT_ENTRIES;
+    while (m_entries.size() > maxEntries || (m_bytes > maxTotalBytes && m_entries.size() > 1)) {
         m_bytes -= m_entries.front().in.size() + m_entries.front().out.size();
         m_entries.pop_front();
     }
@@ -51,14 +67,24 @@ void CallLog::clear()
 
 void CallLog::setEnabled(bool on)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_enabled = on;
 }
 
 bool CallLog::enabled() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
     return m_enabled;
+}
+
+void CallLog::setFull(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_full = on;
+    trimLocked();
+}
+
+bool CallLog::full() const
+{
+    return m_full;
 }
 
 void CallLog::force(const std::string &function, uint32_t command, int32_t handle, int32_t result,

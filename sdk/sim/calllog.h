@@ -5,6 +5,7 @@
 
 #include "sdk/sim/vyro_sim.h"
 
+#include <atomic>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -37,6 +38,11 @@ public:
     void clear();
     void setEnabled(bool on);
     bool enabled() const;
+    // Full: the last VYSIM_LOG_MAX_ENTRIES calls with their bytes, for tests. Otherwise the
+    // last VYSIM_LOG_RECENT_ENTRIES calls without bytes, so that every program on the
+    // simulator does not carry megabytes of old buffers.
+    void setFull(bool on);
+    bool full() const;
 
     // Forced results: the most specific rule matching (function, command, handle) wins.
     void force(const std::string &function, uint32_t command, int32_t handle, int32_t result,
@@ -60,7 +66,7 @@ public:
     Trigger takeTrigger(const char *function, uint32_t command);
 
 private:
-    CallLog() = default;
+    CallLog();
     CallLog(const CallLog &) = delete;
     CallLog &operator=(const CallLog &) = delete;
 
@@ -77,11 +83,14 @@ private:
     // without bound; the oldest entries go first.
     static constexpr size_t maxTotalBytes = 32u << 20;
 
-    mutable std::mutex m_mutex; // protects m_entries, m_bytes, m_sequence, m_enabled, m_rules
+    void trimLocked(); // with m_mutex held
+
+    mutable std::mutex m_mutex; // protects m_entries, m_bytes, m_sequence, m_rules
     std::deque<Entry> m_entries;
     size_t m_bytes = 0;
     uint64_t m_sequence = 0;
-    bool m_enabled = true;
+    std::atomic<bool> m_enabled{true};
+    std::atomic<bool> m_full{false};
     std::vector<Rule> m_rules;
     std::vector<Trigger> m_triggers; // protected by m_mutex
 };

@@ -289,4 +289,9 @@ VYAPI void vysim_log_enable(int32_t on)
     CallLog::instance().setEnabled(on != 0);
 }
 
+VYAPI void vysim_log_full(int32_t on)
+{
+    CallLog::instance().setFull(on != 0);
+}
+
 } // extern "C"

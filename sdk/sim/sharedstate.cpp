@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -159,9 +160,14 @@ QByteArray SharedState::lockName(uint32_t deviceId) const
 
 SharedState::FileId SharedState::fileId() const
 {
+    return fileIdOf(stateFile());
+}
+
+SharedState::FileId SharedState::fileIdOf(const QString &path)
+{
     FileId id;
     struct stat st;
-    if (::stat(QFile::encodeName(stateFile()).constData(), &st) == 0) {
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
         id.inode = st.st_ino;
         id.mtimeNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         id.size = st.st_size;
@@ -349,21 +355,45 @@ void SharedState::unlockDevice(int fd)
         ::close(fd);
 }
 
-bool SharedState::isDeviceLocked(uint32_t deviceId) const
+std::set<uint32_t> SharedState::lockedAmong(const std::vector<uint32_t> &deviceIds) const
 {
+    std::set<uint32_t> locked;
+    if (deviceIds.empty())
+        return locked;
+    // One socket for all: a datagram socket may connect again, each time to another name.
     const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return false;
-    sockaddr_un address;
-    const socklen_t length = lockAddress(lockName(deviceId), &address);
-    int result;
-    while ((result = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), length)) != 0 &&
-           errno == EINTR) {
+        return locked;
+    for (uint32_t deviceId : deviceIds) {
+        sockaddr_un address;
+        const socklen_t length = lockAddress(lockName(deviceId), &address);
+        int result;
+        while ((result = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), length)) !=
+                   0 &&
+               errno == EINTR) {
+        }
+        // Refused: nobody has the name bound.
+        if (result == 0 || errno != ECONNREFUSED)
+            locked.insert(deviceId);
     }
-    // Refused: nobody has the name bound.
-    const bool locked = result == 0 || errno != ECONNREFUSED;
     ::close(fd);
     return locked;
+}
+
+void SharedState::announceLockChange() const
+{
+    // Each rewrite is a new file (a new inode), which is what the others compare.
+    static std::atomic<quint64> count{0};
+    const QByteArray bytes =
+        QByteArray::number(qint64(::getpid())) + ' ' + QByteArray::number(++count) + '\n';
+    QString ignored; // a read-only directory: the others still find the change, only later
+    vyrokit::FileWriter::write(m_directory + QStringLiteral("/locks"), bytes, &ignored,
+                               vyrokit::FileWriter::Durability::Unsynced);
+}
+
+SharedState::FileId SharedState::lockStamp() const
+{
+    return fileIdOf(m_directory + QStringLiteral("/locks"));
 }
 
 } // namespace vysim

@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace vysim {
 
@@ -78,11 +80,18 @@ public:
     static constexpr int noLock = -2;
     int lockDevice(uint32_t deviceId) const;
     static void unlockDevice(int fd);
-    // Whether some open file description (any process, this one included) holds the lock.
-    bool isDeviceLocked(uint32_t deviceId) const;
+    // The devices among deviceIds whose lock some open file description (any process, this one
+    // included) holds.
+    std::set<uint32_t> lockedAmong(const std::vector<uint32_t> &deviceIds) const;
+    // Opening and closing a camera rewrite the lock stamp, so that other processes look at
+    // every lock only when one may have changed: at rest a poll costs the same for any number
+    // of cameras. Only a hint: the locks themselves stay in the kernel.
+    void announceLockChange() const;
+    FileId lockStamp() const;
 
 private:
     QByteArray lockName(uint32_t deviceId) const;
+    static FileId fileIdOf(const QString &path);
     bool readFile(const QString &path, State *state, QString *problem, bool *missing) const;
     bool writeAtomically(const QString &path, const QByteArray &bytes, QString *problem) const;
 

@@ -21,6 +21,9 @@ namespace vysim {
 namespace {
 
 constexpr std::chrono::milliseconds pollInterval(100);
+// Locks each poll looks at in turn besides those that may have changed: a lock change whose
+// announcement was lost (a read-only state directory) still shows within seconds.
+constexpr size_t locksInTurn = 4;
 const QString defaultSource = QStringLiteral("default");
 
 bool isNetworkCamera(uint32_t id)
@@ -189,6 +192,7 @@ void SimEngine::start()
     }
     m_seenGeneration = state.generation;
     m_source = state.source;
+    m_lockStamp = m_state.lockStamp();
     const std::set<uint32_t> locked = lockedDevices(world);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -264,7 +268,12 @@ void SimEngine::pollLoop()
         if (m_stopping)
             break;
         lock.unlock();
-        sync();
+        Pending pending;
+        {
+            std::lock_guard<std::mutex> refresh(m_refreshMutex);
+            refreshLocked(&pending, false);
+        }
+        deliver(pending);
         lock.lock();
     }
 }
@@ -274,13 +283,13 @@ void SimEngine::sync()
     Pending pending;
     {
         std::lock_guard<std::mutex> refresh(m_refreshMutex);
-        refreshLocked(&pending);
+        refreshLocked(&pending, true);
     }
     // Outside every lock: hooks may change the world themselves.
     deliver(pending);
 }
 
-void SimEngine::refreshLocked(Pending *pending)
+void SimEngine::refreshLocked(Pending *pending, bool allLocks)
 {
     SimWorld world;
     bool changedWorld = false;
@@ -312,26 +321,63 @@ void SimEngine::refreshLocked(Pending *pending)
             m_reported = problem;
         }
     }
+    // Taken before the locks are looked at: an open or close announced meanwhile is looked at
+    // again next time. A new world's devices may be open already.
+    const SharedState::FileId stamp = m_state.lockStamp();
+    allLocks = allLocks || changedWorld || stamp != m_lockStamp;
+    m_lockStamp = stamp;
+    std::vector<uint32_t> ids;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (const SimDevice &d : changedWorld ? world.devices : m_world.devices)
+            ids.push_back(d.id);
+    }
+    const std::set<uint32_t> locked = lockedDevices(ids, allLocks);
     if (!changedWorld) {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (locked == m_locked)
+            return; // at rest: nothing to compare or copy
         world = m_world;
     }
-    const std::set<uint32_t> locked = lockedDevices(world);
     apply(world, locked, pending);
 }
 
 std::set<uint32_t> SimEngine::lockedDevices(const SimWorld &world)
 {
-    std::set<uint32_t> own;
+    std::vector<uint32_t> ids;
+    for (const SimDevice &d : world.devices)
+        ids.push_back(d.id);
+    return lockedDevices(ids, true);
+}
+
+std::set<uint32_t> SimEngine::lockedDevices(const std::vector<uint32_t> &deviceIds, bool allLocks)
+{
+    std::set<uint32_t> own, known;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (const auto &h : m_handles)
             own.insert(h.second.deviceId);
+        known = m_locked;
     }
     std::set<uint32_t> locked;
-    for (const SimDevice &d : world.devices)
-        if (own.count(d.id) || m_state.isDeviceLocked(d.id))
-            locked.insert(d.id);
+    std::vector<uint32_t> ask;
+    // Without allLocks: the locks held before (a holder may have closed or died, which nobody
+    // announces) and a few others in turn.
+    for (uint32_t id : deviceIds) {
+        if (own.count(id))
+            locked.insert(id);
+        else if (allLocks || known.count(id))
+            ask.push_back(id);
+    }
+    if (!allLocks && !deviceIds.empty()) {
+        for (size_t i = 0; i < std::min(locksInTurn, deviceIds.size()); ++i) {
+            const uint32_t id = deviceIds[m_lockCursor++ % deviceIds.size()];
+            if (!own.count(id) && !known.count(id))
+                ask.push_back(id);
+        }
+    }
+    const std::set<uint32_t> held = m_state.lockedAmong(ask);
+    locked.insert(held.begin(), held.end());
     return locked;
 }
 
@@ -708,6 +754,7 @@ int32_t SimEngine::open(VY_HCAM *handle)
         m_locked.insert(deviceId);
         m_events.openHandle(opened);
     }
+    m_state.announceLockChange();
     if (upload) {
         // The upload brings the required starter firmware; the camera opens normally next time.
         // It runs with the device held, so that no other program opens it meanwhile.
@@ -747,6 +794,7 @@ int32_t SimEngine::close(VY_HCAM handle)
             e = e->first.second == handle ? m_errors.erase(e) : std::next(e);
     }
     m_events.closeHandle(handle);
+    m_state.announceLockChange();
     m_events.set(VY_DRIVER_HANDLE, VY_EVENT_STATUS_CHANGED, true);
     return VY_SUCCESS;
 }

@@ -100,8 +100,11 @@ private:
                    QString *problem);
     int32_t modifyLocked(const std::function<bool(SimWorld &world, QString *problem)> &change,
                          QString *problem, Pending *pending);
-    void refreshLocked(Pending *pending); // with m_refreshMutex held
-    std::set<uint32_t> lockedDevices(const SimWorld &world);
+    // With m_refreshMutex held. allLocks: every device's lock is looked at; else only those
+    // that may have changed (see lockedDevices).
+    void refreshLocked(Pending *pending, bool allLocks);
+    std::set<uint32_t> lockedDevices(const std::vector<uint32_t> &deviceIds, bool allLocks);
+    std::set<uint32_t> lockedDevices(const SimWorld &world); // every device's lock
     void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
     void deliver(const Pending &pending);
     bool entryInUse(const SimDevice &d) const; // with m_mutex held
@@ -114,7 +117,9 @@ private:
     QString m_source; // the world file the state came from
     // A state file found unreadable (or missing), not looked at again until it changes.
     std::optional<SharedState::FileId> m_badFile;
-    QString m_reported; // the last problem with the state file told on stderr
+    QString m_reported;              // the last problem with the state file told on stderr
+    SharedState::FileId m_lockStamp; // as last seen
+    size_t m_lockCursor = 0;         // the next device the poll looks at in turn
 
     std::mutex m_mutex; // protects m_world, m_locked, m_handles, m_nextHandle and m_errors
     SimWorld m_world;

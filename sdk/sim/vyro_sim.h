@@ -105,9 +105,11 @@ typedef struct VYSIM_CALL
 
 #define VYSIM_LOG_MAX_ENTRIES 8192
 #define VYSIM_LOG_MAX_BYTES 65536
+#define VYSIM_LOG_RECENT_ENTRIES 256
 
-/* Number of entries held (the oldest are dropped beyond VYSIM_LOG_MAX_ENTRIES, or when all
- * entries together hold more than 32 MiB of buffer bytes). */
+/* Number of entries held. The full log holds the last VYSIM_LOG_MAX_ENTRIES calls (fewer when
+ * all entries together hold more than 32 MiB of buffer bytes); otherwise the log holds the last
+ * VYSIM_LOG_RECENT_ENTRIES calls. */
 VYAPI uint32_t vysim_log_count(void);
 /* Entry index (0: the oldest held). VY_INVALID_PARAMETER when out of range. */
 VYAPI int32_t vysim_log_entry(uint32_t index, VYSIM_CALL *call);
@@ -118,6 +120,12 @@ VYAPI int32_t vysim_log_bytes(uint32_t index, int32_t returned, void *buffer, ui
 VYAPI void vysim_log_clear(void);
 /* 0 switches logging off (e.g. for benchmarks), 1 on (the default). */
 VYAPI void vysim_log_enable(int32_t on);
+/* 1 keeps the full log: the last VYSIM_LOG_MAX_ENTRIES calls with their buffer bytes, which
+ * tests read. 0 (the default, so that a program on the simulator stays small) keeps the last
+ * VYSIM_LOG_RECENT_ENTRIES calls without bytes (sizes kept; vysim_log_bytes copies nothing).
+ * A process whose environment has VYRO_SIM_CALL_LOG=full (the test suite's) starts with the
+ * full log. Switching keeps the newest entries that fit. */
+VYAPI void vysim_log_full(int32_t on);
 
 /* ---- Sensor (acquisition and hot pixels) ---- */
 

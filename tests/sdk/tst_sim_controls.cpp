@@ -5,6 +5,8 @@
 
 #include "vyro_version.h"
 
+#include <QScopeGuard>
+
 #include <thread>
 
 class tst_SimControls : public QObject
@@ -148,6 +150,20 @@ void tst_SimControls::callLogIsBounded()
     QCOMPARE(vysim_log_entry(held - 1, &last), VY_SUCCESS);
     QCOMPARE(QByteArray(last.function), QByteArray("vy_Func"));
     QCOMPARE(last.inSize, uint32_t(VYSIM_LOG_MAX_BYTES));
+
+    // A program's log (not the suite's full one): the recent calls, their sizes, no bytes.
+    vysim_log_full(0);
+    const auto restore = qScopeGuard([] { vysim_log_full(1); });
+    for (int i = 0; i < VYSIM_LOG_RECENT_ENTRIES + 10; ++i)
+        vy_Func(0, VY_FUNC_USB_DAEMON_INFO, big.data(), uint32_t(big.size()));
+    QCOMPARE(vysim_log_count(), uint32_t(VYSIM_LOG_RECENT_ENTRIES));
+    QCOMPARE(vysim_log_entry(VYSIM_LOG_RECENT_ENTRIES - 1, &last), VY_SUCCESS);
+    QCOMPARE(last.inSize, uint32_t(VYSIM_LOG_MAX_BYTES));
+    uint32_t copied = 1;
+    QCOMPARE(
+        vysim_log_bytes(VYSIM_LOG_RECENT_ENTRIES - 1, 0, big.data(), uint32_t(big.size()), &copied),
+        VY_SUCCESS);
+    QCOMPARE(copied, 0u);
 }
 
 void tst_SimControls::daemons()

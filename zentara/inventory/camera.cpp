@@ -2,13 +2,13 @@
 #include "zentara/inventory/camera.h"
 
 #include <QMetaType>
-#include <QNetworkInterface>
 #include <QStringList>
 
 #include <cstring>
 
 #include "vyrokit/networkaddress.h"
 #include "vyrokit/sdkquery.h"
+#include "zentara/inventory/interfacenames.h"
 
 namespace {
 
@@ -28,16 +28,6 @@ QString ipText(const uint8_t (&a)[4])
 QString macText(const uint8_t (&m)[6], QChar separator)
 {
     return NetworkAddress::macText(m, separator);
-}
-
-QString localInterfaceName(const QString &colonMac)
-{
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &iface : interfaces) {
-        if (iface.hardwareAddress().compare(colonMac, Qt::CaseInsensitive) == 0)
-            return iface.name();
-    }
-    return QString();
 }
 
 QString portPathText(uint8_t bus, const uint8_t (&ports)[5])
@@ -60,7 +50,11 @@ Camera::Camera(const VY_CAMERA_LIST_ENTRY &entry) : Camera(vyrokit::ListedCamera
 {
 }
 
-Camera::Camera(const vyrokit::ListedCamera &listed)
+Camera::Camera(const vyrokit::ListedCamera &listed) : Camera(listed, InterfaceNames())
+{
+}
+
+Camera::Camera(const vyrokit::ListedCamera &listed, const InterfaceNames &interfaces)
     : m_deviceId(listed.deviceId), m_cameraId(listed.cameraId), m_inUse(listed.inUse),
       m_sensorId(listed.sensorId), m_serialNumber(listed.serialNumber), m_model(listed.model),
       m_fullModelName(listed.fullModelName), m_listStatus(listed.status),
@@ -69,7 +63,7 @@ Camera::Camera(const vyrokit::ListedCamera &listed)
 {
     if (m_deviceTypeCode == vyro::TypeUsbLegacy)
         m_legacyUsbFlag = m_variantFlags != 0 ? 1 : 0;
-    readDeviceInfoAtConstruction();
+    readDeviceInfoAtConstruction(interfaces);
 }
 
 void Camera::registerMetaTypes()
@@ -112,7 +106,7 @@ QString Camera::typeText() const
     return QStringLiteral("UNK");
 }
 
-void Camera::readDeviceInfoAtConstruction()
+void Camera::readDeviceInfoAtConstruction(const InterfaceNames &interfaces)
 {
     const bool thirdGeneration = m_busGeneration == vyro::BusGenerationThird;
     if (isUsb()) {
@@ -120,7 +114,7 @@ void Camera::readDeviceInfoAtConstruction()
     } else if (thirdGeneration) {
         readUsbInfo(true);
     } else if (isEth() || isReadOnlyDevice()) {
-        readNetworkInfo();
+        readNetworkInfo(interfaces);
     } else if (isVisionStandard()) {
         readUsbInfo(false);
     }
@@ -131,7 +125,7 @@ void Camera::refreshDeviceInfo()
     if (m_busGeneration == vyro::BusGenerationThird)
         readUsbInfo(true);
     if (!isUsb())
-        readNetworkInfo();
+        readNetworkInfo(InterfaceNames());
 }
 
 bool Camera::queryDeviceInfo(VY_DEVICE_INFO &info)
@@ -144,7 +138,7 @@ bool Camera::queryDeviceInfo(VY_DEVICE_INFO &info)
     return true;
 }
 
-void Camera::readNetworkInfo()
+void Camera::readNetworkInfo(const InterfaceNames &interfaces)
 {
     VY_DEVICE_INFO info;
     if (!queryDeviceInfo(info)) {
@@ -186,7 +180,7 @@ void Camera::readNetworkInfo()
     m_minStarterFirmware = c.minStarterFirmware;
     m_maxStarterFirmware = c.maxStarterFirmware;
     m_adapterMac = macText(c.adapterMac, QLatin1Char('-'));
-    m_adapterName = localInterfaceName(macText(c.adapterMac, QLatin1Char(':')));
+    m_adapterName = interfaces.nameOf(macText(c.adapterMac, QLatin1Char(':')));
     m_adapterIpAddress = ipText(c.adapterIp);
     m_adapterSubnetMask = ipText(c.adapterSubnet);
     m_adapterIpRangeBegin = ipText(c.adapterIpRangeBegin);

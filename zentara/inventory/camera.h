@@ -14,6 +14,8 @@
 #include "sdk/vyro_device.h"
 #include "vyrokit/listedcamera.h"
 
+class InterfaceNames;
+
 // A snapshot of one listed device: its identity from the camera list entry and what the last
 // device-information query returned. Copies are independent snapshots.
 class Camera
@@ -21,6 +23,8 @@ class Camera
 public:
     Camera() = default;
     explicit Camera(const vyrokit::ListedCamera &listed);
+    // The same, naming network cameras' adapters from interfaces read once for a whole list.
+    Camera(const vyrokit::ListedCamera &listed, const InterfaceNames &interfaces);
     explicit Camera(const VY_CAMERA_LIST_ENTRY &entry);
     Camera(const Camera &) = default;
     Camera &operator=(const Camera &) = default;
@@ -117,10 +121,10 @@ public:
     VY_HCAM unopenedHandle() const { return static_cast<VY_HCAM>(m_deviceId | VY_UNOPENED); }
 
 private:
-    void readDeviceInfoAtConstruction();
+    void readDeviceInfoAtConstruction(const InterfaceNames &interfaces);
     // One device-information query; stores its result code and, on success, the raw record.
     bool queryDeviceInfo(VY_DEVICE_INFO &info);
-    void readNetworkInfo();
+    void readNetworkInfo(const InterfaceNames &interfaces);
     void readUsbInfo(bool thirdGeneration);
     void clearNetworkInfo();
     void clearUsbInfo();

@@ -8,6 +8,7 @@
 #include "vyrokit/cameralistreader.h"
 #include "zentara/inventory/asyncevent.h"
 #include "zentara/inventory/camerastatus.h"
+#include "zentara/inventory/interfacenames.h"
 #include "zentara/inventory/vyroexception.h"
 
 namespace {
@@ -151,8 +152,9 @@ void CameraListModel::reload()
     // A failed read shows an empty list until the next driver event.
     if (reader.read()) {
         cameras.reserve(static_cast<int>(reader.cameras().size()));
+        const InterfaceNames interfaces;
         for (const vyrokit::ListedCamera &listed : reader.cameras())
-            cameras.append(Camera(listed));
+            cameras.append(Camera(listed, interfaces));
     }
     m_cameras = std::move(cameras);
 }

@@ -6,6 +6,7 @@
 #include "tests/support/testmain.h"
 #include "tests/zentara/inventory/simworld.h"
 #include "zentara/inventory/camera.h"
+#include "zentara/inventory/cameralistmodel.h"
 
 namespace {
 
@@ -308,6 +309,12 @@ void tst_Camera::adapterNameResolves()
     if (expected.isEmpty())
         QSKIP("no local interface carries the adapter MAC of the world");
     QCOMPARE(eth.adapterName(), expected);
+    // The list reads the interfaces once for all its cameras and names the same adapter.
+    const CameraListModel model;
+    const QModelIndex row =
+        model.match(model.index(0, 4), Qt::DisplayRole, 1001u, 1, Qt::MatchExactly).value(0);
+    QVERIFY(row.isValid());
+    QCOMPARE(row.data(Qt::UserRole).value<Camera>().adapterName(), expected);
 }
 
 void tst_Camera::metaTypes()
