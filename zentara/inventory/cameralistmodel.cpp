@@ -1,7 +1,6 @@
 // cameralistmodel.cpp: loading the camera list and presenting it in seven columns.
 #include "zentara/inventory/cameralistmodel.h"
 
-#include <QMutexLocker>
 
 #include <vector>
 
@@ -122,7 +121,6 @@ QString CameraListModel::columnTitle(Column column)
 
 QList<Camera> CameraListModel::cameras() const
 {
-    QMutexLocker locker(&m_mutex);
     return m_cameras.toList();
 }
 
@@ -146,7 +144,6 @@ void CameraListModel::onCameraListChanged()
 
 void CameraListModel::reload()
 {
-    QMutexLocker locker(&m_mutex);
     QVector<Camera> cameras;
     vyrokit::CameraListReader reader;
     // A failed read shows an empty list until the next driver event.

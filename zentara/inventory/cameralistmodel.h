@@ -5,7 +5,6 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
-#include <QMutex>
 #include <QVector>
 
 #include <memory>
@@ -74,8 +73,6 @@ private:
     void reload();
     QIcon icon(const QString &path) const;
 
-    // Guards m_cameras while a reload replaces it.
-    mutable QMutex m_mutex;
     QVector<Camera> m_cameras;
     mutable QHash<QString, QIcon> m_icons;
     std::unique_ptr<AsyncEvent> m_events;
