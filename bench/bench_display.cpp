@@ -251,7 +251,7 @@ void BM_LiveView(benchmark::State &state)
     magnifier.resize(240, 180);
     magnifier.show();
     int shown = 0;
-    QObject::connect(&camera, &Camera::newImage, &display, [&](QImage &image) {
+    QObject::connect(&camera, &Camera::newImage, &display, [&](const QImage &image) {
         magnifier.setImage(image);
         display.setImage(image);
         ++shown;

@@ -41,6 +41,12 @@ void EventThread::stop()
     }
 }
 
+void EventThread::wake()
+{
+    quint32 exit = m_exitEvent;
+    vy_Event(m_handle, VY_EVENT_CMD_SET, &exit, sizeof exit);
+}
+
 void EventThread::run()
 {
     std::vector<uint32_t> events = m_registration.events();

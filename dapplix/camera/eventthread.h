@@ -23,6 +23,8 @@ public:
     int start(VY_HCAM handle, const QVector<quint32> &events);
     // Wakes the waiting thread through the exit event; it then ends.
     void stop();
+    // Signals the exit event again, for a thread that has not left its wait after stop().
+    void wake();
     // Removes the registered events; call once the thread has ended. The owner does it, so the
     // ended thread has nothing left to do that a time-out could cut short. Starting again and
     // destruction release them too.
