@@ -51,11 +51,10 @@ Camera::~Camera()
 
 void Camera::stopThread(EventThread &thread)
 {
+    // The exit event ends the wait, or the thread sees the stop at the end of its wait slice:
+    // it is never killed, which could leave the SDK's locks held.
     thread.stop();
-    // The exit event ends the wait; a thread that has not ended yet is woken again rather than
-    // killed, which could leave the SDK's locks held.
-    while (!thread.wait(500))
-        thread.wake();
+    thread.wait();
     thread.releaseEvents();
 }
 

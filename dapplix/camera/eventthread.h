@@ -21,10 +21,10 @@ public:
     // Returns 0, -1 when an event could not be initialised, or the enable call's code; after a
     // failure no event stays registered.
     int start(VY_HCAM handle, const QVector<quint32> &events);
+    // The longest single wait in the SDK.
+    static constexpr quint32 waitSliceMs = 500;
     // Wakes the waiting thread through the exit event; it then ends.
     void stop();
-    // Signals the exit event again, for a thread that has not left its wait after stop().
-    void wake();
     // Removes the registered events; call once the thread has ended. The owner does it, so the
     // ended thread has nothing left to do that a time-out could cut short. Starting again and
     // destruction release them too.
