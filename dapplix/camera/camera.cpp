@@ -3,19 +3,11 @@
 
 #include "dapplix/camera/cameraparameterfile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
 namespace {
-
-// Nested frame handling (a receiver that runs an event loop inside newImage) skips the
-// emission instead of recursing.
-bool emittingImage = false;
-// Re-entry guards of the setters: a widget updated by a change signal calls back.
-bool settingFramerate = false;
-bool settingExposure = false;
-bool settingMastergain = false;
-bool settingPixelclock = false;
 
 class FlagGuard final
 {
@@ -59,11 +51,10 @@ Camera::~Camera()
 
 void Camera::stopThread(EventThread &thread)
 {
+    // The exit event ends the wait, or the thread sees the stop at the end of its wait slice:
+    // it is never killed, which could leave the SDK's locks held.
     thread.stop();
-    if (!thread.wait(500)) {
-        thread.terminate();
-        thread.wait();
-    }
+    thread.wait();
     thread.releaseEvents();
 }
 
@@ -181,6 +172,7 @@ void Camera::close()
     m_deviceId = 0;
     m_cameraHandle = 0;
     m_image = QImage();
+    m_spare = QImage();
     emit newImage(m_image);
     emit cameraClosed();
 }
@@ -264,20 +256,41 @@ void Camera::handleFrame()
     }
     if (!last || vy_LockSeqBuf(m_cameraHandle, -1, last) != VY_SUCCESS)
         return;
-    const ImageInfo info = m_imageSequence.info();
-    // The SDK packs rows at the image width, which need not be a multiple of four.
-    const qsizetype bytesPerLine = qsizetype(info.width) * (info.bitsPerPixel / 8);
-    m_image = QImage(reinterpret_cast<uchar *>(last), m_imageRect.width, m_imageRect.height,
-                     int(bytesPerLine), m_format);
-    if (m_format == QImage::Format_Indexed8)
-        m_image.setColorTable(m_greyTable);
-    if (!emittingImage) {
-        FlagGuard guard(emittingImage);
+    takeFrame(reinterpret_cast<const uchar *>(last));
+    // The frame is copied: the buffer goes back to the capture at once.
+    vy_UnlockSeqBuf(m_cameraHandle, -1, last);
+    if (!m_emittingImage) {
+        FlagGuard guard(m_emittingImage);
         emit newImage(m_image);
     }
-    // The buffer goes back to the capture: nothing may keep pointing into it.
-    m_image = QImage();
-    vy_UnlockSeqBuf(m_cameraHandle, -1, last);
+}
+
+void Camera::takeFrame(const uchar *buffer)
+{
+    const ImageInfo info = m_imageSequence.info();
+    const QSize size(m_imageRect.width, m_imageRect.height);
+    // The storage of the frame before the last is reused once no receiver holds it any more;
+    // a frame someone keeps (a detection run, a queued receiver) is never written again.
+    QImage next;
+    if (m_spare.isDetached() && m_spare.size() == size && m_spare.format() == m_format)
+        next = std::move(m_spare);
+    else {
+        next = QImage(size, m_format);
+        if (m_format == QImage::Format_Indexed8)
+            next.setColorTable(m_greyTable);
+    }
+    // The SDK packs rows at the image width, which need not be a multiple of four.
+    const size_t rowBytes = size_t(info.width) * (info.bitsPerPixel / 8);
+    const size_t copied = std::min(rowBytes, size_t(next.bytesPerLine()));
+    uchar *bits = next.bits();
+    if (rowBytes == size_t(next.bytesPerLine()))
+        std::memcpy(bits, buffer, rowBytes * size_t(size.height()));
+    else
+        for (int y = 0; y < size.height(); ++y)
+            std::memcpy(bits + size_t(y) * size_t(next.bytesPerLine()),
+                        buffer + size_t(y) * rowBytes, copied);
+    m_spare = std::move(m_image);
+    m_image = std::move(next);
 }
 
 void Camera::setBadPixelCorrection(bool enable)
@@ -345,9 +358,9 @@ void Camera::updateMastergain()
 
 void Camera::setFramerate(double v)
 {
-    if (settingFramerate)
+    if (m_settingFramerate)
         return;
-    FlagGuard guard(settingFramerate);
+    FlagGuard guard(m_settingFramerate);
     v = m_framerate.clamp(v);
     if (v != m_framerate.value) {
         m_framerate.value = v;
@@ -359,9 +372,9 @@ void Camera::setFramerate(double v)
 
 void Camera::setExposure(double v)
 {
-    if (settingExposure)
+    if (m_settingExposure)
         return;
-    FlagGuard guard(settingExposure);
+    FlagGuard guard(m_settingExposure);
     v = m_exposure.clamp(v);
     if (v != m_exposure.value) {
         m_exposure.value = v;
@@ -372,9 +385,9 @@ void Camera::setExposure(double v)
 
 void Camera::setMastergain(int v)
 {
-    if (settingMastergain)
+    if (m_settingMastergain)
         return;
-    FlagGuard guard(settingMastergain);
+    FlagGuard guard(m_settingMastergain);
     v = qBound(0, v, 100);
     if (v != m_mastergain.value) {
         m_mastergain.value = v;
@@ -398,9 +411,9 @@ void Camera::setAutoConfig()
     applyPixelclock(m_pixelclock.clamp(s.pixelclock));
     setFramerate(s.framerate);
     applyExposure(m_exposure.clamp(s.exposure));
-    if (settingMastergain)
+    if (m_settingMastergain)
         return;
-    FlagGuard guard(settingMastergain);
+    FlagGuard guard(m_settingMastergain);
     const int master = m_mastergain.clamp(s.master);
     if (master != m_mastergain.value) {
         m_mastergain.value = master;
@@ -411,9 +424,9 @@ void Camera::setAutoConfig()
 
 void Camera::applyPixelclock(int value)
 {
-    if (settingPixelclock)
+    if (m_settingPixelclock)
         return;
-    FlagGuard guard(settingPixelclock);
+    FlagGuard guard(m_settingPixelclock);
     if (value != m_pixelclock.value) {
         m_pixelclock.value = value;
         emit pixelclockChanged(m_pixelclock);
@@ -424,9 +437,9 @@ void Camera::applyPixelclock(int value)
 
 void Camera::applyExposure(double value)
 {
-    if (settingExposure)
+    if (m_settingExposure)
         return;
-    FlagGuard guard(settingExposure);
+    FlagGuard guard(m_settingExposure);
     if (value != m_exposure.value) {
         m_exposure.value = value;
         emit exposureChanged(m_exposure);
@@ -438,7 +451,7 @@ void Camera::applyDefaultConfig()
 {
     // Dark frames want long exposures: the pixel clock is halved until one frame per second is
     // reachable or the clock cannot go lower.
-    while (m_framerate.min > 1.0 && !settingPixelclock) {
+    while (m_framerate.min > 1.0 && !m_settingPixelclock) {
         const int half = m_pixelclock.value / 2;
         if (m_pixelclock.min >= half)
             break;
@@ -446,9 +459,9 @@ void Camera::applyDefaultConfig()
     }
     setFramerate(1.0);
     applyExposure(qMin(qMax(300.0, m_exposure.min), m_exposure.max));
-    if (settingMastergain)
+    if (m_settingMastergain)
         return;
-    FlagGuard guard(settingMastergain);
+    FlagGuard guard(m_settingMastergain);
     const int gain = m_mastergain.clamp(50);
     if (gain != m_mastergain.value) {
         m_mastergain.value = gain;

@@ -59,8 +59,9 @@ public:
     const CameraParameter<int> &mastergainParameter() const { return m_mastergain; }
 
 signals:
-    // The image wraps an SDK buffer that is only valid during the emission; receivers copy it.
-    void newImage(QImage &image);
+    // The camera's own copy of the frame (a null image after close): receivers may keep it, in
+    // any thread; the camera never writes into a frame that someone still holds.
+    void newImage(const QImage &image);
     void cameraOpened(Camera *camera);
     void cameraClosed();
     void cameraRemoved();
@@ -93,6 +94,8 @@ private:
     QString sdkErrorText() const;
     void stopThread(EventThread &thread);
     void handleFrame();
+    // Copies the locked SDK buffer into the frame storage and makes it the current frame.
+    void takeFrame(const uchar *buffer);
     void applyPixelclock(int value);
     void applyExposure(double value);
     void applyDefaultConfig();
@@ -109,12 +112,23 @@ private:
     ImageSequence m_imageSequence;
     int m_mode = VY_CM_BAYER_RG8;
     QImage::Format m_format = QImage::Format_Invalid;
+    // The current frame and the one before it, whose storage the next frame reuses when no
+    // receiver holds it any more.
     QImage m_image;
+    QImage m_spare;
     QVector<QRgb> m_greyTable;
     CameraParameter<int> m_pixelclock;
     CameraParameter<double> m_framerate;
     CameraParameter<double> m_exposure;
     CameraParameter<int> m_mastergain;
+    // Nested frame handling (a receiver that runs an event loop inside newImage) skips the
+    // emission instead of recursing.
+    bool m_emittingImage = false;
+    // Re-entry guards of the setters: a widget updated by a change signal calls back.
+    bool m_settingFramerate = false;
+    bool m_settingExposure = false;
+    bool m_settingMastergain = false;
+    bool m_settingPixelclock = false;
 };
 
 #endif // DAPPLIX_CAMERA_CAMERA_H

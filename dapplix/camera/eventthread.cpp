@@ -48,7 +48,9 @@ void EventThread::run()
         VY_EVENT_WAIT wait{};
         wait.events = events.data();
         wait.count = quint32(events.size());
-        wait.timeoutMs = VY_EVENT_INFINITE;
+        // The exit event ends the wait at once; should the SDK fail to signal it, the thread
+        // still notices the stop within one slice, so it never has to be killed.
+        wait.timeoutMs = waitSliceMs;
         const int ret = vy_Event(m_handle, VY_EVENT_CMD_WAIT, &wait, sizeof wait);
         if (ret == VY_SUCCESS && m_running) {
             if (m_latestOnly != 0 && wait.signalled == m_latestOnly &&

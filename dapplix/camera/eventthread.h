@@ -21,6 +21,8 @@ public:
     // Returns 0, -1 when an event could not be initialised, or the enable call's code; after a
     // failure no event stays registered.
     int start(VY_HCAM handle, const QVector<quint32> &events);
+    // The longest single wait in the SDK.
+    static constexpr quint32 waitSliceMs = 500;
     // Wakes the waiting thread through the exit event; it then ends.
     void stop();
     // Removes the registered events; call once the thread has ended. The owner does it, so the

@@ -2,10 +2,8 @@
 #ifndef DAPPLIX_DETECTION_BADPIXELDETECTOR_H
 #define DAPPLIX_DETECTION_BADPIXELDETECTOR_H
 
-#include "dapplix/detection/copyiterator.h"
 #include "dapplix/detection/matrix.h"
 #include "dapplix/detection/pixelpattern.h"
-#include "dapplix/detection/sumiterator.h"
 
 #include <QImage>
 #include <QObject>
@@ -29,6 +27,9 @@ public:
     static constexpr PixelPattern bayerPattern[4] = {
         {0, 0, 2, 2}, {0, 1, 2, 2}, {1, 0, 2, 2}, {1, 1, 2, 2}};
 
+    // A plane holds the truncated per-pixel means, which never exceed the 8-bit pixel values.
+    using Plane = Matrix<quint8>;
+
     explicit BadpixelDetector(QObject *parent = nullptr);
     ~BadpixelDetector() override;
 
@@ -38,10 +39,10 @@ public:
     // std::runtime_error (emitting detectionFinished first) on bad input.
     void accumulate();
 
-    const Matrix<unsigned> *monoPlane() const { return m_monoMatrix.get(); }
+    const Plane *monoPlane() const { return m_monoMatrix.get(); }
     // The truncated mean of a plane's elements (plane 0 for mono), taken while filling it.
     unsigned planeMean(int plane) const { return m_means[plane]; }
-    const Matrix<unsigned> *bayerPlane(int plane) const { return m_bayerMatrix[plane].get(); }
+    const Plane *bayerPlane(int plane) const { return m_bayerMatrix[plane].get(); }
 
 signals:
     void detectionFinished();
@@ -49,8 +50,8 @@ signals:
 protected:
     int m_colorMode = 0;
     const QVector<QImage> *m_images = nullptr;
-    std::unique_ptr<Matrix<unsigned>> m_monoMatrix;
-    std::unique_ptr<Matrix<unsigned>> m_bayerMatrix[4];
+    std::unique_ptr<Plane> m_monoMatrix;
+    std::unique_ptr<Plane> m_bayerMatrix[4];
     unsigned m_means[4] = {0, 0, 0, 0};
     // The largest element of each row of a plane: rows without a hot pixel need no second look.
     std::vector<unsigned> m_rowMaxima[4];
@@ -59,15 +60,12 @@ private:
     Q_DISABLE_COPY(BadpixelDetector)
 
     void accumulateImages();
-    // Fills each matrix with the per-pixel means of its pattern's pixels over the frames.
-    void fillPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns, int count);
-    // Small: at most 256 frames (see AverageIterator).
-    template <bool Small>
-    void sumPlanes(Matrix<unsigned> *const *matrices, const PixelPattern *patterns, int count);
-    // Copies frame 0 into count matrix rows from top on and adds the other frames.
-    template <unsigned Step>
-    void walkFrames(Matrix<unsigned> &matrix, const PixelPattern &pattern, CopyIterator &copy,
-                    SumIterator &sum, unsigned top, unsigned count);
+    // Fills each plane with the per-pixel means of its pattern's pixels over the frames.
+    void fillPlanes(Plane *const *planes, const PixelPattern *patterns, int count);
+    // Fills plane index, and when partner is not -1 that plane too, which lies beside it in the
+    // same rows. Sum holds the sum of all frames' values of a pixel: 16 bits for up to 256 frames.
+    template <typename Sum>
+    void fillPlane(Plane *const *planes, const PixelPattern *patterns, int index, int partner);
 };
 
 #endif // DAPPLIX_DETECTION_BADPIXELDETECTOR_H

@@ -4,28 +4,28 @@
 <context>
     <name>BadpixelDetector</name>
     <message>
-        <location filename="badpixeldetector.cpp" line="39"/>
+        <location filename="badpixeldetector.cpp" line="53"/>
         <source>Color mode for hot pixel detection not supported.</source>
         <translation>Der Farbmodus wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="71"/>
+        <location filename="badpixeldetector.cpp" line="85"/>
         <source>No images acquired for hot pixel detection.</source>
         <translation>Für die Hotpixel-Erkennung wurden keine Bilder aufgenommen.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="74"/>
-        <location filename="badpixeldetector.cpp" line="106"/>
+        <location filename="badpixeldetector.cpp" line="88"/>
+        <location filename="badpixeldetector.cpp" line="118"/>
         <source>Image format for hot pixel detection not supported.</source>
         <translation>Das Bildformat wird für die Hotpixel-Erkennung nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="badpixeldetector.cpp" line="103"/>
+        <location filename="badpixeldetector.cpp" line="115"/>
         <source>Aqcuired images are not the same size.</source>
         <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
     </message>
     <message>
-        <location filename="hotpixeldetector.cpp" line="36"/>
+        <location filename="hotpixeldetector.cpp" line="39"/>
         <source>Not instanced.</source>
         <translation>Nicht angelegt.</translation>
     </message>
@@ -33,24 +33,24 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="87"/>
+        <location filename="detectionrun.cpp" line="88"/>
         <source>No image has been received from the camera. Please restart detection.</source>
         <translation>Von der Kamera ist kein Bild eingetroffen. Bitte starten Sie die Erkennung neu.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="98"/>
+        <location filename="detectionrun.cpp" line="99"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="99"/>
+        <location filename="detectionrun.cpp" line="100"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="126"/>
+        <location filename="detectionrun.cpp" line="127"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

@@ -50,7 +50,8 @@ void DetectionRun::addFrame(const QImage &frame)
         return;
     m_watchdog.start();
     if (m_frames.size() < framesPerRun) {
-        m_frames.append(frame.copy());
+        // Kept as delivered: the camera never writes into a frame that someone holds.
+        m_frames.append(frame);
         m_progressCounter += progressPerFrame;
         emit progressChanged(m_progressCounter);
         if (countBrightBytes(frame) > maxBrightBytes)

@@ -2,7 +2,6 @@
 #include "dapplix/detection/hotpixeldetector.h"
 
 #include "dapplix/detection/addhotpixeliterator.h"
-#include "dapplix/detection/imagepositerator.h"
 #include "sdk/vyro_api.h"
 
 #include <QCoreApplication>
@@ -12,7 +11,7 @@ HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
 {
 }
 
-void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
+void HotpixelDetector::addPlane(const Plane &matrix, const PixelPattern &pattern,
                                 const std::vector<unsigned> &rowMax, unsigned mean,
                                 BadpixelListModel *list)
 {
@@ -23,8 +22,12 @@ void HotpixelDetector::addPlane(Matrix<unsigned> &matrix, const PixelPattern &pa
     for (unsigned row = 0; row < matrix.rows(); ++row) {
         if (row < rowMax.size() && rowMax[row] <= limit)
             continue;
-        ImagePosIterator<AddHotpixelIterator> walk(m_images->first(), pattern, add, row);
-        matrix.foreach(walk, row, 1);
+        const quint8 *means = matrix.row(row);
+        const unsigned y = pattern.startY + row * pattern.stepY;
+        for (unsigned col = 0; col < matrix.cols(); ++col) {
+            unsigned value = means[col];
+            add(value, pattern.startX + col * pattern.stepX, y);
+        }
     }
 }
 

@@ -20,7 +20,7 @@ public:
 private:
     Q_DISABLE_COPY(HotpixelDetector)
 
-    void addPlane(Matrix<unsigned> &matrix, const PixelPattern &pattern,
+    void addPlane(const Plane &matrix, const PixelPattern &pattern,
                   const std::vector<unsigned> &rowMax, unsigned mean, BadpixelListModel *list);
 
     unsigned m_limitAboveMean;

@@ -52,6 +52,10 @@ public:
         return m_values[index(x, y)];
     }
 
+    // The elements of row y, unchecked: for walks that go a row at a time.
+    T *row(unsigned y) { return m_values.get() + size_t(m_colCount) * y; }
+    const T *row(unsigned y) const { return m_values.get() + size_t(m_colCount) * y; }
+
     // Calls visitor(element) for every element, rows top to bottom, columns left to right, and
     // visitor.endRow() after each row. The visitor's own type is used, so a final visitor's
     // call operator is inlined.

@@ -154,7 +154,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="73"/>
-        <location filename="mainwindow.cpp" line="1152"/>
+        <location filename="mainwindow.cpp" line="1151"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
@@ -504,17 +504,17 @@
         <translation>Kamera %1 ist wieder da.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1089"/>
+        <location filename="mainwindow.cpp" line="1088"/>
         <source>Camera %1 was disconnected — waiting for it…</source>
         <translation>Kamera %1 wurde getrennt — es wird auf sie gewartet…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1123"/>
+        <location filename="mainwindow.cpp" line="1122"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1124"/>
+        <location filename="mainwindow.cpp" line="1123"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -541,7 +541,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1151"/>
+        <location filename="mainwindow.cpp" line="1150"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>

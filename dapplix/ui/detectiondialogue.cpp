@@ -290,7 +290,7 @@ void DetectionDialogue::setFrame(const QImage &frame, int colorMode)
     if (m_detecting) {
         // The run takes the frames that follow its start, as the detection does.
         if (m_runFrames.size() < framesPerRun) {
-            m_runFrames.append(frame.copy());
+            m_runFrames.append(frame);
             m_colorMode = colorMode;
         }
         return;
@@ -303,13 +303,14 @@ void DetectionDialogue::setFrame(const QImage &frame, int colorMode)
 
 void DetectionDialogue::computeLive(const QImage &frame, int colorMode)
 {
-    // The camera's buffer is only lent for the signal: the worker gets its own copy.
-    const QImage copy = frame.copy();
     m_liveBusy = true;
     const int generation = m_generation;
     using Preview = std::pair<LevelHistogram, bool>; // the histogram, and whether it is lit
     auto *watcher = new QFutureWatcher<Preview>(this);
-    connect(watcher, &QFutureWatcher<Preview>::finished, this, [this, watcher, generation] {
+    // The slot holds the frame until the worker is done with it: the camera reuses a frame's
+    // storage once nobody holds it, and that must come after the worker's reads.
+    connect(watcher, &QFutureWatcher<Preview>::finished, this, [this, watcher, generation, frame] {
+        Q_UNUSED(frame)
         m_liveBusy = false;
         const Preview preview = watcher->result();
         // The same rule a run applies to its frames, said before the user presses Start.
@@ -318,9 +319,9 @@ void DetectionDialogue::computeLive(const QImage &frame, int colorMode)
         showHistogram(preview.first, generation);
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run([copy, colorMode] {
-        return Preview(LevelHistogram::fromFrame(copy, colorMode),
-                       DetectionRun::countBrightBytes(copy) > DetectionRun::maxBrightBytes);
+    watcher->setFuture(QtConcurrent::run([frame, colorMode] {
+        return Preview(LevelHistogram::fromFrame(frame, colorMode),
+                       DetectionRun::countBrightBytes(frame) > DetectionRun::maxBrightBytes);
     }));
 }
 
@@ -333,10 +334,13 @@ void DetectionDialogue::computeAverages()
     updateSourceLabel();
     const int generation = ++m_generation;
     auto *watcher = new QFutureWatcher<LevelHistogram>(this);
-    connect(watcher, &QFutureWatcher<LevelHistogram>::finished, this, [this, watcher, generation] {
-        showHistogram(watcher->result(), generation);
-        watcher->deleteLater();
-    });
+    // Held until the worker is done, as the live frame is.
+    connect(watcher, &QFutureWatcher<LevelHistogram>::finished, this,
+            [this, watcher, generation, frames] {
+                Q_UNUSED(frames)
+                showHistogram(watcher->result(), generation);
+                watcher->deleteLater();
+            });
     watcher->setFuture(QtConcurrent::run(
         [frames, colorMode] { return LevelHistogram::fromAverage(frames, colorMode); }));
 }

@@ -126,39 +126,52 @@ void DisplayRenderer::setImage(const QImage &frame)
         clear();
         return;
     }
-    const bool eightBit =
-        frame.format() == QImage::Format_Indexed8 || frame.format() == QImage::Format_Grayscale8;
-    const QImage::Format format = eightBit ? QImage::Format_Indexed8 : QImage::Format_RGB32;
-    QImage source = frame;
-    if (!eightBit && frame.format() != QImage::Format_RGB32)
-        source = frame.convertToFormat(QImage::Format_RGB32);
-    // Reuse the storage while it is not shared with anyone holding an earlier frame.
-    if (m_frame.size() != source.size() || m_frame.format() != format || !m_frame.isDetached())
-        m_frame = QImage(source.size(), format);
-    const int rowBytes = source.width() * (eightBit ? 1 : 4);
-    for (int y = 0; y < source.height(); ++y)
-        std::memcpy(m_frame.scanLine(y), source.constScanLine(y), size_t(rowBytes));
-
-    if (eightBit) {
-        QVector<QRgb> table =
-            frame.format() == QImage::Format_Indexed8 ? frame.colorTable() : QVector<QRgb>();
-        if (frame.format() == QImage::Format_Grayscale8)
-            for (int i = 0; i < 256; ++i)
-                table.append(qRgb(i, i, i));
-        if (table != m_frame.colorTable())
-            m_frame.setColorTable(table);
-        if (table.size() < 256)
-            table.resize(256);
-        // Converted to 32 bits, an 8-bit pixel is opaque.
-        for (QRgb &c : table)
-            c |= 0xff000000;
-        m_table = table;
-    }
+    const QImage::Format format = frame.format();
+    m_eightBit = format == QImage::Format_Indexed8 || format == QImage::Format_Grayscale8;
+    // The frame is shared, not copied: its owner never writes into it again.
+    m_frame = m_eightBit || format == QImage::Format_RGB32
+                  ? frame
+                  : frame.convertToFormat(QImage::Format_RGB32);
+    if (!m_eightBit)
+        return;
+    QVector<QRgb> colors;
+    if (format == QImage::Format_Indexed8)
+        colors = frame.colorTable();
+    else
+        for (int i = 0; i < 256; ++i)
+            colors.append(qRgb(i, i, i));
+    // The camera hands every frame the same table: most frames skip this.
+    if (colors == m_colors && !m_table.isEmpty())
+        return;
+    m_colors = colors;
+    QVector<QRgb> table = colors;
+    if (table.size() < 256)
+        table.resize(256);
+    // Converted to 32 bits, an 8-bit pixel is opaque.
+    for (QRgb &c : table)
+        c |= 0xff000000;
+    m_table = table;
+    m_greyTable = true;
+    for (int i = 0; i < 256 && m_greyTable; ++i)
+        m_greyTable = m_table[i] == qRgb(i, i, i);
 }
 
 void DisplayRenderer::clear()
 {
     m_frame = QImage();
+}
+
+void DisplayRenderer::convertRow(const uchar *src, quint32 *line, int width) const
+{
+    if (m_greyTable) {
+        // Grey levels are computed rather than looked up, so that the loop vectorises.
+        for (int i = 0; i < width; ++i)
+            line[i] = 0xff000000u | quint32(src[i]) * 0x010101u;
+        return;
+    }
+    const QRgb *table = m_table.constData();
+    for (int i = 0; i < width; ++i)
+        line[i] = table[src[i]];
 }
 
 bool DisplayRenderer::tooLarge(const QSize &size)
@@ -384,7 +397,7 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
     const int offX = rect.left() - wanted.left();
     const int *columns = m_columns.constData() + rect.left();
     const int width = rect.width();
-    const bool eightBit = m_frame.format() == QImage::Format_Indexed8;
+    const bool eightBit = m_eightBit;
     const QRgb *table = m_table.constData();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         quint32 *line = canvas.row(y) + offX;
@@ -395,17 +408,21 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
         }
         if (eightBit && m_identityColumns) {
             // 1:1 across: the row is read straight, without the column map.
-            const uchar *src = m_frame.constScanLine(sy) + rect.left();
-            for (int i = 0; i < width; ++i)
-                line[i] = table[src[i]];
+            convertRow(m_frame.constScanLine(sy) + rect.left(), line, width);
         } else if (m_identityColumns) {
             std::memcpy(line, m_frame.constScanLine(sy) + 4 * rect.left(), size_t(width) * 4);
         } else if (eightBit) {
             const uchar *src = m_frame.constScanLine(sy);
-            for (int i = 0; i < width; ++i) {
-                const int sx = columns[i];
-                line[i] = sx < 0 ? 0u : table[src[sx]];
-            }
+            if (m_greyTable)
+                for (int i = 0; i < width; ++i) {
+                    const int sx = columns[i];
+                    line[i] = sx < 0 ? 0u : 0xff000000u | quint32(src[sx]) * 0x010101u;
+                }
+            else
+                for (int i = 0; i < width; ++i) {
+                    const int sx = columns[i];
+                    line[i] = sx < 0 ? 0u : table[src[sx]];
+                }
         } else {
             const auto *src = reinterpret_cast<const quint32 *>(m_frame.constScanLine(sy));
             for (int i = 0; i < width; ++i) {

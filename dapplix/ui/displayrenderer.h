@@ -19,8 +19,8 @@ class DisplayRenderer final
 public:
     DisplayRenderer();
 
-    // Copies the frame (it may wrap a buffer that is reused once the caller returns); the copy
-    // goes into storage kept from the previous frame of the same geometry.
+    // Keeps the frame, shared with its owner, who must not write into it any more (the
+    // camera's frames are such). 8-bit frames are kept as they are, others as 32-bit RGB.
     void setImage(const QImage &frame);
     void clear();
     const QImage &image() const { return m_frame; }
@@ -78,6 +78,8 @@ private:
     };
 
     void updateMaps(const QSize &target);
+    // One row of 8-bit pixels to 32-bit colours.
+    void convertRow(const uchar *src, quint32 *line, int width) const;
     void blend(const Canvas &canvas, const QRect &rect, int sx, int sy, int table) const;
     void paintMarkers(QImage &image) const;
     // Whether the image is shown smaller than the sensor (1:2, 1:4, most "To fit").
@@ -91,7 +93,10 @@ private:
                       QVector<int> &end);
 
     QImage m_frame;
-    QVector<QRgb> m_table; // 8-bit frames: value to 32-bit colour
+    bool m_eightBit = false;
+    QVector<QRgb> m_colors;   // the 8-bit frame's own colour table
+    QVector<QRgb> m_table;    // 8-bit frames: value to 32-bit colour
+    bool m_greyTable = false; // the table maps each value v to the grey (v, v, v)
     double m_scale = 1.0;
     QSize m_viewport;
     bool m_highlight = false;

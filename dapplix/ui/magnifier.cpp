@@ -7,7 +7,6 @@
 #include <QPixmap>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -52,16 +51,9 @@ void Magnifier::setImage(const QImage &image)
         clear();
         return;
     }
-    // The frame may wrap a buffer that is reused once this returns: keep a copy, in storage
-    // kept from the previous frame.
-    if (m_image.size() != image.size() || m_image.format() != image.format() ||
-        !m_image.isDetached())
-        m_image = QImage(image.size(), image.format());
-    const qsizetype rowBytes = qsizetype(image.width()) * image.depth() / 8;
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(m_image.scanLine(y), image.constScanLine(y), size_t(rowBytes));
-    if (image.format() == QImage::Format_Indexed8 && m_image.colorTable() != image.colorTable())
-        m_image.setColorTable(image.colorTable());
+    // Shared with the camera, which never writes into a frame again: only the magnified part
+    // is ever converted.
+    m_image = image;
     redrawImage();
 }
 

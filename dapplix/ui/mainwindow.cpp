@@ -575,7 +575,7 @@ void MainWindow::resetStatusCounters()
     m_fpsLabel->setText(tr("FPS: ") + QStringLiteral("0"));
 }
 
-void MainWindow::newImage(QImage &image)
+void MainWindow::newImage(const QImage &image)
 {
     if (m_magnifierControl)
         m_magnifierControl->magnifier()->setImage(image);
@@ -1078,8 +1078,7 @@ void MainWindow::onCameraReconnect()
 void MainWindow::onCameraDisconnect()
 {
     setCameraAway(true);
-    QImage none;
-    newImage(none);
+    newImage(QImage());
 }
 
 void MainWindow::setCameraAway(bool away)

@@ -70,7 +70,7 @@ signals:
 public slots:
     void openCamera();
     void closeCamera();
-    void newImage(QImage &image);
+    void newImage(const QImage &image);
     void updateStatus();
     void updateCameraActions();
     void onCameraOpened(Camera *camera);

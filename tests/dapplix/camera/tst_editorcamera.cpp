@@ -52,7 +52,7 @@ void tst_EditorCamera::openStreamClose()
     int bytesPerLine = 0;
     int greyAt200 = -1;
     QImage::Format format = QImage::Format_Invalid;
-    connect(&camera, &Camera::newImage, this, [&](QImage &image) {
+    connect(&camera, &Camera::newImage, this, [&](const QImage &image) {
         if (image.isNull())
             return;
         size = image.size();
@@ -111,7 +111,7 @@ void tst_EditorCamera::closeOrder()
     camera.open(2);
     QStringList order;
     connect(&camera, &Camera::newImage, this,
-            [&](QImage &image) { order << (image.isNull() ? "null image" : "image"); });
+            [&](const QImage &image) { order << (image.isNull() ? "null image" : "image"); });
     connect(&camera, &Camera::cameraClosed, this, [&] { order << "closed"; });
     camera.close();
     QCOMPARE(order, (QStringList{"null image", "closed"}));

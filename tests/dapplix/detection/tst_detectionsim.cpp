@@ -86,7 +86,7 @@ void tst_DetectionSim::darkFrames()
     QSignalSpy aborted(&run, &DetectionRun::aborted);
     QSignalSpy added(&list, &BadpixelListModel::pixelAdded);
     QVector<QImage> frames;
-    connect(&camera, &Camera::newImage, this, [&](QImage &image) {
+    connect(&camera, &Camera::newImage, this, [&](const QImage &image) {
         if (!image.isNull() && frames.size() < DetectionRun::framesPerRun)
             frames.append(image.copy());
         run.addFrame(image);

@@ -107,11 +107,12 @@ void tst_HotpixelDetector::bayerPlanes()
     detector.setImages(VY_CM_BAYER_RG8, &frames);
     detector.detectHotpixels(&list);
     QCOMPARE(positions(list), QVector<QPoint>{pixel});
-    const Matrix<unsigned> *m = detector.bayerPlane(plane);
+    const BadpixelDetector::Plane *m = detector.bayerPlane(plane);
     QVERIFY(m);
     QCOMPARE(m->cols(), 640u);
     QCOMPARE(m->rows(), 512u);
-    QCOMPARE((*m)(unsigned(pixel.x() / 2), unsigned(pixel.y() / 2)), plane == 3 ? 110u : 60u);
+    QCOMPARE(unsigned((*m)(unsigned(pixel.x() / 2), unsigned(pixel.y() / 2))),
+             plane == 3 ? 110u : 60u);
 }
 
 void tst_HotpixelDetector::paddedOddFrame()

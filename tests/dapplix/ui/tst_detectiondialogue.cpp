@@ -106,7 +106,7 @@ public:
         camera.open(device);
         camera.setFramerate(camera.framerateParameter().max);
         list.getBadpixelList(&camera);
-        connect(&camera, &Camera::newImage, this, [this](QImage &image) {
+        connect(&camera, &Camera::newImage, this, [this](const QImage &image) {
             dialog.setFrame(image, camera.colorMode());
             if (run.isDetecting() && !image.isNull() &&
                 runFrames.size() < DetectionRun::framesPerRun)
