@@ -235,39 +235,35 @@ void DisplayRenderer::paintReducedMarkers(QImage &image, const QPoint &origin,
         return QPoint(int(qint64(b.x) * target.width() / source.width()),
                       int(qint64(b.y) * target.height() / source.height()));
     };
-    // Painted on a copy with a margin, so that no edge cuts a marker: an antialiased ellipse cut
-    // by an edge comes out differently, and every part must look as the whole image does.
-    const int reach = selectionRadius + selectionWidth + 2;
-    const QRect area = clip.adjusted(-reach, -reach, reach, reach);
-    QImage scratch(area.size(), QImage::Format_RGB32);
-    const int rowBytes = 4 * clip.width();
-    const int inset = 4 * reach;
-    for (int y = clip.top(); y <= clip.bottom(); ++y)
-        std::memcpy(scratch.scanLine(y - area.top()) + inset,
-                    image.constScanLine(y - origin.y()) + 4 * (clip.left() - origin.x()),
-                    size_t(rowBytes));
-    {
-        QPainter p(&scratch);
-        p.translate(-area.topLeft());
-        p.setRenderHint(QPainter::Antialiasing);
-        const int rows = m_model->rowCount();
-        for (int row = 0; row < rows; ++row) {
-            const Badpixel b = m_model->badpixelAt(row);
-            const QPoint c = centre(b);
-            if (!area.contains(c))
+    // Each marker pixel is mixed in on its own, as painting would mix it, so a marker cut by the
+    // clip looks in every part as it does in the whole image.
+    uchar *bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    const auto stamp = [&](const std::vector<Overlay> &overlay, const QPoint &c) {
+        for (const Overlay &o : overlay) {
+            const int x = c.x() + o.dx;
+            const int y = c.y() + o.dy;
+            if (!clip.contains(x, y))
                 continue;
-            p.setPen(markerColor(b.pixelclass));
-            p.drawEllipse(markerRect(c.x(), c.y(), markerRadius));
+            quint32 &pixel =
+                reinterpret_cast<quint32 *>(bits + (y - origin.y()) * bytesPerLine)[x - origin.x()];
+            pixel = mix(pixel, m_tables[size_t(o.table)].data());
         }
-        if (m_selectedRow >= 0 && m_selectedRow < rows) {
-            const QPoint c = centre(m_model->badpixelAt(m_selectedRow));
-            p.setPen(QPen(Qt::blue, selectionWidth));
-            p.drawEllipse(markerRect(c.x(), c.y(), selectionRadius));
-        }
+    };
+    const int reach = selectionRadius + selectionWidth + 4;
+    const QRect area = clip.adjusted(-reach, -reach, reach, reach);
+    const int rows = m_model->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const Badpixel b = m_model->badpixelAt(row);
+        const QPoint c = centre(b);
+        if (area.contains(c))
+            stamp(m_markers[markerStyle(b.pixelclass)], c);
     }
-    for (int y = clip.top(); y <= clip.bottom(); ++y)
-        std::memcpy(image.scanLine(y - origin.y()) + 4 * (clip.left() - origin.x()),
-                    scratch.constScanLine(y - area.top()) + inset, size_t(rowBytes));
+    if (m_selectedRow >= 0 && m_selectedRow < rows) {
+        const QPoint c = centre(m_model->badpixelAt(m_selectedRow));
+        if (area.contains(c))
+            stamp(m_selection, c);
+    }
 }
 
 QImage DisplayRenderer::renderFull() const

@@ -13,24 +13,12 @@ for program in zentara vyrosim; do
 done
 export LD_LIBRARY_PATH=$build/lib
 
-work=$(mktemp -d)
-zentara=0
-cleanup() {
-  [ "$zentara" -gt 0 ] && kill "$zentara" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# Everything of the run stays in the scratch directory: state, settings, sysroot.
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export VYRO_SIM_HOME=$work/sim VYRO_SYSROOT=$work/sysroot QT_QPA_PLATFORM=offscreen
-export VYRO_UPDATE_URL=http://127.0.0.1:1/update.ini
-sim() { "$bin/vyrosim" "$@" > /dev/null 2>&1; }
-sim reset
-sim sysroot "$VYRO_SYSROOT"
+# shellcheck source=tools/soak/scratchworld.sh
+. "$(dirname "$0")/scratchworld.sh"
 
 "$bin/zentara" > "$work/zentara.log" 2>&1 &
 zentara=$!
+children+=("$zentara")
 rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$zentara/status"; }
 sleep 10
 kill -0 "$zentara" 2>/dev/null || { echo "rss_storm: zentara did not start"; exit 1; }

@@ -13,23 +13,8 @@ for program in zentara dapplix vyrosim holdcamera; do
   [ -x "$bin/$program" ] || { echo "soak: $bin/$program is missing; build first" >&2; exit 2; }
 done
 
-work=$(mktemp -d)
-children=()
-cleanup() {
-  for pid in "${children[@]}"; do
-    [ "$pid" -gt 0 ] 2>/dev/null && kill "$pid" 2>/dev/null
-  done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# Everything of the run stays in the scratch directory: state, settings, sysroot.
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-export VYRO_SIM_HOME=$work/sim VYRO_SYSROOT=$work/sysroot QT_QPA_PLATFORM=offscreen
-export VYRO_UPDATE_URL=http://127.0.0.1:1/update.ini
-sim() { "$bin/vyrosim" "$@" > /dev/null 2>&1; }
-sim reset
-sim sysroot "$VYRO_SYSROOT"
+# shellcheck source=tools/soak/scratchworld.sh
+. "$(dirname "$0")/scratchworld.sh"
 
 "$bin/zentara" > "$work/zentara.log" 2>&1 & zentara=$!; children+=("$zentara")
 "$bin/dapplix" > "$work/dapplix.log" 2>&1 & dapplix=$!; children+=("$dapplix")
