@@ -1,7 +1,6 @@
 // cameralistmodel.cpp: loading the camera list and presenting it in seven columns.
 #include "zentara/inventory/cameralistmodel.h"
 
-
 #include <vector>
 
 #include "vyrokit/cameralistreader.h"
