@@ -17,6 +17,8 @@ namespace {
 constexpr int markerRadius = 4;
 constexpr int selectionRadius = 6;
 constexpr int selectionWidth = 3;
+// How far the largest marker reaches from its centre.
+constexpr int markerReach = selectionRadius + selectionWidth + 4;
 constexpr double crossHairOpacity = 0.3;
 
 // Painting mixes a drawn pixel into the image channel by channel, as a function of the old
@@ -250,8 +252,7 @@ void DisplayRenderer::paintReducedMarkers(QImage &image, const QPoint &origin,
             pixel = mix(pixel, m_tables[size_t(o.table)].data());
         }
     };
-    const int reach = selectionRadius + selectionWidth + 4;
-    const QRect area = clip.adjusted(-reach, -reach, reach, reach);
+    const QRect area = clip.adjusted(-markerReach, -markerReach, markerReach, markerReach);
     const int rows = m_model->rowCount();
     for (int row = 0; row < rows; ++row) {
         const Badpixel b = m_model->badpixelAt(row);
@@ -482,9 +483,8 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
         }
     if (lastColumn < 0 || lastRow < 0)
         return;
-    const int reach = selectionRadius + selectionWidth + 4;
-    const QRect shown(QPoint(firstColumn - reach, firstRow - reach),
-                      QPoint(lastColumn + reach, lastRow + reach));
+    const QRect shown(QPoint(firstColumn - markerReach, firstRow - markerReach),
+                      QPoint(lastColumn + markerReach, lastRow + markerReach));
     const int rows = m_model->rowCount();
     for (int row = 0; row < rows; ++row) {
         const Badpixel b = m_model->badpixelAt(row);
