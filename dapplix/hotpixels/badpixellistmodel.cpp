@@ -3,6 +3,7 @@
 #include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include "dapplix/camera/camera.h"
+#include "dapplix/hotpixels/failure.h"
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
 
@@ -18,11 +19,6 @@ constexpr int maxCameraListEntries = 0xFFFF;
 constexpr int maxReadAttempts = 3;
 // The software list's count word is 15 bits wide.
 constexpr int maxSoftwareListEntries = 0x7FFF;
-
-[[noreturn]] void fail(const QString &message)
-{
-    throw std::runtime_error(message.toStdString());
-}
 
 std::wstring wideFileName(const QString &filename)
 {
@@ -333,19 +329,19 @@ void BadpixelListModel::writeBadpixelList(Camera *cam)
 {
     const int users = userBadpixelCount();
     if (!m_readProblem.isEmpty())
-        fail(m_readProblem);
+        throwFailure(m_readProblem);
     // The count word is 16 bits: more entries could never be written correctly.
     if (int(m_entries.size()) - m_factoryCount > m_maxUser || users > 0xFFFF)
-        fail(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
+        throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
     const VY_HCAM h = cam ? cam->handle() : 0;
     if (users == 0) {
         if (vy_HotPixel(h, VY_HOTPIXEL_DELETE_USER_LIST, nullptr, 0) != VY_SUCCESS)
-            fail(tr("Error writing hotpixel list"));
+            throwFailure(tr("Error writing hotpixel list"));
     } else {
         std::vector<quint16> buffer = userListBuffer();
         if (vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, buffer.data(), quint32(4 * users + 2)) !=
             VY_SUCCESS)
-            fail(tr("Error writing hotpixel list"));
+            throwFailure(tr("Error writing hotpixel list"));
     }
     m_cameraUserList = userPositions();
 }
@@ -413,7 +409,7 @@ void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
     auto failed = [](int code) {
-        fail(tr("write to file failed with ") + QString::number(code) + QLatin1Char('\n'));
+        throwFailure(tr("write to file failed with ") + QString::number(code) + QLatin1Char('\n'));
     };
     std::vector<quint16> previous;
     int ret = readSoftwareBadpixelList(h, previous);
@@ -421,7 +417,7 @@ void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
         failed(ret);
     std::vector<quint16> list = userListBuffer();
     if (list[0] > maxSoftwareListEntries)
-        fail(tr("Can't write more than %1 hot pixel entries.").arg(maxSoftwareListEntries));
+        throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(maxSoftwareListEntries));
     ret = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, list.data(),
                       quint32(list.size() * sizeof(quint16)));
     if (ret != VY_SUCCESS)
@@ -440,7 +436,7 @@ void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
     auto failed = [](int code) {
-        fail(tr("load from file failed with ") + QString::number(code) + QLatin1Char('\n'));
+        throwFailure(tr("load from file failed with ") + QString::number(code) + QLatin1Char('\n'));
     };
     // The user's entries stay until the file's entries are in hand.
     std::vector<quint16> previous;
@@ -475,7 +471,7 @@ void BadpixelListModel::exportAsFile(const QString &filename)
             text += QByteArray::number(e->x) + ' ' + QByteArray::number(e->y) + " 1\n";
     QString problem;
     if (!vyrokit::FileWriter::write(filename, text, &problem))
-        fail(problem);
+        throwFailure(problem);
 }
 
 void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
@@ -485,7 +481,7 @@ void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
     QString problem;
     if (!vyrokit::FileReader::read(filename, qint64(maxFileEntries) * (maxLineLength + 1), &content,
                                    &problem))
-        fail(problem);
+        throwFailure(problem);
     if (content.startsWith("\xEF\xBB\xBF"))
         content.remove(0, 3); // a UTF-8 byte-order mark
     // Read into a separate list first: the user entries stay when the file is refused.
@@ -494,29 +490,29 @@ void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
     for (QByteArray line : content.split('\n')) {
         ++lineNumber;
         if (line.size() > maxLineLength)
-            fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
+            throwFailure(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
         // A comment may hold any text; the entry before it only what an entry is made of.
         const int comment = line.indexOf('#');
         if (comment >= 0)
             line.truncate(comment);
         if (!std::all_of(line.begin(), line.end(), isTextByte))
-            fail(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
+            throwFailure(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
         line = line.simplified();
         if (line.isEmpty())
             continue;
         Badpixel b;
         if (!parseEntry(line, &b))
-            fail(tr("Line %1 is not an \"x y\" or \"x y class\" line: %2")
-                     .arg(lineNumber)
-                     .arg(QString::fromLatin1(line.left(60))));
+            throwFailure(tr("Line %1 is not an \"x y\" or \"x y class\" line: %2")
+                             .arg(lineNumber)
+                             .arg(QString::fromLatin1(line.left(60))));
         if (sensor.isValid() && (b.x >= sensor.width() || b.y >= sensor.height()))
-            fail(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
-                     .arg(lineNumber)
-                     .arg(sensor.width())
-                     .arg(sensor.height())
-                     .arg(QString::fromLatin1(line.left(60))));
+            throwFailure(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
+                             .arg(lineNumber)
+                             .arg(sensor.width())
+                             .arg(sensor.height())
+                             .arg(QString::fromLatin1(line.left(60))));
         if (int(fresh.size()) == maxFileEntries)
-            fail(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
+            throwFailure(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
         fresh.push_back(b);
     }
     replaceUserEntries(std::move(fresh));
@@ -526,7 +522,7 @@ void BadpixelListModel::sort(int column, Qt::SortOrder order)
 {
     if (column < XColumn || column > ClassColumn ||
         (order != Qt::AscendingOrder && order != Qt::DescendingOrder))
-        fail(tr("Sort Error"));
+        throwFailure(tr("Sort Error"));
     emit layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();
     std::vector<const Badpixel *> keep;

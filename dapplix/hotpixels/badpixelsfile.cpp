@@ -1,17 +1,13 @@
 // Reading and writing the raw converters' hot pixel list.
 #include "dapplix/hotpixels/badpixelsfile.h"
 
+#include "dapplix/hotpixels/failure.h"
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
 
 #include <stdexcept>
 
 namespace {
-
-[[noreturn]] void fail(const QString &message)
-{
-    throw std::runtime_error(message.toStdString());
-}
 
 // A pixel line holds three whole numbers: column, row and time.
 bool parseLine(const QByteArray &text, qlonglong *column, qlonglong *row)
@@ -39,13 +35,13 @@ QVector<QPoint> BadpixelsFile::read(const QString &filename, QSize sensor)
     QByteArray content;
     QString problem;
     if (!vyrokit::FileReader::read(filename, maxFileSize, &content, &problem))
-        fail(problem);
+        throwFailure(problem);
     QVector<QPoint> pixels;
     int lineNumber = 0;
     for (QByteArray line : content.split('\n')) {
         ++lineNumber;
         if (line.size() > maxLineLength)
-            fail(tr("Line %1 is too long for a hot pixel line.").arg(lineNumber));
+            throwFailure(tr("Line %1 is too long for a hot pixel line.").arg(lineNumber));
         const int comment = line.indexOf('#');
         if (comment >= 0)
             line.truncate(comment);
@@ -54,17 +50,18 @@ QVector<QPoint> BadpixelsFile::read(const QString &filename, QSize sensor)
         const QString shown = QString::fromUtf8(line.trimmed()).left(60);
         qlonglong column = 0, row = 0;
         if (!parseLine(line, &column, &row))
-            fail(tr("Line %1 is not a \"column row time\" line: %2").arg(lineNumber).arg(shown));
+            throwFailure(
+                tr("Line %1 is not a \"column row time\" line: %2").arg(lineNumber).arg(shown));
         if (column < 0 || row < 0 || column >= sensor.width() || row >= sensor.height())
-            fail(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
-                     .arg(lineNumber)
-                     .arg(sensor.width())
-                     .arg(sensor.height())
-                     .arg(shown));
+            throwFailure(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
+                             .arg(lineNumber)
+                             .arg(sensor.width())
+                             .arg(sensor.height())
+                             .arg(shown));
         if (pixels.size() == maxPixels)
-            fail(tr("Line %1: the file holds more than %2 hot pixels.")
-                     .arg(lineNumber)
-                     .arg(maxPixels));
+            throwFailure(tr("Line %1: the file holds more than %2 hot pixels.")
+                             .arg(lineNumber)
+                             .arg(maxPixels));
         pixels.append(QPoint(int(column), int(row)));
     }
     return pixels;
@@ -77,5 +74,5 @@ void BadpixelsFile::write(const QString &filename, const QVector<QPoint> &pixels
         text += QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + " 0\n";
     QString problem;
     if (!vyrokit::FileWriter::write(filename, text, &problem))
-        fail(problem);
+        throwFailure(problem);
 }

@@ -4,100 +4,100 @@
 <context>
     <name>BadpixelListModel</name>
     <message>
-        <location filename="badpixellistmodel.cpp" line="66"/>
+        <location filename="badpixellistmodel.cpp" line="62"/>
         <source>x</source>
         <translation>x</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="66"/>
+        <location filename="badpixellistmodel.cpp" line="62"/>
         <source>y</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="66"/>
+        <location filename="badpixellistmodel.cpp" line="62"/>
         <source>class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="246"/>
+        <location filename="badpixellistmodel.cpp" line="242"/>
         <source>error %1 while asking for the number of entries</source>
         <translation>Fehler %1 beim Abfragen der Anzahl der Einträge</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="248"/>
+        <location filename="badpixellistmodel.cpp" line="244"/>
         <source>the camera reports %1 entries, more than the %2 this program can read</source>
         <translation>die Kamera meldet %1 Einträge, mehr als die %2, die dieses Programm lesen kann</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="259"/>
+        <location filename="badpixellistmodel.cpp" line="255"/>
         <source>error %1 while reading the entries</source>
         <translation>Fehler %1 beim Lesen der Einträge</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="268"/>
+        <location filename="badpixellistmodel.cpp" line="264"/>
         <source>the list kept changing while it was read</source>
         <translation>die Liste änderte sich fortlaufend, während sie gelesen wurde</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="283"/>
+        <location filename="badpixellistmodel.cpp" line="279"/>
         <source>factory list: %1</source>
         <translation>Werksliste: %1</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="289"/>
+        <location filename="badpixellistmodel.cpp" line="285"/>
         <source>user list: %1</source>
         <translation>Benutzerliste: %1</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="294"/>
+        <location filename="badpixellistmodel.cpp" line="290"/>
         <source>The hot pixel list of the camera could not be read (%1). The list shown may be incomplete; it is not written to the camera until it has been read.</source>
         <translation>Die Hotpixel-Liste der Kamera konnte nicht gelesen werden (%1). Die angezeigte Liste ist möglicherweise unvollständig; sie wird nicht in die Kamera geschrieben, bis sie gelesen wurde.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="339"/>
-        <location filename="badpixellistmodel.cpp" line="424"/>
+        <location filename="badpixellistmodel.cpp" line="335"/>
+        <location filename="badpixellistmodel.cpp" line="420"/>
         <source>Can&apos;t write more than %1 hot pixel entries.</source>
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="343"/>
-        <location filename="badpixellistmodel.cpp" line="348"/>
+        <location filename="badpixellistmodel.cpp" line="339"/>
+        <location filename="badpixellistmodel.cpp" line="344"/>
         <source>Error writing hotpixel list</source>
         <translation>Fehler beim Schreiben der Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="416"/>
+        <location filename="badpixellistmodel.cpp" line="412"/>
         <source>write to file failed with </source>
         <translation>Schreiben in die Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="443"/>
+        <location filename="badpixellistmodel.cpp" line="439"/>
         <source>load from file failed with </source>
         <translation>Laden aus der Datei fehlgeschlagen mit </translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="509"/>
+        <location filename="badpixellistmodel.cpp" line="505"/>
         <source>Line %1 is not an &quot;x y&quot; or &quot;x y class&quot; line: %2</source>
         <translation>Zeile %1 ist keine Zeile der Form „x y“ oder „x y Klasse“: %2</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="513"/>
+        <location filename="badpixellistmodel.cpp" line="509"/>
         <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
         <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="519"/>
+        <location filename="badpixellistmodel.cpp" line="515"/>
         <source>The file holds more than %1 hot pixel entries.</source>
         <translation>Die Datei enthält mehr als %1 Hotpixel-Einträge.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="497"/>
-        <location filename="badpixellistmodel.cpp" line="503"/>
+        <location filename="badpixellistmodel.cpp" line="493"/>
+        <location filename="badpixellistmodel.cpp" line="499"/>
         <source>The file is not a hot pixel text file (line %1).</source>
         <translation>Die Datei ist keine Hotpixel-Textdatei (Zeile %1).</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="529"/>
+        <location filename="badpixellistmodel.cpp" line="525"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
@@ -105,22 +105,22 @@
 <context>
     <name>BadpixelsFile</name>
     <message>
-        <location filename="badpixelsfile.cpp" line="48"/>
+        <location filename="badpixelsfile.cpp" line="44"/>
         <source>Line %1 is too long for a hot pixel line.</source>
         <translation>Zeile %1 ist zu lang für eine Hotpixel-Zeile.</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="57"/>
+        <location filename="badpixelsfile.cpp" line="54"/>
         <source>Line %1 is not a &quot;column row time&quot; line: %2</source>
         <translation>Zeile %1 ist keine Zeile „Spalte Zeile Zeit“: %2</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="59"/>
+        <location filename="badpixelsfile.cpp" line="56"/>
         <source>Line %1 lies outside the sensor of %2 × %3 pixels: %4</source>
         <translation>Zeile %1 liegt außerhalb des Sensors mit %2 × %3 Pixeln: %4</translation>
     </message>
     <message>
-        <location filename="badpixelsfile.cpp" line="65"/>
+        <location filename="badpixelsfile.cpp" line="62"/>
         <source>Line %1: the file holds more than %2 hot pixels.</source>
         <translation>Zeile %1: Die Datei enthält mehr als %2 Hotpixel.</translation>
     </message>

@@ -29,13 +29,6 @@ QString macKey(const uint8_t *mac)
                              mac[4], mac[5]);
 }
 
-uint32_t u32Field(const QJsonObject &object, const char *name)
-{
-    qint64 v = 0;
-    vysim::integerValue(object.value(QLatin1String(name)), &v);
-    return uint32_t(v);
-}
-
 // The network cameras behind the adapter.
 std::vector<uint32_t> camerasOn(const uint8_t *mac)
 {
@@ -70,14 +63,14 @@ AdapterSettings settingsOf(const uint8_t *mac)
                                    .value(macKey(mac))
                                    .toObject();
     if (stored.contains(QLatin1String("packetSize"))) {
-        s.packetSize = u32Field(stored, "packetSize");
+        s.packetSize = uint32_t(vysim::integerField(stored, "packetSize"));
     } else {
         for (const uint32_t id : camerasOn(mac))
-            if (u32Field(vysim::deviceFields(id), "controlStatus") &
+            if (uint32_t(vysim::integerField(vysim::deviceFields(id), "controlStatus")) &
                 vyro::ControlStatusAdapterSettingsOk)
                 s.packetSize = jumboPacketSize;
     }
-    s.packetFilter = u32Field(stored, "packetFilter");
+    s.packetFilter = uint32_t(vysim::integerField(stored, "packetFilter"));
     return s;
 }
 
@@ -100,7 +93,8 @@ int32_t setPacketSize(const uint8_t *mac, uint32_t size)
     if (result != VY_SUCCESS)
         return result;
     for (const uint32_t id : camerasOn(mac)) {
-        const uint32_t status = u32Field(vysim::deviceFields(id), "controlStatus");
+        const uint32_t status =
+            uint32_t(vysim::integerField(vysim::deviceFields(id), "controlStatus"));
         const uint32_t wanted = size >= jumboPacketSize
                                     ? (status | vyro::ControlStatusAdapterSettingsOk)
                                     : (status & ~vyro::ControlStatusAdapterSettingsOk);

@@ -15,14 +15,6 @@
 
 namespace {
 
-// An integer field, written as a number or as a "0x..." text.
-qint64 number(const QJsonObject &f, const char *name)
-{
-    qint64 value = 0;
-    vysim::integerValue(f.value(QLatin1String(name)), &value);
-    return value;
-}
-
 using vysim::FieldType;
 
 const bool deviceCfgFields = vysim::addDeviceFields({
@@ -89,7 +81,7 @@ VY_LENS_DATA lensData(const QJsonObject &f)
 {
     VY_LENS_DATA d;
     std::memset(&d, 0, sizeof d);
-    d.lensType = uint8_t(number(f, "lensType"));
+    d.lensType = uint8_t(vysim::integerField(f, "lensType"));
     // The lens driver's values follow from the type, as a lens of that type would report them.
     for (size_t i = 0; i < sizeof d.parameters; ++i)
         d.parameters[i] = uint8_t(d.lensType * 16 + i);
@@ -98,7 +90,7 @@ VY_LENS_DATA lensData(const QJsonObject &f)
 
 bool hasLens(const QJsonObject &f)
 {
-    return number(f, "hardwareVariant") == LensVariant;
+    return vysim::integerField(f, "hardwareVariant") == LensVariant;
 }
 
 int32_t setFields(vysim::ApiCall &call, uint32_t deviceId, const QJsonObject &fields)
@@ -128,7 +120,7 @@ int32_t accessBlock(vysim::ApiCall &call, uint32_t deviceId, uint32_t direction,
             u.block = block;
             const QByteArray eeprom = eepromBytes(f);
             std::memcpy(u.userEeprom, eeprom.constData(), sizeof u.userEeprom);
-            u.cameraId = uint8_t(number(f, "cameraId"));
+            u.cameraId = uint8_t(vysim::integerField(f, "cameraId"));
             std::memcpy(buffer, &u, sizeof u);
             return call.done(VY_SUCCESS);
         }
@@ -149,7 +141,7 @@ int32_t accessBlock(vysim::ApiCall &call, uint32_t deviceId, uint32_t direction,
         b.block = block;
         putText(b.manufacturer, sizeof b.manufacturer, text(f, "manufacturer"));
         putText(b.qcDate, sizeof b.qcDate, text(f, "qcDate"));
-        b.hardwareVariant = uint16_t(number(f, "hardwareVariant"));
+        b.hardwareVariant = uint16_t(vysim::integerField(f, "hardwareVariant"));
         std::memcpy(buffer, &b, sizeof b);
         return call.done(VY_SUCCESS);
     }
@@ -159,7 +151,7 @@ int32_t accessBlock(vysim::ApiCall &call, uint32_t deviceId, uint32_t direction,
         if (size < VY_DEVICECFG_LENS_HEADER_SIZE + VY_LENS_DATA_SIZE)
             return call.done(VY_BUFFER_TOO_SMALL);
         if (!write) {
-            const uint32_t length = uint32_t(number(f, "lensDataLength"));
+            const uint32_t length = uint32_t(vysim::integerField(f, "lensDataLength"));
             if (size < VY_DEVICECFG_LENS_HEADER_SIZE + length)
                 return call.done(VY_BUFFER_TOO_SMALL);
             std::memset(buffer + 4, 0, size - 4);
@@ -198,7 +190,7 @@ QByteArray areaBytes(const QJsonObject &f, uint32_t area)
                QByteArray(reinterpret_cast<const char *>(&info), int(sizeof info));
     }
     case VY_MEM_AREA_CAMERA_ID:
-        return QByteArray(1, char(number(f, "cameraId")));
+        return QByteArray(1, char(vysim::integerField(f, "cameraId")));
     case VY_MEM_AREA_USER_EEPROM:
         return eepromBytes(f);
     case VY_MEM_AREA_MEMORY_CONFIG: {
@@ -304,7 +296,7 @@ VYAPI int32_t vy_GetRevisionInfo(VY_HCAM hCam, VY_REVISIONINFO *info)
     // Revisions follow from the device, so that every run shows the same values; the product
     // revision is the hardware variant.
     const uint16_t d = uint16_t(deviceId & 0xFF);
-    r.sensor = uint16_t(number(f, "sensorId"));
+    r.sensor = uint16_t(vysim::integerField(f, "sensorId"));
     r.cypress = uint16_t(0x0100 + d);
     r.blackfin = 0x00020000u + d;
     r.dspFirmware = uint16_t(0x0403);
@@ -315,7 +307,7 @@ VYAPI int32_t vy_GetRevisionInfo(VY_HCAM hCam, VY_REVISIONINFO *info)
     r.housing = uint16_t(0x0A05);
     r.filter = uint16_t(0x0002);
     r.timingBoard = uint16_t(0x0061);
-    r.product = uint16_t(number(f, "hardwareVariant"));
+    r.product = uint16_t(vysim::integerField(f, "hardwareVariant"));
     r.powerBoard = uint16_t(0x0072);
     r.logicBoard = uint16_t(0x0083);
     std::memcpy(info, &r, sizeof r);

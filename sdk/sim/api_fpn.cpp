@@ -14,14 +14,6 @@
 
 namespace {
 
-// An integer field, written as a number or as a "0x..." text.
-qint64 number(const QJsonObject &f, const char *name)
-{
-    qint64 value = 0;
-    vysim::integerValue(f.value(QLatin1String(name)), &value);
-    return value;
-}
-
 using vysim::FieldType;
 
 const bool featureFields = vysim::addDeviceFields({
@@ -43,10 +35,10 @@ bool flag(const QJsonObject &f, const char *name)
 
 bool fpnSupported(const QJsonObject &f)
 {
-    const int explicitValue = number(f, "fpnSupported");
+    const int explicitValue = vysim::integerField(f, "fpnSupported");
     if (explicitValue >= 0)
         return explicitValue == 1;
-    const int sensor = number(f, "sensorId");
+    const int sensor = vysim::integerField(f, "sensorId");
     return (sensor >= 554 && sensor <= 559) || (sensor >= 584 && sensor <= 587);
 }
 
@@ -169,7 +161,7 @@ VYAPI int32_t vy_CalibrateFPN(VY_HCAM hCam, uint32_t command, void *buffer, uint
             return call.fail(VY_INVALID_PARAMETER, "The factory calibration cannot be replaced");
         if (!flag(f, "memoryMode"))
             return call.fail(VY_INVALID_PARAMETER, "The calibration needs the camera memory");
-        if (!calibrationTime(hCam, deviceId, number(f, "fpnCalibrationMs")))
+        if (!calibrationTime(hCam, deviceId, vysim::integerField(f, "fpnCalibrationMs")))
             return call.done(vysim::deviceExists(deviceId) ? VY_INVALID_HANDLE
                                                            : VY_IO_REQUEST_FAILED);
         // The light is judged on what the sensor sees at the end of the run.

@@ -75,14 +75,6 @@ QString ipText(uint32_t address)
     return ipText(b);
 }
 
-// An integer field, written as a number or as a "0x..." text.
-uint32_t u32Field(const QJsonObject &fields, const char *name)
-{
-    qint64 value = 0;
-    vysim::integerValue(fields.value(QLatin1String(name)), &value);
-    return uint32_t(value);
-}
-
 int32_t checkBuffer(const Request &request, uint32_t needed)
 {
     if (!request.buffer)
@@ -98,12 +90,12 @@ bool networkConfigurable(uint32_t deviceId)
         return true;
     // GigE vision-standard devices take the same configuration.
     return vyro::isVisionStandardDevice(deviceId) &&
-           u32Field(vysim::deviceFields(deviceId), "deviceType") == 226;
+           uint32_t(vysim::integerField(vysim::deviceFields(deviceId), "deviceType")) == 226;
 }
 
 uint32_t capabilities(uint32_t deviceId)
 {
-    return u32Field(vysim::deviceFields(deviceId), "ipConfigCapabilities");
+    return uint32_t(vysim::integerField(vysim::deviceFields(deviceId), "ipConfigCapabilities"));
 }
 
 // The network cameras on the adapter with this MAC, in world order.
@@ -152,8 +144,8 @@ QJsonObject reconfigured(const QJsonObject &f)
     changes.insert(QStringLiteral("ipAddress"), ipText(address));
     changes.insert(QStringLiteral("subnetMask"), ipText(mask));
 
-    uint32_t control = u32Field(f, "controlStatus");
-    uint32_t status = u32Field(f, "deviceStatus");
+    uint32_t control = uint32_t(vysim::integerField(f, "controlStatus"));
+    uint32_t status = uint32_t(vysim::integerField(f, "deviceStatus"));
     control =
         persistent != 0 ? control | ControlPersistentIpUsed : control & ~ControlPersistentIpUsed;
     if (!inSubnet(address)) {
@@ -223,7 +215,9 @@ int32_t getDhcp(const Request &r)
     if (!(capabilities(r.deviceId) & VY_IPCONFIG_CAP_DHCP))
         return VY_NOT_SUPPORTED;
     const uint32_t on =
-        (u32Field(vysim::deviceFields(r.deviceId), "dhcpState") & DhcpEnabled) ? 1 : 0;
+        (uint32_t(vysim::integerField(vysim::deviceFields(r.deviceId), "dhcpState")) & DhcpEnabled)
+            ? 1
+            : 0;
     std::memcpy(r.buffer, &on, sizeof on);
     return VY_SUCCESS;
 }
@@ -239,7 +233,7 @@ int32_t setDhcp(const Request &r)
     std::memcpy(&on, r.buffer, sizeof on);
     if (on > 1)
         return VY_INVALID_PARAMETER;
-    uint32_t state = u32Field(vysim::deviceFields(r.deviceId), "dhcpState");
+    uint32_t state = uint32_t(vysim::integerField(vysim::deviceFields(r.deviceId), "dhcpState"));
     state = on ? state | DhcpEnabled : state & ~DhcpEnabled;
     return vysim::setDeviceField(r.deviceId, QStringLiteral("dhcpState"), double(state));
 }

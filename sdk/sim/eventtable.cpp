@@ -117,7 +117,7 @@ int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint3
                          uint32_t *signalled)
 {
     using Clock = std::chrono::steady_clock;
-    const bool forever = timeoutMs == VY_EVENT_INFINITE;
+    const bool waitForever = timeoutMs == VY_EVENT_INFINITE;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
 
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -149,7 +149,7 @@ int32_t EventTable::wait(VY_HCAM handle, const std::vector<uint32_t> &ids, uint3
         const int32_t result = take();
         if (result != VY_NO_DATA)
             return result;
-        if (forever) {
+        if (waitForever) {
             m_changed.wait(lock);
         } else if (m_changed.wait_until(lock, deadline) == std::cv_status::timeout) {
             // A signal may have come together with the time-out.

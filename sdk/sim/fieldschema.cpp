@@ -228,6 +228,13 @@ bool integerValue(const QJsonValue &value, qint64 *out)
     return false;
 }
 
+qint64 integerField(const QJsonObject &fields, const char *name)
+{
+    qint64 value = 0;
+    integerValue(fields.value(QLatin1String(name)), &value);
+    return value;
+}
+
 uint32_t versionValue(const QJsonValue &value)
 {
     qint64 n = 0;

@@ -46,6 +46,8 @@ private:
 
 // Integer fields accept JSON numbers and "0x..." texts; this reads either.
 bool integerValue(const QJsonValue &value, qint64 *out);
+// The integer field name of fields, 0 when it is missing or not an integer.
+qint64 integerField(const QJsonObject &fields, const char *name);
 
 } // namespace vysim
 

@@ -1,6 +1,7 @@
 // daemonservices.cpp: the service scripts, units and tools of the simulated installation.
 #include "sdk/sim/sysfs/daemonservices.h"
 
+#include "sdk/sim/sysfs/shellquoted.h"
 #include "vyrokit/files/filewriter.h"
 
 #include <QDir>
@@ -10,14 +11,6 @@
 namespace vysim {
 
 namespace {
-
-// Single quotes around a path for sh; a quote inside is closed, escaped and reopened.
-QString shellQuoted(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
 
 bool writeFile(const QString &path, const QByteArray &content, bool executable, QString *message)
 {

@@ -1,6 +1,7 @@
 // networkneighbours.cpp: the simulated ping and ARP table of the simulated installation.
 #include "sdk/sim/sysfs/networkneighbours.h"
 
+#include "sdk/sim/sysfs/shellquoted.h"
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
 
@@ -49,13 +50,6 @@ bool writeText(const QString &path, const QByteArray &text, bool executable, QSt
         return QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner |
                                                QFile::ExeGroup | QFile::ExeOther);
     return true;
-}
-
-QString shellQuoted(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
 } // namespace

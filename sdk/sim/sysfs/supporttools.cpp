@@ -1,6 +1,7 @@
 // supporttools.cpp: the report generator of the simulated installation.
 #include "sdk/sim/sysfs/supporttools.h"
 
+#include "sdk/sim/sysfs/shellquoted.h"
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
 
@@ -11,14 +12,6 @@
 namespace vysim {
 
 namespace {
-
-// A text as one single-quoted shell word.
-QString shellQuoted(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
 
 bool writeScript(const QString &path, const QString &text, QString *message)
 {
