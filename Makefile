@@ -5,6 +5,9 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 CTEST_ARGS ?=
 JOBS ?= $(shell nproc)
+# Most tests wait on the simulator and on timers rather than compute: twice as many run at once
+# as there are cores.
+TEST_JOBS ?= $(shell echo $$((2 * $(JOBS))))
 # The build's own make runs quietly: no "Entering/Leaving directory" lines.
 MAKEFLAGS += --no-print-directory
 
@@ -125,7 +128,7 @@ deb: deps
 TEST_TARGETS ?=
 test: deps
 	$(call cmake-build,$(TEST_TARGETS))
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(TEST_JOBS) $(CTEST_ARGS)
 
 # clang with its sanitizer runtimes: the sanitizer suite and the fuzz targets build with it.
 CLANG_DEPS = clang libclang-rt-14-dev
