@@ -53,6 +53,14 @@ QString errorText(const std::exception &e)
     return QString::fromStdString(e.what());
 }
 
+QAction *viewAction(QDockWidget *dock, const QString &name, const QString &icon)
+{
+    QAction *action = dock->toggleViewAction();
+    action->setObjectName(name);
+    action->setIcon(ResourceIcon::get(icon));
+    return action;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -77,8 +85,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(ResourceIcon::programIcon());
 
     createActions();
-    createMenus();
     createDocks();
+    createMenus();
     createStatusLabels();
     connectCamera();
     m_camera.setSlowOpenRunner(
@@ -160,14 +168,6 @@ void MainWindow::createActions()
     a.importBadpixels = make(QStringLiteral("actionImportBadpixels"), QStringLiteral("importList"),
                              tr("Import from raw co&nverters..."));
     a.exit = make(QStringLiteral("actionExit"), QStringLiteral("exit"), tr("E&xit"));
-    a.viewCameraList = make(QStringLiteral("actionViewCameraList"), QStringLiteral("cameraList"),
-                            tr("Camera list"));
-    a.viewBadpixelList = make(QStringLiteral("actionViewBadpixelList"),
-                              QStringLiteral("badpixelList"), tr("Hot pixel list"));
-    a.viewMagnifier =
-        make(QStringLiteral("actionViewMagnifier"), QStringLiteral("window_view"), tr("Magnifier"));
-    a.viewCameraProperties = make(QStringLiteral("actionViewCameraProperties"),
-                                  QStringLiteral("cameraproperties"), tr("Camera properties"));
 
     for (QAction *act : {a.open, a.close, a.saveList, a.loadList, a.write, a.correction, a.add,
                          a.remove, a.detect, a.zoomToFit, a.zoomMenu})
@@ -177,9 +177,6 @@ void MainWindow::createActions()
     a.correction->setCheckable(true);
     a.add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     a.remove->setShortcut(QKeySequence(Qt::Key_Delete));
-    for (QAction *act :
-         {a.viewCameraList, a.viewBadpixelList, a.viewMagnifier, a.viewCameraProperties})
-        act->setCheckable(true);
 
     m_zoomGroup = new QActionGroup(this);
     m_zoomGroup->setExclusive(true);
@@ -209,11 +206,6 @@ void MainWindow::createActions()
     connect(a.exportBadpixels, &QAction::triggered, this, &MainWindow::exportBadpixelsFile);
     connect(a.importBadpixels, &QAction::triggered, this, &MainWindow::importBadpixelsFile);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    connect(a.viewCameraList, &QAction::triggered, this, &MainWindow::onShowHideCameraListDock);
-    connect(a.viewBadpixelList, &QAction::triggered, this, &MainWindow::onShowHideBadpixelListDock);
-    connect(a.viewMagnifier, &QAction::triggered, this, &MainWindow::onShowHideMagnifierDock);
-    connect(a.viewCameraProperties, &QAction::triggered, this,
-            &MainWindow::onShowHideCameraSliderDock);
     connect(m_zoomGroup, &QActionGroup::triggered, this, &MainWindow::onZoomChanged);
     connect(a.highlight, &QAction::toggled, m_display, &DisplayWidget::setHighlight);
     // The zoom button opens its menu on a plain click: it has no action of its own.
@@ -245,7 +237,6 @@ void MainWindow::createMenus()
         {a.viewCameraList, a.viewBadpixelList, a.viewMagnifier, a.viewCameraProperties});
     m_viewMenu->addSeparator();
     m_viewMenu->addAction(a.highlight);
-    connect(m_viewMenu, &QMenu::aboutToShow, this, &MainWindow::onMenuShow);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
@@ -269,11 +260,22 @@ void MainWindow::createDocks()
     createMagnifierDock();
     createCameraSliderDock();
     tabifyDockWidget(m_cameraListDock, m_badpixelListDock);
+
+    // Each dock's own toggle action shows and hides it, checked while the dock shows.
+    Actions &a = m_actions;
+    a.viewCameraList = viewAction(m_cameraListDock, QStringLiteral("actionViewCameraList"),
+                                  QStringLiteral("cameraList"));
+    a.viewBadpixelList = viewAction(m_badpixelListDock, QStringLiteral("actionViewBadpixelList"),
+                                    QStringLiteral("badpixelList"));
+    a.viewMagnifier = viewAction(m_magnifierDock, QStringLiteral("actionViewMagnifier"),
+                                 QStringLiteral("window_view"));
+    a.viewCameraProperties =
+        viewAction(m_cameraSliderDock, QStringLiteral("actionViewCameraProperties"),
+                   QStringLiteral("cameraproperties"));
 }
 
 void MainWindow::createCameraListDock()
 {
-    delete m_cameraListDock;
     m_cameraListDock = new QDockWidget(tr("Camera list"), this);
     m_cameraListDock->setObjectName(QStringLiteral("CameraListDock"));
     m_cameraListDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -309,7 +311,6 @@ void MainWindow::createCameraListDock()
 
 void MainWindow::createBadpixelListDock()
 {
-    delete m_badpixelListDock;
     m_badpixelListDock = new QDockWidget(tr("Hot pixel list"), this);
     m_badpixelListDock->setObjectName(QStringLiteral("BadpixelListDock"));
     m_badpixelListDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -346,7 +347,6 @@ void MainWindow::createBadpixelListDock()
 
 void MainWindow::createMagnifierDock()
 {
-    delete m_magnifierDock;
     m_magnifierDock = new QDockWidget(tr("Magnifier"), this);
     m_magnifierDock->setObjectName(QStringLiteral("MagnifierDock"));
     m_magnifierControl = new MagnifierControl(m_magnifierDock);
@@ -360,7 +360,6 @@ void MainWindow::createMagnifierDock()
 
 void MainWindow::createCameraSliderDock()
 {
-    delete m_cameraSliderDock;
     m_cameraSliderDock = new QDockWidget(tr("Camera properties"), this);
     m_cameraSliderDock->setObjectName(QStringLiteral("CameraSliderDock"));
     m_parameterBlock = new ParameterBlockWidget(m_cameraSliderDock);
@@ -886,52 +885,41 @@ void MainWindow::importBadpixelsFile()
         importBadpixelsFileFrom(name);
 }
 
-bool MainWindow::saveBadpixelListTo(const QString &filename)
+bool MainWindow::runFileOperation(const std::function<void()> &operation)
 {
     try {
-        m_badpixelListModel.saveAsFile(&m_camera, filename);
+        operation();
         return true;
     } catch (const std::exception &e) {
         showFailure(e);
         return false;
     }
+}
+
+bool MainWindow::saveBadpixelListTo(const QString &filename)
+{
+    return runFileOperation([&] { m_badpixelListModel.saveAsFile(&m_camera, filename); });
 }
 
 bool MainWindow::loadBadpixelListFrom(const QString &filename)
 {
-    try {
-        m_badpixelListModel.loadFromFile(&m_camera, filename);
-        return true;
-    } catch (const std::exception &e) {
-        showFailure(e);
-        return false;
-    }
+    return runFileOperation([&] { m_badpixelListModel.loadFromFile(&m_camera, filename); });
 }
 
 bool MainWindow::exportBadpixelListTo(const QString &filename)
 {
-    try {
-        m_badpixelListModel.exportAsFile(filename);
-        return true;
-    } catch (const std::exception &e) {
-        showFailure(e);
-        return false;
-    }
+    return runFileOperation([&] { m_badpixelListModel.exportAsFile(filename); });
 }
 
 bool MainWindow::importBadpixelListFrom(const QString &filename)
 {
-    try {
+    return runFileOperation([&] {
         // With a camera open, every entry must lie on its sensor.
         const VY_SENSORINFO &sensor = m_camera.sensorInfo();
         m_badpixelListModel.importFromFile(
             filename,
             m_camera.isOpen() ? QSize(int(sensor.maxWidth), int(sensor.maxHeight)) : QSize());
-        return true;
-    } catch (const std::exception &e) {
-        showFailure(e);
-        return false;
-    }
+    });
 }
 
 bool MainWindow::exportBadpixelsFileTo(const QString &filename)
@@ -942,19 +930,13 @@ bool MainWindow::exportBadpixelsFileTo(const QString &filename)
         if (b.pixelclass == Badpixel::User)
             pixels.append(QPoint(b.x, b.y));
     }
-    try {
-        BadpixelsFile::write(filename, pixels);
-        return true;
-    } catch (const std::exception &e) {
-        showFailure(e);
-        return false;
-    }
+    return runFileOperation([&] { BadpixelsFile::write(filename, pixels); });
 }
 
 bool MainWindow::importBadpixelsFileFrom(const QString &filename)
 {
     const VY_SENSORINFO &sensor = m_camera.sensorInfo();
-    try {
+    return runFileOperation([&] {
         // The whole file is checked before the first entry goes into the list.
         const QVector<QPoint> pixels =
             BadpixelsFile::read(filename, QSize(int(sensor.maxWidth), int(sensor.maxHeight)));
@@ -962,11 +944,7 @@ bool MainWindow::importBadpixelsFileFrom(const QString &filename)
             m_badpixelListModel.addBadpixel(p);
         statusBar()->showMessage(tr("%n hot pixel(s) read.", nullptr, pixels.size()),
                                  OpenFailureMs);
-        return true;
-    } catch (const std::exception &e) {
-        showFailure(e);
-        return false;
-    }
+    });
 }
 
 void MainWindow::addNewBadpixel()
@@ -1026,39 +1004,6 @@ void MainWindow::startDetectingBadpixel(bool clear, uint threshold)
 void MainWindow::detectBadpixel()
 {
     m_detectionRun.detectBadpixel();
-}
-
-void MainWindow::onShowHideCameraListDock()
-{
-    if (m_cameraListDock)
-        m_cameraListDock->setVisible(!m_cameraListDock->isVisible());
-}
-
-void MainWindow::onShowHideBadpixelListDock()
-{
-    if (m_badpixelListDock)
-        m_badpixelListDock->setVisible(!m_badpixelListDock->isVisible());
-}
-
-void MainWindow::onShowHideMagnifierDock()
-{
-    if (m_magnifierDock)
-        m_magnifierDock->setVisible(!m_magnifierDock->isVisible());
-}
-
-void MainWindow::onShowHideCameraSliderDock()
-{
-    if (m_cameraSliderDock)
-        m_cameraSliderDock->setVisible(!m_cameraSliderDock->isVisible());
-}
-
-void MainWindow::onMenuShow()
-{
-    m_actions.viewCameraList->setChecked(m_cameraListDock && m_cameraListDock->isVisible());
-    m_actions.viewBadpixelList->setChecked(m_badpixelListDock && m_badpixelListDock->isVisible());
-    m_actions.viewMagnifier->setChecked(m_magnifierDock && m_magnifierDock->isVisible());
-    m_actions.viewCameraProperties->setChecked(m_cameraSliderDock &&
-                                               m_cameraSliderDock->isVisible());
 }
 
 void MainWindow::onSelectCameraRow(int row)

@@ -16,6 +16,8 @@
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/hotpixels/pixelclassdelegate.h"
 
+#include <functional>
+
 class DetectionDialogue;
 class DisplayWidget;
 class Magnifier;
@@ -93,11 +95,6 @@ public slots:
     void openDetectDialog();
     void startDetectingBadpixel(bool clear, uint threshold);
     void detectBadpixel();
-    void onShowHideCameraListDock();
-    void onShowHideBadpixelListDock();
-    void onShowHideMagnifierDock();
-    void onShowHideCameraSliderDock();
-    void onMenuShow();
     void onZoomChanged(QAction *action);
     void onSelectCameraRow(int row);
     void onCameraReconnect();
@@ -173,6 +170,8 @@ private:
     bool selectedIsOpenCamera() const;
     int selectedCameraRow() const;
     void showFailure(const std::exception &e);
+    // Runs a list or file operation; a failure is shown, and the answer is false.
+    bool runFileOperation(const std::function<void()> &operation);
     void resetStatusCounters();
     // The file name the user chose, empty when cancelled; a save adds suffix to a bare name.
     QString askSaveName(const QString &title, const QString &filter, const QString &suffix);
