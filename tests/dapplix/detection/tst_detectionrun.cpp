@@ -2,6 +2,7 @@
 #include "dapplix/detection/detectionrun.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 #include <QSignalSpy>
@@ -12,13 +13,7 @@ namespace {
 
 QImage darkFrame(int width = 200, int height = 100)
 {
-    QImage image(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    image.setColorTable(grey);
-    image.fill(8);
-    return image;
+    return greyFrame(width, height, 8);
 }
 
 // A frame with exactly count bytes above the bright level (101), the rest at 100.

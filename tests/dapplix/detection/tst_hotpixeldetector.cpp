@@ -2,23 +2,13 @@
 #include "dapplix/detection/hotpixeldetector.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-
-QImage greyFrame(int width, int height, uchar level)
-{
-    QImage image(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    image.setColorTable(grey);
-    image.fill(level);
-    return image;
-}
 
 QVector<QPoint> positions(const BadpixelListModel &list)
 {

@@ -22,6 +22,7 @@
 #include "dapplix/ui/levelhistogram.h"
 #include "dapplix/ui/thresholdhistogram.h"
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
@@ -70,17 +71,6 @@ bool inputsDisabled(const DetectionDialogue &dialog)
            !child<QCheckBox>(dialog, "clearCheckBox")->isEnabled() &&
            !child<QSlider>(dialog, "thresholdSlider")->isEnabled() &&
            !child<QSpinBox>(dialog, "thresholdSpinBox")->isEnabled();
-}
-
-QImage greyFrame(int width, int height, uchar level)
-{
-    QImage image(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    image.setColorTable(grey);
-    image.fill(level);
-    return image;
 }
 
 // Mono 16 × 16 at 10 with pixels 5, 20, 20, 60 and 200 levels above: mean 11 after the

@@ -4,13 +4,15 @@
 
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/ui/displayrenderer.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 namespace {
 
 QImage noiseFrame(int width, int height, QImage::Format format, quint32 seed)
 {
-    QImage frame(width, height, format);
+    QImage frame = format == QImage::Format_Indexed8 ? greyFrame(width, height)
+                                                     : QImage(width, height, format);
     quint32 state = seed;
     for (int y = 0; y < height; ++y) {
         uchar *line = frame.scanLine(y);
@@ -22,12 +24,6 @@ QImage noiseFrame(int width, int height, QImage::Format format, quint32 seed)
         if (format == QImage::Format_RGB32)
             for (int x = 0; x < width; ++x)
                 reinterpret_cast<quint32 *>(line)[x] |= 0xff000000u;
-    }
-    if (format == QImage::Format_Indexed8) {
-        QVector<QRgb> grey;
-        for (int i = 0; i < 256; ++i)
-            grey.append(qRgb(i, i, i));
-        frame.setColorTable(grey);
     }
     return frame;
 }

@@ -9,20 +9,10 @@
 
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/ui/displaywidget.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 namespace {
-
-QImage greyFrame(int width, int height, int level)
-{
-    QImage frame(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    frame.setColorTable(grey);
-    frame.fill(uint(level));
-    return frame;
-}
 
 QImage noiseFrame(int width, int height)
 {

@@ -8,20 +8,10 @@
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/ui/levelhistogram.h"
 #include "sdk/vyro_api.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 namespace {
-
-QImage frame(int width, int height, uchar level)
-{
-    QImage image(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    image.setColorTable(grey);
-    image.fill(level);
-    return image;
-}
 
 // level → count, for every level that holds pixels.
 using Counts = QMap<int, int>;
@@ -39,7 +29,7 @@ QImage paint(QImage image, const Pixels &pixels)
 // A reproducible noisy dark frame with a few bright pixels.
 QImage noisyFrame(int width, int height, quint32 seed)
 {
-    QImage image = frame(width, height, 0);
+    QImage image = greyFrame(width, height, 0);
     quint32 state = seed;
     for (int y = 0; y < height; ++y) {
         uchar *row = image.scanLine(y);
@@ -83,17 +73,19 @@ void tst_LevelHistogram::knownFrame_data()
     QTest::addColumn<qint64>("pixels");
 
     // 4 × 2 mono at 10 with 30 and 70: mean 160 / 8 = 20; 6 × 2 at 5 with 31: mean 86 / 12 = 7.17.
-    QTest::newRow("mono") << int(VY_CM_MONO8) << paint(frame(4, 2, 10), {{0, 0, 30}, {3, 1, 70}})
+    QTest::newRow("mono") << int(VY_CM_MONO8)
+                          << paint(greyFrame(4, 2, 10), {{0, 0, 30}, {3, 1, 70}})
                           << QVector<unsigned>{20} << Counts{{10, 1}, {50, 1}} << qint64(8);
-    QTest::newRow("mono_mean_truncated") << int(VY_CM_MONO8) << paint(frame(6, 2, 5), {{2, 1, 31}})
-                                         << QVector<unsigned>{7} << Counts{{24, 1}} << qint64(12);
-    QTest::newRow("mono_flat_counts_nothing")
-        << int(VY_CM_MONO8) << frame(6, 3, 50) << QVector<unsigned>{50} << Counts{} << qint64(18);
+    QTest::newRow("mono_mean_truncated")
+        << int(VY_CM_MONO8) << paint(greyFrame(6, 2, 5), {{2, 1, 31}}) << QVector<unsigned>{7}
+        << Counts{{24, 1}} << qint64(12);
+    QTest::newRow("mono_flat_counts_nothing") << int(VY_CM_MONO8) << greyFrame(6, 3, 50)
+                                              << QVector<unsigned>{50} << Counts{} << qint64(18);
     // Bayer 4 × 4 with planes at different levels: each pixel is set against its own plane.
     // Plane 0 (even, even) at 10, plane 1 (even x, odd y) at 20, plane 2 (odd x, even y) at 30,
     // plane 3 (odd, odd) at 40; one pixel per plane raised.
     {
-        QImage image = frame(4, 4, 0);
+        QImage image = greyFrame(4, 4, 0);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
                 image.scanLine(y)[x] = uchar(10 + 10 * ((x % 2) * 2 + (y % 2)));
@@ -109,11 +101,12 @@ void tst_LevelHistogram::knownFrame_data()
     }
     // Odd size: the Bayer planes cover the even 4 × 2 part; the bright last column is outside.
     QTest::newRow("bayer_odd_size_ignores_edge")
-        << int(VY_CM_BAYER_RG8) << paint(frame(5, 3, 12), {{4, 0, 250}, {0, 2, 250}, {1, 1, 16}})
+        << int(VY_CM_BAYER_RG8)
+        << paint(greyFrame(5, 3, 12), {{4, 0, 250}, {0, 2, 250}, {1, 1, 16}})
         << QVector<unsigned>{12, 12, 12, 14} << Counts{{2, 1}} << qint64(8);
     // A frame whose rows are padded: the padding is no pixel.
     {
-        QImage image = frame(3, 2, 0);
+        QImage image = greyFrame(3, 2, 0);
         image.scanLine(0)[3] = 255;
         image.scanLine(1)[3] = 255;
         QTest::newRow("mono_padding_ignored")
@@ -122,7 +115,7 @@ void tst_LevelHistogram::knownFrame_data()
     }
     QTest::newRow("grayscale8_format")
         << int(VY_CM_MONO8)
-        << paint(frame(4, 4, 3), {{1, 1, 9}}).convertToFormat(QImage::Format_Grayscale8)
+        << paint(greyFrame(4, 4, 3), {{1, 1, 9}}).convertToFormat(QImage::Format_Grayscale8)
         << QVector<unsigned>{3} << Counts{{6, 1}} << qint64(16);
 }
 
@@ -166,7 +159,7 @@ void tst_LevelHistogram::countAbove()
 {
     QFETCH(int, threshold);
     QFETCH(qint64, above);
-    QImage image = frame(4, 4, 0);
+    QImage image = greyFrame(4, 4, 0);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             image.scanLine(y)[x] = uchar(10 + 10 * ((x % 2) * 2 + (y % 2)));
@@ -178,9 +171,9 @@ void tst_LevelHistogram::countAbove()
 void tst_LevelHistogram::average()
 {
     // Three frames; the pixel (1, 0) averages (10 + 11 + 11) / 3 = 10.67, truncated to 10.
-    QVector<QImage> frames{paint(frame(2, 2, 4), {{1, 0, 10}, {0, 1, 30}}),
-                           paint(frame(2, 2, 4), {{1, 0, 11}, {0, 1, 30}}),
-                           paint(frame(2, 2, 4), {{1, 0, 11}, {0, 1, 0}})};
+    QVector<QImage> frames{paint(greyFrame(2, 2, 4), {{1, 0, 10}, {0, 1, 30}}),
+                           paint(greyFrame(2, 2, 4), {{1, 0, 11}, {0, 1, 30}}),
+                           paint(greyFrame(2, 2, 4), {{1, 0, 11}, {0, 1, 0}})};
     const QImage avg = LevelHistogram::averageFrame(frames);
     QCOMPARE(avg.size(), QSize(2, 2));
     QCOMPARE(int(avg.constScanLine(0)[0]), 4);
@@ -201,12 +194,13 @@ void tst_LevelHistogram::refused_data()
     QTest::addColumn<int>("colorMode");
     QTest::newRow("no_frames") << QVector<QImage>{} << int(VY_CM_MONO8);
     QTest::newRow("null_frame") << QVector<QImage>{QImage()} << int(VY_CM_MONO8);
-    QTest::newRow("colour_mode_rgb") << QVector<QImage>{frame(4, 4, 1)} << int(VY_CM_RGB32);
+    QTest::newRow("colour_mode_rgb") << QVector<QImage>{greyFrame(4, 4, 1)} << int(VY_CM_RGB32);
     QTest::newRow("32_bit_frame") << QVector<QImage>{QImage(4, 4, QImage::Format_RGB32)}
                                   << int(VY_CM_MONO8);
-    QTest::newRow("sizes_differ") << QVector<QImage>{frame(4, 4, 1), frame(4, 5, 1)}
+    QTest::newRow("sizes_differ") << QVector<QImage>{greyFrame(4, 4, 1), greyFrame(4, 5, 1)}
                                   << int(VY_CM_MONO8);
-    QTest::newRow("bayer_single_column") << QVector<QImage>{frame(1, 8, 1)} << int(VY_CM_BAYER_RG8);
+    QTest::newRow("bayer_single_column")
+        << QVector<QImage>{greyFrame(1, 8, 1)} << int(VY_CM_BAYER_RG8);
 }
 
 void tst_LevelHistogram::refused()

@@ -7,6 +7,7 @@
 
 #include "dapplix/ui/magnifier.h"
 #include "dapplix/ui/magnifiercontrol.h"
+#include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
 
 namespace {
@@ -14,11 +15,7 @@ namespace {
 // Each pixel's grey level tells its position: (x + 10 y) modulo 256.
 QImage positionFrame(int width, int height)
 {
-    QImage frame(width, height, QImage::Format_Indexed8);
-    QVector<QRgb> grey;
-    for (int i = 0; i < 256; ++i)
-        grey.append(qRgb(i, i, i));
-    frame.setColorTable(grey);
+    QImage frame = greyFrame(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             frame.scanLine(y)[x] = uchar((x + 10 * y) % 256);
