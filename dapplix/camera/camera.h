@@ -43,6 +43,8 @@ public:
 
     quint32 frameCount() const { return m_frames; }
     quint32 failedCount() const { return m_failed; }
+    // True while a new frame waits for the GUI thread (newImage follows when it gets there).
+    bool frameWaiting() const { return m_cameraEventThread.latestPending(); }
     double framesPerSecond() const;
     QString serialNumber() const;
     bool supportsCameraCorrection() const;

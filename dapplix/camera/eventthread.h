@@ -38,6 +38,8 @@ public:
     // Occurrences of this event (0: none) are merged while one is waiting to be handled, so
     // that a receiver that falls behind finds one event, not a backlog. Set before start().
     void setLatestOnly(quint32 event) { m_latestOnly = event; }
+    // True while an occurrence of that event waits to be handled.
+    bool latestPending() const { return m_latestPending; }
     // Called by the receiver when it handles the merged event: the next occurrence is reported
     // again. Returns how many occurrences were merged into the one being handled.
     quint32 acknowledgeLatest();

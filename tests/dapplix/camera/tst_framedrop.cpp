@@ -41,13 +41,14 @@ qint64 frameIndexOf(const QImage &image, qint64 first, qint64 last)
 }
 
 // Keeps the GUI thread busy, as a slow drawing would, until the camera has delivered count more
-// frames. Gives up (false) after a minute so that a stalled capture fails instead of hanging.
-bool stayBusyFor(VY_HCAM handle, qint64 count)
+// frames and the newest waits for the window. Gives up (false) after a minute so that a stalled
+// capture fails instead of hanging.
+bool stayBusyFor(const Camera &camera, qint64 count)
 {
-    const qint64 start = lastDelivered(handle);
+    const qint64 start = lastDelivered(camera.handle());
     QElapsedTimer guard;
     guard.start();
-    while (lastDelivered(handle) < start + count) {
+    while (lastDelivered(camera.handle()) < start + count || !camera.frameWaiting()) {
         if (guard.elapsed() > 60000)
             return false;
         QThread::yieldCurrentThread();
@@ -101,7 +102,7 @@ void tst_FrameDrop::slowWindowSeesNewestFrame()
     for (int round = 0; round < 2; ++round) {
         QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
         const quint32 framesBefore = camera.frameCount();
-        QVERIFY(stayBusyFor(camera.handle(), framesBehind));
+        QVERIFY(stayBusyFor(camera, framesBehind));
         const qint64 newest = lastDelivered(camera.handle());
         const int shownBefore = shown;
         QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
@@ -129,7 +130,7 @@ void tst_FrameDrop::closedCameraIgnoresWaitingFrame()
             ++frames;
     });
     QTRY_VERIFY_WITH_TIMEOUT(frames > 0, 20000);
-    QVERIFY(stayBusyFor(camera.handle(), 2));
+    QVERIFY(stayBusyFor(camera, 2));
     camera.close();
     const int before = frames;
     QCoreApplication::sendPostedEvents(&camera, QEvent::MetaCall);
@@ -160,7 +161,7 @@ void tst_FrameDrop::queuedReceiverKeepsFrame()
         Qt::QueuedConnection);
     // More frames than the SDK has buffers, and the buffers filled again before anyone looks.
     QTRY_VERIFY_WITH_TIMEOUT(kept.size() >= 6, 20000);
-    QVERIFY(stayBusyFor(camera.handle(), 4));
+    QVERIFY(stayBusyFor(camera, 4));
     QVERIFY(atEmission.first() != atEmission.at(5));
     for (int i = 0; i < 6; ++i)
         QVERIFY2(kept.at(i) == atEmission.at(i), qPrintable(QStringLiteral("frame %1").arg(i)));
