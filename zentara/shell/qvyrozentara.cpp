@@ -14,7 +14,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QMovie>
 #include <QPixmap>
 #include <QProcess>
 #include <QProgressDialog>
@@ -210,9 +209,7 @@ void QVyroZentara::createWidgets()
 
     m_statusLabel = new QLabel(central);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    m_statusLabel->setWordWrap(true);
     m_statusLabel->setMinimumHeight(60);
-    m_statusLabel->setTextFormat(Qt::RichText);
     m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_discontinuedLabel = new QLabel(central);
@@ -223,9 +220,7 @@ void QVyroZentara::createWidgets()
     m_busyLabel = new QLabel(central);
     m_busyLabel->setObjectName(QStringLiteral("busyLabel"));
     m_busyLabel->setMaximumWidth(38);
-    m_busyMovie = new QMovie(QStringLiteral(":/images/indicator.gif"), QByteArray(), this);
-    m_busyLabel->setMovie(m_busyMovie);
-    m_busyLabel->hide();
+    m_statusLine = new StatusLine(m_statusLabel, m_busyLabel, this);
 
     m_rootLabel = new QLabel(central);
     m_rootLabel->setObjectName(QStringLiteral("rootLabel"));
@@ -554,9 +549,6 @@ void QVyroZentara::onServiceTimer()
 
 void QVyroZentara::showDaemonText()
 {
-    // A running upload keeps its sentence.
-    if (!m_printing)
-        return;
     const QString family = vyrokit::ProductInfo::family();
     const bool eth = m_daemonStates.eth == CoreStates::Running;
     const bool usb = m_daemonStates.usb == CoreStates::Running;
@@ -564,23 +556,14 @@ void QVyroZentara::showDaemonText()
                                 : tr("%1 ETH daemon disconnected!<br/>").arg(family);
     const QString usbText = usb ? tr("%1 USB daemon connected!").arg(family)
                                 : tr("%1 USB daemon disconnected!").arg(family);
-    m_statusLabel->setText(
+    m_statusLine->showRichText(
         vyrokit::RichText::coloured(eth ? QColor(Qt::black) : QColor(Qt::red), ethText) +
         vyrokit::RichText::coloured(usb ? QColor(Qt::black) : QColor(Qt::red), usbText));
 }
 
 void QVyroZentara::Printer(const QString &text, const QColor &textcolour, bool bShowProgress)
 {
-    if (!m_printing)
-        return;
-    const QString sentence = vyrokit::RichText::coloured(textcolour, text);
-    m_statusLabel->setText(m_notice.isEmpty() ? sentence
-                                              : m_notice + QStringLiteral("<br/>") + sentence);
-    m_busyLabel->setVisible(bShowProgress);
-    if (bShowProgress)
-        m_busyMovie->start();
-    else
-        m_busyMovie->stop();
+    m_statusLine->showSentence(text, textcolour, bShowProgress);
 }
 
 void QVyroZentara::UpdateDeviceInfo(const Camera *camera, bool force_reset)
@@ -626,16 +609,13 @@ void QVyroZentara::UpdateControls()
 
     m_discontinuedLabel->setText(verdict.discontinuedText);
     m_discontinuedLabel->setVisible(verdict.discontinuedVisible);
-    if (!m_notice.isEmpty() && m_noticeDevice != NoDevice &&
-        (!m_selected || m_selected->deviceId() != m_noticeDevice))
-        m_notice.clear();
+    m_statusLine->followSelection(m_selected ? m_selected->deviceId() : StatusLine::NoDevice);
     Printer(verdict.sentence, verdict.colour, m_identifyWatcher.isRunning());
 }
 
 void QVyroZentara::showNotice(const QString &text, const QColor &colour, uint32_t deviceId)
 {
-    m_notice = vyrokit::RichText::coloured(colour, text);
-    m_noticeDevice = deviceId;
+    m_statusLine->setNotice(text, colour, deviceId);
     UpdateControls();
 }
 
@@ -699,7 +679,7 @@ void QVyroZentara::onIdentifyCamera(const Camera &camera)
     if (m_identifyWatcher.isRunning())
         return;
     setBusy(true);
-    m_notice.clear();
+    m_statusLine->clearNotice();
     Printer(tr("Identifying camera %1 ...").arg(camera.deviceId()), Qt::black, true);
     m_identifyWatcher.setFuture(QtConcurrent::run([deviceId = camera.deviceId()] {
         const vyrokit::ScopedCameraHandle opened(deviceId);
@@ -768,7 +748,7 @@ void QVyroZentara::onMulticastDialog()
 {
     if (!m_selected)
         return;
-    m_notice.clear();
+    m_statusLine->clearNotice();
     const Camera camera = *m_selected;
     const int cameraId = m_dialogs.runReadOnlyDevices(this, camera);
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
@@ -799,7 +779,7 @@ void QVyroZentara::removeReadOnlyDevice()
     showNotice(tr("The read-only device %1 (camera ID %2) was removed.")
                    .arg(device.deviceId())
                    .arg(device.cameraId()),
-               Qt::darkGreen, NoDevice);
+               Qt::darkGreen, StatusLine::NoDevice);
 }
 
 void QVyroZentara::onGeneralInfo()
@@ -836,9 +816,9 @@ void QVyroZentara::onUploadFirmware()
         emit firmwareUploadFinished();
         watcher->deleteLater();
     });
-    m_notice.clear();
+    m_statusLine->clearNotice();
     Printer(tr("Firmware upload in progress ..."), Qt::black, true);
-    m_printing = false;
+    m_statusLine->hold();
 
     const int seconds = FirmwareUpload::uploadSeconds(m_selected->networkTypeCode());
     // Cut short, the upload would leave the camera without a starter firmware.
@@ -868,7 +848,7 @@ void QVyroZentara::onUploadFirmware()
 
 void QVyroZentara::onFirmwareUploadFinished()
 {
-    m_printing = true;
+    m_statusLine->release();
     bool running = false;
     for (const QFuture<void> &future : m_uploads.futures())
         running = running || !future.isFinished();
@@ -933,7 +913,7 @@ void QVyroZentara::onAutoConfig()
 {
     if (!m_selected || m_autoConfigWatcher.isRunning())
         return;
-    m_notice.clear();
+    m_statusLine->clearNotice();
     m_autoConfigProgress = new QProgressDialog(this);
     m_autoConfigProgress->setObjectName(QStringLiteral("autoConfigProgress"));
     m_autoConfigProgress->setLabelText(tr("Setting autoconfiguration. Please wait...\n\nThis "

@@ -18,6 +18,7 @@
 #include "zentara/inventory/camera.h"
 #include "zentara/shell/autoconfiguration.h"
 #include "zentara/shell/corestates.h"
+#include "zentara/shell/statusline.h"
 
 class CameraList;
 class DeviceInfoView;
@@ -26,7 +27,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QMovie;
 class QProgressDialog;
 class QPushButton;
 class QTimer;
@@ -117,9 +117,9 @@ private:
     void saveSettings() const;
     void loadLanguage(const QString &localeName);
     void showDaemonText();
-    static constexpr uint32_t NoDevice = 0xFFFFFFFFu;
     // An answer to what the user did, shown above the camera's status sentence until the next
-    // answer or action; one about a device (not NoDevice) only while that device is selected.
+    // answer or action; one about a device (not StatusLine::NoDevice) only while that device is
+    // selected.
     void showNotice(const QString &text, const QColor &colour, uint32_t deviceId);
     // While busy the window refuses other actions and shows the busy indicator.
     void setBusy(bool busy);
@@ -162,7 +162,7 @@ private:
     QLabel *m_discontinuedLabel = nullptr;
     QLabel *m_busyLabel = nullptr;
     QLabel *m_rootLabel = nullptr;
-    QMovie *m_busyMovie = nullptr;
+    StatusLine *m_statusLine = nullptr;
     QComboBox *m_languageCombo = nullptr;
     QTimer *m_serviceTimer = nullptr;
     int m_followPolls = 0;
@@ -176,8 +176,6 @@ private:
     QFutureWatcher<void> m_autoConfigWatcher;
     std::shared_ptr<std::atomic<int>> m_autoConfigResult;
     AutoConfiguration::Input m_autoConfigInput;
-    // While off, Printer leaves the status sentence alone (a firmware upload runs).
-    bool m_printing = true;
     // Every started upload; the window waits for them when it goes.
     QFutureSynchronizer<void> m_uploads;
     // The cameras whose upload runs.
@@ -186,8 +184,6 @@ private:
     uint32_t m_uploadedDevice = 0;
     // The identification runs off the GUI thread; a second request waits for it to end.
     QFutureWatcher<void> m_identifyWatcher;
-    QString m_notice;
-    uint32_t m_noticeDevice = NoDevice;
     FileQuestion m_supportFileQuestion;
 };
 

@@ -77,212 +77,212 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="383"/>
+        <location filename="qvyrozentara.cpp" line="378"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="384"/>
+        <location filename="qvyrozentara.cpp" line="379"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="385"/>
+        <location filename="qvyrozentara.cpp" line="380"/>
         <source>Control area</source>
         <translation>Steuerbereich</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="386"/>
+        <location filename="qvyrozentara.cpp" line="381"/>
         <source>Device details</source>
         <translation>Gerätedetails</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="388"/>
+        <location filename="qvyrozentara.cpp" line="383"/>
         <source>Expert mode</source>
         <translation>Expertenmodus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="389"/>
+        <location filename="qvyrozentara.cpp" line="384"/>
         <source>Show/hide detailed information view</source>
         <translation>Detaillierte Informationsansicht ein-/ausblenden</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="390"/>
+        <location filename="qvyrozentara.cpp" line="385"/>
         <source>Automatic parameter refresh</source>
         <translation>Automatische Parameteraktualisierung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="391"/>
+        <location filename="qvyrozentara.cpp" line="386"/>
         <source>Enables/Disables the automatic refresh of the detailed information view</source>
         <translation>Schaltet die automatische Aktualisierung der detaillierten Informationsansicht ein/aus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="393"/>
+        <location filename="qvyrozentara.cpp" line="388"/>
         <source>Camera information</source>
         <translation>Kamerainformationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="394"/>
-        <location filename="qvyrozentara.cpp" line="412"/>
+        <location filename="qvyrozentara.cpp" line="389"/>
+        <location filename="qvyrozentara.cpp" line="407"/>
         <source>Show additional camera information</source>
         <translation>Zusätzliche Kamerainformationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="395"/>
+        <location filename="qvyrozentara.cpp" line="390"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="396"/>
+        <location filename="qvyrozentara.cpp" line="391"/>
         <source>Show general information dialog</source>
         <translation>Dialog mit allgemeinen Informationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="397"/>
+        <location filename="qvyrozentara.cpp" line="392"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="398"/>
+        <location filename="qvyrozentara.cpp" line="393"/>
         <source>Upload a runtime firmware manually</source>
         <translation>Eine Laufzeit-Firmware manuell hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="399"/>
+        <location filename="qvyrozentara.cpp" line="394"/>
         <source>Create support file</source>
         <translation>Supportdatei erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="400"/>
+        <location filename="qvyrozentara.cpp" line="395"/>
         <source>Create a support file with important system
  and %1 information for sending to the %2 support</source>
         <translation>Eine Supportdatei mit wichtigen System-
  und %1-Informationen für den %2 Support erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="403"/>
+        <location filename="qvyrozentara.cpp" line="398"/>
         <source>Daemon control</source>
         <translation>Dienststeuerung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="404"/>
+        <location filename="qvyrozentara.cpp" line="399"/>
         <source>Show control dialog for ETH and USB daemon
 e.g. to start/stop the ETH and USB daemon.</source>
         <translation>Steuerdialog für den ETH- und USB-Dienst anzeigen,
 z. B. um den ETH- und USB-Dienst zu starten/stoppen.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="406"/>
+        <location filename="qvyrozentara.cpp" line="401"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="407"/>
+        <location filename="qvyrozentara.cpp" line="402"/>
         <source>Manual ETH configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="408"/>
+        <location filename="qvyrozentara.cpp" line="403"/>
         <source>Show network device configuration dialog</source>
         <translation>Konfigurationsdialog für Netzwerkgeräte anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="409"/>
+        <location filename="qvyrozentara.cpp" line="404"/>
         <source>Automatic ETH configuration</source>
         <translation>Automatische ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="410"/>
+        <location filename="qvyrozentara.cpp" line="405"/>
         <source>Automatic network configuration</source>
         <translation>Automatische Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="411"/>
+        <location filename="qvyrozentara.cpp" line="406"/>
         <source>Additional Camera Info</source>
         <translation>Zusätzliche Kamerainfo</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="413"/>
+        <location filename="qvyrozentara.cpp" line="408"/>
         <source>Read support file</source>
         <translation>Supportdatei lesen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="414"/>
+        <location filename="qvyrozentara.cpp" line="409"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="415"/>
+        <location filename="qvyrozentara.cpp" line="410"/>
         <source>Quits the application window</source>
         <translation>Beendet das Programmfenster</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="420"/>
+        <location filename="qvyrozentara.cpp" line="415"/>
         <source>The %1 Zentara is running with root privileges!</source>
         <translation>%1 Zentara läuft mit Root-Rechten!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="563"/>
+        <location filename="qvyrozentara.cpp" line="555"/>
         <source>%1 ETH daemon connected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="564"/>
+        <location filename="qvyrozentara.cpp" line="556"/>
         <source>%1 ETH daemon disconnected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst nicht verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="565"/>
+        <location filename="qvyrozentara.cpp" line="557"/>
         <source>%1 USB daemon connected!</source>
         <translation>%1 USB-Dienst verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="566"/>
+        <location filename="qvyrozentara.cpp" line="558"/>
         <source>%1 USB daemon disconnected!</source>
         <translation>%1 USB-Dienst nicht verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="688"/>
+        <location filename="qvyrozentara.cpp" line="668"/>
         <source>Open camera</source>
         <translation>Kamera öffnen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="689"/>
+        <location filename="qvyrozentara.cpp" line="669"/>
         <source>The viewer program &quot;%1&quot; could not be started. Please check that it is installed and in the program path.</source>
         <translation>Das Anzeigeprogramm &quot;%1&quot; konnte nicht gestartet werden. Bitte prüfen Sie, ob es installiert ist und im Programmpfad liegt.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="703"/>
+        <location filename="qvyrozentara.cpp" line="683"/>
         <source>Identifying camera %1 ...</source>
         <translation>Kamera %1 wird identifiziert ...</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="776"/>
+        <location filename="qvyrozentara.cpp" line="756"/>
         <source>A read-only device of camera %1 was added with camera ID %2; it appears in the list in a moment.</source>
         <translation>Ein Nur-Lese-Gerät der Kamera %1 wurde mit der Kamera-ID %2 hinzugefügt; es erscheint gleich in der Liste.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="792"/>
+        <location filename="qvyrozentara.cpp" line="772"/>
         <source>Delete read-only device</source>
         <translation>Nur-Lese-Gerät löschen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="793"/>
+        <location filename="qvyrozentara.cpp" line="773"/>
         <source>The read-only device %1 could not be removed (error code %2).</source>
         <translation>Das Nur-Lese-Gerät %1 konnte nicht entfernt werden (Fehlercode %2).</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="799"/>
+        <location filename="qvyrozentara.cpp" line="779"/>
         <source>The read-only device %1 (camera ID %2) was removed.</source>
         <translation>Das Nur-Lese-Gerät %1 (Kamera-ID %2) wurde entfernt.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="840"/>
+        <location filename="qvyrozentara.cpp" line="820"/>
         <source>Firmware upload in progress ...</source>
         <translation>Firmware wird hochgeladen ...</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="847"/>
+        <location filename="qvyrozentara.cpp" line="827"/>
         <source>Uploading firmware...
 
 Please don&apos;t disconnect the device until this operation is completed.
@@ -293,32 +293,32 @@ Bitte trennen Sie das Gerät nicht, bevor dieser Vorgang abgeschlossen ist.
 Dies kann bis zu %1 Sekunden dauern.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="877"/>
+        <location filename="qvyrozentara.cpp" line="857"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="878"/>
+        <location filename="qvyrozentara.cpp" line="858"/>
         <source>Firmware upload error! Return code: %1</source>
         <translation>Fehler beim Hochladen der Firmware! Rückgabewert: %1</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="890"/>
+        <location filename="qvyrozentara.cpp" line="870"/>
         <source>Firmware upload error! %1</source>
         <translation>Fehler beim Hochladen der Firmware! %1</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="892"/>
+        <location filename="qvyrozentara.cpp" line="872"/>
         <source>Firmware upload successful!</source>
         <translation>Firmware erfolgreich hochgeladen!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="899"/>
+        <location filename="qvyrozentara.cpp" line="879"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="900"/>
+        <location filename="qvyrozentara.cpp" line="880"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -327,17 +327,17 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="921"/>
+        <location filename="qvyrozentara.cpp" line="901"/>
         <source>Save support file</source>
         <translation>Supportdatei speichern</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="922"/>
+        <location filename="qvyrozentara.cpp" line="902"/>
         <source>Support logfile (*.log)</source>
         <translation>Support-Protokolldatei (*.log)</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="978"/>
+        <location filename="qvyrozentara.cpp" line="958"/>
         <source>Automatic configuration done.
 
 The adapter %1 now gives its cameras the addresses %2 to %3.
@@ -348,17 +348,17 @@ Der Adapter %1 vergibt nun an seine Kameras die Adressen %2 bis %3.
 Kamera %4 hat die IP-Adresse %5 mit der Subnetzmaske %6.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="910"/>
+        <location filename="qvyrozentara.cpp" line="890"/>
         <source>Support file %1 successfully written!</source>
         <translation>Supportdatei %1 erfolgreich geschrieben!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="913"/>
+        <location filename="qvyrozentara.cpp" line="893"/>
         <source>Root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="914"/>
+        <location filename="qvyrozentara.cpp" line="894"/>
         <source>The report generator `vyroreport` is not in its installation directory!
 Please check the script path:
 
@@ -369,7 +369,7 @@ Bitte prüfen Sie den Skriptpfad:
 %1 und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="939"/>
+        <location filename="qvyrozentara.cpp" line="919"/>
         <source>Setting autoconfiguration. Please wait...
 
 This operation may take up to 10 seconds.</source>
@@ -378,18 +378,18 @@ This operation may take up to 10 seconds.</source>
 Dieser Vorgang kann bis zu 10 Sekunden dauern.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="965"/>
-        <location filename="qvyrozentara.cpp" line="977"/>
+        <location filename="qvyrozentara.cpp" line="945"/>
+        <location filename="qvyrozentara.cpp" line="957"/>
         <source>Automatic configuration</source>
         <translation>Automatische Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="967"/>
+        <location filename="qvyrozentara.cpp" line="947"/>
         <source>Automatic configuration &amp; Boot boost are not compatible!</source>
         <translation>Automatische Konfiguration und Boot Boost sind nicht kompatibel!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="968"/>
+        <location filename="qvyrozentara.cpp" line="948"/>
         <source>Automatic configuration can&apos;t be applied!</source>
         <translation>Die automatische Konfiguration kann nicht angewendet werden!</translation>
     </message>
