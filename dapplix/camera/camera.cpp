@@ -2,6 +2,7 @@
 #include "dapplix/camera/camera.h"
 
 #include "dapplix/camera/cameraparameterfile.h"
+#include "dapplix/camera/dapplixlogging.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,6 +66,14 @@ QString Camera::sdkErrorText() const
     if (vy_GetError(m_cameraHandle, &code, &text) != VY_SUCCESS || !text)
         return tr("Unknown error.");
     return QString::fromLocal8Bit(text);
+}
+
+bool Camera::logged(int32_t result, const char *call) const
+{
+    if (result == VY_SUCCESS)
+        return true;
+    qCWarning(lcDapplix, "%s failed with %d: %s", call, int(result), qPrintable(sdkErrorText()));
+    return false;
 }
 
 void Camera::throwSdkError() const
@@ -295,19 +304,25 @@ void Camera::takeFrame(const uchar *buffer)
 
 void Camera::setBadPixelCorrection(bool enable)
 {
-    vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
+    logged(vy_StopLiveVideo(m_cameraHandle, VY_WAIT), "vy_StopLiveVideo");
     const double rate = m_framerate.value;
     double minTime = 1.0, maxTime = 1.0, step = 1.0, actual = 0.0;
-    vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step);
+    logged(vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
     // Switching is quickest at the highest rate.
     if (minTime > 0.0)
-        vy_SetFrameRate(m_cameraHandle, 1.0 / minTime, &actual);
-    vy_HotPixel(m_cameraHandle,
-                enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION,
-                nullptr, 0);
-    vy_SetFrameRate(m_cameraHandle, rate, &actual);
-    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &actual);
-    vy_CaptureVideo(m_cameraHandle, VY_WAIT);
+        logged(vy_SetFrameRate(m_cameraHandle, 1.0 / minTime, &actual), "vy_SetFrameRate");
+    // The refusal's text is taken at once: the calls that restore the capture come first.
+    const bool switched = logged(
+        vy_HotPixel(m_cameraHandle,
+                    enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION,
+                    nullptr, 0),
+        "vy_HotPixel");
+    const QString refusal = switched ? QString() : sdkErrorText();
+    logged(vy_SetFrameRate(m_cameraHandle, rate, &actual), "vy_SetFrameRate");
+    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &actual), "vy_SetExposureTime");
+    logged(vy_CaptureVideo(m_cameraHandle, VY_WAIT), "vy_CaptureVideo");
+    if (!switched)
+        throw std::runtime_error(refusal.toStdString());
 }
 
 void Camera::updatePixelclock()
@@ -325,7 +340,7 @@ void Camera::updatePixelclock()
 void Camera::updateFramerate()
 {
     double minTime = 1.0, maxTime = 1.0, step = 1.0;
-    vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step);
+    logged(vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
     // A range the SDK did not fill must not divide by zero.
     if (minTime <= 0.0 || maxTime <= 0.0 || step <= 0.0 || maxTime <= minTime) {
         m_framerate.min = m_framerate.max = m_framerate.value;
@@ -335,15 +350,18 @@ void Camera::updateFramerate()
         m_framerate.max = 1.0 / minTime;
         m_framerate.inc = (m_framerate.max - m_framerate.min) / ((maxTime - minTime) / step);
     }
-    vy_SetFrameRate(m_cameraHandle, m_framerate.value, &m_framerate.value);
+    logged(vy_SetFrameRate(m_cameraHandle, m_framerate.value, &m_framerate.value),
+           "vy_SetFrameRate");
     emit framerateChanged(m_framerate);
     updateExposure();
 }
 
 void Camera::updateExposure()
 {
-    vy_GetExposureRange(m_cameraHandle, &m_exposure.min, &m_exposure.max, &m_exposure.inc);
-    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value);
+    logged(vy_GetExposureRange(m_cameraHandle, &m_exposure.min, &m_exposure.max, &m_exposure.inc),
+           "vy_GetExposureRange");
+    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value),
+           "vy_SetExposureTime");
     emit exposureChanged(m_exposure);
 }
 

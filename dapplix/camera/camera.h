@@ -80,6 +80,8 @@ public slots:
     void setFramerate(double value);
     void setExposure(double value);
     void setMastergain(int value);
+    // Switches the camera's own correction; throws std::runtime_error with the SDK's text when the
+    // camera refused, live capture going on either way.
     void setBadPixelCorrection(bool enable);
     // Applies the sensor's entry of the camera parameter file, or settings for dark frames.
     void setAutoConfig();
@@ -94,6 +96,8 @@ private:
 
     [[noreturn]] void throwSdkError() const;
     QString sdkErrorText() const;
+    // A call whose failure no box reports: logs it, and answers whether it succeeded.
+    bool logged(int32_t result, const char *call) const;
     void stopThread(EventThread &thread);
     void handleFrame();
     // Copies the locked SDK buffer into the frame storage and makes it the current frame.

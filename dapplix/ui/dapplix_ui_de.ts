@@ -154,7 +154,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="mainwindow.cpp" line="81"/>
-        <location filename="mainwindow.cpp" line="1096"/>
+        <location filename="mainwindow.cpp" line="1098"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
@@ -505,12 +505,12 @@
         <translation>Kamera %1 wurde getrennt — es wird auf sie gewartet…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1067"/>
+        <location filename="mainwindow.cpp" line="1069"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1068"/>
+        <location filename="mainwindow.cpp" line="1070"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -537,7 +537,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1095"/>
+        <location filename="mainwindow.cpp" line="1097"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>

@@ -526,7 +526,7 @@ void MainWindow::openCamera()
     try {
         m_openCameraId = entry.cameraId;
         m_camera.open(int(entry.deviceId));
-        m_camera.setBadPixelCorrection(m_actions.correction->isChecked());
+        onHotpixelCorrection();
         if (QAction *zoom = m_zoomGroup->checkedAction())
             onZoomChanged(zoom);
         m_camera.setAutoConfig();
@@ -1058,7 +1058,9 @@ void MainWindow::onHotpixelCorrection()
     try {
         m_camera.setBadPixelCorrection(m_actions.correction->isChecked());
     } catch (const std::exception &e) {
-        statusBar()->showMessage(errorText(e), ShortMessageMs);
+        // The switch shows what the camera does, which did not change.
+        m_actions.correction->setChecked(!m_actions.correction->isChecked());
+        statusBar()->showMessage(errorText(e), OpenFailureMs);
     }
 }
 

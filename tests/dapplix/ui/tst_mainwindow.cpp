@@ -111,6 +111,7 @@ private slots:
     void rawConverterImportRefused();
     void usageNamesTheShortcuts();
     void softwareCorrectionOnly();
+    void refusedCorrectionSwitchesBack();
     void detectionToCameraAndBack();
     void unplugDuringDetection();
     void unplugAndReturn();
@@ -639,6 +640,22 @@ void tst_MainWindow::softwareCorrectionOnly()
                             "inside the camera memory!"));
     for (const auto &call : vysim::callsOf("vy_HotPixel"))
         QVERIFY(call.command != VY_HOTPIXEL_SET_USER_LIST);
+}
+
+void tst_MainWindow::refusedCorrectionSwitchesBack()
+{
+    MainWindow window;
+    QVERIFY(openFreeCamera(window));
+    QAction *correction = action(window, "actionCorrection");
+    QVERIFY(!correction->isChecked());
+    vysim_force_result("vy_HotPixel", VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION, VYSIM_ANY_HANDLE,
+                       VY_IO_REQUEST_FAILED, 1);
+    correction->trigger();
+    // The switch shows what the camera does, the refusal is said, and the live image goes on.
+    QVERIFY(!correction->isChecked());
+    QVERIFY(!window.statusBar()->currentMessage().isEmpty());
+    const quint32 frames = window.camera().frameCount();
+    QTRY_VERIFY(window.camera().frameCount() > frames);
 }
 
 void tst_MainWindow::detectionToCameraAndBack()

@@ -1,0 +1,3 @@
+#include "dapplix/camera/dapplixlogging.h"
+
+Q_LOGGING_CATEGORY(lcDapplix, "dapplix")
