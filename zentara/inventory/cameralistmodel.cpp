@@ -8,6 +8,7 @@
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/interfacenames.h"
 #include "zentara/inventory/vyroexception.h"
+#include "zentara/inventory/zentaralogging.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ CameraListModel::CameraListModel(QObject *parent)
         // decides how to tell the user.
         m_eventError = e.ret();
         m_events->stop();
-        qWarning("Device events unavailable: %s", e.what());
+        qCWarning(lcZentara, "Device events unavailable: %s", e.what());
     }
     reload();
 }

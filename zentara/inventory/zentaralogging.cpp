@@ -1,0 +1,3 @@
+#include "zentara/inventory/zentaralogging.h"
+
+Q_LOGGING_CATEGORY(lcZentara, "zentara")
