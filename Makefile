@@ -15,14 +15,16 @@ MAKEFLAGS += --no-print-directory
 DEPS = cmake make ninja-build g++ pkg-config clang-format \
        qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n \
        libbenchmark-dev xvfb xauth \
-       debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db file ccache
+       debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db file ccache \
+       libaravis-dev libusb-1.0-0-dev aravis-tools aravis-tools-cli iproute2 util-linux
 
 .PHONY: app-check deps cross-deps build build-run cross cross-test deb test test-asan test-tsan fuzz soak \
   run format ts clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
-CROSS_DEPS = crossbuild-essential-armhf qtbase5-dev:armhf qttools5-dev:armhf file qemu-user
+CROSS_DEPS = crossbuild-essential-armhf qtbase5-dev:armhf qttools5-dev:armhf file qemu-user \
+             libaravis-dev:armhf libusb-1.0-0-dev:armhf
 CROSS_BUILD ?= build-armhf
 
 # Installs the Debian packages of $(1) that are missing. One dpkg-query answers for all of them,

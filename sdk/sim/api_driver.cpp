@@ -132,7 +132,7 @@ VYAPI int32_t vy_GetNumberOfCameras(int32_t *count)
     VYSIM_ENTER(call, "vy_GetNumberOfCameras", VY_DRIVER_HANDLE, 0, nullptr, 0);
     if (!count)
         return call.done(VY_INVALID_PARAMETER);
-    *count = int32_t(SimEngine::instance().deviceIds().size());
+    *count = int32_t(SimEngine::instance().cameraList().size());
     call.setOutput(count, sizeof *count);
     return call.done(VY_SUCCESS);
 }

@@ -34,10 +34,7 @@ VYAPI int32_t vy_GetFrameTimeRange(VY_HCAM hCam, double *min, double *max, doubl
     VYSIM_ENTER_CAMERA(call, camera, "vy_GetFrameTimeRange", hCam, 0, nullptr, 0);
     if (!min || !max || !interval)
         return call.done(VY_INVALID_PARAMETER);
-    const vysim::TimingModel timing = camera->timing();
-    *min = timing.minFrameTime();
-    *max = timing.maxFrameTime();
-    *interval = timing.lineTime();
+    camera->frameTimeRange(min, max, interval);
     return call.done(VY_SUCCESS);
 }
 
@@ -64,10 +61,7 @@ VYAPI int32_t vy_GetExposureRange(VY_HCAM hCam, double *min, double *max, double
     VYSIM_ENTER_CAMERA(call, camera, "vy_GetExposureRange", hCam, 0, nullptr, 0);
     if (!min || !max || !interval)
         return call.done(VY_INVALID_PARAMETER);
-    const vysim::TimingModel timing = camera->timing();
-    *min = timing.minExposure();
-    *max = timing.maxExposure();
-    *interval = timing.exposureStep();
+    camera->exposureRange(min, max, interval);
     return call.done(VY_SUCCESS);
 }
 

@@ -2,6 +2,7 @@
 #include "sdk/sim/cameraregistry.h"
 
 #include "sdk/sim/sensorfields.h"
+#include "sdk/sim/simengine.h"
 
 namespace vysim {
 
@@ -44,13 +45,23 @@ std::shared_ptr<SimCamera> CameraRegistry::camera(VY_HCAM handle)
         if (c != m_cameras.end())
             return c->second;
     }
+    // One camera a handle, also when two threads make their first call at once: the frame
+    // source of a real camera is handed over only once.
+    std::lock_guard<std::mutex> creating(m_creating);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto c = m_cameras.find(handle);
+        if (c != m_cameras.end())
+            return c->second;
+    }
     const uint32_t deviceId = deviceOfHandle(handle);
     if (!deviceId)
         return nullptr;
     const QJsonObject fields = deviceFields(deviceId);
     if (fields.isEmpty())
         return nullptr;
-    auto camera = std::make_shared<SimCamera>(handle, deviceId, fields);
+    auto camera = std::make_shared<SimCamera>(handle, deviceId, fields,
+                                              SimEngine::instance().takeSource(handle));
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_cameras.emplace(handle, camera).first->second;
 }

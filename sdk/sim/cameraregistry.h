@@ -44,6 +44,7 @@ private:
     // Ends the capture threads when the program exits.
     void stopAll();
 
+    std::mutex m_creating; // serialises making cameras; taken before m_mutex
     // Protects m_cameras and m_models.
     std::mutex m_mutex;
     std::map<VY_HCAM, std::shared_ptr<SimCamera>> m_cameras;

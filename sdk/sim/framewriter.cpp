@@ -3,6 +3,8 @@
 
 #include "sdk/vyro_api.h"
 
+#include <cstring>
+
 namespace vysim {
 
 uint32_t FrameWriter::bitsPerPixel(int32_t colorMode)
@@ -22,7 +24,12 @@ void FrameWriter::write(const SensorModel &model, const FrameJob &job)
         raw = m_scratch.data();
         pitch = columns;
     }
-    model.render(job.index, job.area, job.lit, raw, pitch, columns, rows);
+    if (job.source) {
+        for (uint32_t y = 0; y < rows; ++y)
+            std::memcpy(raw + size_t(y) * pitch, job.source + size_t(y) * job.area.width, columns);
+    } else {
+        model.render(job.index, job.area, job.lit, raw, pitch, columns, rows);
+    }
     if (!job.corrected.empty())
         model.correct(job.corrected, job.area, raw, pitch, columns, rows);
     if (!rgb)

@@ -18,6 +18,7 @@ struct FrameJob
     bool lit = false;
     int32_t colorMode = 0;
     std::vector<PixelPos> corrected; // pixels replaced by their neighbours' mean
+    const uint8_t *source = nullptr; // a real camera's 8-bit frame of the area, else rendered
     char *memory = nullptr;
     uint32_t bufferWidth = 0;
     uint32_t columns = 0; // of the area, at most the buffer's width

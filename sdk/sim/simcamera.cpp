@@ -16,12 +16,16 @@ namespace {
 constexpr uint64_t MaxImageBytes = uint64_t(1) << 30;
 // Frames over which the delivered frame rate is measured.
 constexpr size_t FpsWindow = 16;
+// How long the capture thread waits for a real camera's frame before it looks for a stop.
+constexpr int SourceWaitMs = 200;
 
 } // namespace
 
-SimCamera::SimCamera(VY_HCAM handle, uint32_t deviceId, const QJsonObject &fields)
+SimCamera::SimCamera(VY_HCAM handle, uint32_t deviceId, const QJsonObject &fields,
+                     std::unique_ptr<FrameSource> source)
     : m_handle(handle), m_deviceId(deviceId), m_model(CameraRegistry::instance().model(fields)),
-      m_timing(timingFor(fields)), m_colorMode(isBayer(fields) ? VY_CM_BAYER_RG8 : VY_CM_MONO8)
+      m_timing(timingFor(fields)), m_colorMode(isBayer(fields) ? VY_CM_BAYER_RG8 : VY_CM_MONO8),
+      m_source(std::move(source))
 {
     m_aoi = {0, 0, m_model->config().width, m_model->config().height};
 }
@@ -82,6 +86,8 @@ void SimCamera::setGains(int32_t master, int32_t red, int32_t green, int32_t blu
         if (gain != VY_IGNORE_PARAMETER)
             target = gain;
     };
+    if (m_source && master != VY_IGNORE_PARAMETER)
+        m_source->setGain(master);
     std::lock_guard<std::mutex> lock(m_mutex);
     apply(master, m_gainMaster);
     apply(red, m_gainRed);
@@ -108,6 +114,12 @@ bool SimCamera::setPixelClock(int32_t mhz)
 
 double SimCamera::setFrameRate(double fps)
 {
+    if (m_source) {
+        const double actual = m_source->setFrameRate(fps);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        timingChanged();
+        return actual;
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
     const double actual = m_timing.setFrameRate(fps);
     timingChanged();
@@ -116,14 +128,47 @@ double SimCamera::setFrameRate(double fps)
 
 double SimCamera::exposure() const
 {
+    if (m_source)
+        return m_source->exposure();
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_timing.exposure();
 }
 
 double SimCamera::setExposure(double ms)
 {
+    if (m_source)
+        return m_source->setExposure(ms);
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_timing.setExposure(ms);
+}
+
+void SimCamera::exposureRange(double *min, double *max, double *step) const
+{
+    if (m_source) {
+        m_source->exposureRange(min, max);
+        *step = 0.001; // a microsecond, the unit of the standard feature
+        return;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    *min = m_timing.minExposure();
+    *max = m_timing.maxExposure();
+    *step = m_timing.exposureStep();
+}
+
+void SimCamera::frameTimeRange(double *min, double *max, double *interval) const
+{
+    if (m_source) {
+        double minFps = 0, maxFps = 0;
+        m_source->frameRateRange(&minFps, &maxFps);
+        *min = maxFps > 0 ? 1.0 / maxFps : 0.0;
+        *max = minFps > 0 ? 1.0 / minFps : 0.0;
+        *interval = 0.000001;
+        return;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    *min = m_timing.minFrameTime();
+    *max = m_timing.maxFrameTime();
+    *interval = m_timing.lineTime();
 }
 
 double SimCamera::framesPerSecond() const
@@ -133,10 +178,11 @@ double SimCamera::framesPerSecond() const
     if (!m_live)
         return 0.0;
     // Until two frames have arrived, the rate the camera was set to.
+    const double set = m_source ? m_source->frameRate() : m_timing.frameRate();
     if (d.size() < 2)
-        return m_timing.frameRate();
+        return set;
     const double span = std::chrono::duration<double>(d.back() - d.front()).count();
-    return span > 0 ? double(d.size() - 1) / span : m_timing.frameRate();
+    return span > 0 ? double(d.size() - 1) / span : set;
 }
 
 // ---- Image memory and sequence ----
@@ -290,6 +336,8 @@ int32_t SimCamera::startCapture(bool liveCapture, bool wait)
         m_thread.join();
         lock.lock();
     }
+    if (m_source && !m_source->start())
+        return VY_IO_REQUEST_FAILED;
     m_live = liveCapture;
     m_stopRequested = false;
     m_deliveries.clear();
@@ -297,7 +345,9 @@ int32_t SimCamera::startCapture(bool liveCapture, bool wait)
     m_thread = std::thread(&SimCamera::run, this);
     if (!wait)
         return VY_SUCCESS;
-    const auto limit = std::chrono::duration<double>(3 * m_timing.frameTime() + 2.0);
+    const double frameTime =
+        m_source ? 1.0 / std::max(m_source->frameRate(), 0.1) : m_timing.frameTime();
+    const auto limit = std::chrono::duration<double>(3 * frameTime + 2.0);
     const bool done = m_changed.wait_for(lock, limit, [&] { return m_attempts > before; });
     return done ? VY_SUCCESS : VY_TIMED_OUT;
 }
@@ -313,6 +363,8 @@ void SimCamera::stopCapture()
     m_changed.notify_all();
     if (m_thread.joinable())
         m_thread.join();
+    if (m_source)
+        m_source->stop();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_stopRequested = false;
 }
@@ -349,7 +401,9 @@ void SimCamera::run()
     auto next = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                    std::chrono::duration<double>(m_timing.frameTime()));
     for (;;) {
-        if (m_changed.wait_until(lock, next, [this] { return m_stopRequested; }))
+        // A real camera sets the pace itself: its source waits for each frame.
+        if (m_source ? m_stopRequested
+                     : m_changed.wait_until(lock, next, [this] { return m_stopRequested; }))
             break;
         produceFrame(lock);
         if (!m_live || m_stopRequested)
@@ -368,6 +422,17 @@ void SimCamera::run()
 // and returning with the lock held; releases it while rendering and signalling.
 void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
 {
+    if (m_source) {
+        // The AOI changes only while not live.
+        const Area area = m_aoi;
+        lock.unlock();
+        m_sourceFrame.resize(size_t(area.width) * area.height);
+        const bool got = m_source->read(area, m_sourceFrame.data(), area.width, area.width,
+                                        area.height, SourceWaitMs);
+        lock.lock();
+        if (!got || m_stopRequested)
+            return;
+    }
     lock.unlock();
     const QJsonObject fields = deviceFields(m_deviceId);
     lock.lock();
@@ -411,6 +476,7 @@ void SimCamera::produceFrame(std::unique_lock<std::mutex> &lock)
     } else if (m_correctionMode == VY_HOTPIXEL_ENABLE_SOFTWARE_CORRECTION) {
         job.corrected = m_softwareList;
     }
+    job.source = m_source ? m_sourceFrame.data() : nullptr;
     job.memory = target->memory.get();
     job.bufferWidth = target->width;
     job.columns = std::min(job.area.width, target->width);

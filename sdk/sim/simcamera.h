@@ -3,6 +3,7 @@
 #ifndef SDK_SIM_SIMCAMERA_H
 #define SDK_SIM_SIMCAMERA_H
 
+#include "sdk/sim/framesource.h"
 #include "sdk/sim/framewriter.h"
 #include "sdk/sim/imagesequence.h"
 #include "sdk/sim/sensormodel.h"
@@ -28,7 +29,9 @@ namespace vysim {
 class SimCamera final
 {
 public:
-    SimCamera(VY_HCAM handle, uint32_t deviceId, const QJsonObject &fields);
+    // With a source, the camera stands for a real one: frames and controls are the source's.
+    SimCamera(VY_HCAM handle, uint32_t deviceId, const QJsonObject &fields,
+              std::unique_ptr<FrameSource> source = nullptr);
     ~SimCamera();
     SimCamera(const SimCamera &) = delete;
     SimCamera &operator=(const SimCamera &) = delete;
@@ -55,6 +58,10 @@ public:
     double setFrameRate(double fps);
     double exposure() const;
     double setExposure(double ms);
+    // Milliseconds.
+    void exposureRange(double *min, double *max, double *step) const;
+    // Seconds.
+    void frameTimeRange(double *min, double *max, double *interval) const;
     // Measured over the last frames delivered; 0 when not live.
     double framesPerSecond() const;
 
@@ -134,6 +141,10 @@ private:
 
     // Used by the capture thread only.
     FrameWriter m_writer;
+    std::vector<uint8_t> m_sourceFrame;
+
+    // Set at construction; its controls are used without m_mutex (it serialises them).
+    const std::unique_ptr<FrameSource> m_source;
 };
 
 } // namespace vysim

@@ -1,6 +1,10 @@
 // simengine.cpp: the process's simulator: shared world, handles, errors and driver events.
 #include "sdk/sim/simengine.h"
 
+#ifdef VYRO_WITH_GENICAM
+#include "sdk/genicam/genicamprovider.h"
+#endif
+
 #include "sdk/sim/fieldschema.h"
 #include "sdk/sim/firmwareupload.h"
 #include "sdk/vyro_device.h"
@@ -200,6 +204,9 @@ void SimEngine::start()
         m_locked = locked;
     }
     m_poller = std::thread(&SimEngine::pollLoop, this);
+#ifdef VYRO_WITH_GENICAM
+    vygenicam::GenicamProvider::start(*this);
+#endif
 }
 
 bool SimEngine::restorePrevious(const QString &problem, SharedState::State *state, SimWorld *world)
@@ -386,9 +393,17 @@ bool SimEngine::entryInUse(const SimDevice &d) const
     return d.inUseInWorld || m_locked.count(d.id) > 0;
 }
 
-void SimEngine::apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending)
+void SimEngine::apply(const SimWorld &shared, const std::set<uint32_t> &locked, Pending *pending)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    // The real cameras join the shared world as they are now.
+    SimWorld world = shared;
+    world.devices.erase(std::remove_if(world.devices.begin(), world.devices.end(),
+                                       [](const SimDevice &d) { return d.external; }),
+                        world.devices.end());
+    for (const SimDevice &d : m_external)
+        if (!world.find(d.id))
+            world.devices.push_back(d);
     // Devices this process has open stay locked whatever the poll saw before the open.
     std::set<uint32_t> nowLocked = locked;
     for (const auto &h : m_handles)
@@ -488,6 +503,9 @@ uint32_t SimEngine::libraryVersion()
 
 std::vector<VY_CAMERA_LIST_ENTRY> SimEngine::cameraList()
 {
+#ifdef VYRO_WITH_GENICAM
+    vygenicam::GenicamProvider::waitForFirstSearch();
+#endif
     std::lock_guard<std::mutex> lock(m_mutex);
     std::vector<VY_CAMERA_LIST_ENTRY> list;
     list.reserve(m_world.devices.size());
@@ -572,8 +590,60 @@ int32_t SimEngine::modifyLocked(const std::function<bool(SimWorld &, QString *)>
     return VY_SUCCESS;
 }
 
+void SimEngine::setExternalDevices(DeviceProvider *provider,
+                                   const std::vector<QJsonObject> &devices)
+{
+    std::vector<SimDevice> external;
+    for (const QJsonObject &fields : devices) {
+        SimDevice d;
+        QString problem;
+        if (!SimWorld::makeDevice(fields, &d, &problem)) {
+            std::fprintf(stderr, "vyrosim: camera %s left out: %s\n",
+                         qPrintable(fields.value(QLatin1String("serialNumber")).toString()),
+                         qPrintable(problem));
+            continue;
+        }
+        d.external = true;
+        external.push_back(d);
+    }
+    std::lock_guard<std::mutex> refresh(m_refreshMutex);
+    Pending pending;
+    SimWorld world;
+    std::set<uint32_t> locked;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_provider = provider;
+        m_external = std::move(external);
+        world = m_world;
+        locked = m_locked;
+    }
+    // Locks of cameras other programs hold are looked at on the next poll.
+    apply(world, locked, &pending);
+    deliver(pending);
+}
+
+bool SimEngine::isExternal(uint32_t deviceId)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const SimDevice *d = m_world.find(deviceId);
+    return d && d->external;
+}
+
+std::unique_ptr<FrameSource> SimEngine::takeSource(VY_HCAM handle)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto s = m_sources.find(handle);
+    if (s == m_sources.end())
+        return nullptr;
+    std::unique_ptr<FrameSource> source = std::move(s->second);
+    m_sources.erase(s);
+    return source;
+}
+
 int32_t SimEngine::setDeviceFields(uint32_t deviceId, const QJsonObject &fields, QString *problem)
 {
+    if (isExternal(deviceId))
+        return m_provider->setFields(deviceId, fields, problem);
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         if (it.key() == QLatin1String("deviceId")) {
             *problem = QStringLiteral("the field \"deviceId\" cannot be changed (unplug and plug)");
@@ -755,6 +825,16 @@ int32_t SimEngine::open(VY_HCAM *handle)
         m_events.openHandle(opened);
     }
     m_state.announceLockChange();
+    if (isExternal(deviceId)) {
+        // A real camera opens when its control channel is free.
+        std::unique_ptr<FrameSource> source = m_provider->openSource(deviceId);
+        if (!source) {
+            close(opened);
+            return VY_DEVICE_IN_USE;
+        }
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_sources[opened] = std::move(source);
+    }
     if (upload) {
         // The upload brings the required starter firmware; the camera opens normally next time.
         // It runs with the device held, so that no other program opens it meanwhile.
@@ -772,6 +852,7 @@ int32_t SimEngine::open(VY_HCAM *handle)
 int32_t SimEngine::close(VY_HCAM handle)
 {
     uint32_t deviceId = 0;
+    std::unique_ptr<FrameSource> source; // ends the camera's session after the lock is left
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         auto h = m_handles.find(handle);
@@ -789,6 +870,11 @@ int32_t SimEngine::close(VY_HCAM handle)
             return VY_INVALID_HANDLE; // closed by another thread meanwhile
         SharedState::unlockDevice(h->second.lockFd);
         m_handles.erase(h);
+        auto s = m_sources.find(handle);
+        if (s != m_sources.end()) {
+            source = std::move(s->second);
+            m_sources.erase(s);
+        }
         m_locked.erase(deviceId);
         for (auto e = m_errors.begin(); e != m_errors.end();)
             e = e->first.second == handle ? m_errors.erase(e) : std::next(e);

@@ -3,6 +3,7 @@
 #ifndef SDK_SIM_SIMENGINE_H
 #define SDK_SIM_SIMENGINE_H
 
+#include "sdk/sim/deviceprovider.h"
 #include "sdk/sim/eventtable.h"
 #include "sdk/sim/sharedstate.h"
 #include "sdk/sim/simcore.h"
@@ -10,6 +11,7 @@
 
 #include <condition_variable>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -47,6 +49,14 @@ public:
     // Reads the shared state and the device locks now (what the poll thread does).
     void sync();
     QString stateDirectory() const { return m_state.directory(); }
+
+    // ---- Real cameras beside the simulated world ----
+    // The provider's devices as they are now (world fields each); a device whose ID the shared
+    // world uses is left out. Raises the driver events a change of the world raises.
+    void setExternalDevices(DeviceProvider *provider, const std::vector<QJsonObject> &devices);
+    bool isExternal(uint32_t deviceId);
+    // The frame source opened with an external device's handle, handed over once.
+    std::unique_ptr<FrameSource> takeSource(VY_HCAM handle);
 
     // ---- Handles ----
     int32_t open(VY_HCAM *handle);
@@ -130,6 +140,10 @@ private:
     // never replaces the error another thread is about to read.
     std::map<std::pair<std::thread::id, VY_HCAM>, std::pair<int32_t, const char *>> m_errors;
     std::set<std::string> m_texts; // own error texts; never shrinks, so pointers stay valid
+
+    DeviceProvider *m_provider = nullptr;                      // set once, lives on
+    std::vector<SimDevice> m_external;                         // with m_mutex held
+    std::map<VY_HCAM, std::unique_ptr<FrameSource>> m_sources; // with m_mutex held
 
     std::mutex m_hooksMutex; // protects m_hooks
     std::vector<HandleHook> m_hooks;

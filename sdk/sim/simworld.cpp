@@ -268,7 +268,8 @@ QJsonObject SimWorld::toJson() const
 {
     QJsonArray list;
     for (const SimDevice &d : devices)
-        list.append(d.fields);
+        if (!d.external)
+            list.append(d.fields);
     QJsonObject o;
     o.insert(QStringLiteral("driver"), driver);
     o.insert(QStringLiteral("devices"), list);

@@ -20,6 +20,7 @@ struct SimDevice
     VY_CAMERA_LIST_ENTRY entry; // inUse left 0: the engine adds the live state
     VY_DEVICE_INFO info;
     bool inUseInWorld = false; // the "inUse" field, read once
+    bool external = false;     // a real camera (DeviceProvider), never written to a state
 };
 
 class SimWorld final
