@@ -15,3 +15,6 @@ set(CMAKE_CXX_COMPILER arm-linux-gnueabihf-g++)
 # Everything is built by this one compiler, so GCC's notes that the ARM parameter passing of some
 # types changed in GCC 7.1 concern no caller here.
 set(CMAKE_CXX_FLAGS_INIT "-Wno-psabi")
+
+# pkg-config (Aravis) reads the armhf packages' descriptions.
+set(ENV{PKG_CONFIG_LIBDIR} "/usr/lib/arm-linux-gnueabihf/pkgconfig:/usr/share/pkgconfig")

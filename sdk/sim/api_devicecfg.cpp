@@ -240,6 +240,9 @@ VYAPI int32_t vy_MemContent(VY_HCAM hCam, uint32_t command, uint32_t area, uint3
     const uint32_t deviceId = vysim::resolveDevice(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     if (vyro::isNetworkDevice(deviceId) || vyro::isReadOnlyDevice(deviceId))
         return call.fail(VY_NOT_SUPPORTED, "Network cameras keep their memory in blocks");
     if (command != VY_MEM_READ && command != VY_MEM_WRITE)
@@ -320,6 +323,9 @@ VYAPI int32_t vy_PersistentMemory(VY_HCAM hCam, uint32_t command, void *buffer, 
     const uint32_t deviceId = vysim::resolveDevice(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     if (command != VY_PERSISTENT_MEMORY_READ_USER)
         return call.done(VY_NOT_SUPPORTED);
     if (!buffer)
@@ -338,6 +344,9 @@ VYAPI int32_t vy_SetCameraID(VY_HCAM hCam, int32_t id)
     const uint32_t deviceId = vysim::deviceOfHandle(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     if (id < 1 || id > 254)
         return call.fail(VY_INVALID_PARAMETER, "The camera ID lies between 1 and 254");
     QJsonObject changed;
@@ -360,6 +369,9 @@ VYAPI int32_t vy_ParameterSet(VY_HCAM hCam, uint32_t command, void *buffer, uint
     const uint32_t deviceId = vysim::deviceOfHandle(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     if (command != VY_PARAMETERSET_ERASE)
         return call.done(VY_NOT_SUPPORTED);
     QJsonObject changed;

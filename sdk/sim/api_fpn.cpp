@@ -97,6 +97,9 @@ VYAPI int32_t vy_DeviceFeature(VY_HCAM hCam, uint32_t command, void *buffer, uin
     const uint32_t deviceId = vysim::resolveDevice(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     const QJsonObject f = vysim::deviceFields(deviceId);
     const bool fpn = fpnSupported(f);
     switch (command) {
@@ -143,6 +146,9 @@ VYAPI int32_t vy_CalibrateFPN(VY_HCAM hCam, uint32_t command, void *buffer, uint
     const uint32_t deviceId = vysim::deviceOfHandle(hCam);
     if (!deviceId)
         return call.done(VY_INVALID_HANDLE);
+    // A standard camera has no memory of the SDK's cameras, nor their FPN or parameter sets.
+    if (vysim::isStandardCamera(deviceId))
+        return call.done(VY_NOT_SUPPORTED);
     if (!vysim::deviceExists(deviceId))
         return call.done(VY_IO_REQUEST_FAILED);
     const QJsonObject f = vysim::deviceFields(deviceId);

@@ -79,6 +79,11 @@ VY_HCAM handleOfDevice(uint32_t deviceId)
     return SimEngine::instance().handleOfDevice(deviceId);
 }
 
+bool isStandardCamera(uint32_t deviceId)
+{
+    return SimEngine::instance().isExternal(deviceId);
+}
+
 uint32_t resolveDevice(VY_HCAM handleOrAddress)
 {
     return SimEngine::instance().resolve(handleOrAddress);

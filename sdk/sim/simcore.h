@@ -63,6 +63,8 @@ VY_HCAM handleOfDevice(uint32_t deviceId);
 // a listed device: the device ID. 0 otherwise.
 uint32_t resolveDevice(VY_HCAM handleOrAddress);
 std::vector<OpenCamera> openCameras();
+// A real GigE Vision or USB3 Vision camera (sdk/genicam), listed beside the simulated world.
+bool isStandardCamera(uint32_t deviceId);
 
 // What happened to an open handle. Closing: vy_ExitCamera runs (the handle is still valid
 // during the hook, and is gone right after). DeviceRemoved: its device left the world

@@ -1,9 +1,11 @@
 // tst_gigevision.cpp: a real GigE Vision stack (Aravis's fake camera, in a network namespace of
 // the test's own) as zentara sees it: listed by the command line with its type, IDs, serial and
-// verdict, and its persistent IP written through the camera ETH dialog.
+// verdict, its persistent IP written through the camera ETH dialog, what it does not have
+// answered as not supported, and every tool dialog of the window opened over it.
 #include <QtTest>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QJsonArray>
@@ -16,9 +18,13 @@
 #include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
+#include "tests/zentara/shell/shelltest.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/network/ethconfig.h"
 #include "zentara/network/qipedit.h"
+#include "zentara/shell/qvyrozentara.h"
+#include "zentara/shell/startup.h"
+#include "zentara/shell/tooldialogrunner.h"
 
 class TestGigEVision : public QObject
 {
@@ -77,6 +83,45 @@ private slots:
                  QStringLiteral("R[0x0000064c] = 0xc0a80a05"));
         QCOMPARE(FakeGigECamera::control(QStringLiteral("R[0x065C]")),
                  QStringLiteral("R[0x0000065c] = 0xffffff00"));
+    }
+
+    // The camera's own memory, FPN and parameter sets are the SDK's cameras' only.
+    void unsupportedAnswered()
+    {
+        const VY_HCAM address = VY_HCAM(m_camera.deviceId() | VY_UNOPENED);
+        char eeprom[64] = {};
+        QCOMPARE(
+            vy_MemContent(address, VY_MEM_READ, VY_MEM_AREA_USER_EEPROM, 0, eeprom, sizeof eeprom),
+            VY_NOT_SUPPORTED);
+        QCOMPARE(
+            vy_PersistentMemory(address, VY_PERSISTENT_MEMORY_READ_USER, eeprom, sizeof eeprom),
+            VY_NOT_SUPPORTED);
+        uint32_t calibrated = 0;
+        QCOMPARE(vy_DeviceFeature(address, VY_FEATURE_GET_FPN_CALIBRATED, &calibrated,
+                                  sizeof calibrated),
+                 VY_NOT_SUPPORTED);
+    }
+
+    // The manager's road over the camera: each tool dialog opens and closes, the window stays.
+    void everyDialogOverIt()
+    {
+        Startup::initResources();
+        qputenv("VYRO_UPDATE_URL", "http://127.0.0.1:1/update.ini");
+        QTemporaryDir dir;
+        ToolDialogRunner dialogs;
+        QVyroZentara window(dialogs, dir.filePath(QStringLiteral("nolang")));
+        window.show();
+        shelltest::child<QCheckBox>(window, "expertBox")->setChecked(true);
+        window.onCurrentCameraChanged(shelltest::cameraOf(m_camera.deviceId()), true);
+        for (const char *button : {"cameraInfoButton", "addCameraInfoButton", "manualEthButton",
+                                   "additionalButton", "daemonButton", "generalInfoButton"}) {
+            ModalAnswerer answerer(QMessageBox::Cancel);
+            auto *pressed = shelltest::child<QPushButton>(window, button);
+            if (pressed->isEnabled())
+                pressed->click();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(window.isVisible());
     }
 };
 
