@@ -3,6 +3,7 @@
 
 #include "sdk/genicam/aravisdiscovery.h"
 #include "sdk/genicam/aravissource.h"
+#include "sdk/genicam/gvcpforceip.h"
 #include "sdk/genicam/hostpixellist.h"
 #include "sdk/genicam/standardfields.h"
 #include "sdk/sim/simengine.h"
@@ -173,6 +174,16 @@ int32_t GenicamProvider::setFields(uint32_t deviceId, const QJsonObject &fields,
             *problem = QStringLiteral("a standard camera has no \"%1\"").arg(name);
             return VY_NOT_SUPPORTED;
         }
+    }
+    if (network && !reachable(camera) && !camera.persistentIp.isEmpty()) {
+        // Out of the host's subnet the camera takes no register writes: FORCEIP gives it the
+        // new address at once, then the persistent one is written to it there.
+        const int32_t forced = GvcpForceIp::send(camera, camera.persistentIp, camera.persistentMask,
+                                                 camera.persistentGateway);
+        if (forced != VY_SUCCESS)
+            return forced;
+        camera.ip = camera.persistentIp;
+        camera.mask = camera.persistentMask;
     }
     if (network) {
         std::lock_guard<std::mutex> aravis(m_aravis);
