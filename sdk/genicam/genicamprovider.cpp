@@ -66,7 +66,8 @@ void GenicamProvider::stopAtExit()
 void GenicamProvider::waitForFirstSearch()
 {
     GenicamProvider *p = m_instance;
-    if (!p)
+    // After the first search a list call costs one atomic load.
+    if (!p || p->m_firstSearchDone.load(std::memory_order_acquire))
         return;
     std::unique_lock<std::mutex> lock(p->m_mutex);
     p->m_wake.wait_for(lock, FirstSearchLimit, [p] { return p->m_searched || p->m_stopping; });
@@ -80,6 +81,7 @@ void GenicamProvider::run()
         search();
         lock.lock();
         m_searched = true;
+        m_firstSearchDone.store(true, std::memory_order_release);
         m_wake.notify_all();
         m_wake.wait_for(lock, SearchInterval, [this] { return m_stopping; });
     }

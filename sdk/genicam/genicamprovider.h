@@ -5,6 +5,7 @@
 #include "sdk/genicam/standardcamera.h"
 #include "sdk/sim/deviceprovider.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -53,6 +54,7 @@ private:
     std::map<QString, uint32_t> m_ids;            // serial number → device ID, kept for the run
     std::set<uint32_t> m_open;                    // held by this process
     bool m_searched = false;
+    std::atomic<bool> m_firstSearchDone{false}; // m_searched, read without the lock
     bool m_stopping = false;
     std::thread m_thread;
 
