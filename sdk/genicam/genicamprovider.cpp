@@ -21,6 +21,8 @@ constexpr std::chrono::seconds SearchInterval(3);
 // A search answers within about a second; a program that waits for the first never waits
 // longer than this.
 constexpr std::chrono::seconds FirstSearchLimit(3);
+constexpr int OpenAttempts = 3;
+constexpr std::chrono::milliseconds OpenRetryDelay(150);
 
 // The address as the camera takes it; a text that is none becomes 0.0.0.0.
 QString ipText(const QJsonValue &value)
@@ -213,7 +215,11 @@ std::unique_ptr<vysim::FrameSource> GenicamProvider::openSource(uint32_t deviceI
         id = c->second.id;
     }
     std::unique_ptr<AravisSource> source;
-    {
+    // Another program's search may hold the control channel for a moment while it reads the
+    // camera: a few tries tell that from a camera another program has open.
+    for (int attempt = 0; attempt < OpenAttempts && !source; ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(OpenRetryDelay);
         std::lock_guard<std::mutex> aravis(m_aravis);
         source = AravisSource::open(id, [this, deviceId] {
             std::lock_guard<std::mutex> lock(m_mutex);
