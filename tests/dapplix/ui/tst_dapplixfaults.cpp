@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -19,6 +22,7 @@
 #include "dapplix/ui/displaywidget.h"
 #include "dapplix/ui/mainwindow.h"
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/fakegigecamera.h"
 #include "tests/support/faultinjection.h"
 #include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
@@ -59,6 +63,7 @@ private slots:
     void init();
     void callFails_data();
     void callFails();
+    void standardCameraRoad();
 
 private:
     void buildRoad();
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     FaultInjection m_road;
     int m_reported = 0;
+    quint32 m_device = FreeCamera; // the camera the road opens
 };
 
 void tst_DapplixFaults::initTestCase()
@@ -142,7 +148,7 @@ void tst_DapplixFaults::buildRoad()
         m_reported = 0;
         m_window = std::make_unique<MainWindow>();
         m_window->show();
-        (void)QTest::qWaitFor([this] { return selectDevice(*m_window, FreeCamera); }, 1000);
+        (void)QTest::qWaitFor([this] { return selectDevice(*m_window, m_device); }, 1000);
     });
     m_road.addStep(QStringLiteral("open"), [this] {
         ModalAnswerer answerer(QMessageBox::Ok);
@@ -226,5 +232,24 @@ void tst_DapplixFaults::callFails()
     QVERIFY(again.badpixelListModel().factoryBadpixelCount() > 0);
 }
 
-VYRO_TEST_MAIN(tst_DapplixFaults)
+// The road once over a real GigE Vision camera (Aravis's fake one): its frames, a hot pixel list
+// written to it (kept on the host), the files and a detection run.
+void tst_DapplixFaults::standardCameraRoad()
+{
+    if (!FakeGigECamera::unavailable().isEmpty())
+        QSKIP(qPrintable(FakeGigECamera::unavailable()));
+    FakeGigECamera camera;
+    QVERIFY(camera.start());
+    m_device = camera.deviceId();
+    const QVector<FaultInjection::Site> sites = m_road.record();
+    m_device = FreeCamera;
+    QVERIFY(sites.contains({QStringLiteral("open"), "vy_CaptureVideo", 0}));
+    QVERIFY(sites.contains({QStringLiteral("detect"), "vy_LockSeqBuf", 0xFFFFFFFF}));
+    QFile written(QDir(qEnvironmentVariable("XDG_DATA_HOME"))
+                      .filePath(QStringLiteral("vyro/hotpixels/FAKE001.json")));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(written.readAll()).array().size(), 2);
+}
+
+VYRO_GIGE_TEST_MAIN(tst_DapplixFaults)
 #include "tst_dapplixfaults.moc"
