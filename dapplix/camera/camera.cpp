@@ -3,6 +3,7 @@
 
 #include "dapplix/camera/cameraparameterfile.h"
 #include "dapplix/camera/dapplixlogging.h"
+#include "vyrokit/sdkerror.h"
 
 #include <algorithm>
 #include <cstring>
@@ -59,26 +60,22 @@ void Camera::stopThread(EventThread &thread)
     thread.releaseEvents();
 }
 
-QString Camera::sdkErrorText() const
+QString Camera::sdkErrorText(int32_t result) const
 {
-    int32_t code = 0;
-    char *text = nullptr;
-    if (vy_GetError(m_cameraHandle, &code, &text) != VY_SUCCESS || !text)
-        return tr("Unknown error.");
-    return QString::fromLocal8Bit(text);
+    return vyrokit::SdkError::text(m_cameraHandle, result);
 }
 
 bool Camera::logged(int32_t result, const char *call) const
 {
     if (result == VY_SUCCESS)
         return true;
-    qCWarning(lcDapplix, "%s failed with %d: %s", call, int(result), qPrintable(sdkErrorText()));
+    qCWarning(lcDapplix, "%s failed: %s", call, qPrintable(sdkErrorText(result)));
     return false;
 }
 
-void Camera::throwSdkError() const
+void Camera::throwSdkError(int32_t result) const
 {
-    throw std::runtime_error(sdkErrorText().toStdString());
+    throw std::runtime_error(sdkErrorText(result).toStdString());
 }
 
 void Camera::open(int id)
@@ -110,16 +107,16 @@ void Camera::open(int id)
             throw std::runtime_error(tr("Could not initialize camera.").toStdString());
         m_cameraHandle = h;
 
-        if (vy_GetSensorInfo(m_cameraHandle, &m_sensor) != VY_SUCCESS)
-            throwSdkError();
+        if (const int32_t r = vy_GetSensorInfo(m_cameraHandle, &m_sensor); r != VY_SUCCESS)
+            throwSdkError(r);
         if (m_sensor.sensorId == 77 || m_sensor.sensorId == 541 || m_sensor.sensorId == 523) {
             vy_ExitCamera(m_cameraHandle);
             m_cameraHandle = 0;
             throw std::runtime_error(tr("Unsupported camera type").toStdString());
         }
 
-        if (vy_SetColorMode(m_cameraHandle, VY_CM_BAYER_RG8) != VY_SUCCESS)
-            throwSdkError();
+        if (const int32_t r = vy_SetColorMode(m_cameraHandle, VY_CM_BAYER_RG8); r != VY_SUCCESS)
+            throwSdkError(r);
         m_mode = vy_SetColorMode(m_cameraHandle, VY_GET_COLOR_MODE);
         quint32 bits = 0;
         if (m_mode == VY_CM_RGB32) {
@@ -136,31 +133,36 @@ void Camera::open(int id)
         vy_HotPixel(m_cameraHandle, VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
 
         VY_AOI_SIZE size{0, 0};
-        if (vy_AOI(m_cameraHandle, VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size) != VY_SUCCESS)
-            throwSdkError();
+        if (const int32_t r = vy_AOI(m_cameraHandle, VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size);
+            r != VY_SUCCESS)
+            throwSdkError(r);
         m_imageRect = {0, 0, size.width, size.height};
-        if (vy_AOI(m_cameraHandle, VY_AOI_IMAGE_SET_AOI, &m_imageRect, sizeof m_imageRect) !=
-            VY_SUCCESS)
-            throwSdkError();
+        if (const int32_t r =
+                vy_AOI(m_cameraHandle, VY_AOI_IMAGE_SET_AOI, &m_imageRect, sizeof m_imageRect);
+            r != VY_SUCCESS)
+            throwSdkError(r);
 
         m_imageSequence.setup(m_cameraHandle, 3,
                               {quint32(m_imageRect.width), quint32(m_imageRect.height), bits});
         // Without its events an open camera would never deliver a frame.
-        if (m_cameraEventThread.start(m_cameraHandle,
-                                      {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT,
-                                       VY_EVENT_DEVICE_REMOVAL, VY_EVENT_CAPTURE_STATUS}) != 0)
-            throwSdkError();
+        if (const int32_t r = m_cameraEventThread.start(
+                m_cameraHandle, {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT, VY_EVENT_DEVICE_REMOVAL,
+                                 VY_EVENT_CAPTURE_STATUS});
+            r != 0)
+            throwSdkError(r);
         startLive();
 
         m_deviceId = id;
         emit cameraOpened(this);
 
         m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_DEFAULT_PIXEL_CLOCK);
-        if (vy_GetFramesPerSecond(m_cameraHandle, &m_framerate.value) != VY_SUCCESS)
-            throwSdkError();
-        if (vy_SetExposureTime(m_cameraHandle, VY_GET_EXPOSURE_TIME, &m_exposure.value) !=
-            VY_SUCCESS)
-            throwSdkError();
+        if (const int32_t r = vy_GetFramesPerSecond(m_cameraHandle, &m_framerate.value);
+            r != VY_SUCCESS)
+            throwSdkError(r);
+        if (const int32_t r =
+                vy_SetExposureTime(m_cameraHandle, VY_GET_EXPOSURE_TIME, &m_exposure.value);
+            r != VY_SUCCESS)
+            throwSdkError(r);
         updatePixelclock();
         updateMastergain();
         m_frames = m_failed = 0;
@@ -188,8 +190,8 @@ void Camera::close()
 
 void Camera::startLive()
 {
-    if (vy_CaptureVideo(m_cameraHandle, VY_DONT_WAIT) != VY_SUCCESS)
-        throwSdkError();
+    if (const int32_t r = vy_CaptureVideo(m_cameraHandle, VY_DONT_WAIT); r != VY_SUCCESS)
+        throwSdkError(r);
 }
 
 double Camera::framesPerSecond() const
@@ -259,8 +261,9 @@ void Camera::handleFrame()
 {
     ++m_frames;
     char *last = nullptr;
-    if (vy_GetActSeqBuf(m_cameraHandle, nullptr, nullptr, &last) != VY_SUCCESS) {
-        emit displayError(sdkErrorText(), 2000);
+    if (const int32_t r = vy_GetActSeqBuf(m_cameraHandle, nullptr, nullptr, &last);
+        r != VY_SUCCESS) {
+        emit displayError(sdkErrorText(r), 2000);
         return;
     }
     if (!last || vy_LockSeqBuf(m_cameraHandle, -1, last) != VY_SUCCESS)
@@ -312,12 +315,11 @@ void Camera::setBadPixelCorrection(bool enable)
     if (minTime > 0.0)
         logged(vy_SetFrameRate(m_cameraHandle, 1.0 / minTime, &actual), "vy_SetFrameRate");
     // The refusal's text is taken at once: the calls that restore the capture come first.
-    const bool switched = logged(
-        vy_HotPixel(m_cameraHandle,
-                    enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION,
-                    nullptr, 0),
-        "vy_HotPixel");
-    const QString refusal = switched ? QString() : sdkErrorText();
+    const int32_t switchResult = vy_HotPixel(
+        m_cameraHandle,
+        enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
+    const bool switched = logged(switchResult, "vy_HotPixel");
+    const QString refusal = switched ? QString() : sdkErrorText(switchResult);
     logged(vy_SetFrameRate(m_cameraHandle, rate, &actual), "vy_SetFrameRate");
     logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &actual), "vy_SetExposureTime");
     logged(vy_CaptureVideo(m_cameraHandle, VY_WAIT), "vy_CaptureVideo");
@@ -327,11 +329,13 @@ void Camera::setBadPixelCorrection(bool enable)
 
 void Camera::updatePixelclock()
 {
-    if (vy_GetPixelClockRange(m_cameraHandle, &m_pixelclock.min, &m_pixelclock.max) != VY_SUCCESS)
-        throwSdkError();
+    if (const int32_t r =
+            vy_GetPixelClockRange(m_cameraHandle, &m_pixelclock.min, &m_pixelclock.max);
+        r != VY_SUCCESS)
+        throwSdkError(r);
     m_pixelclock.inc = 1;
-    if (vy_SetPixelClock(m_cameraHandle, m_pixelclock.value) != VY_SUCCESS)
-        throwSdkError();
+    if (const int32_t r = vy_SetPixelClock(m_cameraHandle, m_pixelclock.value); r != VY_SUCCESS)
+        throwSdkError(r);
     m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_PIXEL_CLOCK);
     emit pixelclockChanged(m_pixelclock);
     updateFramerate();
@@ -382,7 +386,7 @@ void Camera::setFramerate(double v)
     v = m_framerate.clamp(v);
     if (v != m_framerate.value) {
         m_framerate.value = v;
-        vy_SetFrameRate(m_cameraHandle, v, &m_framerate.value);
+        logged(vy_SetFrameRate(m_cameraHandle, v, &m_framerate.value), "vy_SetFrameRate");
         emit framerateChanged(m_framerate);
     }
     updateExposure();
@@ -398,7 +402,8 @@ void Camera::setExposure(double v)
         m_exposure.value = v;
         emit exposureChanged(m_exposure);
     }
-    vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value);
+    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value),
+           "vy_SetExposureTime");
 }
 
 void Camera::setMastergain(int v)
@@ -411,8 +416,9 @@ void Camera::setMastergain(int v)
         m_mastergain.value = v;
         emit mastergainChanged(m_mastergain);
     }
-    vy_SetHardwareGain(m_cameraHandle, m_mastergain.value, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
-                       VY_IGNORE_PARAMETER);
+    logged(vy_SetHardwareGain(m_cameraHandle, m_mastergain.value, VY_IGNORE_PARAMETER,
+                              VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER),
+           "vy_SetHardwareGain");
 }
 
 void Camera::setAutoConfig()
@@ -437,7 +443,8 @@ void Camera::setAutoConfig()
         m_mastergain.value = master;
         emit mastergainChanged(m_mastergain);
     }
-    vy_SetHardwareGain(m_cameraHandle, master, s.red, s.green, s.blue);
+    logged(vy_SetHardwareGain(m_cameraHandle, master, s.red, s.green, s.blue),
+           "vy_SetHardwareGain");
 }
 
 void Camera::applyPixelclock(int value)
@@ -449,7 +456,7 @@ void Camera::applyPixelclock(int value)
         m_pixelclock.value = value;
         emit pixelclockChanged(m_pixelclock);
     }
-    vy_SetPixelClock(m_cameraHandle, value);
+    logged(vy_SetPixelClock(m_cameraHandle, value), "vy_SetPixelClock");
     updateFramerate();
 }
 
@@ -462,7 +469,7 @@ void Camera::applyExposure(double value)
         m_exposure.value = value;
         emit exposureChanged(m_exposure);
     }
-    vy_SetExposureTime(m_cameraHandle, value, &m_exposure.value);
+    logged(vy_SetExposureTime(m_cameraHandle, value, &m_exposure.value), "vy_SetExposureTime");
 }
 
 void Camera::applyDefaultConfig()
@@ -485,6 +492,7 @@ void Camera::applyDefaultConfig()
         m_mastergain.value = gain;
         emit mastergainChanged(m_mastergain);
     }
-    vy_SetHardwareGain(m_cameraHandle, gain, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
-                       VY_IGNORE_PARAMETER);
+    logged(vy_SetHardwareGain(m_cameraHandle, gain, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
+                              VY_IGNORE_PARAMETER),
+           "vy_SetHardwareGain");
 }

@@ -94,8 +94,9 @@ public slots:
 private:
     Q_DISABLE_COPY(Camera)
 
-    [[noreturn]] void throwSdkError() const;
-    QString sdkErrorText() const;
+    // The shared text of a failed call's result, taken right after it on this thread.
+    [[noreturn]] void throwSdkError(int32_t result) const;
+    QString sdkErrorText(int32_t result) const;
     // A call whose failure no box reports: logs it, and answers whether it succeeded.
     bool logged(int32_t result, const char *call) const;
     void stopThread(EventThread &thread);

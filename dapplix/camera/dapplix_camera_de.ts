@@ -4,32 +4,27 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="67"/>
-        <source>Unknown error.</source>
-        <translation>Unbekannter Fehler.</translation>
-    </message>
-    <message>
-        <location filename="camera.cpp" line="94"/>
+        <location filename="camera.cpp" line="91"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="110"/>
+        <location filename="camera.cpp" line="107"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="118"/>
+        <location filename="camera.cpp" line="115"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="133"/>
+        <location filename="camera.cpp" line="130"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="424"/>
+        <location filename="camera.cpp" line="430"/>
         <source>Can&apos;t open camera parameter file.</source>
         <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "dapplix/hotpixels/failure.h"
 #include "vyrokit/files/filereader.h"
 #include "vyrokit/files/filewriter.h"
+#include "vyrokit/sdkerror.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -239,7 +240,8 @@ QString BadpixelListModel::readCameraList(VY_HCAM handle, quint32 countCommand, 
         int32_t count = 0;
         int ret = vy_HotPixel(handle, countCommand, &count, sizeof count);
         if (ret != VY_SUCCESS)
-            return tr("error %1 while asking for the number of entries").arg(ret);
+            return tr("asking for the number of entries failed: %1")
+                .arg(vyrokit::SdkError::text(handle, ret));
         if (count < 0 || count > maxCameraListEntries)
             return tr("the camera reports %1 entries, more than the %2 this program can read")
                 .arg(count)
@@ -252,7 +254,7 @@ QString BadpixelListModel::readCameraList(VY_HCAM handle, quint32 countCommand, 
         if (ret == VY_BUFFER_TOO_SMALL || (ret == VY_SUCCESS && buffer[0] != count))
             continue; // grown or shrunk since the count
         if (ret != VY_SUCCESS)
-            return tr("error %1 while reading the entries").arg(ret);
+            return tr("reading the entries failed: %1").arg(vyrokit::SdkError::text(handle, ret));
         const int first = int(m_entries.size());
         beginInsertRows(QModelIndex(), first, first + count - 1);
         for (int i = 0; i < count; ++i)
@@ -408,59 +410,63 @@ int BadpixelListModel::readSoftwareBadpixelList(VY_HCAM handle, std::vector<quin
 void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
-    auto failed = [](int code) {
-        throwFailure(tr("write to file failed with ") + QString::number(code) + QLatin1Char('\n'));
+    // Each failure's text is taken right after its call: later calls may fail otherwise.
+    auto failed = [](const QString &error) {
+        throwFailure(tr("write to file failed: %1").arg(error) + QLatin1Char('\n'));
     };
     std::vector<quint16> previous;
     int ret = readSoftwareBadpixelList(h, previous);
     if (ret != VY_SUCCESS)
-        failed(ret);
+        failed(vyrokit::SdkError::text(h, ret));
     std::vector<quint16> list = userListBuffer();
     if (list[0] > maxSoftwareListEntries)
         throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(maxSoftwareListEntries));
     ret = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, list.data(),
                       quint32(list.size() * sizeof(quint16)));
     if (ret != VY_SUCCESS)
-        failed(ret);
+        failed(vyrokit::SdkError::text(h, ret));
     std::wstring name = wideFileName(filename);
     const int saved = vy_HotPixel(h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, name.data(), 0);
+    const QString saveError = saved == VY_SUCCESS ? QString() : vyrokit::SdkError::text(h, saved);
     const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
                                      quint32(2 + 4 * previous[0]));
     if (saved != VY_SUCCESS)
-        failed(saved);
+        failed(saveError);
     if (restored != VY_SUCCESS)
-        failed(restored);
+        failed(vyrokit::SdkError::text(h, restored));
 }
 
 void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 {
     const VY_HCAM h = cam ? cam->handle() : 0;
-    auto failed = [](int code) {
-        throwFailure(tr("load from file failed with ") + QString::number(code) + QLatin1Char('\n'));
+    // Each failure's text is taken right after its call: later calls may fail otherwise.
+    auto failed = [](const QString &error) {
+        throwFailure(tr("load from file failed: %1").arg(error) + QLatin1Char('\n'));
     };
     // The user's entries stay until the file's entries are in hand.
     std::vector<quint16> previous;
     int ret = readSoftwareBadpixelList(h, previous);
     if (ret != VY_SUCCESS)
-        failed(ret);
+        failed(vyrokit::SdkError::text(h, ret));
     std::wstring name = wideFileName(filename);
     ret = vy_HotPixel(h, VY_HOTPIXEL_LOAD_SOFTWARE_LIST, name.data(), 0);
     if (ret != VY_SUCCESS)
-        failed(ret);
+        failed(vyrokit::SdkError::text(h, ret));
     std::vector<quint16> loaded;
     ret = readSoftwareBadpixelList(h, loaded);
+    const QString readError = ret == VY_SUCCESS ? QString() : vyrokit::SdkError::text(h, ret);
     // The camera's software list goes back as it was in every case once the file replaced it.
     const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
                                      quint32(2 + 4 * previous[0]));
     if (ret != VY_SUCCESS)
-        failed(ret);
+        failed(readError);
     std::vector<Badpixel> fresh;
     fresh.reserve(loaded[0]);
     for (size_t i = 0; i < loaded[0]; ++i)
         fresh.push_back({loaded[1 + 2 * i], loaded[2 + 2 * i], Badpixel::User});
     replaceUserEntries(std::move(fresh));
     if (restored != VY_SUCCESS)
-        failed(restored);
+        failed(vyrokit::SdkError::text(h, restored));
 }
 
 void BadpixelListModel::exportAsFile(const QString &filename)

@@ -23,6 +23,7 @@
 #include <cstring>
 
 #include "sdk/vyro_device.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/devinfo/uncancellableprogressdialog.h"
 
 // The status icons live in this static library; make sure the linker keeps them. Outside any
@@ -253,9 +254,9 @@ bool CameraInfo::load()
             result = openCamera(true);
         }
         if (result != VY_SUCCESS) {
-            QMessageBox::critical(
-                this, tr("Getting Camera Info failed!"),
-                tr("Camera Info could not be opened. \nReturn Code: %1!").arg(result));
+            QMessageBox::critical(this, tr("Getting Camera Info failed!"),
+                                  tr("Camera Info could not be opened.\n%1")
+                                      .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, result)));
             return false;
         }
     }
@@ -568,10 +569,15 @@ void CameraInfo::onOK()
     }
 
     int32_t idResult = VY_SUCCESS;
+    QString idError;
     if (uint32_t(cameraId) != m_cameraId) {
         idResult = writeCameraId(cameraId);
+        // The text is taken now: the writes below may fail otherwise.
         if (idResult == VY_SUCCESS)
             m_cameraId = uint32_t(cameraId);
+        else
+            idError = vyrokit::SdkError::text(
+                m_opened.isOpen() ? m_opened.handle() : VY_HCAM(VY_DRIVER_HANDLE), idResult);
     }
 
     bool failed = false;
@@ -602,7 +608,7 @@ void CameraInfo::onOK()
     if (idResult != VY_SUCCESS) {
         closeCamera();
         QMessageBox::warning(this, tr("Camera Info"),
-                             tr("Camera ID could not be set! Error code = %1").arg(idResult));
+                             tr("Camera ID could not be set!\n%1").arg(idError));
         return;
     }
     if (opening)

@@ -152,142 +152,142 @@
 <context>
     <name>CameraInfo</name>
     <message>
-        <location filename="camerainfo.cpp" line="68"/>
+        <location filename="camerainfo.cpp" line="69"/>
         <source>Camera Info - %1</source>
         <translation>Kamerainfo - %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="94"/>
+        <location filename="camerainfo.cpp" line="95"/>
         <source>The EEPROM holds Latin-1 characters only; &quot;%1&quot; is not one of them.</source>
         <translation>Das EEPROM speichert nur Latin-1-Zeichen; „%1“ gehört nicht dazu.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="107"/>
+        <location filename="camerainfo.cpp" line="108"/>
         <source>&quot;%1&quot; is not hexadecimal: &quot;%2&quot; is no digit 0-9 or A-F.</source>
         <translation>„%1“ ist nicht hexadezimal: „%2“ ist keine Ziffer 0-9 oder A-F.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="108"/>
+        <location filename="camerainfo.cpp" line="109"/>
         <source>space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="118"/>
+        <location filename="camerainfo.cpp" line="119"/>
         <source>&quot;%1&quot; ends in half a byte: each byte takes two hexadecimal digits.</source>
         <translation>„%1“ endet mit einem halben Byte: Jedes Byte braucht zwei Hexadezimalziffern.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="132"/>
+        <location filename="camerainfo.cpp" line="133"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="139"/>
+        <location filename="camerainfo.cpp" line="140"/>
         <source>Valid range is 1 to 254</source>
         <translation>Gültiger Bereich ist 1 bis 254</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="140"/>
+        <location filename="camerainfo.cpp" line="141"/>
         <source>EEPROM content (max. 64 character)</source>
         <translation>EEPROM-Inhalt (max. 64 Zeichen)</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="142"/>
+        <location filename="camerainfo.cpp" line="143"/>
         <source>Show hex instead of latin1</source>
         <translation>Hex statt Latin-1 anzeigen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="144"/>
+        <location filename="camerainfo.cpp" line="145"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="145"/>
+        <location filename="camerainfo.cpp" line="146"/>
         <source>Date of QC</source>
         <translation>Datum der Qualitätskontrolle</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="146"/>
+        <location filename="camerainfo.cpp" line="147"/>
         <source>Camera ID</source>
         <translation>Kamera-ID</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="151"/>
+        <location filename="camerainfo.cpp" line="152"/>
         <source>Liquid lens</source>
         <translation>Flüssiglinse</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="153"/>
+        <location filename="camerainfo.cpp" line="154"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="154"/>
+        <location filename="camerainfo.cpp" line="155"/>
         <source>Arctic 25 H</source>
         <translation>Arctic 25 H</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="155"/>
+        <location filename="camerainfo.cpp" line="156"/>
         <source>Arctic 39 N</source>
         <translation>Arctic 39 N</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="157"/>
+        <location filename="camerainfo.cpp" line="158"/>
         <source>Liquid lens type:</source>
         <translation>Flüssiglinsentyp:</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="159"/>
+        <location filename="camerainfo.cpp" line="160"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="160"/>
+        <location filename="camerainfo.cpp" line="161"/>
         <source>Parameter set 1</source>
         <translation>Parametersatz 1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="161"/>
+        <location filename="camerainfo.cpp" line="162"/>
         <source>Default parameter set</source>
         <translation>Standard-Parametersatz</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="162"/>
+        <location filename="camerainfo.cpp" line="163"/>
         <source>Delete parameter set</source>
         <translation>Parametersatz löschen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="168"/>
+        <location filename="camerainfo.cpp" line="169"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="169"/>
+        <location filename="camerainfo.cpp" line="170"/>
         <source>Enable camera memory</source>
         <translation>Kameraspeicher aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="173"/>
+        <location filename="camerainfo.cpp" line="174"/>
         <source>FPN calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="177"/>
+        <location filename="camerainfo.cpp" line="178"/>
         <source>Run FPN calibration</source>
         <translation>FPN-Kalibrierung starten</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="178"/>
+        <location filename="camerainfo.cpp" line="179"/>
         <source>Enable FPN correction data loading</source>
         <translation>Laden der FPN-Korrekturdaten aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="246"/>
+        <location filename="camerainfo.cpp" line="247"/>
         <source>Firmware update needed</source>
         <translation>Firmware-Aktualisierung erforderlich</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="247"/>
+        <location filename="camerainfo.cpp" line="248"/>
         <source>The camera needs a firmware update to continue. The upload may take a couple of seconds. Don&apos;t disconnect the camera from the PC or turn off the power supply in this time!</source>
         <translation>Die Kamera benötigt eine Firmware-Aktualisierung, um fortzufahren. Das Hochladen kann einige Sekunden dauern. Trennen Sie die Kamera in dieser Zeit nicht vom PC und schalten Sie die Stromversorgung nicht aus!</translation>
     </message>
@@ -298,112 +298,114 @@
     </message>
     <message>
         <location filename="camerainfo.cpp" line="258"/>
-        <source>Camera Info could not be opened. 
-Return Code: %1!</source>
-        <translation>Kamerainfo konnte nicht geöffnet werden. 
-Rückgabewert: %1!</translation>
+        <source>Camera Info could not be opened.
+%1</source>
+        <translation>Kamerainfo konnte nicht geöffnet werden.
+%1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="362"/>
+        <location filename="camerainfo.cpp" line="363"/>
         <source>Liquid lens configuration</source>
         <translation>Flüssiglinsenkonfiguration</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="363"/>
+        <location filename="camerainfo.cpp" line="364"/>
         <source>Can&apos;t read liquid lens configuration, even though it is supported. Disabling control!</source>
         <translation>Die Flüssiglinsenkonfiguration kann nicht gelesen werden, obwohl sie unterstützt wird. Die Steuerung wird deaktiviert!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="425"/>
+        <location filename="camerainfo.cpp" line="426"/>
         <source>Enable memory compatibility mode in additional functions for this to work!</source>
         <translation>Aktivieren Sie dafür den Speicher-Kompatibilitätsmodus in den zusätzlichen Funktionen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="455"/>
+        <location filename="camerainfo.cpp" line="456"/>
         <source>Not supported</source>
         <translation>Nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="463"/>
+        <location filename="camerainfo.cpp" line="464"/>
         <source>Factory calibrated</source>
         <translation>Werkseitig kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="463"/>
+        <location filename="camerainfo.cpp" line="464"/>
         <source>Calibrated</source>
         <translation>Kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="465"/>
+        <location filename="camerainfo.cpp" line="466"/>
         <source>Uncalibrated</source>
         <translation>Nicht kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="478"/>
+        <location filename="camerainfo.cpp" line="479"/>
         <source>The EEPROM content is %1 bytes long; at most %2 fit.</source>
         <translation>Der EEPROM-Inhalt ist %1 Bytes lang; es passen höchstens %2 hinein.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="550"/>
-        <location filename="camerainfo.cpp" line="559"/>
-        <location filename="camerainfo.cpp" line="566"/>
-        <location filename="camerainfo.cpp" line="582"/>
-        <location filename="camerainfo.cpp" line="595"/>
-        <location filename="camerainfo.cpp" line="604"/>
-        <location filename="camerainfo.cpp" line="692"/>
-        <location filename="camerainfo.cpp" line="747"/>
+        <location filename="camerainfo.cpp" line="551"/>
+        <location filename="camerainfo.cpp" line="560"/>
+        <location filename="camerainfo.cpp" line="567"/>
+        <location filename="camerainfo.cpp" line="588"/>
+        <location filename="camerainfo.cpp" line="601"/>
+        <location filename="camerainfo.cpp" line="610"/>
+        <location filename="camerainfo.cpp" line="698"/>
+        <location filename="camerainfo.cpp" line="753"/>
         <source>Camera Info</source>
         <translation>Kamerainfo</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="551"/>
+        <location filename="camerainfo.cpp" line="552"/>
         <source>Enter a valid camera ID between 1 - 254!</source>
         <translation>Geben Sie eine gültige Kamera-ID zwischen 1 und 254 ein!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="560"/>
+        <location filename="camerainfo.cpp" line="561"/>
         <source>Nothing has been written.</source>
         <translation>Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="566"/>
-        <location filename="camerainfo.cpp" line="619"/>
-        <location filename="camerainfo.cpp" line="692"/>
+        <location filename="camerainfo.cpp" line="567"/>
+        <location filename="camerainfo.cpp" line="625"/>
+        <location filename="camerainfo.cpp" line="698"/>
         <source>Camera could not be opened!</source>
         <translation>Die Kamera konnte nicht geöffnet werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="583"/>
+        <location filename="camerainfo.cpp" line="589"/>
         <source>Camera eeprom could not be written!</source>
         <translation>Das Kamera-EEPROM konnte nicht beschrieben werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="596"/>
+        <location filename="camerainfo.cpp" line="602"/>
         <source>Writing liquid lens data failed!</source>
         <translation>Das Schreiben der Flüssiglinsendaten ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="605"/>
-        <source>Camera ID could not be set! Error code = %1</source>
-        <translation>Die Kamera-ID konnte nicht gesetzt werden! Fehlercode = %1</translation>
+        <location filename="camerainfo.cpp" line="611"/>
+        <source>Camera ID could not be set!
+%1</source>
+        <translation>Die Kamera-ID konnte nicht gesetzt werden!
+%1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="619"/>
-        <location filename="camerainfo.cpp" line="628"/>
-        <location filename="camerainfo.cpp" line="633"/>
-        <location filename="camerainfo.cpp" line="650"/>
-        <location filename="camerainfo.cpp" line="672"/>
-        <location filename="camerainfo.cpp" line="676"/>
+        <location filename="camerainfo.cpp" line="625"/>
+        <location filename="camerainfo.cpp" line="634"/>
+        <location filename="camerainfo.cpp" line="639"/>
+        <location filename="camerainfo.cpp" line="656"/>
+        <location filename="camerainfo.cpp" line="678"/>
+        <location filename="camerainfo.cpp" line="682"/>
         <source>FPN Calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="629"/>
+        <location filename="camerainfo.cpp" line="635"/>
         <source>The camera internal memory must be enabled for calibration! Please enable in the additional functions dialog the memory mode before calibration.</source>
         <translation>Für die Kalibrierung muss der kamerainterne Speicher aktiviert sein! Bitte aktivieren Sie vor der Kalibrierung den Speichermodus im Dialog für zusätzliche Funktionen.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="634"/>
+        <location filename="camerainfo.cpp" line="640"/>
         <source>For the purpose of calibration the camera should be illuminated with homogeneous light. For more information about the illumination conditions see the seperate application note.
 
 The calibration process may take several minutes, depending on the performance of the host computer.
@@ -416,32 +418,32 @@ Die Kalibrierung kann je nach Leistung des Rechners mehrere Minuten dauern.
 FPN-Kalibrierung starten?</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="645"/>
+        <location filename="camerainfo.cpp" line="651"/>
         <source>Calibration is running ...</source>
         <translation>Kalibrierung läuft ...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="648"/>
+        <location filename="camerainfo.cpp" line="654"/>
         <source>Calibrating...</source>
         <translation>Kalibriere...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="673"/>
+        <location filename="camerainfo.cpp" line="679"/>
         <source>The lightning conditions are insufficient. Please provide better lighting according to the application note.</source>
         <translation>Die Lichtverhältnisse reichen nicht aus. Bitte sorgen Sie für eine bessere Beleuchtung gemäß der Application Note.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="677"/>
+        <location filename="camerainfo.cpp" line="683"/>
         <source>Something went wrong during the calibration process, please try again. If this situation persists please contact the customer support.</source>
         <translation>Bei der Kalibrierung ist etwas schiefgegangen, bitte versuchen Sie es erneut. Wenn dies weiterhin auftritt, wenden Sie sich bitte an den Kundensupport.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="734"/>
+        <location filename="camerainfo.cpp" line="740"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="734"/>
+        <location filename="camerainfo.cpp" line="740"/>
         <source>Could not enable or disable memory mode</source>
         <translation>Der Speichermodus konnte nicht ein- oder ausgeschaltet werden</translation>
     </message>

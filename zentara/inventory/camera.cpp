@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "vyrokit/networkaddress.h"
+#include "vyrokit/sdkerror.h"
 #include "vyrokit/sdkquery.h"
 #include "zentara/inventory/interfacenames.h"
 
@@ -132,8 +133,11 @@ bool Camera::queryDeviceInfo(VY_DEVICE_INFO &info)
 {
     std::memset(&info, 0, sizeof info);
     m_deviceInfoResult = vy_DeviceInfo(unopenedHandle(), VY_DEVICE_INFO_CMD, &info, sizeof info);
-    if (m_deviceInfoResult != VY_SUCCESS)
+    m_deviceInfoError.clear();
+    if (m_deviceInfoResult != VY_SUCCESS) {
+        m_deviceInfoError = vyrokit::SdkError::text(VY_DRIVER_HANDLE, m_deviceInfoResult);
         return false;
+    }
     m_rawDeviceInfo = QByteArray(reinterpret_cast<const char *>(&info), sizeof info);
     return true;
 }

@@ -53,6 +53,8 @@ public:
 
     // Device-information group.
     int32_t deviceInfoResult() const { return m_deviceInfoResult; }
+    // The SDK's text of a failed device-information read, taken right after it.
+    QString deviceInfoError() const { return m_deviceInfoError; }
     uint8_t networkTypeCode() const { return m_networkTypeCode; }
     uint32_t starterFirmwareVersion() const { return m_starterFirmwareVersion; }
     uint32_t requiredStarterFirmwareVersion() const { return m_requiredStarterFirmwareVersion; }
@@ -146,6 +148,7 @@ private:
 
     // Device-information group.
     int32_t m_deviceInfoResult = 0;
+    QString m_deviceInfoError;
     uint8_t m_networkTypeCode = 0;
     uint32_t m_starterFirmwareVersion = 0;
     uint32_t m_requiredStarterFirmwareVersion = 0;

@@ -7,6 +7,7 @@
 #include "vyrokit/packedversion.h"
 #include "vyrokit/productinfo.h"
 #include "vyrokit/richtext.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/inventory/camera.h"
 
 namespace {
@@ -415,11 +416,12 @@ void evaluateNetwork(const Camera &camera, CameraVerdict &v)
 
     if (camera.deviceInfoResult() != 0) {
         v.key = QStringLiteral("transfer-failed");
-        v.sentence =
-            QCoreApplication::translate("CameraStatus",
-                                        "Transfer failed (Errorcode: %1): API DLL or kernel driver "
-                                        "incompatible. Please reinstall the setup.")
-                .arg(camera.deviceInfoResult());
+        v.sentence = QCoreApplication::translate("CameraStatus",
+                                                 "Transfer failed: %1 API DLL or kernel driver "
+                                                 "incompatible. Please reinstall the setup.")
+                         .arg(camera.deviceInfoError().isEmpty()
+                                  ? vyrokit::SdkError::text(camera.deviceInfoResult(), QString())
+                                  : camera.deviceInfoError());
         v.colour = Qt::red;
     }
 }

@@ -82,49 +82,49 @@
         <translation>Ser.-Nr.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="547"/>
-        <location filename="camerastatus.cpp" line="579"/>
+        <location filename="camerastatus.cpp" line="549"/>
+        <location filename="camerastatus.cpp" line="581"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="546"/>
-        <location filename="camerastatus.cpp" line="578"/>
+        <location filename="camerastatus.cpp" line="548"/>
+        <location filename="camerastatus.cpp" line="580"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="545"/>
+        <location filename="camerastatus.cpp" line="547"/>
         <source>Yes (BB)</source>
         <translation>Ja (BB)</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="556"/>
+        <location filename="camerastatus.cpp" line="558"/>
         <source>The camera runs at a lower speed than it supports.</source>
         <translation>Die Kamera läuft langsamer, als sie könnte.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="559"/>
+        <location filename="camerastatus.cpp" line="561"/>
         <source>The camera cannot be opened: see its status below.</source>
         <translation>Die Kamera kann nicht geöffnet werden: siehe ihren Status unten.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="562"/>
+        <location filename="camerastatus.cpp" line="564"/>
         <source>The camera&apos;s starter firmware is not the one the driver needs.</source>
         <translation>Die Starter-Firmware der Kamera ist nicht die, die der Treiber braucht.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="565"/>
+        <location filename="camerastatus.cpp" line="567"/>
         <source>The camera is in use and cannot be opened.</source>
         <translation>Die Kamera ist in Benutzung und kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="568"/>
+        <location filename="camerastatus.cpp" line="570"/>
         <source>The camera can be opened.</source>
         <translation>Die Kamera kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="571"/>
+        <location filename="camerastatus.cpp" line="573"/>
         <source>Yes (BB): free, running in the boot boost mode.</source>
         <translation>Ja (BB): frei, läuft im Boot-Boost-Modus.</translation>
     </message>
@@ -132,114 +132,114 @@
 <context>
     <name>CameraStatus</name>
     <message>
-        <location filename="camerastatus.cpp" line="21"/>
+        <location filename="camerastatus.cpp" line="22"/>
         <source>Status of device %1: %2</source>
         <translation>Status von Gerät %1: %2</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="32"/>
+        <location filename="camerastatus.cpp" line="33"/>
         <source>Status of device %1: The camera is configured correctly and can be opened.</source>
         <translation>Status von Gerät %1: Die Kamera ist korrekt konfiguriert und kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="40"/>
+        <location filename="camerastatus.cpp" line="41"/>
         <source>Status of device %1: The camera is configured correctly and can be opened. Please note that this device currently is using a lower speed than supported by it.</source>
         <translation>Status von Gerät %1: Die Kamera ist korrekt konfiguriert und kann geöffnet werden. Bitte beachten Sie, dass dieses Gerät zurzeit mit einer geringeren Geschwindigkeit arbeitet, als es unterstützt.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="50"/>
+        <location filename="camerastatus.cpp" line="51"/>
         <source>You have opened the camera</source>
         <translation>Sie haben die Kamera geöffnet</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="92"/>
+        <location filename="camerastatus.cpp" line="93"/>
         <source>Status of device %1: The camera cannot be opened because it is running with service firmware. Either start the camera in runtime using the &quot;orv_devicecommand&quot; tool (--reset-to-runtime) or update the camera firmware, e.g. using the &quot;orv_deviceupdate&quot; tool.
 </source>
         <translation>Status von Gerät %1: Die Kamera kann nicht geöffnet werden, da sie mit Service-Firmware läuft. Starten Sie die Kamera entweder mit dem Werkzeug &quot;orv_devicecommand&quot; (--reset-to-runtime) in der Runtime oder aktualisieren Sie die Kamera-Firmware, z. B. mit dem Werkzeug &quot;orv_deviceupdate&quot;.
 </translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="101"/>
+        <location filename="camerastatus.cpp" line="102"/>
         <source>The camera is using an invalid IP range and can&apos;t be opened. Please use the &apos;Manual ETH configuration&apos; button to set a valid IP address.</source>
         <translation>Die Kamera verwendet einen ungültigen IP-Bereich und kann nicht geöffnet werden. Bitte setzen Sie über die Schaltfläche &apos;Manuelle ETH-Konfiguration&apos; eine gültige IP-Adresse.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="186"/>
+        <location filename="camerastatus.cpp" line="187"/>
         <source>An upload of the camera firmware is not possible. The hardware of your camera is probably not compatible to the installed %1 driver. Your hardware is not supported by driver versions higher than 3.00.</source>
         <translation>Ein Hochladen der Kamera-Firmware ist nicht möglich. Die Hardware Ihrer Kamera ist wahrscheinlich nicht mit dem installierten %1-Treiber kompatibel. Ihre Hardware wird von Treiberversionen höher als 3.00 nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="200"/>
+        <location filename="camerastatus.cpp" line="201"/>
         <source>This camera does not support Fullspeed USB.</source>
         <translation>Diese Kamera unterstützt kein Fullspeed-USB.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="205"/>
+        <location filename="camerastatus.cpp" line="206"/>
         <source> In addition, the camera does not support Fullspeed USB.</source>
         <translation> Außerdem unterstützt die Kamera kein Fullspeed-USB.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="262"/>
+        <location filename="camerastatus.cpp" line="263"/>
         <source>Internal driver error. Please reinstall the %1 setup.</source>
         <translation>Interner Treiberfehler. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="270"/>
+        <location filename="camerastatus.cpp" line="271"/>
         <source>Waiting for %1.</source>
         <translation>Warte auf %1.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="274"/>
+        <location filename="camerastatus.cpp" line="275"/>
         <source>Internal device error. Please upload a new starter firmware.</source>
         <translation>Interner Gerätefehler. Bitte laden Sie eine neue Starter-Firmware hoch.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="279"/>
+        <location filename="camerastatus.cpp" line="280"/>
         <source>Internal device error. The runtime firmware is corrupted.</source>
         <translation>Interner Gerätefehler. Die Runtime-Firmware ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="284"/>
+        <location filename="camerastatus.cpp" line="285"/>
         <source>The device is not compatible to the driver. Please upload a new starter firmware.</source>
         <translation>Das Gerät ist nicht mit dem Treiber kompatibel. Bitte laden Sie eine neue Starter-Firmware hoch.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="291"/>
+        <location filename="camerastatus.cpp" line="292"/>
         <source>The network adapter is configured to use DHCP. Please assign a static IP address and subnetmask via the dialog &apos;Manual ETH configuration&apos;. DHCP will be deactivated automatically.</source>
         <translation>Der Netzwerkadapter ist für DHCP konfiguriert. Bitte weisen Sie über den Dialog &apos;Manuelle ETH-Konfiguration&apos; eine statische IP-Adresse und Subnetzmaske zu. DHCP wird automatisch deaktiviert.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="299"/>
+        <location filename="camerastatus.cpp" line="300"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.Please set the packet size to at least 2 KB.</source>
         <translation>Der Netzwerkadapter ist nicht für Pakete größer als die normale Größe von 1,5 KB konfiguriert. Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="305"/>
+        <location filename="camerastatus.cpp" line="306"/>
         <source>The camera is not configured properly. Please use the &apos;Manual ETH configuration&apos; or &apos;Automatic ETH configuration&apos; button to set a IP address. Or enable the camera DHCP client if a DHCP server is available.</source>
         <translation>Die Kamera ist nicht richtig konfiguriert. Bitte setzen Sie über die Schaltfläche &apos;Manuelle ETH-Konfiguration&apos; oder &apos;Automatische ETH-Konfiguration&apos; eine IP-Adresse. Oder aktivieren Sie den DHCP-Client der Kamera, wenn ein DHCP-Server verfügbar ist.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="341"/>
+        <location filename="camerastatus.cpp" line="342"/>
         <source>The camera is being used by another host and cannot be opened at the moment.</source>
         <translation>Die Kamera wird von einem anderen Host verwendet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="344"/>
+        <location filename="camerastatus.cpp" line="345"/>
         <source>The camera is not opened by another host and cannot be opened at the moment.</source>
         <translation>Die Kamera ist nicht von einem anderen Host geöffnet und kann im Moment nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="380"/>
+        <location filename="camerastatus.cpp" line="381"/>
         <source>Status of device %1: The camera is currently running in the boot boost mode. It is configured correctly and can be opened.</source>
         <translation>Status von Gerät %1: Die Kamera läuft zurzeit im Boot-Boost-Modus. Sie ist korrekt konfiguriert und kann geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="391"/>
+        <location filename="camerastatus.cpp" line="392"/>
         <source>Firmware image is not available or corrupted. Please reinstall the %1 setup.</source>
         <translation>Das Firmware-Abbild ist nicht verfügbar oder beschädigt. Bitte installieren Sie das %1-Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="398"/>
+        <location filename="camerastatus.cpp" line="399"/>
         <source>The starter firmware of the camera is incompatible to the driver.
 An automatic upload will be initiated next time you open the camera. This upload will take several seconds. Do not switch off the power supply and do not unplug the camera! It is strongly recommended to upload the firmware over the button &apos;Starter Firmware Upload&apos;. The requested starter firmware version is %1</source>
         <translation>Die Starter-Firmware der Kamera ist nicht mit dem Treiber kompatibel.
@@ -247,16 +247,16 @@ Beim nächsten Öffnen der Kamera wird ein automatisches Hochladen gestartet. Di
     </message>
     <message>
         <location filename="camerastatus.cpp" line="419"/>
-        <source>Transfer failed (Errorcode: %1): API DLL or kernel driver incompatible. Please reinstall the setup.</source>
-        <translation>Übertragung fehlgeschlagen (Fehlercode: %1): API-DLL oder Kerneltreiber inkompatibel. Bitte installieren Sie das Setup neu.</translation>
+        <source>Transfer failed: %1 API DLL or kernel driver incompatible. Please reinstall the setup.</source>
+        <translation>Übertragung fehlgeschlagen: %1 API-DLL oder Kerneltreiber inkompatibel. Bitte installieren Sie das Setup neu.</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="466"/>
+        <location filename="camerastatus.cpp" line="468"/>
         <source>No camera list available</source>
         <translation>Keine Kameraliste verfügbar</translation>
     </message>
     <message>
-        <location filename="camerastatus.cpp" line="482"/>
+        <location filename="camerastatus.cpp" line="484"/>
         <source>Attention: You are using a camera model which is no longer supported by the current driver version.</source>
         <translation>Achtung: Sie verwenden ein Kameramodell, das von der aktuellen Treiberversion nicht mehr unterstützt wird.</translation>
     </message>

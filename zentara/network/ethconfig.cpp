@@ -21,8 +21,10 @@
 
 #include "sdk/vyro_api.h"
 #include "vyrokit/networkaddress.h"
+#include "vyrokit/sdkerror.h"
 #include "vyrokit/systempaths.h"
 #include "zentara/inventory/camera.h"
+#include "zentara/inventory/zentaralogging.h"
 #include "zentara/network/qipedit.h"
 
 using vyrokit::NetworkAddress;
@@ -445,8 +447,8 @@ void EthConfig::Config()
         if (r != VY_SUCCESS) {
             QMessageBox::warning(this, tr("Warning"),
                                  tr("Setting of the persistent IP address or subnetmask "
-                                    "failed.\nErrorcode: %1")
-                                     .arg(r));
+                                    "failed.\n%1")
+                                     .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));
             close();
             closed = true;
         }
@@ -468,17 +470,20 @@ void EthConfig::Config()
             const bool cleared = begin == 0 && end == 0;
             QMessageBox::warning(this, cleared ? tr("Warning") : tr("Error"),
                                  tr("Setting of the automatic configuration range "
-                                    "failed.\nErrorcode: %1")
-                                     .arg(r));
+                                    "failed.\n%1")
+                                     .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));
             close();
             closed = true;
         }
     }
 
-    // DHCP; its result is not reported.
+    // DHCP; no box reports its failure, the log does.
     if (m_dhcpCheck->isChecked() != m_dhcpEnabled) {
         uint32_t dhcp = m_dhcpCheck->isChecked() ? VY_IPCONFIG_DHCP_ENABLED : 0;
-        vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_DHCP, &dhcp, sizeof dhcp);
+        const int32_t r = vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_DHCP, &dhcp, sizeof dhcp);
+        if (r != VY_SUCCESS)
+            qCWarning(lcZentara, "Switching DHCP failed: %s",
+                      qPrintable(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));
     }
 
     // Multicast, only for a camera that supports it.
@@ -490,9 +495,9 @@ void EthConfig::Config()
             const int32_t r =
                 vy_Multicast(handle, VY_MULTICAST_SET_ADDRESS, address, sizeof address);
             if (r != VY_SUCCESS) {
-                QMessageBox::warning(
-                    this, tr("Warning"),
-                    tr("Setting Multicast IP failed with code %1.\nLikely an invalid IP?").arg(r));
+                QMessageBox::warning(this, tr("Warning"),
+                                     tr("Setting Multicast IP failed: %1\nLikely an invalid IP?")
+                                         .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));
                 m_multicastIpEdit->setText(m_initialMulticastIp);
                 return;
             }
@@ -501,8 +506,9 @@ void EthConfig::Config()
             uint32_t enable = m_multicastEnableCheck->isChecked() ? 1 : 0;
             const int32_t r = vy_Multicast(handle, VY_MULTICAST_SET_ENABLE, &enable, sizeof enable);
             if (r != VY_SUCCESS) {
-                QMessageBox::warning(this, QString::number(r),
-                                     tr("Error enabling Multicast\ncode %1").arg(r));
+                QMessageBox::warning(this, tr("Warning"),
+                                     tr("Error enabling Multicast\n%1")
+                                         .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));
                 m_multicastIpEdit->setText(m_initialMulticastIp);
                 return;
             }

@@ -21,6 +21,7 @@
 #include <cstring>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/network/qipedit.h"
 
 namespace {
@@ -492,7 +493,8 @@ void EthDaemonConfig::onPacketFilterChanged()
         return;
     }
     QMessageBox::critical(this, tr("Failed"),
-                          tr("Setting Packetfilter failed with code %1").arg(result));
+                          tr("Setting Packetfilter failed: %1")
+                              .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, result)));
     // The combo shows the driver's value again, not the one it refused.
     showAdapter(QString(m_shownAdapter));
 }

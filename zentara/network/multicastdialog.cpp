@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "sdk/vyro_api.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/network/multicastcommands.h"
 
 MulticastDialog::MulticastDialog(const Camera &camera, QWidget *parent)
@@ -37,12 +38,8 @@ MulticastDialog::MulticastDialog(const Camera &camera, QWidget *parent)
     connect(m_addButton, &QPushButton::clicked, this, &MulticastDialog::addPMC);
 }
 
-QString MulticastDialog::errorText(int32_t result)
+QString MulticastDialog::hint(int32_t result)
 {
-    int32_t code = 0;
-    char *text = nullptr;
-    if (vy_GetError(VY_DRIVER_HANDLE, &code, &text) == VY_SUCCESS)
-        return text ? QString::fromLocal8Bit(text) : QString();
     switch (result) {
     case -1:
         return tr("Something went wrong");
@@ -66,12 +63,15 @@ void MulticastDialog::addPMC()
         result = MulticastCommands::addReadOnlyDevice(m_camera, uint32_t(m_cameraId->value()),
                                                       uint32_t(m_errorMode->currentIndex()));
     if (result != VY_SUCCESS) {
-        QMessageBox box(QMessageBox::NoIcon, tr("Error"),
-                        m_camera.multicastSupport() != 0
-                            ? errorText(result)
-                            : tr("Maybe not supported for this camera"),
+        QMessageBox box(QMessageBox::NoIcon, tr("Error"), tr("Maybe not supported for this camera"),
                         QMessageBox::Ok, this);
-        box.setInformativeText(tr("Errorcode: %1").arg(result));
+        if (m_camera.multicastSupport() != 0) {
+            // The driver's own message where it has one; else the code, and a hint beside it.
+            const QString message = vyrokit::SdkError::sdkMessage(VY_DRIVER_HANDLE, result);
+            box.setText(vyrokit::SdkError::text(result, message));
+            if (message.isEmpty())
+                box.setInformativeText(hint(result));
+        }
         box.exec();
         reject();
         return;

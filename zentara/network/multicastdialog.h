@@ -24,9 +24,9 @@ public:
     QComboBox *errorModeBox() const { return m_errorMode; }
     QPushButton *addButton() const { return m_addButton; }
 
-    // The main text of the error box for a failed registration: the driver's own message, or
-    // without one a text by the result code (empty for codes without one).
-    static QString errorText(int32_t result);
+    // What a failed registration's code likely means, for a box whose driver gave no message of
+    // its own (empty for codes without a hint).
+    static QString hint(int32_t result);
 
 public slots:
     void addPMC();

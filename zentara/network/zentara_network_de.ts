@@ -22,113 +22,113 @@
 <context>
     <name>EthConfig</name>
     <message>
-        <location filename="ethconfig.cpp" line="59"/>
+        <location filename="ethconfig.cpp" line="61"/>
         <source>Manual ETH Configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="79"/>
+        <location filename="ethconfig.cpp" line="81"/>
         <source>Adapter settings</source>
         <translation>Adaptereinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="81"/>
+        <location filename="ethconfig.cpp" line="83"/>
         <source>IP range begin</source>
         <translation>IP-Bereich Anfang</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="84"/>
-        <location filename="ethconfig.cpp" line="102"/>
+        <location filename="ethconfig.cpp" line="86"/>
+        <location filename="ethconfig.cpp" line="104"/>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="86"/>
+        <location filename="ethconfig.cpp" line="88"/>
         <source>IP range end</source>
         <translation>IP-Bereich Ende</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="96"/>
+        <location filename="ethconfig.cpp" line="98"/>
         <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="99"/>
+        <location filename="ethconfig.cpp" line="101"/>
         <source>Persistent IP</source>
         <translation>Persistente IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="104"/>
+        <location filename="ethconfig.cpp" line="106"/>
         <source>Subnetmask</source>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="113"/>
+        <location filename="ethconfig.cpp" line="115"/>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="115"/>
+        <location filename="ethconfig.cpp" line="117"/>
         <source>Enable DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="121"/>
+        <location filename="ethconfig.cpp" line="123"/>
         <source>Multicast settings</source>
         <translation>Multicast-Einstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="123"/>
+        <location filename="ethconfig.cpp" line="125"/>
         <source>Multicast IP</source>
         <translation>Multicast-IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="124"/>
+        <location filename="ethconfig.cpp" line="126"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="128"/>
+        <location filename="ethconfig.cpp" line="130"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="136"/>
+        <location filename="ethconfig.cpp" line="138"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="206"/>
+        <location filename="ethconfig.cpp" line="208"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="235"/>
+        <location filename="ethconfig.cpp" line="237"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="237"/>
+        <location filename="ethconfig.cpp" line="239"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="265"/>
+        <location filename="ethconfig.cpp" line="267"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="266"/>
+        <location filename="ethconfig.cpp" line="268"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="426"/>
+        <location filename="ethconfig.cpp" line="428"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="427"/>
+        <location filename="ethconfig.cpp" line="429"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,77 +137,92 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="549"/>
+        <location filename="ethconfig.cpp" line="449"/>
+        <source>Setting of the persistent IP address or subnetmask failed.
+%1</source>
+        <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
+%1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="472"/>
+        <source>Setting of the automatic configuration range failed.
+%1</source>
+        <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
+%1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="499"/>
+        <source>Setting Multicast IP failed: %1
+Likely an invalid IP?</source>
+        <translation>Das Setzen der Multicast-IP ist fehlgeschlagen: %1
+Vermutlich eine ungültige IP?</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="510"/>
+        <source>Error enabling Multicast
+%1</source>
+        <translation>Fehler beim Aktivieren von Multicast
+%1</translation>
+    </message>
+    <message>
+        <location filename="ethconfig.cpp" line="555"/>
         <source>%1: %2
 Nothing has been written.</source>
         <translation>%1: %2
 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="561"/>
+        <location filename="ethconfig.cpp" line="567"/>
         <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
         <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="570"/>
+        <location filename="ethconfig.cpp" line="576"/>
         <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
         <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="577"/>
+        <location filename="ethconfig.cpp" line="583"/>
         <source>%1 is not a subnet mask such as 255.255.255.0.</source>
         <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="583"/>
+        <location filename="ethconfig.cpp" line="589"/>
         <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="591"/>
+        <location filename="ethconfig.cpp" line="597"/>
         <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="386"/>
-        <location filename="ethconfig.cpp" line="396"/>
-        <location filename="ethconfig.cpp" line="404"/>
-        <location filename="ethconfig.cpp" line="412"/>
-        <location filename="ethconfig.cpp" line="446"/>
-        <location filename="ethconfig.cpp" line="469"/>
-        <location filename="ethconfig.cpp" line="494"/>
-        <location filename="ethconfig.cpp" line="548"/>
+        <location filename="ethconfig.cpp" line="388"/>
+        <location filename="ethconfig.cpp" line="398"/>
+        <location filename="ethconfig.cpp" line="406"/>
+        <location filename="ethconfig.cpp" line="414"/>
+        <location filename="ethconfig.cpp" line="448"/>
+        <location filename="ethconfig.cpp" line="471"/>
+        <location filename="ethconfig.cpp" line="498"/>
+        <location filename="ethconfig.cpp" line="509"/>
+        <location filename="ethconfig.cpp" line="554"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="447"/>
-        <source>Setting of the persistent IP address or subnetmask failed.
-Errorcode: %1</source>
-        <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
-Fehlercode: %1</translation>
-    </message>
-    <message>
-        <location filename="ethconfig.cpp" line="387"/>
+        <location filename="ethconfig.cpp" line="389"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="470"/>
-        <source>Setting of the automatic configuration range failed.
-Errorcode: %1</source>
-        <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
-Fehlercode: %1</translation>
-    </message>
-    <message>
-        <location filename="ethconfig.cpp" line="397"/>
+        <location filename="ethconfig.cpp" line="399"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="405"/>
+        <location filename="ethconfig.cpp" line="407"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -216,174 +231,160 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="413"/>
+        <location filename="ethconfig.cpp" line="415"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="469"/>
+        <location filename="ethconfig.cpp" line="471"/>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <location filename="ethconfig.cpp" line="495"/>
-        <source>Setting Multicast IP failed with code %1.
-Likely an invalid IP?</source>
-        <translation>Das Setzen der Multicast-IP ist mit Code %1 fehlgeschlagen.
-Vermutlich eine ungültige IP?</translation>
-    </message>
-    <message>
-        <location filename="ethconfig.cpp" line="505"/>
-        <source>Error enabling Multicast
-code %1</source>
-        <translation>Fehler beim Aktivieren von Multicast
-Code %1</translation>
     </message>
 </context>
 <context>
     <name>EthDaemonConfig</name>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="56"/>
+        <location filename="ethdaemonconfig.cpp" line="57"/>
         <source>Daemon control and network configuration</source>
         <translation>Daemon-Steuerung und Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="90"/>
+        <location filename="ethdaemonconfig.cpp" line="91"/>
         <source>Network adapters</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="97"/>
+        <location filename="ethdaemonconfig.cpp" line="98"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="108"/>
+        <location filename="ethdaemonconfig.cpp" line="109"/>
         <source>Network Adapter</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="111"/>
+        <location filename="ethdaemonconfig.cpp" line="112"/>
         <source>MAC Address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="112"/>
+        <location filename="ethdaemonconfig.cpp" line="113"/>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="113"/>
+        <location filename="ethdaemonconfig.cpp" line="114"/>
         <source>IP Subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="122"/>
+        <location filename="ethdaemonconfig.cpp" line="123"/>
         <source>Disable for this adapter</source>
         <translation>Für diesen Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="124"/>
+        <location filename="ethdaemonconfig.cpp" line="125"/>
         <source>Apply IP settings</source>
         <translation>IP-Einstellungen übernehmen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="126"/>
+        <location filename="ethdaemonconfig.cpp" line="127"/>
         <source>Activate DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="128"/>
+        <location filename="ethdaemonconfig.cpp" line="129"/>
         <source>Use 2k Jumbo Packets</source>
         <translation>2k-Jumbo-Pakete verwenden</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="136"/>
+        <location filename="ethdaemonconfig.cpp" line="137"/>
         <source>Packetfilter</source>
         <translation>Paketfilter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="139"/>
+        <location filename="ethdaemonconfig.cpp" line="140"/>
         <source>Pass all</source>
         <translation>Alle durchlassen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="140"/>
+        <location filename="ethdaemonconfig.cpp" line="141"/>
         <source>Block VYGET</source>
         <translation>VYGET blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="141"/>
+        <location filename="ethdaemonconfig.cpp" line="142"/>
         <source>Block all</source>
         <translation>Alle blockieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="148"/>
+        <location filename="ethdaemonconfig.cpp" line="149"/>
         <source>Restart with elevated privileges!</source>
         <translation>Mit erhöhten Rechten neu starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="176"/>
+        <location filename="ethdaemonconfig.cpp" line="177"/>
         <source>Daemon control</source>
         <translation>Daemon-Steuerung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="204"/>
+        <location filename="ethdaemonconfig.cpp" line="205"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="242"/>
+        <location filename="ethdaemonconfig.cpp" line="243"/>
         <source>daemon</source>
         <translation>Daemon</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="244"/>
+        <location filename="ethdaemonconfig.cpp" line="245"/>
         <source>The GigE %1 %3 is currently active on %2 network adapters. It should be enabled for all adapters with GigE %1 cameras connected to and disabled for the others. To enable or disable the %3 for an adapter, select this adapter from the list above and click the &apos;enable/disable GigE %1 %3 for this adapter&apos; button below.</source>
         <translation>Der GigE-%1-%3 ist zurzeit auf %2 Netzwerkadaptern aktiv. Er sollte für alle Adapter aktiviert sein, an die GigE-%1-Kameras angeschlossen sind, und für alle anderen deaktiviert. Um den %3 für einen Adapter zu aktivieren oder zu deaktivieren, wählen Sie diesen Adapter in der Liste oben aus und klicken Sie unten auf die Schaltfläche zum Aktivieren bzw. Deaktivieren des GigE-%1-%3 für diesen Adapter.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="258"/>
+        <location filename="ethdaemonconfig.cpp" line="259"/>
         <source>To start/stop the %3 or to enable/disable the GigE %1 %3 for an adapter, you have to start the %2 with elevated privileges!</source>
         <translation>Um den %3 zu starten oder zu stoppen oder den GigE-%1-%3 für einen Adapter zu aktivieren oder zu deaktivieren, müssen Sie %2 mit erhöhten Rechten starten!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="300"/>
+        <location filename="ethdaemonconfig.cpp" line="301"/>
         <source>Please choose a network adapter from the list</source>
         <translation>Bitte wählen Sie einen Netzwerkadapter aus der Liste</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="319"/>
+        <location filename="ethdaemonconfig.cpp" line="320"/>
         <source>Enable for adapter</source>
         <translation>Für Adapter aktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="325"/>
+        <location filename="ethdaemonconfig.cpp" line="326"/>
         <source>Disable for adapter</source>
         <translation>Für Adapter deaktivieren</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="356"/>
+        <location filename="ethdaemonconfig.cpp" line="357"/>
         <source>MTU: %1 bytes</source>
         <translation>MTU: %1 Bytes</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="356"/>
+        <location filename="ethdaemonconfig.cpp" line="357"/>
         <source>MTU: unknown</source>
         <translation>MTU: unbekannt</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="362"/>
+        <location filename="ethdaemonconfig.cpp" line="363"/>
         <source>The MTU of %1 (%2 bytes) is below the packet size of %3 bytes chosen. Raise the adapter&apos;s MTU to at least %3 bytes, or the images will arrive incomplete.</source>
         <translation>Die MTU von %1 (%2 Bytes) ist kleiner als die gewählte Paketgröße von %3 Bytes. Erhöhen Sie die MTU des Adapters auf mindestens %3 Bytes, sonst kommen die Bilder unvollständig an.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="389"/>
+        <location filename="ethdaemonconfig.cpp" line="390"/>
         <source>root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="390"/>
+        <location filename="ethdaemonconfig.cpp" line="391"/>
         <source>Modification on the ETH daemon
 configuration file is only
 possible when the ETH daemon
@@ -394,7 +395,7 @@ werden, wenn der ETH-Daemon
 gestoppt ist!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="406"/>
+        <location filename="ethdaemonconfig.cpp" line="407"/>
         <source>The adapters of the GigE daemon could not be changed.
 
 %1</source>
@@ -403,42 +404,42 @@ gestoppt ist!</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="415"/>
+        <location filename="ethdaemonconfig.cpp" line="416"/>
         <source>Stop ETH daemon</source>
         <translation>ETH-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="415"/>
+        <location filename="ethdaemonconfig.cpp" line="416"/>
         <source>Start ETH daemon</source>
         <translation>ETH-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="417"/>
+        <location filename="ethdaemonconfig.cpp" line="418"/>
         <source>Stop USB daemon</source>
         <translation>USB-Daemon stoppen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="417"/>
+        <location filename="ethdaemonconfig.cpp" line="418"/>
         <source>Start USB daemon</source>
         <translation>USB-Daemon starten</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="438"/>
+        <location filename="ethdaemonconfig.cpp" line="439"/>
         <source>Permission error</source>
         <translation>Berechtigungsfehler</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="439"/>
+        <location filename="ethdaemonconfig.cpp" line="440"/>
         <source>Don&apos;t have enough privileges. Are you root?</source>
         <translation>Keine ausreichenden Rechte. Sind Sie root?</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="465"/>
+        <location filename="ethdaemonconfig.cpp" line="466"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="466"/>
+        <location filename="ethdaemonconfig.cpp" line="467"/>
         <source>The network adapter is not configured to use packets larger than the normal size of 1,5 KB.
 
 Please set the packet size to at least 2 KB.</source>
@@ -447,25 +448,25 @@ Please set the packet size to at least 2 KB.</source>
 Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="405"/>
-        <location filename="ethdaemonconfig.cpp" line="494"/>
-        <location filename="ethdaemonconfig.cpp" line="503"/>
-        <location filename="ethdaemonconfig.cpp" line="509"/>
+        <location filename="ethdaemonconfig.cpp" line="496"/>
+        <source>Setting Packetfilter failed: %1</source>
+        <translation>Das Setzen des Paketfilters ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="ethdaemonconfig.cpp" line="406"/>
+        <location filename="ethdaemonconfig.cpp" line="495"/>
+        <location filename="ethdaemonconfig.cpp" line="505"/>
+        <location filename="ethdaemonconfig.cpp" line="511"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="495"/>
-        <source>Setting Packetfilter failed with code %1</source>
-        <translation>Das Setzen des Paketfilters ist mit Code %1 fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location filename="ethdaemonconfig.cpp" line="503"/>
+        <location filename="ethdaemonconfig.cpp" line="505"/>
         <source>Setting static ip failed!</source>
         <translation>Das Setzen der statischen IP ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="ethdaemonconfig.cpp" line="509"/>
+        <location filename="ethdaemonconfig.cpp" line="511"/>
         <source>Setting DHCP enabled failed!</source>
         <translation>Das Aktivieren von DHCP ist fehlgeschlagen!</translation>
     </message>
@@ -473,75 +474,70 @@ Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
 <context>
     <name>MulticastDialog</name>
     <message>
-        <location filename="multicastdialog.cpp" line="18"/>
+        <location filename="multicastdialog.cpp" line="19"/>
         <source>Add multicast</source>
         <translation>Multicast hinzufügen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="23"/>
+        <location filename="multicastdialog.cpp" line="24"/>
         <source>Refuse incomplete Images</source>
         <translation>Unvollständige Bilder verwerfen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="24"/>
+        <location filename="multicastdialog.cpp" line="25"/>
         <source>Ignore image errors</source>
         <translation>Bildfehler ignorieren</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="25"/>
+        <location filename="multicastdialog.cpp" line="26"/>
         <source>Merge Mode - Release on complete</source>
         <translation>Zusammenführen - Freigabe bei vollständigem Bild</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="26"/>
+        <location filename="multicastdialog.cpp" line="27"/>
         <source>Merge Mode - Release on new image</source>
         <translation>Zusammenführen - Freigabe bei neuem Bild</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="28"/>
+        <location filename="multicastdialog.cpp" line="29"/>
         <source>Add read-only Device</source>
         <translation>Nur-Lese-Gerät hinzufügen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="31"/>
+        <location filename="multicastdialog.cpp" line="32"/>
         <source>Camera ID:</source>
         <translation>Kamera-ID:</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="32"/>
+        <location filename="multicastdialog.cpp" line="33"/>
         <source>Error handling:</source>
         <translation>Fehlerbehandlung:</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="48"/>
+        <location filename="multicastdialog.cpp" line="45"/>
         <source>Something went wrong</source>
         <translation>Etwas ist schiefgegangen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="50"/>
+        <location filename="multicastdialog.cpp" line="47"/>
         <source>Invalid Parameter</source>
         <translation>Ungültiger Parameter</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="52"/>
+        <location filename="multicastdialog.cpp" line="49"/>
         <source>Needs more ram</source>
         <translation>Benötigt mehr Arbeitsspeicher</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="54"/>
-        <location filename="multicastdialog.cpp" line="72"/>
+        <location filename="multicastdialog.cpp" line="51"/>
+        <location filename="multicastdialog.cpp" line="66"/>
         <source>Maybe not supported for this camera</source>
         <translation>Für diese Kamera möglicherweise nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="69"/>
+        <location filename="multicastdialog.cpp" line="66"/>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <location filename="multicastdialog.cpp" line="74"/>
-        <source>Errorcode: %1</source>
-        <translation>Fehlercode: %1</translation>
     </message>
 </context>
 <context>

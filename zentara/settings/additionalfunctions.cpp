@@ -18,6 +18,7 @@
 #include "sdk/vyro_api.h"
 #include "vyrokit/privileges.h"
 #include "vyrokit/productinfo.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/settings/bootboostids.h"
 
 namespace {
@@ -276,11 +277,12 @@ void AdditionalFunctions::onBootBoostEnable()
     const int32_t result = vy_BootBoost(
         VY_DRIVER_HANDLE, enable ? VY_BOOTBOOST_ENABLE : VY_BOOTBOOST_DISABLE, nullptr, 0);
     if (result != VY_SUCCESS) {
+        const QString error = vyrokit::SdkError::text(VY_DRIVER_HANDLE, result);
         m_bootBoostCheck->setChecked(!enable);
         QMessageBox::information(this, tr("Error"),
                                  (enable ? tr("Could not enable boot boost: %1")
                                          : tr("Could not disable boot boost: %1"))
-                                     .arg(result));
+                                     .arg(error));
     }
     enableIdControls(m_bootBoostCheck->isChecked());
 }
@@ -291,7 +293,8 @@ void AdditionalFunctions::onTrustedPairingChanged()
                                     m_trustedPairingCheck->isChecked() ? 1 : 0);
     if (result != VY_SUCCESS)
         QMessageBox::critical(this, tr("Failed"),
-                              tr("Setting trusted pairing mode failed with code: %1").arg(result));
+                              tr("Setting trusted pairing mode failed: %1")
+                                  .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, result)));
     const std::optional<uint32_t> pairing =
         readU32(vy_Configuration, VY_CONFIG_GET_TRUSTED_PAIRING);
     if (pairing)
@@ -323,11 +326,13 @@ void AdditionalFunctions::onMemoryCompatibliyModeChanged()
                                  tr("To completely adopt the compatibility mode please reboot "
                                     "your system or reconnect all cameras!"));
     } else {
+        // Taken before the driver's state is read again, which may fail otherwise.
+        const QString error = vyrokit::SdkError::text(VY_DRIVER_HANDLE, result);
         showDriverState();
         QMessageBox::warning(this, tr("Memory compatibility mode"),
                              tr("The image memory compatibility mode could not be "
-                                "changed!\nError code: %1")
-                                 .arg(result));
+                                "changed!\n%1")
+                                 .arg(error));
     }
 }
 

@@ -4,122 +4,122 @@
 <context>
     <name>AdditionalFunctions</name>
     <message>
-        <location filename="additionalfunctions.cpp" line="131"/>
+        <location filename="additionalfunctions.cpp" line="132"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="132"/>
+        <location filename="additionalfunctions.cpp" line="133"/>
         <source>Image memory</source>
         <translation>Bildspeicher</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="133"/>
+        <location filename="additionalfunctions.cpp" line="134"/>
         <source>Compatibility mode</source>
         <translation>Kompatibilitätsmodus</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="134"/>
+        <location filename="additionalfunctions.cpp" line="135"/>
         <source>Boot boost</source>
         <translation>Boot Boost</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="135"/>
+        <location filename="additionalfunctions.cpp" line="136"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="136"/>
+        <location filename="additionalfunctions.cpp" line="137"/>
         <source>ID values (e.g. 3;5-7):</source>
         <translation>ID-Werte (z. B. 3;5-7):</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="137"/>
+        <location filename="additionalfunctions.cpp" line="138"/>
         <source>Set ID list</source>
         <translation>ID-Liste setzen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="138"/>
+        <location filename="additionalfunctions.cpp" line="139"/>
         <source>Clear ID list</source>
         <translation>ID-Liste leeren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="139"/>
+        <location filename="additionalfunctions.cpp" line="140"/>
         <source>Add ID</source>
         <translation>ID hinzufügen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="140"/>
+        <location filename="additionalfunctions.cpp" line="141"/>
         <source>Remove ID</source>
         <translation>ID entfernen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="141"/>
+        <location filename="additionalfunctions.cpp" line="142"/>
         <source>Current boot boost Ids:</source>
         <translation>Aktuelle Boot-Boost-IDs:</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="142"/>
+        <location filename="additionalfunctions.cpp" line="143"/>
         <source>Multicast</source>
         <translation>Multicast</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="143"/>
+        <location filename="additionalfunctions.cpp" line="144"/>
         <source>Enable read-only multicast</source>
         <translation>Read-only-Multicast aktivieren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="144"/>
+        <location filename="additionalfunctions.cpp" line="145"/>
         <source>Trusted pairing</source>
         <translation>Vertrauenswürdige Kopplung</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="145"/>
+        <location filename="additionalfunctions.cpp" line="146"/>
         <source>Enable trusted pairing mode</source>
         <translation>Modus für vertrauenswürdige Kopplung aktivieren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="216"/>
+        <location filename="additionalfunctions.cpp" line="217"/>
         <source>Wrong ID</source>
         <translation>Falsche ID</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="218"/>
+        <location filename="additionalfunctions.cpp" line="219"/>
         <source>Nothing was sent; the ID list is unchanged.</source>
         <translation>Es wurde nichts gesendet; die ID-Liste ist unverändert.</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="280"/>
+        <location filename="additionalfunctions.cpp" line="282"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="281"/>
+        <location filename="additionalfunctions.cpp" line="283"/>
         <source>Could not enable boot boost: %1</source>
         <translation>Boot Boost konnte nicht aktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="282"/>
+        <location filename="additionalfunctions.cpp" line="284"/>
         <source>Could not disable boot boost: %1</source>
         <translation>Boot Boost konnte nicht deaktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="293"/>
+        <location filename="additionalfunctions.cpp" line="295"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="294"/>
-        <source>Setting trusted pairing mode failed with code: %1</source>
-        <translation>Das Setzen des Modus für vertrauenswürdige Kopplung ist fehlgeschlagen mit Code: %1</translation>
+        <location filename="additionalfunctions.cpp" line="296"/>
+        <source>Setting trusted pairing mode failed: %1</source>
+        <translation>Das Setzen des Modus für vertrauenswürdige Kopplung ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="313"/>
+        <location filename="additionalfunctions.cpp" line="316"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="314"/>
+        <location filename="additionalfunctions.cpp" line="317"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -128,22 +128,22 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="322"/>
-        <location filename="additionalfunctions.cpp" line="327"/>
+        <location filename="additionalfunctions.cpp" line="325"/>
+        <location filename="additionalfunctions.cpp" line="332"/>
         <source>Memory compatibility mode</source>
         <translation>Speicher-Kompatibilitätsmodus</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="323"/>
+        <location filename="additionalfunctions.cpp" line="326"/>
         <source>To completely adopt the compatibility mode please reboot your system or reconnect all cameras!</source>
         <translation>Damit der Kompatibilitätsmodus vollständig übernommen wird, starten Sie bitte Ihr System neu oder schließen Sie alle Kameras erneut an!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="328"/>
+        <location filename="additionalfunctions.cpp" line="333"/>
         <source>The image memory compatibility mode could not be changed!
-Error code: %1</source>
+%1</source>
         <translation>Der Kompatibilitätsmodus des Bildspeichers konnte nicht geändert werden!
-Fehlercode: %1</translation>
+%1</translation>
     </message>
 </context>
 <context>

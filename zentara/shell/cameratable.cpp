@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "vyrokit/cameralistreader.h"
+#include "vyrokit/sdkerror.h"
 #include "vyrokit/sdkquery.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/cameralistmodel.h"
@@ -41,6 +42,7 @@ bool CameraTable::read()
     const bool read = reader.read();
     m_result = reader.result();
     if (!read) {
+        m_errorText = vyrokit::SdkError::text(VY_DRIVER_HANDLE, m_result);
         m_failure = Failure::ListFailed;
         return false;
     }
@@ -151,7 +153,7 @@ QString CameraTable::explanation() const
     case Failure::LibraryTooOld:
         return LibraryVersion::refusalText().simplified();
     case Failure::ListFailed:
-        return tr("The camera list could not be read (error code %1).").arg(m_result);
+        return tr("The camera list could not be read: %1").arg(m_errorText);
     case Failure::None:
         break;
     }

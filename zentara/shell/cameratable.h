@@ -69,6 +69,8 @@ public:
 private:
     QVector<Row> m_rows;
     int32_t m_result = 0;
+    // The SDK's text of a failed read, taken right after it.
+    QString m_errorText;
     Failure m_failure = Failure::None;
     bool m_daemonsStopped = false;
 };

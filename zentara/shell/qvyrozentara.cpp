@@ -36,6 +36,7 @@
 #include "vyrokit/productinfo.h"
 #include "vyrokit/richtext.h"
 #include "vyrokit/scopedcamerahandle.h"
+#include "vyrokit/sdkerror.h"
 #include "vyrokit/sdkquery.h"
 #include "vyrokit/translationdirectory.h"
 #include "zentara/devinfo/deviceinfoview.h"
@@ -770,9 +771,9 @@ void QVyroZentara::removeReadOnlyDevice()
     const int32_t result = MulticastCommands::removeReadOnlyDevice(&device);
     if (result != VY_SUCCESS) {
         QMessageBox::critical(this, tr("Delete read-only device"),
-                              tr("The read-only device %1 could not be removed (error code %2).")
+                              tr("The read-only device %1 could not be removed: %2")
                                   .arg(device.deviceId())
-                                  .arg(result));
+                                  .arg(vyrokit::SdkError::text(VY_DRIVER_HANDLE, result)));
         return;
     }
     // The device leaves the list and the selection with it; the answer stays.
@@ -808,14 +809,18 @@ void QVyroZentara::onUploadFirmware()
         return;
     m_uploadingDevices.insert(deviceId);
     auto result = std::make_shared<std::atomic<int>>(VY_SUCCESS);
+    // Written before the result is stored, read after it is loaded.
+    auto message = std::make_shared<QString>();
     auto *watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, result, deviceId] {
-        m_uploadingDevices.remove(deviceId);
-        m_uploadResult = result->load(std::memory_order_acquire);
-        m_uploadedDevice = deviceId;
-        emit firmwareUploadFinished();
-        watcher->deleteLater();
-    });
+    connect(watcher, &QFutureWatcher<void>::finished, this,
+            [this, watcher, result, message, deviceId] {
+                m_uploadingDevices.remove(deviceId);
+                m_uploadResult = result->load(std::memory_order_acquire);
+                m_uploadMessage = *message;
+                m_uploadedDevice = deviceId;
+                emit firmwareUploadFinished();
+                watcher->deleteLater();
+            });
     m_statusLine->clearNotice();
     Printer(tr("Firmware upload in progress ..."), Qt::black, true);
     m_statusLine->hold();
@@ -839,8 +844,12 @@ void QVyroZentara::onUploadFirmware()
     });
     tick->start(UploadTickMs);
 
-    const QFuture<void> future = QtConcurrent::run([deviceId, result] {
-        result->store(FirmwareUpload::run(deviceId), std::memory_order_release);
+    const QFuture<void> future = QtConcurrent::run([deviceId, result, message] {
+        const int uploaded = FirmwareUpload::run(deviceId);
+        // The SDK keeps its last error per thread: the text is taken here, on the upload's.
+        if (uploaded != VY_SUCCESS)
+            *message = vyrokit::SdkError::text(VY_DRIVER_HANDLE, uploaded);
+        result->store(uploaded, std::memory_order_release);
     });
     watcher->setFuture(future);
     m_uploads.addFuture(future);
@@ -855,7 +864,7 @@ void QVyroZentara::onFirmwareUploadFinished()
     const int result = m_uploadResult;
     if (result != VY_SUCCESS)
         QMessageBox::critical(this, tr("Error"),
-                              tr("Firmware upload error! Return code: %1").arg(result));
+                              tr("Firmware upload error! %1").arg(m_uploadMessage));
     if (!running) {
         m_uploads.clearFutures();
         if (m_progress) {
@@ -867,7 +876,7 @@ void QVyroZentara::onFirmwareUploadFinished()
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
     // The result stays above the camera's new status sentence.
     if (result != VY_SUCCESS)
-        showNotice(tr("Firmware upload error! %1").arg(result), Qt::red, m_uploadedDevice);
+        showNotice(tr("Firmware upload error! %1").arg(m_uploadMessage), Qt::red, m_uploadedDevice);
     else
         showNotice(tr("Firmware upload successful!"), Qt::black, m_uploadedDevice);
 }

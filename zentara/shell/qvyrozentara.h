@@ -181,6 +181,8 @@ private:
     // The cameras whose upload runs.
     QSet<uint32_t> m_uploadingDevices;
     int m_uploadResult = 0;
+    // The SDK's text of a failed upload, taken on the upload's thread.
+    QString m_uploadMessage;
     uint32_t m_uploadedDevice = 0;
     // The identification runs off the GUI thread; a second request waits for it to end.
     QFutureWatcher<void> m_identifyWatcher;

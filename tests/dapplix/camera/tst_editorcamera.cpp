@@ -37,6 +37,10 @@ private slots:
     void captureFailures();
     void framerateClamp();
     void correctionSupport();
+    void openStepFails_data();
+    void openStepFails();
+    void setterFailureIsLogged_data();
+    void setterFailureIsLogged();
 };
 
 void tst_EditorCamera::init()
@@ -253,6 +257,64 @@ void tst_EditorCamera::correctionSupport()
     QCOMPARE(int(hot.size()), 1);
     QCOMPARE(hot.at(0).command, uint32_t(VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION));
     QCOMPARE(int(vysim::callsOf("vy_CaptureVideo").size()), 1);
+}
+
+void tst_EditorCamera::openStepFails_data()
+{
+    QTest::addColumn<QByteArray>("function");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("sensor_info") << QByteArray("vy_GetSensorInfo")
+                                 << "The device did not answer (code 187).";
+    QTest::newRow("image_size") << QByteArray("vy_AOI") << "The device did not answer (code 187).";
+    QTest::newRow("live_video") << QByteArray("vy_CaptureVideo")
+                                << "The device did not answer (code 187).";
+}
+
+// An open that fails after the handle exists says the SDK's own message, with its code.
+void tst_EditorCamera::openStepFails()
+{
+    QFETCH(QByteArray, function);
+    QFETCH(QString, message);
+    vysim_force_result(function.constData(), VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE, VY_TRANSFER_ERROR,
+                       0);
+    Camera camera;
+    QCOMPARE(openFailure(camera, 1), message);
+    QVERIFY(!camera.isOpen());
+    QCOMPARE(vysim_device_in_use(1), 0);
+}
+
+void tst_EditorCamera::setterFailureIsLogged_data()
+{
+    QTest::addColumn<QString>("setter");
+    QTest::addColumn<QByteArray>("function");
+    QTest::newRow("framerate") << "framerate" << QByteArray("vy_SetFrameRate");
+    QTest::newRow("exposure") << "exposure" << QByteArray("vy_SetExposureTime");
+    QTest::newRow("gain") << "gain" << QByteArray("vy_SetHardwareGain");
+}
+
+// A setter the user moved has no box: its failure is logged with the SDK's own message.
+void tst_EditorCamera::setterFailureIsLogged()
+{
+    QFETCH(QString, setter);
+    QFETCH(QByteArray, function);
+    Camera camera;
+    camera.open(1);
+    vysim_force_result(function.constData(), VYSIM_ANY_COMMAND, VYSIM_ANY_HANDLE,
+                       VY_INVALID_PARAMETER, 1);
+    vysim_log_clear();
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QString::fromLatin1(function) +
+                                    QStringLiteral(" failed: Invalid parameter (code 125).")));
+    if (setter == QLatin1String("framerate"))
+        camera.setFramerate(camera.framerateParameter().min);
+    else if (setter == QLatin1String("exposure"))
+        camera.setExposure(camera.exposureParameter().min);
+    else
+        camera.setMastergain(10);
+    const auto calls = vysim::callsOf(function.constData());
+    QVERIFY(!calls.empty());
+    QCOMPARE(calls.front().result, int32_t(VY_INVALID_PARAMETER));
+    QVERIFY(calls.front().forced);
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_EditorCamera)

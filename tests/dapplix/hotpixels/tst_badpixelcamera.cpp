@@ -200,6 +200,10 @@ void tst_BadpixelCamera::listReadAsItIs()
     if (!read) {
         // Reported, and Write refuses: the camera's list is not deleted or shortened.
         QVERIFY(written.startsWith("The hot pixel list of the camera could not be read"));
+        // A refused read says the SDK's own message, with its code.
+        if (change == "fail")
+            QVERIFY2(written.contains("An I/O request to the driver failed (code 2)."),
+                     qPrintable(written));
         QCOMPARE(failed.at(0).at(0).toString(), written);
         QVERIFY(vysim::callsOf("vy_HotPixel").empty());
         QVERIFY(!m.hasUnwrittenChanges());
@@ -340,10 +344,13 @@ void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("missing_file") << "missing.bin" << 0 << "";
     QTest::newRow("garbage_file") << "garbage.bin" << 0 << "";
+    // The SDK's own message, with its code.
     QTest::newRow("sdk_load_fails")
-        << "good.bin" << int(VY_HOTPIXEL_LOAD_SOFTWARE_LIST) << "load from file failed with 2\n";
-    QTest::newRow("sdk_read_fails") << "good.bin" << int(VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER)
-                                    << "load from file failed with 2\n";
+        << "good.bin" << int(VY_HOTPIXEL_LOAD_SOFTWARE_LIST)
+        << "load from file failed: An I/O request to the driver failed (code 2).\n";
+    QTest::newRow("sdk_read_fails")
+        << "good.bin" << int(VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER)
+        << "load from file failed: An I/O request to the driver failed (code 2).\n";
 }
 
 void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure()
@@ -383,7 +390,7 @@ void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure()
         }
     }
     const QString got = failure([&] { m.loadFromFile(&camera, dir.filePath(file)); });
-    QVERIFY(got.startsWith("load from file failed with "));
+    QVERIFY(got.startsWith("load from file failed: "));
     QVERIFY(got.endsWith('\n'));
     if (!message.isEmpty())
         QCOMPARE(got, message);

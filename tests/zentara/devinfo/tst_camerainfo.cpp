@@ -33,7 +33,7 @@ constexpr uint32_t GigE = 1001;  // gige-ready, current starter firmware
 constexpr uint32_t GigEOldFirmware = 1004;
 constexpr uint32_t Vision = 2000;
 
-const char *const OpenFailed = "Camera Info could not be opened. \nReturn Code: %1!";
+const char *const OpenFailed = "Camera Info could not be opened.\n%1";
 const char *const LensUnreadable =
     "Can't read liquid lens configuration, even though it is supported. Disabling control!";
 const char *const Unlit = "The lightning conditions are insufficient. Please provide better "
@@ -339,7 +339,10 @@ void tst_CameraInfo::openFailureOnLoad()
     CameraInfo dialog(cameraOf(UsbFpn));
     ModalAnswerer answerer;
     QVERIFY(!dialog.load());
-    QCOMPARE(answerer.texts(), QStringList{QString::fromLatin1(OpenFailed).arg(3)});
+    // The SDK's own message of the refusal, with its code.
+    QCOMPARE(answerer.texts(),
+             QStringList{QString::fromLatin1(OpenFailed)
+                             .arg(QStringLiteral("The camera cannot be opened (code 3)."))});
     QCOMPARE(answerer.icons().value(0), QMessageBox::Critical);
 }
 
@@ -650,7 +653,8 @@ void tst_CameraInfo::writeFailures_data()
     QTest::addColumn<QString>("function");
     QTest::addColumn<uint32_t>("command");
     QTest::addColumn<QString>("message");
-    const QString idFailed = QStringLiteral("Camera ID could not be set! Error code = 187");
+    const QString idFailed =
+        QStringLiteral("Camera ID could not be set!\nThe device did not answer (code 187).");
     const QString eepromFailed = QStringLiteral("Camera eeprom could not be written!");
     const QString lensFailed = QStringLiteral("Writing liquid lens data failed!");
     QTest::newRow("usb camera ID") << UsbPlain << "id"

@@ -281,8 +281,8 @@ void tst_CameraStatus::verdict_data()
         << QString() << Red << "11111";
     QTest::newRow("eth_transfer_failed")
         << merged(EthBase, R"({"deviceInfoResult": 187})")
-        << QStringLiteral("Transfer failed (Errorcode: 187): API DLL or kernel driver "
-                          "incompatible. Please reinstall the setup.")
+        << QStringLiteral("Transfer failed: The device did not answer (code 187). API DLL or "
+                          "kernel driver incompatible. Please reinstall the setup.")
         << Red << "00000";
 }
 

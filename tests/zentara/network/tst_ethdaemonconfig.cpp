@@ -329,14 +329,18 @@ private slots:
     void packetFilter_data()
     {
         QTest::addColumn<int>("forced");
-        QTest::newRow("stored") << 0;
-        QTest::newRow("refused") << int(VY_NOT_SUPPORTED);
-        QTest::newRow("negative") << -1;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("stored") << 0 << QString();
+        QTest::newRow("refused")
+            << int(VY_NOT_SUPPORTED)
+            << "Setting Packetfilter failed: The command is not supported (code 155).";
+        QTest::newRow("negative") << -1 << "Setting Packetfilter failed: General error (code -1).";
     }
 
     void packetFilter()
     {
         QFETCH(int, forced);
+        QFETCH(QString, message);
         EthDaemonConfig dialog(m_adapters, DaemonConfigFile(m_config), ServiceControl(true));
         dialog.showAdapter(QStringLiteral("eth10"));
         if (forced)
@@ -354,9 +358,8 @@ private slots:
         QCOMPARE(int(vysim::callsOf("vy_FetchTCPIP_Setup").size()), forced ? 0 : 1);
         if (forced) {
             QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Failed")});
-            QCOMPARE(answerer.texts(),
-                     QStringList{
-                         QStringLiteral("Setting Packetfilter failed with code %1").arg(forced)});
+            // The SDK's own message of the refusal, with its code.
+            QCOMPARE(answerer.texts(), QStringList{message});
             // The combo shows the driver's value again, not the refused one.
             QCOMPARE(combo->currentData().toInt(), 0);
             // Still usable: the next choice is sent again.

@@ -319,11 +319,13 @@ void tst_AdditionalFunctions::bootBoostSwitch_data()
     QTest::newRow("enable") << false << 0 << true << QStringList{};
     QTest::newRow("disable") << true << 0 << false << QStringList{};
     QTest::newRow("enable fails") << false << int(VY_NOT_SUPPORTED) << false
-                                  << QStringList{
-                                         QStringLiteral("Could not enable boot boost: 155")};
+                                  << QStringList{QStringLiteral(
+                                         "Could not enable boot boost: The command is not "
+                                         "supported (code 155).")};
     QTest::newRow("disable fails")
         << true << int(VY_IO_REQUEST_FAILED) << true
-        << QStringList{QStringLiteral("Could not disable boot boost: 2")};
+        << QStringList{QStringLiteral("Could not disable boot boost: An I/O request to the "
+                                      "driver failed (code 2).")};
 }
 
 void tst_AdditionalFunctions::bootBoostSwitch()
@@ -360,7 +362,8 @@ void tst_AdditionalFunctions::trustedPairing_data()
     QTest::newRow("switched on") << 0 << 0 << true << true << QStringList{};
     QTest::newRow("write fails") << int(VY_NOT_SUPPORTED) << 0 << false << true
                                  << QStringList{QStringLiteral(
-                                        "Setting trusted pairing mode failed with code: 155")};
+                                        "Setting trusted pairing mode failed: The command is "
+                                        "not supported (code 155).")};
     QTest::newRow("read back fails")
         << 0 << int(VY_IO_REQUEST_FAILED) << true << false << QStringList{};
 }
@@ -416,8 +419,8 @@ void tst_AdditionalFunctions::compatibilityModeAsRoot_data()
                                 "system or reconnect all cameras!"
                              << 1;
     QTest::newRow("refused") << int(VY_INVALID_PARAMETER)
-                             << "The image memory compatibility mode could not be changed!\nError "
-                                "code: 125"
+                             << "The image memory compatibility mode could not be "
+                                "changed!\nInvalid parameter (code 125)."
                              << 0;
 }
 

@@ -331,6 +331,10 @@ void tst_CameraTable::unreadableLibraryFails()
     const QJsonObject o = QJsonDocument::fromJson(table.json()).object();
     QCOMPARE(o.value(QStringLiteral("error")).toString(), QStringLiteral("list-failed"));
     QCOMPARE(o.value(QStringLiteral("errorCode")).toInt(), VY_NO_DAEMON);
+    // The SDK's own message, with its code.
+    QCOMPARE(o.value(QStringLiteral("message")).toString(),
+             QStringLiteral("The camera list could not be read: The driver daemon is not running "
+                            "(code 7)."));
     QCOMPARE(o.value(QStringLiteral("cameras")).toArray().size(), 0);
     vysim_clear_forced(nullptr);
     QVERIFY(table.read());

@@ -237,15 +237,21 @@ void tst_FirmwareUpload::failures_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("code");
-    QTest::newRow("upload fails in the camera") << "field" << 187;
-    QTest::newRow("open refused") << "forced" << int(VY_DEVICE_IN_USE);
-    QTest::newRow("camera in use") << "inUse" << int(VY_DEVICE_IN_USE);
+    // The SDK's own message, taken on the upload's thread, with its code.
+    QTest::addColumn<QString>("message");
+    QTest::newRow("upload fails in the camera")
+        << "field" << 187 << "The device did not answer (code 187).";
+    QTest::newRow("open refused") << "forced" << int(VY_DEVICE_IN_USE)
+                                  << "The camera is in use by another program (code 4).";
+    QTest::newRow("camera in use")
+        << "inUse" << int(VY_DEVICE_IN_USE) << "The camera is in use by another program (code 4).";
 }
 
 void tst_FirmwareUpload::failures()
 {
     QFETCH(QString, how);
     QFETCH(int, code);
+    QFETCH(QString, message);
     if (how == QLatin1String("field"))
         QVERIFY(SimWorld::setField(StarterFw, "firmwareUploadResult", "187"));
     auto w = window();
@@ -260,8 +266,7 @@ void tst_FirmwareUpload::failures()
     vysim_log_clear();
     w->onUploadFirmware();
     QVERIFY(finished.wait(30000) || finished.count() == 1);
-    QCOMPARE(boxes.texts(),
-             QStringList{QStringLiteral("Firmware upload error! Return code: %1").arg(code)});
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Firmware upload error! %1").arg(message)});
     QCOMPARE(boxes.titles(), QStringList{QStringLiteral("Error")});
     QCOMPARE(boxes.icons(), QList<QMessageBox::Icon>{QMessageBox::Critical});
     QCOMPARE(vysim::callsOf("vy_ExitCamera").size(), size_t(0));
@@ -307,10 +312,10 @@ void tst_FirmwareUpload::unpluggedDuringUpload()
     QTRY_VERIFY((vysim_sync(), SimWorld::listedInUse(StarterFw) == 1));
     QCOMPARE(vysim_unplug(StarterFw), VY_SUCCESS);
     QVERIFY(finished.wait(30000) || finished.count() == 1);
-    QCOMPARE(
-        boxes.texts(),
-        QStringList{
-            QStringLiteral("Firmware upload error! Return code: %1").arg(VY_IO_REQUEST_FAILED)});
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral("Firmware upload error! An I/O request to the driver "
+                                        "failed (code %1).")
+                             .arg(VY_IO_REQUEST_FAILED)});
     QVERIFY(shown);
     QCOMPARE(uploadOpens(), 1);
     QTRY_VERIFY(!progress(*w));
