@@ -56,6 +56,8 @@ GenicamProvider::GenicamProvider(vysim::SimEngine &engine) : m_engine(engine)
 void GenicamProvider::stopAtExit()
 {
     GenicamProvider *p = m_instance;
+    if (p->m_stopped.exchange(true))
+        return;
     {
         std::lock_guard<std::mutex> lock(p->m_mutex);
         p->m_stopping = true;
@@ -82,6 +84,12 @@ void GenicamProvider::run()
         lock.unlock();
         search();
         lock.lock();
+        if (!m_searched) {
+            // Qt's statics that a search uses (created by the first one) are destroyed at exit
+            // before the handlers registered earlier run: a handler registered now ends the
+            // search thread before them.
+            std::atexit(&GenicamProvider::stopAtExit);
+        }
         m_searched = true;
         m_firstSearchDone.store(true, std::memory_order_release);
         m_wake.notify_all();

@@ -55,6 +55,7 @@ private:
     std::set<uint32_t> m_open;                    // held by this process
     bool m_searched = false;
     std::atomic<bool> m_firstSearchDone{false}; // m_searched, read without the lock
+    std::atomic<bool> m_stopped{false};         // the thread was ended at exit
     bool m_stopping = false;
     std::thread m_thread;
 

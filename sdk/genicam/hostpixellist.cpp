@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QRegularExpression>
 
 namespace vygenicam {
 
@@ -30,7 +29,10 @@ QString HostPixelList::path(const QString &serial)
 {
     // A serial number is the camera's own text: only safe characters reach the file name.
     QString name = serial;
-    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    for (QChar &c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != QLatin1Char('.') &&
+            c != QLatin1Char('_') && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name.prepend(QLatin1Char('_'));
     return directory() + QLatin1Char('/') + name + QStringLiteral(".json");
