@@ -3,6 +3,8 @@
 #ifndef TESTS_SUPPORT_FAKEGIGECAMERA_H
 #define TESTS_SUPPORT_FAKEGIGECAMERA_H
 
+#include "tests/support/testmain.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -41,15 +43,6 @@ private:
 
 // VYRO_TEST_MAIN in the namespace of FakeGigECamera.
 #define VYRO_GIGE_TEST_MAIN(TestObject)                                                            \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        FakeGigECamera::enterNamespace();                                                          \
-        TestEnvironment::isolate();                                                                \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
-    }
+    VYRO_TEST_MAIN_PREPARED(TestObject, FakeGigECamera::enterNamespace())
 
 #endif // TESTS_SUPPORT_FAKEGIGECAMERA_H

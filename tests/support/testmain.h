@@ -9,9 +9,11 @@
 
 #include "tests/support/testenvironment.h"
 
-#define VYRO_TEST_MAIN(TestObject)                                                                 \
+// prepare runs first of all, while the process has one thread.
+#define VYRO_TEST_MAIN_PREPARED(TestObject, prepare)                                               \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
+        prepare;                                                                                   \
         TestEnvironment::isolate();                                                                \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
@@ -19,6 +21,8 @@
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+
+#define VYRO_TEST_MAIN(TestObject) VYRO_TEST_MAIN_PREPARED(TestObject, (void)0)
 
 #define VYRO_TEST_GUILESS_MAIN(TestObject)                                                         \
     int main(int argc, char *argv[])                                                               \
