@@ -36,8 +36,9 @@ StandardCamera gige(const QString &ip, const QString &hostIp, const QString &hos
 // A camera as Aravis described it, recorded in tests/sdk/data.
 StandardCamera recorded(const QString &name)
 {
-    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
-    file.open(QIODevice::ReadOnly);
+    QFile file(QStringLiteral(TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("%s: %s", qPrintable(file.fileName()), qPrintable(file.errorString()));
     const QJsonObject o = QJsonDocument::fromJson(file.readAll()).object();
     StandardCamera c;
     c.protocol = o.value(QLatin1String("protocol")).toString() == QLatin1String("USB3Vision")
