@@ -24,17 +24,6 @@ constexpr std::chrono::seconds FirstSearchLimit(3);
 constexpr int OpenAttempts = 3;
 constexpr std::chrono::milliseconds OpenRetryDelay(150);
 
-// The address as the camera takes it; a text that is none becomes 0.0.0.0.
-QString ipText(const QJsonValue &value)
-{
-    const uint32_t ip = ipv4(value.toString());
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(ip >> 24)
-        .arg((ip >> 16) & 0xFF)
-        .arg((ip >> 8) & 0xFF)
-        .arg(ip & 0xFF);
-}
-
 } // namespace
 
 GenicamProvider *GenicamProvider::m_instance = nullptr;
@@ -169,11 +158,11 @@ int32_t GenicamProvider::setFields(uint32_t deviceId, const QJsonObject &fields,
             if (!HostPixelList::write(camera.serial, it.value().toArray(), problem))
                 return VY_IO_REQUEST_FAILED;
         } else if (name == QLatin1String("persistentIp")) {
-            camera.persistentIp = ipText(it.value());
+            camera.persistentIp = it.value().toString();
             camera.persistentIpEnabled = true;
             network = true;
         } else if (name == QLatin1String("persistentSubnet")) {
-            camera.persistentMask = ipText(it.value());
+            camera.persistentMask = it.value().toString();
             network = true;
         } else if (name == QLatin1String("dhcpState")) {
             camera.dhcpEnabled = (it.value().toInt() & 0x10) != 0;

@@ -20,8 +20,8 @@ class DeviceProvider
 public:
     virtual ~DeviceProvider() = default;
 
-    // Writes fields of a device to the camera (or the host's store for it): an SDK code,
-    // VY_NOT_SUPPORTED for a field the camera does not have.
+    // Writes fields of a device, already checked against the schema, to the camera (or the
+    // host's store for it): an SDK code, VY_NOT_SUPPORTED for a field the camera does not have.
     virtual int32_t setFields(uint32_t deviceId, const QJsonObject &fields, QString *problem) = 0;
     // The camera's frames and controls for an open handle; null when it cannot be opened.
     virtual std::unique_ptr<FrameSource> openSource(uint32_t deviceId) = 0;

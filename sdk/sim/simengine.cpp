@@ -642,8 +642,6 @@ std::unique_ptr<FrameSource> SimEngine::takeSource(VY_HCAM handle)
 
 int32_t SimEngine::setDeviceFields(uint32_t deviceId, const QJsonObject &fields, QString *problem)
 {
-    if (isExternal(deviceId))
-        return m_provider->setFields(deviceId, fields, problem);
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         if (it.key() == QLatin1String("deviceId")) {
             *problem = QStringLiteral("the field \"deviceId\" cannot be changed (unplug and plug)");
@@ -652,6 +650,9 @@ int32_t SimEngine::setDeviceFields(uint32_t deviceId, const QJsonObject &fields,
         if (!FieldSchema::devices().check(it.key(), it.value(), problem))
             return VY_INVALID_PARAMETER;
     }
+    // A real camera takes checked values only, as the shared world does.
+    if (isExternal(deviceId))
+        return m_provider->setFields(deviceId, fields, problem);
     bool found = false;
     const int32_t result = modify(
         [&](SimWorld &world, QString *why) {
