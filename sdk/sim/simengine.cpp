@@ -342,7 +342,10 @@ void SimEngine::refreshLocked(Pending *pending, bool allLocks)
     const std::set<uint32_t> locked = lockedDevices(ids, allLocks);
     if (!changedWorld) {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (locked == m_locked)
+        std::set<uint32_t> withOwn = locked;
+        for (const auto &h : m_handles)
+            withOwn.insert(h.second.deviceId);
+        if (withOwn == m_locked)
             return; // at rest: nothing to compare or copy
         world = m_world;
     }
@@ -370,12 +373,9 @@ std::set<uint32_t> SimEngine::lockedDevices(const std::vector<uint32_t> &deviceI
     std::vector<uint32_t> ask;
     // Without allLocks: the locks held before (a holder may have closed or died, which nobody
     // announces) and a few others in turn.
-    for (uint32_t id : deviceIds) {
-        if (own.count(id))
-            locked.insert(id);
-        else if (allLocks || known.count(id))
+    for (uint32_t id : deviceIds)
+        if (!own.count(id) && (allLocks || known.count(id)))
             ask.push_back(id);
-    }
     if (!allLocks && !deviceIds.empty()) {
         for (size_t i = 0; i < std::min(locksInTurn, deviceIds.size()); ++i) {
             const uint32_t id = deviceIds[m_lockCursor++ % deviceIds.size()];
@@ -404,7 +404,8 @@ void SimEngine::apply(const SimWorld &shared, const std::set<uint32_t> &locked, 
     for (const SimDevice &d : m_external)
         if (!world.find(d.id))
             world.devices.push_back(d);
-    // Devices this process has open stay locked whatever the poll saw before the open.
+    // Devices this process has open are locked as they are now, whatever the poll saw before an
+    // open or a close.
     std::set<uint32_t> nowLocked = locked;
     for (const auto &h : m_handles)
         nowLocked.insert(h.second.deviceId);
@@ -616,6 +617,8 @@ void SimEngine::setExternalDevices(DeviceProvider *provider,
         m_external = std::move(external);
         world = m_world;
         locked = m_locked;
+        for (const auto &h : m_handles)
+            locked.erase(h.second.deviceId);
     }
     // Locks of cameras other programs hold are looked at on the next poll.
     apply(world, locked, &pending);

@@ -113,8 +113,11 @@ private:
     // With m_refreshMutex held. allLocks: every device's lock is looked at; else only those
     // that may have changed (see lockedDevices).
     void refreshLocked(Pending *pending, bool allLocks);
+    // The devices other programs hold. This program's own open devices are left out: apply()
+    // adds them as they are when it applies, so a close in between is not undone.
     std::set<uint32_t> lockedDevices(const std::vector<uint32_t> &deviceIds, bool allLocks);
     std::set<uint32_t> lockedDevices(const SimWorld &world); // every device's lock
+    // Makes world and the locks of others current, with this program's open devices locked.
     void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
     void deliver(const Pending &pending);
     bool entryInUse(const SimDevice &d) const; // with m_mutex held
