@@ -161,7 +161,7 @@ test-tsan:
 	$(MAKE) test BUILD=build-tsan BUILD_TYPE=RelWithDebInfo \
 	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=thread -DVYRO_BUILD_BENCH=OFF" \
 	  TEST_TARGETS="vyrosim $$(echo $$names)" \
-	  CTEST_ARGS="-R '^($$(echo $$names | tr ' ' '|'))\$$\$$'"
+	  CTEST_ARGS="-R '^($$(echo $$names | tr ' ' '|'))(_[0-9]+)?\$$\$$'"
 
 # The programs make run can start.
 APPS = zentara dapplix

@@ -1,7 +1,24 @@
 // faultinjection.cpp: recording the call sites of a road and running it with one of them failing.
 #include "tests/support/faultinjection.h"
 
+#include <QtTest>
+
 #include "sdk/sim/vyro_sim.h"
+
+namespace {
+
+// This run's shard: {k, n} from VYRO_TEST_SHARD=k/n, {1, 1} without it.
+QPair<int, int> shard()
+{
+    const QStringList parts = qEnvironmentVariable("VYRO_TEST_SHARD").split(QLatin1Char('/'));
+    const int index = parts.value(0).toInt();
+    const int count = parts.value(1).toInt();
+    if (parts.size() != 2 || count < 1 || index < 1 || index > count)
+        return {1, 1};
+    return {index, count};
+}
+
+} // namespace
 
 QString FaultInjection::Site::name() const
 {
@@ -41,6 +58,22 @@ QVector<FaultInjection::Site> FaultInjection::record() const
         }
     }
     return sites;
+}
+
+int FaultInjection::addRows() const
+{
+    QTest::addColumn<Site>("site");
+    const QVector<Site> sites = record();
+    const auto [index, count] = shard();
+    for (int i = index - 1; i < sites.size(); i += count)
+        QTest::newRow(qPrintable(sites.at(i).name())) << sites.at(i);
+    qInfo("%d call sites on the road, shard %d of %d", int(sites.size()), index, count);
+    return int(sites.size());
+}
+
+bool FaultInjection::firstShard()
+{
+    return shard().first == 1;
 }
 
 int FaultInjection::runFailing(const Site &site, int32_t result) const

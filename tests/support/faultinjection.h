@@ -4,6 +4,7 @@
 #define TESTS_SUPPORT_FAULTINJECTION_H
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -33,6 +34,14 @@ public:
     // Runs the road with the call log on and returns every site it reached, each once, in
     // order of first call.
     QVector<Site> record() const;
+    // Records the road and adds a data row "site" for each site this run takes; returns how many
+    // sites the road reached. CTest runs a long road as several tests at once (vyro_add_test's
+    // SHARDS), each with VYRO_TEST_SHARD=k/n: shard k takes every n-th site from the k-th. Run by
+    // hand, a program takes them all.
+    int addRows() const;
+    // Whether this run is the first shard (or the only run): what a road test does once more
+    // beside its rows runs there.
+    static bool firstShard();
     // Runs the road as far as site's step, with calls of site's function and command answering
     // result during that step only, then the closing step; returns how many calls were forced.
     int runFailing(const Site &site, int32_t result) const;
@@ -41,5 +50,7 @@ private:
     QVector<QPair<QString, Step>> m_steps;
     QPair<QString, Step> m_closing;
 };
+
+Q_DECLARE_METATYPE(FaultInjection::Site)
 
 #endif // TESTS_SUPPORT_FAULTINJECTION_H

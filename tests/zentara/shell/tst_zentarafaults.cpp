@@ -20,8 +20,6 @@
 
 using shelltest::child;
 
-Q_DECLARE_METATYPE(FaultInjection::Site)
-
 class tst_ZentaraFaults : public QObject
 {
     Q_OBJECT
@@ -95,14 +93,9 @@ void tst_ZentaraFaults::buildRoad()
 
 void tst_ZentaraFaults::callFails_data()
 {
-    QTest::addColumn<FaultInjection::Site>("site");
     QVERIFY(SimWorld::reset());
     shelltest::clearSettings();
-    const QVector<FaultInjection::Site> sites = m_road.record();
-    QVERIFY(sites.size() > 10);
-    qInfo("%d call sites on the road", int(sites.size()));
-    for (const FaultInjection::Site &site : sites)
-        QTest::newRow(qPrintable(site.name())) << site;
+    QVERIFY(m_road.addRows() > 10);
 }
 
 void tst_ZentaraFaults::callFails()
