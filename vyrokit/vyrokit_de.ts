@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>EventWaiter</name>
+    <message>
+        <location filename="eventnumberpool.cpp" line="28"/>
+        <source>Too many events :D</source>
+        <translation>Zu viele Ereignisse :D</translation>
+    </message>
+</context>
+<context>
     <name>SdkError</name>
     <message>
         <location filename="sdkerror.cpp" line="18"/>

@@ -3,10 +3,10 @@
 #define DAPPLIX_CAMERA_CAMERA_H
 
 #include "dapplix/camera/cameraparameter.h"
-#include "dapplix/camera/eventthread.h"
 #include "dapplix/camera/imageinfo.h"
 #include "dapplix/camera/imagesequence.h"
 #include "sdk/vyro_api.h"
+#include "vyrokit/eventwaiter.h"
 
 #include <QImage>
 #include <QObject>
@@ -44,7 +44,7 @@ public:
     quint32 frameCount() const { return m_frames; }
     quint32 failedCount() const { return m_failed; }
     // True while a new frame waits for the GUI thread (newImage follows when it gets there).
-    bool frameWaiting() const { return m_cameraEventThread.latestPending(); }
+    bool frameWaiting() const { return m_cameraEvents.latestPending(); }
     double framesPerSecond() const;
     QString serialNumber() const;
     bool supportsCameraCorrection() const;
@@ -99,7 +99,6 @@ private:
     QString sdkErrorText(int32_t result) const;
     // A call whose failure no box reports: logs it, and answers whether it succeeded.
     bool logged(int32_t result, const char *call) const;
-    void stopThread(EventThread &thread);
     void handleFrame();
     // Copies the locked SDK buffer into the frame storage and makes it the current frame.
     void takeFrame(const uchar *buffer);
@@ -107,8 +106,8 @@ private:
     void applyExposure(double value);
     void applyDefaultConfig();
 
-    EventThread m_deviceEventThread;
-    EventThread m_cameraEventThread;
+    vyrokit::EventWaiter m_deviceEvents;
+    vyrokit::EventWaiter m_cameraEvents;
     SlowOpenRunner m_slowOpenRunner;
     int m_deviceId = 0;
     VY_HCAM m_cameraHandle = 0;

@@ -4,27 +4,27 @@
 <context>
     <name>Camera</name>
     <message>
-        <location filename="camera.cpp" line="91"/>
+        <location filename="camera.cpp" line="82"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="107"/>
+        <location filename="camera.cpp" line="98"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="115"/>
+        <location filename="camera.cpp" line="106"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="130"/>
+        <location filename="camera.cpp" line="121"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="430"/>
+        <location filename="camera.cpp" line="421"/>
         <source>Can&apos;t open camera parameter file.</source>
         <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>
@@ -95,14 +95,6 @@
         <location filename="cameralistmodel.cpp" line="148"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
-    </message>
-</context>
-<context>
-    <name>EventThread</name>
-    <message>
-        <location filename="eventnumberpool.cpp" line="25"/>
-        <source>Too many events :D</source>
-        <translation>Zu viele Ereignisse :D</translation>
     </message>
 </context>
 </TS>

@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFileDialog>
-#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -28,7 +26,6 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <exception>
@@ -41,6 +38,7 @@
 #include "dapplix/ui/magnifiercontrol.h"
 #include "dapplix/ui/parameterblockwidget.h"
 #include "dapplix/ui/resourceicon.h"
+#include "vyrokit/runoffthread.h"
 
 namespace {
 
@@ -785,13 +783,8 @@ Camera::Opened MainWindow::runSlowOpen(const std::function<Camera::Opened()> &op
     progress.setObjectName(QStringLiteral("longCallProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    QFutureWatcher<Camera::Opened> watcher;
-    QEventLoop loop;
-    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(open));
     progress.show();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return watcher.result();
+    return vyrokit::runOffThread(open, QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::onListReadFailed(const QString &message)

@@ -4,9 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFormLayout>
-#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,12 +15,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <cstring>
 
 #include "sdk/vyro_device.h"
+#include "vyrokit/runoffthread.h"
 #include "vyrokit/sdkerror.h"
 #include "zentara/devinfo/uncancellableprogressdialog.h"
 
@@ -660,17 +658,10 @@ void CameraInfo::onRunFPNCalibration()
 
     // The calibration blocks for minutes: it runs on the pool while this thread keeps the
     // events going, holding the open handle until the task has ended.
-    const VY_HCAM h = m_opened.handle();
-    QFutureWatcher<int32_t> watcher;
-    QEventLoop loop;
-    connect(&watcher, &QFutureWatcher<int32_t>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([h] {
+    const int32_t result = vyrokit::runOffThread([h = m_opened.handle()] {
         uint32_t value = 0;
         return vy_CalibrateFPN(h, VY_FPN_CALIBRATE, &value, sizeof value);
-    }));
-    if (!watcher.isFinished())
-        loop.exec();
-    const int32_t result = watcher.result();
+    });
 
     refreshFpnState();
     progress.hide();

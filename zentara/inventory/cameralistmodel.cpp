@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "vyrokit/cameralistreader.h"
-#include "zentara/inventory/asyncevent.h"
+#include "vyrokit/sdkerror.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/interfacenames.h"
-#include "zentara/inventory/vyroexception.h"
 #include "zentara/inventory/zentaralogging.h"
 
 namespace {
@@ -31,31 +30,30 @@ static void initResources()
     Q_INIT_RESOURCE(zentara_inventory);
 }
 
-CameraListModel::CameraListModel(QObject *parent)
-    : QAbstractTableModel(parent), m_events(std::make_unique<AsyncEvent>())
+CameraListModel::CameraListModel(QObject *parent) : QAbstractTableModel(parent)
 {
     initResources();
     Camera::registerMetaTypes();
-    // Handlers run in the event thread; the queued delivery moves the reload to our thread.
     connect(this, &CameraListModel::listChanged, this, &CameraListModel::onCameraListChanged,
             Qt::QueuedConnection);
-    try {
-        for (int eventId : {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED})
-            m_events->addHandler(eventId, [this] { emit listChanged(); });
-    } catch (const VyroException &e) {
+    connect(&m_events, &vyrokit::EventWaiter::signalled, this, &CameraListModel::listChanged,
+            Qt::DirectConnection);
+    if (const int32_t ret = m_events.start(
+            VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED});
+        ret != VY_SUCCESS) {
         // Without driver events the program still works on the list as loaded; the owner
         // decides how to tell the user.
-        m_eventError = e.ret();
-        m_events->stop();
-        qCWarning(lcZentara, "Device events unavailable: %s", e.what());
+        m_eventError = ret;
+        qCWarning(lcZentara, "Device events unavailable: %s",
+                  qPrintable(vyrokit::SdkError::text(VY_DRIVER_HANDLE, ret)));
     }
     reload();
 }
 
 CameraListModel::~CameraListModel()
 {
-    // No handler may run once the cameras are gone.
-    m_events->stop();
+    // No reload may be asked for once the cameras are gone.
+    m_events.finish();
 }
 
 int CameraListModel::rowCount(const QModelIndex &parent) const

@@ -7,11 +7,8 @@
 #include <QIcon>
 #include <QVector>
 
-#include <memory>
-
+#include "vyrokit/eventwaiter.h"
 #include "zentara/inventory/camera.h"
-
-class AsyncEvent;
 
 // Holds one Camera per listed device and reloads itself, in the GUI thread, whenever the
 // driver reports a device joining, leaving or changing.
@@ -59,7 +56,8 @@ public:
     static QString displayModelName(const QString &fullModelName);
 
 signals:
-    // Emitted from the event thread when the driver reports a change of the list.
+    // Emitted from the event waiter's thread when the driver reports a change of the list, so
+    // every receiver gets it queued, this model's reload first.
     void listChanged();
 
 public slots:
@@ -75,7 +73,7 @@ private:
 
     QVector<Camera> m_cameras;
     mutable QHash<QString, QIcon> m_icons;
-    std::unique_ptr<AsyncEvent> m_events;
+    vyrokit::EventWaiter m_events;
     int m_eventError = 0;
 };
 

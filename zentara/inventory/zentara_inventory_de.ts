@@ -47,37 +47,37 @@
 <context>
     <name>CameraListModel</name>
     <message>
-        <location filename="cameralistmodel.cpp" line="16"/>
+        <location filename="cameralistmodel.cpp" line="15"/>
         <source>Free</source>
         <translation>Frei</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="17"/>
+        <location filename="cameralistmodel.cpp" line="16"/>
         <source>Avail.</source>
         <translation>Verfügb.</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="18"/>
+        <location filename="cameralistmodel.cpp" line="17"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="19"/>
+        <location filename="cameralistmodel.cpp" line="18"/>
         <source>Cam. ID</source>
         <translation>Kam.-ID</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="20"/>
+        <location filename="cameralistmodel.cpp" line="19"/>
         <source>Dev. ID</source>
         <translation>Geräte-ID</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="21"/>
+        <location filename="cameralistmodel.cpp" line="20"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="22"/>
+        <location filename="cameralistmodel.cpp" line="21"/>
         <source>Ser. No.</source>
         <translation>Ser.-Nr.</translation>
     </message>

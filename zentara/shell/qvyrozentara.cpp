@@ -16,14 +16,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <array>
 
@@ -35,29 +32,27 @@
 #include "vyrokit/privileges.h"
 #include "vyrokit/productinfo.h"
 #include "vyrokit/richtext.h"
-#include "vyrokit/scopedcamerahandle.h"
 #include "vyrokit/sdkerror.h"
 #include "vyrokit/sdkquery.h"
 #include "vyrokit/translationdirectory.h"
 #include "zentara/devinfo/deviceinfoview.h"
-#include "zentara/devinfo/uncancellableprogressdialog.h"
 #include "zentara/inventory/cameralist.h"
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/inventory/cameratableview.h"
 #include "zentara/inventory/cameraverdict.h"
 #include "zentara/network/multicastcommands.h"
 #include "zentara/shell/autoconfiguration.h"
+#include "zentara/shell/autoconfigurationcontroller.h"
 #include "zentara/shell/dialogrunner.h"
 #include "zentara/shell/firmwareupload.h"
+#include "zentara/shell/firmwareuploadcontroller.h"
+#include "zentara/shell/identifycontroller.h"
 #include "zentara/shell/supportfile.h"
 
 namespace {
 
 const char *const SettingsGroup = "mainWindow";
-const int IdentifyDelayMs = 2000;
-const uint32_t IdentifyBlinks = 6;
 const QSize MaxPictureSize(200, 110);
-const int UploadTickMs = 1000;
 
 QSettings windowSettings()
 {
@@ -113,9 +108,6 @@ QVyroZentara::QVyroZentara(DialogRunner &dialogs, const QString &translationDir,
 QVyroZentara::~QVyroZentara()
 {
     saveSettings();
-    m_identifyWatcher.waitForFinished();
-    // An upload must not be cut short: the camera would be left without a starter firmware.
-    m_uploads.waitForFinished();
 }
 
 QString QVyroZentara::defaultTranslationDirectory()
@@ -162,6 +154,10 @@ void QVyroZentara::growToContents()
 
 void QVyroZentara::createWidgets()
 {
+    m_identify = new IdentifyController(this);
+    m_upload = new FirmwareUploadController(this);
+    m_autoConfig = new AutoConfigurationController(this);
+
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
@@ -308,12 +304,11 @@ void QVyroZentara::connectSignals()
     connect(m_addCameraInfoButton, &QPushButton::clicked, this, &QVyroZentara::onAddCameraInfo);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_serviceTimer, &QTimer::timeout, this, &QVyroZentara::onServiceTimer);
-    connect(this, &QVyroZentara::firmwareUploadFinished, this,
+    connect(m_upload, &FirmwareUploadController::finished, this,
             &QVyroZentara::onFirmwareUploadFinished);
-    connect(&m_autoConfigWatcher, &QFutureWatcher<void>::finished, this,
+    connect(m_autoConfig, &AutoConfigurationController::finished, this,
             &QVyroZentara::onAutoConfigFinished);
-    connect(&m_identifyWatcher, &QFutureWatcher<void>::finished, this,
-            &QVyroZentara::onIdentifyFinished);
+    connect(m_identify, &IdentifyController::finished, this, &QVyroZentara::onIdentifyFinished);
 
     connect(m_cameraList, &CameraList::cameraChanged, this, &QVyroZentara::onCurrentCameraChanged);
     connect(m_cameraList, &CameraList::openCamera, this, &QVyroZentara::onOpenCamera);
@@ -611,7 +606,7 @@ void QVyroZentara::UpdateControls()
     m_discontinuedLabel->setText(verdict.discontinuedText);
     m_discontinuedLabel->setVisible(verdict.discontinuedVisible);
     m_statusLine->followSelection(m_selected ? m_selected->deviceId() : StatusLine::NoDevice);
-    Printer(verdict.sentence, verdict.colour, m_identifyWatcher.isRunning());
+    Printer(verdict.sentence, verdict.colour, m_identify->isRunning());
 }
 
 void QVyroZentara::showNotice(const QString &text, const QColor &colour, uint32_t deviceId)
@@ -677,20 +672,11 @@ void QVyroZentara::onOpenCamera(const QList<Camera> &cameras)
 
 void QVyroZentara::onIdentifyCamera(const Camera &camera)
 {
-    if (m_identifyWatcher.isRunning())
+    if (!m_identify->start(camera.deviceId()))
         return;
     setBusy(true);
     m_statusLine->clearNotice();
     Printer(tr("Identifying camera %1 ...").arg(camera.deviceId()), Qt::black, true);
-    m_identifyWatcher.setFuture(QtConcurrent::run([deviceId = camera.deviceId()] {
-        const vyrokit::ScopedCameraHandle opened(deviceId);
-        if (!opened.isOpen())
-            return;
-        // The camera needs a moment after opening before it takes the blink command.
-        QThread::msleep(IdentifyDelayMs);
-        uint32_t blinks = IdentifyBlinks;
-        vy_IO(opened.handle(), VY_IO_LED_BLINK, &blinks, sizeof(blinks));
-    }));
 }
 
 void QVyroZentara::onIdentifyFinished()
@@ -803,82 +789,26 @@ void QVyroZentara::onUploadFirmware()
 {
     if (!m_selected || !FirmwareUpload::appliesTo(m_selected->networkTypeCode()))
         return;
-    // A second open with the upload permission would fail while the first one uploads.
-    const uint32_t deviceId = m_selected->deviceId();
-    if (m_uploadingDevices.contains(deviceId))
+    if (!m_upload->start(m_selected->deviceId(),
+                         FirmwareUpload::uploadSeconds(m_selected->networkTypeCode())))
         return;
-    m_uploadingDevices.insert(deviceId);
-    auto result = std::make_shared<std::atomic<int>>(VY_SUCCESS);
-    // Written before the result is stored, read after it is loaded.
-    auto message = std::make_shared<QString>();
-    auto *watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::finished, this,
-            [this, watcher, result, message, deviceId] {
-                m_uploadingDevices.remove(deviceId);
-                m_uploadResult = result->load(std::memory_order_acquire);
-                m_uploadMessage = *message;
-                m_uploadedDevice = deviceId;
-                emit firmwareUploadFinished();
-                watcher->deleteLater();
-            });
     m_statusLine->clearNotice();
     Printer(tr("Firmware upload in progress ..."), Qt::black, true);
     m_statusLine->hold();
-
-    const int seconds = FirmwareUpload::uploadSeconds(m_selected->networkTypeCode());
-    // Cut short, the upload would leave the camera without a starter firmware.
-    m_progress = new UncancellableProgressDialog(this);
-    m_progress->setObjectName(QStringLiteral("firmwareUploadProgress"));
-    m_progress->setLabelText(tr("Uploading firmware...\n\nPlease don't disconnect the device "
-                                "until this operation is completed.\nThis may take up to %1 "
-                                "seconds.")
-                                 .arg(seconds));
-    m_progress->setRange(0, seconds);
-    m_progress->setValue(0);
-    m_progress->show();
-    auto *tick = new QTimer(m_progress);
-    connect(tick, &QTimer::timeout, m_progress, [progress = m_progress] {
-        // The bar never reaches its end by itself: only the finished upload fills it.
-        if (progress->value() < progress->maximum() - 1)
-            progress->setValue(progress->value() + 1);
-    });
-    tick->start(UploadTickMs);
-
-    const QFuture<void> future = QtConcurrent::run([deviceId, result, message] {
-        const int uploaded = FirmwareUpload::run(deviceId);
-        // The SDK keeps its last error per thread: the text is taken here, on the upload's.
-        if (uploaded != VY_SUCCESS)
-            *message = vyrokit::SdkError::text(VY_DRIVER_HANDLE, uploaded);
-        result->store(uploaded, std::memory_order_release);
-    });
-    watcher->setFuture(future);
-    m_uploads.addFuture(future);
 }
 
-void QVyroZentara::onFirmwareUploadFinished()
+void QVyroZentara::onFirmwareUploadFinished(uint32_t deviceId, int result, const QString &message)
 {
     m_statusLine->release();
-    bool running = false;
-    for (const QFuture<void> &future : m_uploads.futures())
-        running = running || !future.isFinished();
-    const int result = m_uploadResult;
     if (result != VY_SUCCESS)
-        QMessageBox::critical(this, tr("Error"),
-                              tr("Firmware upload error! %1").arg(m_uploadMessage));
-    if (!running) {
-        m_uploads.clearFutures();
-        if (m_progress) {
-            m_progress->setValue(m_progress->maximum());
-            m_progress->deleteLater();
-            m_progress = nullptr;
-        }
-    }
+        QMessageBox::critical(this, tr("Error"), tr("Firmware upload error! %1").arg(message));
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
     // The result stays above the camera's new status sentence.
     if (result != VY_SUCCESS)
-        showNotice(tr("Firmware upload error! %1").arg(m_uploadMessage), Qt::red, m_uploadedDevice);
+        showNotice(tr("Firmware upload error! %1").arg(message), Qt::red, deviceId);
     else
-        showNotice(tr("Firmware upload successful!"), Qt::black, m_uploadedDevice);
+        showNotice(tr("Firmware upload successful!"), Qt::black, deviceId);
+    emit firmwareUploadFinished();
 }
 
 void QVyroZentara::onWriteSupportFile()
@@ -920,36 +850,14 @@ QString QVyroZentara::askSupportFileName()
 
 void QVyroZentara::onAutoConfig()
 {
-    if (!m_selected || m_autoConfigWatcher.isRunning())
+    if (!m_selected || m_autoConfig->isRunning())
         return;
     m_statusLine->clearNotice();
-    m_autoConfigProgress = new QProgressDialog(this);
-    m_autoConfigProgress->setObjectName(QStringLiteral("autoConfigProgress"));
-    m_autoConfigProgress->setLabelText(tr("Setting autoconfiguration. Please wait...\n\nThis "
-                                          "operation may take up to 10 seconds."));
-    m_autoConfigProgress->setCancelButton(nullptr);
-    m_autoConfigProgress->setRange(0, 1);
-    m_autoConfigProgress->setWindowModality(Qt::WindowModal);
-    m_autoConfigProgress->setMinimumDuration(0);
-    m_autoConfigProgress->setValue(0);
-    m_autoConfigProgress->show();
-    auto result = std::make_shared<std::atomic<int>>(AutoConfiguration::Failed);
-    m_autoConfigResult = result;
-    m_autoConfigInput = AutoConfiguration::inputOf(*m_selected);
-    m_autoConfigWatcher.setFuture(QtConcurrent::run([input = m_autoConfigInput, result] {
-        result->store(AutoConfiguration::run(input), std::memory_order_release);
-    }));
+    m_autoConfig->start(AutoConfiguration::inputOf(*m_selected));
 }
 
-void QVyroZentara::onAutoConfigFinished()
+void QVyroZentara::onAutoConfigFinished(int result)
 {
-    if (m_autoConfigProgress) {
-        m_autoConfigProgress->hide();
-        m_autoConfigProgress->deleteLater();
-        m_autoConfigProgress = nullptr;
-    }
-    const int result = m_autoConfigResult ? m_autoConfigResult->load(std::memory_order_acquire)
-                                          : AutoConfiguration::Failed;
     if (result != AutoConfiguration::Done)
         QMessageBox::critical(this, tr("Automatic configuration"),
                               result == AutoConfiguration::BootBoostConflict
@@ -960,8 +868,9 @@ void QVyroZentara::onAutoConfigFinished()
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
     UpdateControls();
     if (result == AutoConfiguration::Done && m_selected) {
-        const AutoConfiguration::Range range = AutoConfiguration::range(
-            m_autoConfigInput.adapterAddress, m_autoConfigInput.adapterMask);
+        const AutoConfiguration::Input &input = m_autoConfig->input();
+        const AutoConfiguration::Range range =
+            AutoConfiguration::range(input.adapterAddress, input.adapterMask);
         QMessageBox::information(
             this, tr("Automatic configuration"),
             tr("Automatic configuration done.\n\nThe adapter %1 now gives its cameras the "

@@ -3,31 +3,27 @@
 #define ZENTARA_SHELL_QVYROZENTARA_H
 
 #include <QColor>
-#include <QFutureSynchronizer>
-#include <QFutureWatcher>
 #include <QList>
 #include <QMainWindow>
-#include <QSet>
 #include <QString>
 #include <QTranslator>
 
-#include <atomic>
 #include <functional>
-#include <memory>
 
 #include "zentara/inventory/camera.h"
-#include "zentara/shell/autoconfiguration.h"
 #include "zentara/shell/corestates.h"
 #include "zentara/shell/statusline.h"
 
+class AutoConfigurationController;
 class CameraList;
 class DeviceInfoView;
 class DialogRunner;
+class FirmwareUploadController;
+class IdentifyController;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QProgressDialog;
 class QPushButton;
 class QTimer;
 
@@ -87,7 +83,6 @@ public slots:
     void slotLanguageChanged(int index);
     void onReadSupportFile();
     void onCameraListChanged();
-    void onAutoConfigFinished();
     void onAddCameraInfo();
     void onOpenComportDlg();
     void OnAdditionalFunctionsDlg();
@@ -98,7 +93,6 @@ public slots:
     void enableExpertView(bool enable);
     void UpdateDeviceInfo(const Camera *camera, bool force_reset);
     void UpdateControls();
-    void onFirmwareUploadFinished();
     void onEthDaemonConfig();
 
 protected:
@@ -124,6 +118,8 @@ private:
     // While busy the window refuses other actions and shows the busy indicator.
     void setBusy(bool busy);
     void onIdentifyFinished();
+    void onFirmwareUploadFinished(uint32_t deviceId, int result, const QString &message);
+    void onAutoConfigFinished(int result);
     void removeReadOnlyDevice();
     QString askSupportFileName();
     // After a language change: as large as the new texts want, within the screen.
@@ -168,24 +164,10 @@ private:
     int m_followPolls = 0;
 
     CoreStates m_daemonStates;
-    // The progress dialog of the running firmware upload.
-    QProgressDialog *m_progress = nullptr;
-    QProgressDialog *m_autoConfigProgress = nullptr;
-    // Pool tasks hand their result over through an atomic: the future's own result store is
-    // guarded inside Qt, out of sight of the thread checker.
-    QFutureWatcher<void> m_autoConfigWatcher;
-    std::shared_ptr<std::atomic<int>> m_autoConfigResult;
-    AutoConfiguration::Input m_autoConfigInput;
-    // Every started upload; the window waits for them when it goes.
-    QFutureSynchronizer<void> m_uploads;
-    // The cameras whose upload runs.
-    QSet<uint32_t> m_uploadingDevices;
-    int m_uploadResult = 0;
-    // The SDK's text of a failed upload, taken on the upload's thread.
-    QString m_uploadMessage;
-    uint32_t m_uploadedDevice = 0;
-    // The identification runs off the GUI thread; a second request waits for it to end.
-    QFutureWatcher<void> m_identifyWatcher;
+    // The flows that run off the GUI thread; each waits for its work when the window goes.
+    IdentifyController *m_identify = nullptr;
+    FirmwareUploadController *m_upload = nullptr;
+    AutoConfigurationController *m_autoConfig = nullptr;
     FileQuestion m_supportFileQuestion;
 };
 

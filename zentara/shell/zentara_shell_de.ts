@@ -2,6 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AutoConfigurationController</name>
+    <message>
+        <location filename="autoconfigurationcontroller.cpp" line="31"/>
+        <source>Setting autoconfiguration. Please wait...
+
+This operation may take up to 10 seconds.</source>
+        <translation>Automatische Konfiguration wird gesetzt. Bitte warten...
+
+Dieser Vorgang kann bis zu 10 Sekunden dauern.</translation>
+    </message>
+</context>
+<context>
     <name>CameraTable</name>
     <message>
         <location filename="cameratable.cpp" line="99"/>
@@ -63,6 +75,20 @@
     </message>
 </context>
 <context>
+    <name>FirmwareUploadController</name>
+    <message>
+        <location filename="firmwareuploadcontroller.cpp" line="68"/>
+        <source>Uploading firmware...
+
+Please don&apos;t disconnect the device until this operation is completed.
+This may take up to %1 seconds.</source>
+        <translation>Firmware wird hochgeladen...
+
+Bitte trennen Sie das Gerät nicht, bevor dieser Vorgang abgeschlossen ist.
+Dies kann bis zu %1 Sekunden dauern.</translation>
+    </message>
+</context>
+<context>
     <name>LibraryVersion</name>
     <message>
         <location filename="libraryversion.cpp" line="17"/>
@@ -77,239 +103,228 @@ Bitte verwenden Sie eine neuere lib%4!</translation>
 <context>
     <name>QVyroZentara</name>
     <message>
-        <location filename="qvyrozentara.cpp" line="379"/>
+        <location filename="qvyrozentara.cpp" line="374"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="380"/>
+        <location filename="qvyrozentara.cpp" line="375"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="381"/>
+        <location filename="qvyrozentara.cpp" line="376"/>
         <source>Control area</source>
         <translation>Steuerbereich</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="382"/>
+        <location filename="qvyrozentara.cpp" line="377"/>
         <source>Device details</source>
         <translation>Gerätedetails</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="384"/>
+        <location filename="qvyrozentara.cpp" line="379"/>
         <source>Expert mode</source>
         <translation>Expertenmodus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="385"/>
+        <location filename="qvyrozentara.cpp" line="380"/>
         <source>Show/hide detailed information view</source>
         <translation>Detaillierte Informationsansicht ein-/ausblenden</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="386"/>
+        <location filename="qvyrozentara.cpp" line="381"/>
         <source>Automatic parameter refresh</source>
         <translation>Automatische Parameteraktualisierung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="387"/>
+        <location filename="qvyrozentara.cpp" line="382"/>
         <source>Enables/Disables the automatic refresh of the detailed information view</source>
         <translation>Schaltet die automatische Aktualisierung der detaillierten Informationsansicht ein/aus</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="389"/>
+        <location filename="qvyrozentara.cpp" line="384"/>
         <source>Camera information</source>
         <translation>Kamerainformationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="390"/>
-        <location filename="qvyrozentara.cpp" line="408"/>
+        <location filename="qvyrozentara.cpp" line="385"/>
+        <location filename="qvyrozentara.cpp" line="403"/>
         <source>Show additional camera information</source>
         <translation>Zusätzliche Kamerainformationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="391"/>
+        <location filename="qvyrozentara.cpp" line="386"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="392"/>
+        <location filename="qvyrozentara.cpp" line="387"/>
         <source>Show general information dialog</source>
         <translation>Dialog mit allgemeinen Informationen anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="393"/>
+        <location filename="qvyrozentara.cpp" line="388"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="394"/>
+        <location filename="qvyrozentara.cpp" line="389"/>
         <source>Upload a runtime firmware manually</source>
         <translation>Eine Laufzeit-Firmware manuell hochladen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="395"/>
+        <location filename="qvyrozentara.cpp" line="390"/>
         <source>Create support file</source>
         <translation>Supportdatei erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="396"/>
+        <location filename="qvyrozentara.cpp" line="391"/>
         <source>Create a support file with important system
  and %1 information for sending to the %2 support</source>
         <translation>Eine Supportdatei mit wichtigen System-
  und %1-Informationen für den %2 Support erstellen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="399"/>
+        <location filename="qvyrozentara.cpp" line="394"/>
         <source>Daemon control</source>
         <translation>Dienststeuerung</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="400"/>
+        <location filename="qvyrozentara.cpp" line="395"/>
         <source>Show control dialog for ETH and USB daemon
 e.g. to start/stop the ETH and USB daemon.</source>
         <translation>Steuerdialog für den ETH- und USB-Dienst anzeigen,
 z. B. um den ETH- und USB-Dienst zu starten/stoppen.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="402"/>
+        <location filename="qvyrozentara.cpp" line="397"/>
         <source>Additional functions</source>
         <translation>Zusatzfunktionen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="403"/>
+        <location filename="qvyrozentara.cpp" line="398"/>
         <source>Manual ETH configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="404"/>
+        <location filename="qvyrozentara.cpp" line="399"/>
         <source>Show network device configuration dialog</source>
         <translation>Konfigurationsdialog für Netzwerkgeräte anzeigen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="405"/>
+        <location filename="qvyrozentara.cpp" line="400"/>
         <source>Automatic ETH configuration</source>
         <translation>Automatische ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="406"/>
+        <location filename="qvyrozentara.cpp" line="401"/>
         <source>Automatic network configuration</source>
         <translation>Automatische Netzwerkkonfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="407"/>
+        <location filename="qvyrozentara.cpp" line="402"/>
         <source>Additional Camera Info</source>
         <translation>Zusätzliche Kamerainfo</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="409"/>
+        <location filename="qvyrozentara.cpp" line="404"/>
         <source>Read support file</source>
         <translation>Supportdatei lesen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="410"/>
+        <location filename="qvyrozentara.cpp" line="405"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="411"/>
+        <location filename="qvyrozentara.cpp" line="406"/>
         <source>Quits the application window</source>
         <translation>Beendet das Programmfenster</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="416"/>
+        <location filename="qvyrozentara.cpp" line="411"/>
         <source>The %1 Zentara is running with root privileges!</source>
         <translation>%1 Zentara läuft mit Root-Rechten!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="556"/>
+        <location filename="qvyrozentara.cpp" line="551"/>
         <source>%1 ETH daemon connected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="557"/>
+        <location filename="qvyrozentara.cpp" line="552"/>
         <source>%1 ETH daemon disconnected!&lt;br/&gt;</source>
         <translation>%1 ETH-Dienst nicht verbunden!&lt;br/&gt;</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="558"/>
+        <location filename="qvyrozentara.cpp" line="553"/>
         <source>%1 USB daemon connected!</source>
         <translation>%1 USB-Dienst verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="559"/>
+        <location filename="qvyrozentara.cpp" line="554"/>
         <source>%1 USB daemon disconnected!</source>
         <translation>%1 USB-Dienst nicht verbunden!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="669"/>
+        <location filename="qvyrozentara.cpp" line="664"/>
         <source>Open camera</source>
         <translation>Kamera öffnen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="670"/>
+        <location filename="qvyrozentara.cpp" line="665"/>
         <source>The viewer program &quot;%1&quot; could not be started. Please check that it is installed and in the program path.</source>
         <translation>Das Anzeigeprogramm &quot;%1&quot; konnte nicht gestartet werden. Bitte prüfen Sie, ob es installiert ist und im Programmpfad liegt.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="684"/>
+        <location filename="qvyrozentara.cpp" line="679"/>
         <source>Identifying camera %1 ...</source>
         <translation>Kamera %1 wird identifiziert ...</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="757"/>
+        <location filename="qvyrozentara.cpp" line="743"/>
         <source>A read-only device of camera %1 was added with camera ID %2; it appears in the list in a moment.</source>
         <translation>Ein Nur-Lese-Gerät der Kamera %1 wurde mit der Kamera-ID %2 hinzugefügt; es erscheint gleich in der Liste.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="773"/>
+        <location filename="qvyrozentara.cpp" line="759"/>
         <source>Delete read-only device</source>
         <translation>Nur-Lese-Gerät löschen</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="780"/>
+        <location filename="qvyrozentara.cpp" line="766"/>
         <source>The read-only device %1 (camera ID %2) was removed.</source>
         <translation>Das Nur-Lese-Gerät %1 (Kamera-ID %2) wurde entfernt.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="825"/>
+        <location filename="qvyrozentara.cpp" line="796"/>
         <source>Firmware upload in progress ...</source>
         <translation>Firmware wird hochgeladen ...</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="832"/>
-        <source>Uploading firmware...
-
-Please don&apos;t disconnect the device until this operation is completed.
-This may take up to %1 seconds.</source>
-        <translation>Firmware wird hochgeladen...
-
-Bitte trennen Sie das Gerät nicht, bevor dieser Vorgang abgeschlossen ist.
-Dies kann bis zu %1 Sekunden dauern.</translation>
-    </message>
-    <message>
-        <location filename="qvyrozentara.cpp" line="866"/>
+        <location filename="qvyrozentara.cpp" line="804"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="867"/>
-        <location filename="qvyrozentara.cpp" line="879"/>
+        <location filename="qvyrozentara.cpp" line="804"/>
+        <location filename="qvyrozentara.cpp" line="808"/>
         <source>Firmware upload error! %1</source>
         <translation>Fehler beim Hochladen der Firmware! %1</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="881"/>
+        <location filename="qvyrozentara.cpp" line="810"/>
         <source>Firmware upload successful!</source>
         <translation>Firmware erfolgreich hochgeladen!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="888"/>
+        <location filename="qvyrozentara.cpp" line="818"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="889"/>
+        <location filename="qvyrozentara.cpp" line="819"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -318,17 +333,17 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="910"/>
+        <location filename="qvyrozentara.cpp" line="840"/>
         <source>Save support file</source>
         <translation>Supportdatei speichern</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="911"/>
+        <location filename="qvyrozentara.cpp" line="841"/>
         <source>Support logfile (*.log)</source>
         <translation>Support-Protokolldatei (*.log)</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="967"/>
+        <location filename="qvyrozentara.cpp" line="876"/>
         <source>Automatic configuration done.
 
 The adapter %1 now gives its cameras the addresses %2 to %3.
@@ -339,22 +354,22 @@ Der Adapter %1 vergibt nun an seine Kameras die Adressen %2 bis %3.
 Kamera %4 hat die IP-Adresse %5 mit der Subnetzmaske %6.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="899"/>
+        <location filename="qvyrozentara.cpp" line="829"/>
         <source>Support file %1 successfully written!</source>
         <translation>Supportdatei %1 erfolgreich geschrieben!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="774"/>
+        <location filename="qvyrozentara.cpp" line="760"/>
         <source>The read-only device %1 could not be removed: %2</source>
         <translation>Das Nur-Lese-Gerät %1 konnte nicht entfernt werden: %2</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="902"/>
+        <location filename="qvyrozentara.cpp" line="832"/>
         <source>Root feature</source>
         <translation>Root-Funktion</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="903"/>
+        <location filename="qvyrozentara.cpp" line="833"/>
         <source>The report generator `vyroreport` is not in its installation directory!
 Please check the script path:
 
@@ -365,27 +380,18 @@ Bitte prüfen Sie den Skriptpfad:
 %1 und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="928"/>
-        <source>Setting autoconfiguration. Please wait...
-
-This operation may take up to 10 seconds.</source>
-        <translation>Automatische Konfiguration wird gesetzt. Bitte warten...
-
-Dieser Vorgang kann bis zu 10 Sekunden dauern.</translation>
-    </message>
-    <message>
-        <location filename="qvyrozentara.cpp" line="954"/>
-        <location filename="qvyrozentara.cpp" line="966"/>
+        <location filename="qvyrozentara.cpp" line="862"/>
+        <location filename="qvyrozentara.cpp" line="875"/>
         <source>Automatic configuration</source>
         <translation>Automatische Konfiguration</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="956"/>
+        <location filename="qvyrozentara.cpp" line="864"/>
         <source>Automatic configuration &amp; Boot boost are not compatible!</source>
         <translation>Automatische Konfiguration und Boot Boost sind nicht kompatibel!</translation>
     </message>
     <message>
-        <location filename="qvyrozentara.cpp" line="957"/>
+        <location filename="qvyrozentara.cpp" line="865"/>
         <source>Automatic configuration can&apos;t be applied!</source>
         <translation>Die automatische Konfiguration kann nicht angewendet werden!</translation>
     </message>

@@ -1,8 +1,11 @@
-// The process-wide pool of private event numbers that event threads use to wake themselves.
-#include "dapplix/camera/eventnumberpool.h"
+// eventnumberpool.cpp: the pool's numbers, last released first taken.
+#include "vyrokit/eventnumberpool.h"
 
 #include <QCoreApplication>
+
 #include <stdexcept>
+
+namespace vyrokit {
 
 EventNumberPool &EventNumberPool::instance()
 {
@@ -22,7 +25,7 @@ quint32 EventNumberPool::acquire()
     QMutexLocker lock(&m_mutex);
     if (m_freeNumbers.isEmpty())
         throw std::runtime_error(
-            QCoreApplication::translate("EventThread", "Too many events :D").toStdString());
+            QCoreApplication::translate("EventWaiter", "Too many events :D").toStdString());
     return m_freeNumbers.takeLast();
 }
 
@@ -31,3 +34,5 @@ void EventNumberPool::release(quint32 number)
     QMutexLocker lock(&m_mutex);
     m_freeNumbers.append(number);
 }
+
+} // namespace vyrokit

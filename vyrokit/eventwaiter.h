@@ -1,34 +1,40 @@
-// A thread that blocks in the SDK's event wait and reports each signalled event number.
-#ifndef DAPPLIX_CAMERA_EVENTTHREAD_H
-#define DAPPLIX_CAMERA_EVENTTHREAD_H
+// eventwaiter.h: a thread that blocks in the SDK's event wait and reports each signalled event.
+#ifndef VYROKIT_EVENTWAITER_H
+#define VYROKIT_EVENTWAITER_H
+
+#include <QThread>
+#include <QVector>
+
+#include <atomic>
 
 #include "sdk/vyro_api.h"
 #include "vyrokit/eventregistration.h"
 
-#include <QThread>
-#include <QVector>
-#include <atomic>
+namespace vyrokit {
 
-class EventThread final : public QThread
+// Waits on one handle for the events it was started with and emits signalled() for each, from
+// its own thread: receivers on another thread get it queued. A private exit event from
+// EventNumberPool wakes the wait when the waiter stops, so the thread ends by itself and is
+// never killed (which could leave the SDK's locks held).
+class EventWaiter final : public QThread
 {
     Q_OBJECT
 public:
     // Takes a private exit event number from the pool; throws when the pool is empty.
-    explicit EventThread(QObject *parent = nullptr);
-    ~EventThread() override;
+    explicit EventWaiter(QObject *parent = nullptr);
+    ~EventWaiter() override;
 
-    // Registers and enables the events (plus the exit event) on the handle and starts waiting.
-    // Returns 0, -1 when an event could not be initialised, or the enable call's code; after a
-    // failure no event stays registered.
-    int start(VY_HCAM handle, const QVector<quint32> &events);
+    // Registers and enables the events, then the exit event, on the handle and starts waiting.
+    // Returns VY_SUCCESS or the code of the refused call; after a refusal no event stays
+    // registered.
+    int32_t start(VY_HCAM handle, const QVector<quint32> &events);
     // The longest single wait in the SDK.
     static constexpr quint32 waitSliceMs = 500;
     // Wakes the waiting thread through the exit event; it then ends.
     void stop();
-    // Removes the registered events; call once the thread has ended. The owner does it, so the
-    // ended thread has nothing left to do that a time-out could cut short. Starting again and
-    // destruction release them too.
-    void releaseEvents();
+    // Stops, waits until the thread has ended, then removes the registered events: what an
+    // owner does before it closes the handle or goes. Starting again and destruction do it too.
+    void finish();
 
     // True from a successful start() until stop(): the thread waits for the registered events.
     // (QThread::isRunning() says whether the thread itself still runs, which lasts a little
@@ -46,17 +52,17 @@ public:
     quint32 exitEventNumber() const { return m_exitEvent; }
 
 signals:
-    void eventhappen(uint event);
+    void signalled(uint event);
 
 protected:
     void run() override;
 
 private:
-    Q_DISABLE_COPY(EventThread)
+    Q_DISABLE_COPY(EventWaiter)
 
     VY_HCAM m_handle = 0;
-    // Filled by start() before the thread runs; unregistered by the thread when it ends.
-    vyrokit::EventRegistration m_registration;
+    // Filled by start() before the thread runs; removed by finish() once it has ended.
+    EventRegistration m_registration;
     std::atomic<bool> m_running{false};
     quint32 m_latestOnly = 0;
     // Whether a merged event is reported and not yet acknowledged, and how many occurrences
@@ -66,4 +72,6 @@ private:
     const quint32 m_exitEvent;
 };
 
-#endif // DAPPLIX_CAMERA_EVENTTHREAD_H
+} // namespace vyrokit
+
+#endif // VYROKIT_EVENTWAITER_H

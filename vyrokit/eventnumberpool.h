@@ -1,9 +1,12 @@
-// The process-wide pool of private event numbers that event threads use to wake themselves.
-#ifndef DAPPLIX_CAMERA_EVENTNUMBERPOOL_H
-#define DAPPLIX_CAMERA_EVENTNUMBERPOOL_H
+// eventnumberpool.h: the process-wide pool of private event numbers that event waiters use to
+// wake themselves.
+#ifndef VYROKIT_EVENTNUMBERPOOL_H
+#define VYROKIT_EVENTNUMBERPOOL_H
 
 #include <QMutex>
 #include <QVector>
+
+namespace vyrokit {
 
 class EventNumberPool final
 {
@@ -21,9 +24,11 @@ private:
     EventNumberPool();
     Q_DISABLE_COPY(EventNumberPool)
 
-    /* Protects m_freeNumbers: threads are created and destroyed from any thread. */
+    // Protects m_freeNumbers: waiters are created and destroyed from any thread.
     QMutex m_mutex;
     QVector<quint32> m_freeNumbers;
 };
 
-#endif // DAPPLIX_CAMERA_EVENTNUMBERPOOL_H
+} // namespace vyrokit
+
+#endif // VYROKIT_EVENTNUMBERPOOL_H

@@ -1,39 +1,38 @@
-// A thread that blocks in the SDK's event wait and reports each signalled event number.
-#include "dapplix/camera/eventthread.h"
+// eventwaiter.cpp: the waiting thread, its start and its stop.
+#include "vyrokit/eventwaiter.h"
 
-#include "dapplix/camera/eventnumberpool.h"
+#include "vyrokit/eventnumberpool.h"
 
-EventThread::EventThread(QObject *parent)
+namespace vyrokit {
+
+EventWaiter::EventWaiter(QObject *parent)
     : QThread(parent), m_exitEvent(EventNumberPool::instance().acquire())
 {
 }
 
-EventThread::~EventThread()
+EventWaiter::~EventWaiter()
 {
-    stop();
-    wait();
+    finish();
     EventNumberPool::instance().release(m_exitEvent);
 }
 
-int EventThread::start(VY_HCAM h, const QVector<quint32> &list)
+int32_t EventWaiter::start(VY_HCAM handle, const QVector<quint32> &events)
 {
     // A previous run must have released its events before the list is replaced.
-    stop();
-    wait();
-    m_handle = h;
-    std::vector<uint32_t> events(list.cbegin(), list.cend());
-    events.push_back(m_exitEvent);
-    const int ret = m_registration.registerEvents(m_handle, events);
-    if (ret != VY_SUCCESS)
-        return m_registration.failedCommand() == VY_EVENT_CMD_INIT ? -1 : ret;
+    finish();
+    m_handle = handle;
+    std::vector<uint32_t> registered(events.cbegin(), events.cend());
+    registered.push_back(m_exitEvent);
+    if (const int32_t ret = m_registration.registerEvents(m_handle, registered); ret != VY_SUCCESS)
+        return ret;
     m_latestPending = false;
     m_merged = 0;
     m_running = true;
     QThread::start(QThread::InheritPriority);
-    return 0;
+    return VY_SUCCESS;
 }
 
-void EventThread::stop()
+void EventWaiter::stop()
 {
     if (m_running.exchange(false)) {
         quint32 exit = m_exitEvent;
@@ -41,7 +40,14 @@ void EventThread::stop()
     }
 }
 
-void EventThread::run()
+void EventWaiter::finish()
+{
+    stop();
+    wait();
+    m_registration.unregister();
+}
+
+void EventWaiter::run()
 {
     std::vector<uint32_t> events = m_registration.events();
     while (m_running) {
@@ -49,7 +55,7 @@ void EventThread::run()
         wait.events = events.data();
         wait.count = quint32(events.size());
         // The exit event ends the wait at once; should the SDK fail to signal it, the thread
-        // still notices the stop within one slice, so it never has to be killed.
+        // still notices the stop within one slice.
         wait.timeoutMs = waitSliceMs;
         const int ret = vy_Event(m_handle, VY_EVENT_CMD_WAIT, &wait, sizeof wait);
         if (ret == VY_SUCCESS && m_running) {
@@ -58,21 +64,18 @@ void EventThread::run()
                 ++m_merged;
                 continue;
             }
-            emit eventhappen(wait.signalled);
+            emit signalled(wait.signalled);
         } else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && m_running)
             msleep(50); // a wait that fails at once must not spin
     }
     m_running = false;
 }
 
-quint32 EventThread::acknowledgeLatest()
+quint32 EventWaiter::acknowledgeLatest()
 {
     // Re-armed first: an occurrence from now on is reported, one before was merged and counts.
     m_latestPending = false;
     return m_merged.exchange(0);
 }
 
-void EventThread::releaseEvents()
-{
-    m_registration.unregister();
-}
+} // namespace vyrokit
