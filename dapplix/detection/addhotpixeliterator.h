@@ -1,26 +1,26 @@
-// Adds every pixel whose mean lies above the limit to a hot pixel list.
+// Collects every pixel whose mean lies above the limit.
 #ifndef DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H
 #define DAPPLIX_DETECTION_ADDHOTPIXELITERATOR_H
 
-#include "dapplix/detection/pixelpositerator.h"
+#include <QPoint>
+#include <QVector>
 
-class BadpixelListModel;
+#include "dapplix/detection/pixelpositerator.h"
 
 class AddHotpixelIterator final : public PixelPosIterator
 {
 public:
-    AddHotpixelIterator(BadpixelListModel *list, unsigned limit) : m_model(list), m_limit(limit) {}
+    // Appends the positions it finds to found, which must outlive the iterator.
+    AddHotpixelIterator(QVector<QPoint> &found, unsigned limit) : m_found(found), m_limit(limit) {}
 
     void operator()(unsigned &element, unsigned x, unsigned y) override
     {
         if (element > m_limit)
-            add(x, y);
+            m_found.append(QPoint(int(x), int(y)));
     }
 
 private:
-    void add(unsigned x, unsigned y);
-
-    BadpixelListModel *m_model;
+    QVector<QPoint> &m_found;
     unsigned m_limit;
 };
 

@@ -25,7 +25,7 @@
         <translation>Die aufgenommenen Bilder sind nicht gleich groß.</translation>
     </message>
     <message>
-        <location filename="hotpixeldetector.cpp" line="39"/>
+        <location filename="hotpixeldetector.cpp" line="40"/>
         <source>Not instanced.</source>
         <translation>Nicht angelegt.</translation>
     </message>
@@ -33,24 +33,24 @@
 <context>
     <name>DetectionRun</name>
     <message>
-        <location filename="detectionrun.cpp" line="88"/>
+        <location filename="detectionrun.cpp" line="89"/>
         <source>No image has been received from the camera. Please restart detection.</source>
         <translation>Von der Kamera ist kein Bild eingetroffen. Bitte starten Sie die Erkennung neu.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="99"/>
+        <location filename="detectionrun.cpp" line="100"/>
         <source>Detection failed</source>
         <translation>Erkennung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="100"/>
+        <location filename="detectionrun.cpp" line="101"/>
         <source>Too many hot pixel have been found.
 Please make sure that the sensor is completely obscured and the threshold is not too low.</source>
         <translation>Es wurden zu viele Hotpixel gefunden.
 Bitte stellen Sie sicher, dass der Sensor vollständig abgedeckt und die Schwelle nicht zu niedrig ist.</translation>
     </message>
     <message>
-        <location filename="detectionrun.cpp" line="127"/>
+        <location filename="detectionrun.cpp" line="126"/>
         <source> Please restart detection.</source>
         <translation> Bitte starten Sie die Erkennung neu.</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include <exception>
+#include <unordered_set>
 
 DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent)
     : QObject(parent), m_list(model)
@@ -104,25 +105,23 @@ void DetectionRun::abort()
 
 void DetectionRun::detectBadpixel()
 {
-    BadpixelListModel found;
     HotpixelDetector detector(m_threshold);
     connect(&detector, &BadpixelDetector::detectionFinished, this,
             &DetectionRun::detectionFinished);
     try {
         detector.setImages(m_colorMode, &m_frames);
-        found.setCounts(m_list->maxUserBadpixels(), m_list->factoryBadpixelCount());
-        // The list's positions, whatever their class, keep the detector from finding them again.
+        const QVector<QPoint> found = detector.detectHotpixels();
+        // The list's positions, whatever their class, are not added again: an "ignore" entry
+        // stays as it is.
+        std::unordered_set<quint32> known;
+        const auto key = [](int x, int y) { return quint32(x) << 16 | quint32(y); };
         for (int row = 0; row < m_list->rowCount(); ++row) {
             const Badpixel b = m_list->badpixelAt(row);
-            found.addBadpixel(QPoint(b.x, b.y));
+            known.insert(key(b.x, b.y));
         }
-        const int known = found.rowCount();
-        detector.detectHotpixels(&found);
-        // Only what the detector added goes into the list: an "ignore" entry stays as it is.
-        for (int row = known; row < found.rowCount(); ++row) {
-            const Badpixel b = found.badpixelAt(row);
-            m_list->addBadpixel(QPoint(b.x, b.y));
-        }
+        for (const QPoint &p : found)
+            if (known.count(key(p.x(), p.y())) == 0)
+                m_list->addBadpixel(p);
     } catch (const std::exception &e) {
         emit failed(QString::fromStdString(e.what()) + tr(" Please restart detection."));
     }

@@ -13,10 +13,10 @@ HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
 
 void HotpixelDetector::addPlane(const Plane &matrix, const PixelPattern &pattern,
                                 const std::vector<unsigned> &rowMax, unsigned mean,
-                                BadpixelListModel *list)
+                                QVector<QPoint> &found)
 {
     const unsigned limit = mean + m_limitAboveMean;
-    AddHotpixelIterator add(list, limit);
+    AddHotpixelIterator add(found, limit);
     // Only the rows that hold an element above the limit: a dark frame has few of them, and
     // this pass would otherwise read the whole matrix again.
     for (unsigned row = 0; row < matrix.rows(); ++row) {
@@ -31,9 +31,10 @@ void HotpixelDetector::addPlane(const Plane &matrix, const PixelPattern &pattern
     }
 }
 
-void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
+QVector<QPoint> HotpixelDetector::detectHotpixels()
 {
     accumulate();
+    QVector<QPoint> found;
     const auto notInstanced = [] {
         return std::runtime_error(
             QCoreApplication::translate("BadpixelDetector", "Not instanced.").toStdString());
@@ -44,13 +45,14 @@ void HotpixelDetector::detectHotpixels(BadpixelListModel *list)
                 throw notInstanced();
         for (int plane = 0; plane < 4; ++plane)
             addPlane(*m_bayerMatrix[plane], bayerPattern[plane], m_rowMaxima[plane], m_means[plane],
-                     list);
+                     found);
     } else if (m_colorMode == VY_CM_MONO8) {
         if (!m_monoMatrix)
             throw notInstanced();
-        addPlane(*m_monoMatrix, monoPattern, m_rowMaxima[0], m_means[0], list);
+        addPlane(*m_monoMatrix, monoPattern, m_rowMaxima[0], m_means[0], found);
     } else {
         throw ErrColorMode();
     }
     emit detectionFinished();
+    return found;
 }

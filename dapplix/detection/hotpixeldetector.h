@@ -2,18 +2,19 @@
 #ifndef DAPPLIX_DETECTION_HOTPIXELDETECTOR_H
 #define DAPPLIX_DETECTION_HOTPIXELDETECTOR_H
 
+#include <QPoint>
+#include <QVector>
+
 #include "dapplix/detection/badpixeldetector.h"
 
-class BadpixelListModel;
-
-class HotpixelDetector : public BadpixelDetector
+class HotpixelDetector final : public BadpixelDetector
 {
     Q_OBJECT
 public:
     explicit HotpixelDetector(unsigned threshold, QObject *parent = nullptr);
 
-    // Adds each hot pixel to the list as a user entry; throws std::runtime_error.
-    virtual void detectHotpixels(BadpixelListModel *list);
+    // The position of each hot pixel, plane by plane; throws std::runtime_error.
+    QVector<QPoint> detectHotpixels();
 
     unsigned threshold() const { return m_limitAboveMean; }
 
@@ -21,7 +22,7 @@ private:
     Q_DISABLE_COPY(HotpixelDetector)
 
     void addPlane(const Plane &matrix, const PixelPattern &pattern,
-                  const std::vector<unsigned> &rowMax, unsigned mean, BadpixelListModel *list);
+                  const std::vector<unsigned> &rowMax, unsigned mean, QVector<QPoint> &found);
 
     unsigned m_limitAboveMean;
 };

@@ -1,6 +1,5 @@
 // HotpixelDetector on synthetic frames: thresholds, planes, sizes and refused input.
 #include "dapplix/detection/hotpixeldetector.h"
-#include "dapplix/hotpixels/badpixellistmodel.h"
 #include "sdk/vyro_api.h"
 #include "tests/support/greyframe.h"
 #include "tests/support/testmain.h"
@@ -10,23 +9,20 @@
 
 namespace {
 
-QVector<QPoint> positions(const BadpixelListModel &list)
+// The detector's positions in reading order.
+QVector<QPoint> detected(HotpixelDetector &detector)
 {
-    QVector<QPoint> found;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        const Badpixel b = list.badpixelAt(row);
-        found.append(QPoint(b.x, b.y));
-    }
+    QVector<QPoint> found = detector.detectHotpixels();
     std::sort(found.begin(), found.end(), [](const QPoint &a, const QPoint &b) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
     });
     return found;
 }
 
-QString failure(HotpixelDetector &detector, BadpixelListModel &list)
+QString failure(HotpixelDetector &detector)
 {
     try {
-        detector.detectHotpixels(&list);
+        detector.detectHotpixels();
     } catch (const std::exception &e) {
         return QString(e.what());
     }
@@ -58,13 +54,10 @@ void tst_HotpixelDetector::workedExample()
         f.setPixel(30, 40, 53);
         frames.append(f);
     }
-    BadpixelListModel list;
     HotpixelDetector detector(40);
     QSignalSpy finished(&detector, &BadpixelDetector::detectionFinished);
     detector.setImages(VY_CM_MONO8, &frames);
-    detector.detectHotpixels(&list);
-    QCOMPARE(positions(list), QVector<QPoint>{QPoint(30, 40)});
-    QCOMPARE(list.badpixelAt(0).pixelclass, quint8(Badpixel::User));
+    QCOMPARE(detected(detector), QVector<QPoint>{QPoint(30, 40)});
     QCOMPARE(finished.count(), 1);
 }
 
@@ -92,11 +85,9 @@ void tst_HotpixelDetector::bayerPlanes()
         f.setPixel(pixel, f.pixelIndex(pixel) + 50);
         frames.append(f);
     }
-    BadpixelListModel list;
     HotpixelDetector detector(30);
     detector.setImages(VY_CM_BAYER_RG8, &frames);
-    detector.detectHotpixels(&list);
-    QCOMPARE(positions(list), QVector<QPoint>{pixel});
+    QCOMPARE(detected(detector), QVector<QPoint>{pixel});
     const BadpixelDetector::Plane *m = detector.bayerPlane(plane);
     QVERIFY(m);
     QCOMPARE(m->cols(), 640u);
@@ -114,27 +105,21 @@ void tst_HotpixelDetector::paddedOddFrame()
     f.setPixel(3, 3, 200);
     f.setPixel(4, 6, 200); // the extra column and row of the Bayer planes
     frames.append(f);
-    BadpixelListModel bayer;
     HotpixelDetector bayerDetector(50);
     bayerDetector.setImages(VY_CM_BAYER_RG8, &frames);
-    bayerDetector.detectHotpixels(&bayer);
-    QCOMPARE(positions(bayer), QVector<QPoint>{QPoint(3, 3)});
-    BadpixelListModel mono;
+    QCOMPARE(detected(bayerDetector), QVector<QPoint>{QPoint(3, 3)});
     HotpixelDetector monoDetector(50);
     monoDetector.setImages(VY_CM_MONO8, &frames);
-    monoDetector.detectHotpixels(&mono);
-    QCOMPARE(positions(mono), (QVector<QPoint>{QPoint(3, 3), QPoint(4, 6)}));
+    QCOMPARE(detected(monoDetector), (QVector<QPoint>{QPoint(3, 3), QPoint(4, 6)}));
 }
 
 void tst_HotpixelDetector::thresholdTooHigh()
 {
     QVector<QImage> frames{greyFrame(64, 64, 0)};
     frames[0].setPixel(5, 5, 255);
-    BadpixelListModel list;
     HotpixelDetector detector(255);
     detector.setImages(VY_CM_MONO8, &frames);
-    detector.detectHotpixels(&list);
-    QCOMPARE(list.rowCount(), 0);
+    QVERIFY(detected(detector).isEmpty());
 }
 
 void tst_HotpixelDetector::refused_data()
@@ -164,13 +149,11 @@ void tst_HotpixelDetector::refused()
     QFETCH(int, mode);
     QFETCH(QVector<QImage>, frames);
     QFETCH(QString, message);
-    BadpixelListModel list;
     HotpixelDetector detector(40);
     QSignalSpy finished(&detector, &BadpixelDetector::detectionFinished);
     detector.setImages(mode, &frames);
-    QCOMPARE(failure(detector, list), message);
+    QCOMPARE(failure(detector), message);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(list.rowCount(), 0);
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_HotpixelDetector)
