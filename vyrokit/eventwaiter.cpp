@@ -44,6 +44,10 @@ void EventWaiter::finish()
 {
     stop();
     wait();
+    // wait() returns through Qt's own lock, which the thread checker does not see when the thread
+    // had ended already; loading the thread's last store orders its reads of the registration
+    // before the removal for it as well.
+    (void)m_running.load();
     m_registration.unregister();
 }
 
