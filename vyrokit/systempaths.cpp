@@ -26,7 +26,7 @@ QString SystemPaths::path(const QString &systemPath)
 {
     if (!QDir::isAbsolutePath(systemPath))
         return systemPath;
-    const QString base = root();
+    QString base = root();
     if (base.isEmpty())
         return systemPath;
     // ".." above "/" stays at "/", as it does on the real system, so nothing leaves the root.
@@ -53,7 +53,7 @@ QString SystemPaths::program(const QString &program)
         QStringList paths;
         for (const char *directory : directories)
             paths << base + QLatin1String(directory);
-        const QString found = QStandardPaths::findExecutable(program, paths);
+        QString found = QStandardPaths::findExecutable(program, paths);
         if (!found.isEmpty())
             return found;
     }

@@ -16,7 +16,7 @@ QString TranslationDirectory::installedRelative(const QString &program)
 QString TranslationDirectory::locate(const QString &programDir, const QString &program)
 {
     const QDir dir(programDir);
-    const QString built = dir.filePath(QStringLiteral("lang/") + program);
+    QString built = dir.filePath(QStringLiteral("lang/") + program);
     if (QFileInfo(built).isDir())
         return built;
     return QDir::cleanPath(dir.filePath(installedRelative(program)));

@@ -103,8 +103,8 @@ void CameraListModel::merge(const QVector<CameraListEntry> &freshList, bool &cha
     int row = 0;
     while (row < m_entries.size()) {
         const quint32 id = m_entries.at(row).deviceId;
-        auto it = std::find_if(fresh.begin(), fresh.end(),
-                               [id](const CameraListEntry &e) { return e.deviceId == id; });
+        auto *it = std::find_if(fresh.begin(), fresh.end(),
+                                [id](const CameraListEntry &e) { return e.deviceId == id; });
         if (it == fresh.end()) {
             beginRemoveRows(QModelIndex(), row, row);
             m_entries.remove(row);

@@ -14,7 +14,7 @@ public:
     static const QString &defaultFileName();
     // Larger files and deeper element nesting are no parameter file: they are refused before
     // the document is built, so a runaway file cannot exhaust memory or stack.
-    static constexpr qint64 maxFileSize = 1024 * 1024;
+    static constexpr qint64 maxFileSize = qint64(1024) * 1024;
     static constexpr int maxDepth = 32;
 
     enum class Outcome

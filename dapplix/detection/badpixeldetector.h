@@ -34,7 +34,7 @@ public:
     ~BadpixelDetector() override;
 
     // The frames are borrowed and must outlive the detection.
-    void setImages(int colorMode, const QVector<QImage> *images);
+    void setImages(int mode, const QVector<QImage> *frames);
     // Fills the plane matrices with the truncated per-pixel means of the frames; throws
     // std::runtime_error (emitting detectionFinished first) on bad input.
     void accumulate();

@@ -15,10 +15,10 @@ DetectionRun::DetectionRun(BadpixelListModel *model, QObject *parent)
     connect(&m_watchdog, &QTimer::timeout, this, &DetectionRun::frameTimedOut);
 }
 
-void DetectionRun::start(bool clear, unsigned limit, int mode)
+void DetectionRun::start(bool clear, unsigned threshold, int colorMode)
 {
-    m_threshold = limit;
-    m_colorMode = mode;
+    m_threshold = threshold;
+    m_colorMode = colorMode;
     m_frames.clear();
     m_progressCounter = 0;
     if (clear)

@@ -24,8 +24,8 @@ public:
     static constexpr int defaultFrameTimeoutMs = 5000;
     static constexpr int missedFramesAllowed = 5;
 
-    // The list receives the found pixels; it must outlive the run.
-    explicit DetectionRun(BadpixelListModel *list, QObject *parent = nullptr);
+    // The model receives the found pixels; it must outlive the run.
+    explicit DetectionRun(BadpixelListModel *model, QObject *parent = nullptr);
 
     // Starts collecting; clear removes the user entries first.
     void start(bool clear, unsigned threshold, int colorMode);

@@ -13,7 +13,7 @@ HotpixelDetector::HotpixelDetector(unsigned threshold, QObject *parent)
 
 void HotpixelDetector::addPlane(const Plane &matrix, const PixelPattern &pattern,
                                 const std::vector<unsigned> &rowMax, unsigned mean,
-                                QVector<QPoint> &found)
+                                QVector<QPoint> &found) const
 {
     const unsigned limit = mean + m_limitAboveMean;
     AddHotpixelIterator add(found, limit);

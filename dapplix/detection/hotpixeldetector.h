@@ -22,7 +22,7 @@ private:
     Q_DISABLE_COPY(HotpixelDetector)
 
     void addPlane(const Plane &matrix, const PixelPattern &pattern,
-                  const std::vector<unsigned> &rowMax, unsigned mean, QVector<QPoint> &found);
+                  const std::vector<unsigned> &rowMax, unsigned mean, QVector<QPoint> &found) const;
 
     unsigned m_limitAboveMean;
 };

@@ -259,7 +259,7 @@ QString BadpixelListModel::readCameraList(VY_HCAM handle, quint32 countCommand, 
         beginInsertRows(QModelIndex(), first, first + count - 1);
         for (int i = 0; i < count; ++i)
             m_entries.push_back(std::make_unique<Badpixel>(
-                Badpixel{buffer[size_t(1 + 2 * i)], buffer[size_t(2 + 2 * i)], pixelclass}));
+                Badpixel{buffer[1 + 2 * size_t(i)], buffer[2 + 2 * size_t(i)], pixelclass}));
         endInsertRows();
         return QString();
     }
@@ -371,7 +371,7 @@ void BadpixelListModel::clearBadpixelList()
     endRemoveRows();
 }
 
-void BadpixelListModel::replaceUserEntries(std::vector<Badpixel> fresh)
+void BadpixelListModel::replaceUserEntries(const std::vector<Badpixel> &fresh)
 {
     clearUserBadpixelList();
     if (!fresh.empty()) {
@@ -399,7 +399,7 @@ int BadpixelListModel::readSoftwareBadpixelList(VY_HCAM handle, std::vector<quin
     // A count the list buffer cannot describe is not a list.
     if (n < 0 || n > 0xFFFF)
         return VY_INVALID_PARAMETER;
-    list.assign(size_t(2 * n + 1), 0);
+    list.assign(2 * size_t(n) + 1, 0);
     list[0] = quint16(n);
     ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST, list.data(), quint32(4 * n + 2));
     // Never trust a count word larger than what was read.
@@ -464,7 +464,7 @@ void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
     fresh.reserve(loaded[0]);
     for (size_t i = 0; i < loaded[0]; ++i)
         fresh.push_back({loaded[1 + 2 * i], loaded[2 + 2 * i], Badpixel::User});
-    replaceUserEntries(std::move(fresh));
+    replaceUserEntries(fresh);
     if (restored != VY_SUCCESS)
         failed(vyrokit::SdkError::text(h, restored));
 }
@@ -521,7 +521,7 @@ void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
             throwFailure(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
         fresh.push_back(b);
     }
-    replaceUserEntries(std::move(fresh));
+    replaceUserEntries(fresh);
 }
 
 void BadpixelListModel::sort(int column, Qt::SortOrder order)

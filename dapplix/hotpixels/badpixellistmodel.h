@@ -92,7 +92,7 @@ private:
     // The user entries' positions, sorted: what a write puts into the camera, in any order.
     std::vector<QPoint> userPositions() const;
     // Replaces the user entries by the given ones, appended after the others.
-    void replaceUserEntries(std::vector<Badpixel> fresh);
+    void replaceUserEntries(const std::vector<Badpixel> &fresh);
     std::vector<quint16> userListBuffer() const;
 
     int m_maxUser = 0;

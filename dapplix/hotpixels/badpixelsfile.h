@@ -19,7 +19,7 @@ public:
     // Longer lines are no pixel line; such a file is refused.
     static constexpr int maxLineLength = 255;
     // Comments may make a file longer than its pixels need, but not without bound.
-    static constexpr qint64 maxFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 maxFileSize = qint64(4) * 1024 * 1024;
 
     // Reads every pixel of the file, each within a sensor of the given size. "#" starts a
     // comment; blank lines are skipped. Throws std::runtime_error with the user message, which

@@ -15,7 +15,7 @@ BaseParameterWidget::BaseParameterWidget(QWidget *parent) : QObject(parent)
     m_slider->setMinimumWidth(100);
 }
 
-void BaseParameterWidget::setText(QString text)
+void BaseParameterWidget::setText(const QString &text)
 {
     m_label->setText(text);
 }

@@ -23,7 +23,7 @@ public:
     bool isUserChange() const { return m_userChange; }
 
 public slots:
-    void setText(QString text);
+    void setText(const QString &text);
 
 protected:
     QLabel *m_label = nullptr;

@@ -76,8 +76,8 @@ DisplayRenderer::DisplayRenderer()
     for (int v = 0; v < 256; ++v) {
         const QRgb px = probe.pixel(1, v);
         m_tables.back()[size_t(v)] = uchar(qRed(px));
-        m_tables.back()[size_t(256 + v)] = uchar(qGreen(px));
-        m_tables.back()[size_t(512 + v)] = uchar(qBlue(px));
+        m_tables.back()[256 + size_t(v)] = uchar(qGreen(px));
+        m_tables.back()[512 + size_t(v)] = uchar(qBlue(px));
     }
 }
 
@@ -113,8 +113,8 @@ std::vector<DisplayRenderer::Overlay> DisplayRenderer::markerOverlay(const QColo
             for (int v = 0; v < 256; ++v) {
                 const QRgb px = probe.pixel(x, v * side + y);
                 table[size_t(v)] = uchar(qRed(px));
-                table[size_t(256 + v)] = uchar(qGreen(px));
-                table[size_t(512 + v)] = uchar(qBlue(px));
+                table[256 + size_t(v)] = uchar(qGreen(px));
+                table[512 + size_t(v)] = uchar(qBlue(px));
             }
             overlay.push_back({x - centre, y - centre, int(m_tables.size())});
             m_tables.push_back(table);
@@ -407,7 +407,8 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
             // 1:1 across: the row is read straight, without the column map.
             convertRow(m_frame.constScanLine(sy) + rect.left(), line, width);
         } else if (m_identityColumns) {
-            std::memcpy(line, m_frame.constScanLine(sy) + 4 * rect.left(), size_t(width) * 4);
+            std::memcpy(line, m_frame.constScanLine(sy) + 4 * ptrdiff_t(rect.left()),
+                        size_t(width) * 4);
         } else if (eightBit) {
             const uchar *src = m_frame.constScanLine(sy);
             if (m_greyTable)
@@ -434,8 +435,8 @@ void DisplayRenderer::renderInto(const QRect &wanted, QImage &dest, const QPoint
     if (isReduced(target)) {
         // Scaled down with the image, markers would shrink to a pixel or two: they are drawn at
         // their own size over the reduced image.
-        QImage part(dest.bits() + at.y() * dest.bytesPerLine() + 4 * at.x(), wanted.width(),
-                    wanted.height(), dest.bytesPerLine(), QImage::Format_RGB32);
+        QImage part(dest.bits() + ptrdiff_t(at.y()) * dest.bytesPerLine() + 4 * ptrdiff_t(at.x()),
+                    wanted.width(), wanted.height(), dest.bytesPerLine(), QImage::Format_RGB32);
         paintReducedMarkers(part, wanted.topLeft(), rect);
         return;
     }

@@ -46,11 +46,11 @@ public:
     // then halves its scale.
     static bool tooLarge(const QSize &size);
 
-    // Fills out with the part of the scaled image inside rect (target coordinates).
-    void render(const QRect &rect, QImage &out);
+    // Fills out with the part of the scaled image inside wanted (target coordinates).
+    void render(const QRect &wanted, QImage &out);
     // Writes that part into a 32-bit image (opaque pixels) with its top left corner at at;
     // the part must fit there.
-    void renderInto(const QRect &rect, QImage &dest, const QPoint &at);
+    void renderInto(const QRect &wanted, QImage &dest, const QPoint &at);
     // The whole scaled image the straightforward way: convert, paint the markers on the full
     // frame, scale it. render() gives the same pixels.
     QImage renderFull() const;

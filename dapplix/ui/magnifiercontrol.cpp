@@ -59,7 +59,7 @@ QString MagnifierControl::valueText() const
     return m_value->text();
 }
 
-void MagnifierControl::setPixelInfo(QString bayerColor, int value)
+void MagnifierControl::setPixelInfo(const QString &bayerColor, int value)
 {
     m_bayerColor->setText(bayerColor);
     m_value->setText(QString::number(value));

@@ -24,7 +24,7 @@ public:
     void setBayerSensor(bool bayer);
 
 public slots:
-    void setPixelInfo(QString bayerColor, int value);
+    void setPixelInfo(const QString &bayerColor, int value);
 
 protected:
     void wheelEvent(QWheelEvent *event) override;

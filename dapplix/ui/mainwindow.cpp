@@ -173,7 +173,7 @@ void MainWindow::createActions()
     a.highlight->setCheckable(true);
     a.highlight->setChecked(true);
     a.correction->setCheckable(true);
-    a.add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    a.add->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_A));
     a.remove->setShortcut(QKeySequence(Qt::Key_Delete));
 
     m_zoomGroup = new QActionGroup(this);

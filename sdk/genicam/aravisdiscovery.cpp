@@ -24,7 +24,7 @@ QString addressText(GInetAddress *address)
     if (!address)
         return QString();
     gchar *s = g_inet_address_to_string(address);
-    const QString result = QString::fromUtf8(s);
+    QString result = QString::fromUtf8(s);
     g_free(s);
     return result;
 }

@@ -168,7 +168,8 @@ bool AravisSource::read(const vysim::Area &area, uint8_t *dst, uint32_t pitch, u
                 else if (m_bytesPerPixel == 1)
                     out[x] = in[sx];
                 else
-                    out[x] = uint8_t(std::min(255, (in[2 * sx] | in[2 * sx + 1] << 8) >> m_shift));
+                    out[x] = uint8_t(std::min(
+                        255, (in[2 * size_t(sx)] | in[2 * size_t(sx) + 1] << 8) >> m_shift));
             }
         }
     }

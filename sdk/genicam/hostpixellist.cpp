@@ -13,7 +13,7 @@ namespace vygenicam {
 namespace {
 
 // 65535 entries of "[65535,65535]," and a margin.
-constexpr qint64 MaxFileSize = 2 * 1024 * 1024;
+constexpr qint64 MaxFileSize = qint64(2) * 1024 * 1024;
 
 QString directory()
 {

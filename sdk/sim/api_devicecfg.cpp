@@ -18,7 +18,7 @@ namespace {
 using vysim::FieldType;
 
 const bool deviceCfgFields = vysim::addDeviceFields({
-    {"userEepromData", FieldType::String, QString(), 0, 2 * VY_USER_EEPROM_SIZE,
+    {"userEepromData", FieldType::String, QString(), 0, qint64(2) * VY_USER_EEPROM_SIZE,
      "user EEPROM bytes as hexadecimal digits; empty: the bytes of userEeprom"},
     {"manufacturer", FieldType::String, QStringLiteral("Orv"), 0, 19, "manufacturer"},
     {"qcDate", FieldType::String, QStringLiteral("2026-01-15"), 0, 11,
@@ -84,7 +84,7 @@ VY_LENS_DATA lensData(const QJsonObject &f)
     d.lensType = uint8_t(vysim::integerField(f, "lensType"));
     // The lens driver's values follow from the type, as a lens of that type would report them.
     for (size_t i = 0; i < sizeof d.parameters; ++i)
-        d.parameters[i] = uint8_t(d.lensType * 16 + i);
+        d.parameters[i] = uint8_t(size_t(d.lensType) * 16 + i);
     return d;
 }
 

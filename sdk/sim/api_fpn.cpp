@@ -35,10 +35,10 @@ bool flag(const QJsonObject &f, const char *name)
 
 bool fpnSupported(const QJsonObject &f)
 {
-    const int explicitValue = vysim::integerField(f, "fpnSupported");
+    const qint64 explicitValue = vysim::integerField(f, "fpnSupported");
     if (explicitValue >= 0)
         return explicitValue == 1;
-    const int sensor = vysim::integerField(f, "sensorId");
+    const qint64 sensor = vysim::integerField(f, "sensorId");
     return (sensor >= 554 && sensor <= 559) || (sensor >= 584 && sensor <= 587);
 }
 
@@ -167,7 +167,7 @@ VYAPI int32_t vy_CalibrateFPN(VY_HCAM hCam, uint32_t command, void *buffer, uint
             return call.fail(VY_INVALID_PARAMETER, "The factory calibration cannot be replaced");
         if (!flag(f, "memoryMode"))
             return call.fail(VY_INVALID_PARAMETER, "The calibration needs the camera memory");
-        if (!calibrationTime(hCam, deviceId, vysim::integerField(f, "fpnCalibrationMs")))
+        if (!calibrationTime(hCam, deviceId, int(vysim::integerField(f, "fpnCalibrationMs"))))
             return call.done(vysim::deviceExists(deviceId) ? VY_INVALID_HANDLE
                                                            : VY_IO_REQUEST_FAILED);
         // The light is judged on what the sensor sees at the end of the run.

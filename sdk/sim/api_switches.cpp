@@ -53,7 +53,7 @@ bool validId(int id)
 std::vector<int> bootBoostIds()
 {
     std::vector<int> ids;
-    for (const QJsonValue &v : vysim::driverField(QStringLiteral("bootBoostIds")).toArray()) {
+    for (const QJsonValue v : vysim::driverField(QStringLiteral("bootBoostIds")).toArray()) {
         qint64 id = -1;
         if (!vysim::integerValue(v, &id))
             continue;

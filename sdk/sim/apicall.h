@@ -62,6 +62,8 @@ private:
 
 } // namespace vysim
 
+// call names the variable the prologue declares, so it takes no parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define VYSIM_ENTER(call, function, handle, command, buffer, size)                                 \
     vysim::ApiCall call((function), (handle), (command), (buffer), (size));                        \
     if (call.isForced())                                                                           \
@@ -73,5 +75,6 @@ private:
     vysim::ApiCall call((function), (deviceId), (command), (buffer), (size), VY_DRIVER_HANDLE);    \
     if (call.isForced())                                                                           \
     return call.forcedResult()
+// NOLINTEND(bugprone-macro-parentheses)
 
 #endif // SDK_SIM_APICALL_H

@@ -55,11 +55,14 @@ private:
 
 // The prologue of a vy_ function on an open camera: VYSIM_ENTER, then `camera`, the
 // std::shared_ptr<SimCamera> of the handle, or VY_INVALID_HANDLE when the handle is not open.
+// call and camera name the variables the prologue declares, so they take no parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define VYSIM_ENTER_CAMERA(call, camera, function, handle, command, buffer, size)                  \
     VYSIM_ENTER(call, function, handle, command, buffer, size);                                    \
     const std::shared_ptr<vysim::SimCamera> camera =                                               \
         vysim::CameraRegistry::instance().camera(handle);                                          \
     if (!camera)                                                                                   \
     return call.done(VY_INVALID_HANDLE)
+// NOLINTEND(bugprone-macro-parentheses)
 
 #endif // SDK_SIM_CAMERAREGISTRY_H

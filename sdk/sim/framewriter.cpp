@@ -38,7 +38,7 @@ void FrameWriter::write(const SensorModel &model, const FrameJob &job)
     for (uint32_t y = 0; y < rows; ++y) {
         uint8_t *out = reinterpret_cast<uint8_t *>(job.memory) + size_t(y) * outPitch;
         const uint8_t *in = raw + size_t(y) * pitch;
-        for (uint32_t x = 0; x < columns; ++x) {
+        for (size_t x = 0; x < columns; ++x) {
             out[4 * x] = out[4 * x + 1] = out[4 * x + 2] = in[x];
             out[4 * x + 3] = 0xFF;
         }

@@ -165,7 +165,8 @@ bool fileName(const wchar_t *name, size_t maxChars, std::string *utf8)
         return false; // none, unterminated or empty
     utf8->clear();
     for (size_t i = 0; name[i] != 0; ++i) {
-        const uint32_t c = uint32_t(name[i]);
+        // A negative wchar_t becomes a value above 0x10FFFF and is refused below.
+        const uint32_t c = uint32_t(name[i]); // NOLINT(bugprone-signed-char-misuse)
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             return false;
         appendUtf8(*utf8, c);

@@ -81,7 +81,7 @@ std::vector<PixelPos> pixelArray(const QJsonObject &fields, const char *name, ui
                                  uint32_t height)
 {
     std::vector<PixelPos> result;
-    for (const QJsonValue &v : fields.value(QLatin1String(name)).toArray()) {
+    for (const QJsonValue v : fields.value(QLatin1String(name)).toArray()) {
         const QJsonArray pair = v.toArray();
         if (pair.size() != 2 || !pair.at(0).isDouble() || !pair.at(1).isDouble())
             continue;

@@ -42,7 +42,7 @@ public:
     };
 
     // Largest state or world file read; anything bigger is not one.
-    static constexpr qint64 maxFileSize = 8 * 1024 * 1024;
+    static constexpr qint64 maxFileSize = qint64(8) * 1024 * 1024;
     // Generations are JSON numbers: beyond 2^53 they would no longer count one by one. Anything
     // else (negative, fractional, huge) in the state or the lock file is damage.
     static constexpr quint64 maxGeneration = (quint64(1) << 53) - 1;

@@ -117,8 +117,9 @@ private:
     // adds them as they are when it applies, so a close in between is not undone.
     std::set<uint32_t> lockedDevices(const std::vector<uint32_t> &deviceIds, bool allLocks);
     std::set<uint32_t> lockedDevices(const SimWorld &world); // every device's lock
-    // Makes world and the locks of others current, with this program's open devices locked.
-    void apply(const SimWorld &world, const std::set<uint32_t> &locked, Pending *pending);
+    // Makes shared (with the real cameras) and the locks of others current, with this program's
+    // open devices locked.
+    void apply(const SimWorld &shared, const std::set<uint32_t> &locked, Pending *pending);
     void deliver(const Pending &pending);
     bool entryInUse(const SimDevice &d) const; // with m_mutex held
 

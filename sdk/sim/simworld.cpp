@@ -303,7 +303,7 @@ QString SimWorld::machineMac()
             QFile file(net.filePath(name + QStringLiteral("/address")));
             if (!file.open(QIODevice::ReadOnly))
                 continue;
-            const QString text = QString::fromLatin1(file.readAll()).trimmed();
+            QString text = QString::fromLatin1(file.readAll()).trimmed();
             uint8_t bytes[6];
             if (macBytes(text, bytes) && std::any_of(bytes, bytes + 6, [](uint8_t b) { return b; }))
                 return text;

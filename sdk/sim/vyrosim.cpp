@@ -136,7 +136,7 @@ int list()
     const QJsonArray devices = currentWorld().value("devices").toArray();
     std::printf("%-6s %-4s %-4s %-6s %-16s %-16s %-32s %s\n", "DevID", "Cam", "Kind", "InUse",
                 "Model", "Serial", "Full model name", "Label");
-    for (const QJsonValue &v : devices) {
+    for (const QJsonValue v : devices) {
         const QJsonObject d = v.toObject();
         const int id = d.value("deviceId").toInt();
         const int inUse = vysim_device_in_use(uint32_t(id));
@@ -153,7 +153,7 @@ int list()
 
 int presets()
 {
-    for (const QJsonValue &v : defaultWorld().value("devices").toArray()) {
+    for (const QJsonValue v : defaultWorld().value("devices").toArray()) {
         const QJsonObject d = v.toObject();
         std::printf("%-22s %-4s %s\n", qPrintable(d.value("label").toString()), qPrintable(kind(d)),
                     qPrintable(d.value("fullModelName").toString()));
@@ -184,7 +184,7 @@ void kindRange(int id, int *first, int *end)
 int plugPreset(const QString &name, const char *idText)
 {
     QJsonObject preset;
-    for (const QJsonValue &v : defaultWorld().value("devices").toArray())
+    for (const QJsonValue v : defaultWorld().value("devices").toArray())
         if (v.toObject().value("label").toString() == name)
             preset = v.toObject();
     if (preset.isEmpty()) {
@@ -193,7 +193,7 @@ int plugPreset(const QString &name, const char *idText)
         return exitUsage;
     }
     std::set<int> used;
-    for (const QJsonValue &v : currentWorld().value("devices").toArray())
+    for (const QJsonValue v : currentWorld().value("devices").toArray())
         used.insert(v.toObject().value("deviceId").toInt());
     int id = 0;
     if (idText) {

@@ -68,7 +68,7 @@ bool FileReader::read(const QString &path, qint64 maxSize, QByteArray *bytes, QS
         if (done > maxSize)
             return tooLarge();
         if (done == data.size())
-            data.resize(int(std::min<qint64>(maxSize + 1, data.size() * 2)));
+            data.resize(int(std::min<qint64>(maxSize + 1, qint64(data.size()) * 2)));
     }
     data.resize(int(done));
     *bytes = data;

@@ -107,7 +107,7 @@ private:
     void setFpnStatus(const QString &iconPath, const QString &text);
 
     int32_t writeCameraId(int cameraId);
-    int32_t writeEeprom(const QByteArray &block);
+    int32_t writeEeprom(const QByteArray &bytes);
     int32_t writeLens(uint8_t lensType);
     // The 64-byte EEPROM block the line holds now; nullopt with the reason in *problem when
     // the line holds no bytes or more than 64.

@@ -143,7 +143,7 @@ QString yesNo(bool yes)
 // without the maker's part (all zero, as a camera that reports none), show the text as it is.
 QString cameraMacText(const Camera &camera)
 {
-    const QString mac = camera.macAddress();
+    QString mac = camera.macAddress();
     const bool makerPart = mac.size() == 17 && !mac.startsWith(QLatin1String("00-00-00"));
     if (camera.isEth() && makerPart) {
         if (mac.endsWith(QLatin1String("00-00-00")))

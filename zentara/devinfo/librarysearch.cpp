@@ -43,7 +43,7 @@ QByteArray LibrarySearch::ldconfigOutput(int timeoutMs)
         return QByteArray();
     if (!process.waitForFinished(timeoutMs)) {
         // Too slow: go on with what it wrote so far.
-        const QByteArray partial = process.readAllStandardOutput();
+        QByteArray partial = process.readAllStandardOutput();
         process.kill();
         process.waitForFinished(1000);
         return partial;
@@ -54,7 +54,7 @@ QByteArray LibrarySearch::ldconfigOutput(int timeoutMs)
 QString LibrarySearch::find(const QString &fileName, const QStringList &directories)
 {
     for (const QString &directory : directories) {
-        const QString systemPath = directory + QLatin1Char('/') + fileName;
+        QString systemPath = directory + QLatin1Char('/') + fileName;
         if (QFileInfo::exists(vyrokit::SystemPaths::path(systemPath)))
             return systemPath;
     }

@@ -13,7 +13,7 @@ const char *const DownloadPageFormat = "/download-vyro-%1.html";
 // A configured address, or an empty text when neither the variable nor the key holds one.
 QString configured(const char *variable, const QString &key)
 {
-    const QString fromEnvironment = qEnvironmentVariable(variable).trimmed();
+    QString fromEnvironment = qEnvironmentVariable(variable).trimmed();
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     // The settings are only read: the window never writes these keys.

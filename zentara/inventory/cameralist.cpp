@@ -125,7 +125,7 @@ std::unique_ptr<QMenu> CameraList::createContextMenu()
 
     if (!selected)
         return menu;
-    const Camera camera = *selected;
+    const Camera &camera = *selected;
 
     if (free) {
         menu->addSeparator();

@@ -13,7 +13,7 @@
 namespace {
 
 // A configuration file is small text.
-constexpr qint64 maxFileSize = 1024 * 1024;
+constexpr qint64 maxFileSize = qint64(1024) * 1024;
 
 // The blanks QByteArray::simplified() and trimmed() know.
 bool isAsciiSpace(char c)

@@ -282,7 +282,7 @@ void EthConfig::SuggestIP()
 }
 
 uint32_t EthConfig::searchFreeAddress(uint32_t first, uint32_t last,
-                                      std::shared_ptr<std::atomic_bool> stop)
+                                      const std::shared_ptr<std::atomic_bool> &stop)
 {
     const QString arpPath = ArpTable::systemTablePath();
     // Counted up to last inclusive without wrapping past 255.255.255.255.

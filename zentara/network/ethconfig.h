@@ -103,7 +103,7 @@ private:
     void stopSearch();
     // The free address from first to last, 0 when none or when stopped.
     uint32_t searchFreeAddress(uint32_t first, uint32_t last,
-                               std::shared_ptr<std::atomic_bool> stop);
+                               const std::shared_ptr<std::atomic_bool> &stop);
 
     const Camera *m_camera = nullptr;
     QString m_initialPersistentIp;

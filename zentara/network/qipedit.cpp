@@ -213,7 +213,7 @@ bool QIpEdit::eventFilter(QObject *watched, QEvent *event)
         // The separator moves on, unless the third digit just did; the field never takes it.
         if (advancedInto != field && index < last) {
             focusField(index + 1, -1);
-            m_octets.at(size_t(index + 1))->selectAll();
+            m_octets.at(size_t(index) + 1)->selectAll();
         }
         return true;
     }
@@ -279,7 +279,7 @@ void QIpEdit::octetEdited(QLineEdit *field)
     // A complete octet moves on; one above 255 keeps the focus for the user to correct it.
     if (field->text().size() == OctetDigits && field->cursorPosition() == OctetDigits &&
         octetOf(field) <= 255 && index + 1 < int(m_octets.size())) {
-        QLineEdit *next = m_octets.at(size_t(index + 1));
+        QLineEdit *next = m_octets.at(size_t(index) + 1);
         next->setFocus(Qt::OtherFocusReason);
         next->selectAll();
         m_advancedInto = next;

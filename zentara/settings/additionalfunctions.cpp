@@ -209,9 +209,8 @@ void AdditionalFunctions::refreshIdList()
 std::optional<QVector<int>> AdditionalFunctions::idsToSend(bool asList)
 {
     QString problem;
-    const std::optional<QVector<int>> ids =
-        asList ? BootBoostIds::listToSet(m_idEdit->text(), &problem)
-               : BootBoostIds::ids(m_idEdit->text(), &problem);
+    std::optional<QVector<int>> ids = asList ? BootBoostIds::listToSet(m_idEdit->text(), &problem)
+                                             : BootBoostIds::ids(m_idEdit->text(), &problem);
     if (!ids) {
         // The whole input is refused; it stays for the user to correct.
         QMessageBox::information(this, tr("Wrong ID"),

@@ -79,47 +79,47 @@
         <translation>Modus für vertrauenswürdige Kopplung aktivieren</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="217"/>
+        <location filename="additionalfunctions.cpp" line="216"/>
         <source>Wrong ID</source>
         <translation>Falsche ID</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="219"/>
+        <location filename="additionalfunctions.cpp" line="218"/>
         <source>Nothing was sent; the ID list is unchanged.</source>
         <translation>Es wurde nichts gesendet; die ID-Liste ist unverändert.</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="282"/>
+        <location filename="additionalfunctions.cpp" line="281"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="283"/>
+        <location filename="additionalfunctions.cpp" line="282"/>
         <source>Could not enable boot boost: %1</source>
         <translation>Boot Boost konnte nicht aktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="284"/>
+        <location filename="additionalfunctions.cpp" line="283"/>
         <source>Could not disable boot boost: %1</source>
         <translation>Boot Boost konnte nicht deaktiviert werden: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="295"/>
+        <location filename="additionalfunctions.cpp" line="294"/>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="296"/>
+        <location filename="additionalfunctions.cpp" line="295"/>
         <source>Setting trusted pairing mode failed: %1</source>
         <translation>Das Setzen des Modus für vertrauenswürdige Kopplung ist fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="316"/>
+        <location filename="additionalfunctions.cpp" line="315"/>
         <source>privileged feature</source>
         <translation>Privilegierte Funktion</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="317"/>
+        <location filename="additionalfunctions.cpp" line="316"/>
         <source>To use this feature, 
 start the %1 with
 elevated privileges e.g root or admin!</source>
@@ -128,18 +128,18 @@ starten Sie %1 mit
 erhöhten Rechten, z. B. als root oder Administrator!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="325"/>
-        <location filename="additionalfunctions.cpp" line="332"/>
+        <location filename="additionalfunctions.cpp" line="324"/>
+        <location filename="additionalfunctions.cpp" line="331"/>
         <source>Memory compatibility mode</source>
         <translation>Speicher-Kompatibilitätsmodus</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="326"/>
+        <location filename="additionalfunctions.cpp" line="325"/>
         <source>To completely adopt the compatibility mode please reboot your system or reconnect all cameras!</source>
         <translation>Damit der Kompatibilitätsmodus vollständig übernommen wird, starten Sie bitte Ihr System neu oder schließen Sie alle Kameras erneut an!</translation>
     </message>
     <message>
-        <location filename="additionalfunctions.cpp" line="333"/>
+        <location filename="additionalfunctions.cpp" line="332"/>
         <source>The image memory compatibility mode could not be changed!
 %1</source>
         <translation>Der Kompatibilitätsmodus des Bildspeichers konnte nicht geändert werden!

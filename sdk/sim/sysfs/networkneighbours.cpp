@@ -19,7 +19,7 @@ namespace {
 // The line that marks a ping as written here; only such a ping is ever replaced.
 const char PingMarker[] = "# vyrosim: simulated ping";
 // Larger than any ping written here: a bigger file is someone else's.
-constexpr qint64 ExistingScriptMax = 64 * 1024;
+constexpr qint64 ExistingScriptMax = qint64(64) * 1024;
 // The interface the simulated cameras are listed on.
 const char ArpDevice[] = "eth0";
 

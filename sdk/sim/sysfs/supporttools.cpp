@@ -20,7 +20,7 @@ bool writeScript(const QString &path, const QString &text, QString *message)
         // kept as it is; so is anything that is not a file of ours, a pipe say.
         QByteArray existing;
         QString problem;
-        if (!vyrokit::FileReader::read(path, 64 * 1024, &existing, &problem) ||
+        if (!vyrokit::FileReader::read(path, qint64(64) * 1024, &existing, &problem) ||
             !existing.left(4096).contains(SupportTools::markerLine()))
             return true;
     }

@@ -350,18 +350,18 @@ bool UsbSysfsTree::write(const QString &root, QString *message) const
         return failed(QStringLiteral("%1 exists and was not written by vyrosim").arg(sys));
 
     const QString fresh = sys + QStringLiteral(".new");
-    const QString old = sys + QStringLiteral(".old");
+    const QString previous = sys + QStringLiteral(".old");
     QDir(fresh).removeRecursively();
-    QDir(old).removeRecursively();
+    QDir(previous).removeRecursively();
     if (!writeTree(fresh, message)) {
         QDir(fresh).removeRecursively();
         return false;
     }
-    if (existing.exists() && !QDir().rename(sys, old))
+    if (existing.exists() && !QDir().rename(sys, previous))
         return failed(QStringLiteral("cannot replace %1").arg(sys));
     if (!QDir().rename(fresh, sys))
         return failed(QStringLiteral("cannot rename %1 to %2").arg(fresh, sys));
-    QDir(old).removeRecursively();
+    QDir(previous).removeRecursively();
     return true;
 }
 
