@@ -19,7 +19,7 @@ DEPS = cmake make ninja-build g++ pkg-config clang-format \
        libaravis-dev libusb-1.0-0-dev aravis-tools aravis-tools-cli iproute2 util-linux
 
 .PHONY: app-check deps cross-deps build build-run cross cross-test deb test test-asan test-tsan fuzz soak \
-  run format ts clean
+  run format ts tidy clean
 
 # Debian packages of the ARM hard-float cross-build; the host's Qt tools (moc, rcc, uic, lrelease)
 # run during it, so `deps` comes first. Never a prerequisite of build, test or run.
@@ -163,6 +163,21 @@ test-tsan:
 	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=thread -DVYRO_BUILD_BENCH=OFF" \
 	  TEST_TARGETS="vyrosim $$(echo $$names)" \
 	  CTEST_ARGS="-R '^($$(echo $$names | tr ' ' '|'))(_[0-9]+)?\$$\$$'"
+
+# clang-tidy over the code of the libraries and programs (not the tests) with the checks that
+# .clang-tidy names; any finding fails. It reads the compile commands of a clang configuration in
+# build-tidy, where nothing is compiled: each unity batch is parsed once, its sources and headers
+# with it.
+tidy: deps
+	$(call install-missing,$(CLANG_DEPS) clang-tidy)
+	@CC=clang CXX=clang++ cmake -S . -B build-tidy -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_UNITY_BUILD=ON -DVYRO_BUILD_TESTS=OFF \
+	  -DVYRO_BUILD_BENCH=OFF > /dev/null
+	@sed -n 's/^ *"file": "\(.*\)",\{0,1\}$$/\1/p' build-tidy/compile_commands.json | \
+	  grep -v '_autogen/' | sort -u > build-tidy/tidy-files
+	@echo "clang-tidy: $$(wc -l < build-tidy/tidy-files) translation units"
+	@xargs -a build-tidy/tidy-files -P $(JOBS) -n 1 clang-tidy -p build-tidy --quiet
+	@echo "clang-tidy: no findings"
 
 # The programs make run can start.
 APPS = zentara dapplix
