@@ -148,11 +148,11 @@ test-asan: deps
 	  CMAKE_ARGS="$(CMAKE_ARGS) -DVYRO_SANITIZE=ON -DVYRO_BUILD_BENCH=OFF"
 
 # The tests of the folders whose code runs threads (the simulator's capture and event threads,
-# the event waiter, zentara's pool tasks, dapplix's event waiters and detection) under
+# the event thread, zentara's pool tasks, dapplix's event threads and detection) under
 # ThreadSanitizer in build-tsan. Qt is not instrumented: memory accesses inside C library calls
 # are not checked, and .ci/tsan.supp silences reports inside Qt's own libraries only. Any report
 # fails the test (exit code 66).
-TSAN_TEST_FOLDERS = tests/sdk tests/vyrokit/tst_eventwaiter.cpp tests/zentara/inventory \
+TSAN_TEST_FOLDERS = tests/sdk tests/vyrokit/tst_eventthread.cpp tests/zentara/inventory \
   tests/zentara/shell tests/dapplix/camera tests/dapplix/detection tests/dapplix/hotpixels \
   tests/dapplix/ui
 test-tsan:

@@ -25,7 +25,7 @@ quint32 EventNumberPool::acquire()
     QMutexLocker lock(&m_mutex);
     if (m_freeNumbers.isEmpty())
         throw std::runtime_error(
-            QCoreApplication::translate("EventWaiter", "Too many events :D").toStdString());
+            QCoreApplication::translate("EventThread", "Too many events :D").toStdString());
     return m_freeNumbers.takeLast();
 }
 

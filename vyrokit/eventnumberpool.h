@@ -1,4 +1,4 @@
-// eventnumberpool.h: the process-wide pool of private event numbers that event waiters use to
+// eventnumberpool.h: the process-wide pool of private event numbers that event threads use to
 // wake themselves.
 #ifndef VYROKIT_EVENTNUMBERPOOL_H
 #define VYROKIT_EVENTNUMBERPOOL_H
@@ -24,7 +24,7 @@ private:
     EventNumberPool();
     Q_DISABLE_COPY(EventNumberPool)
 
-    // Protects m_freeNumbers: waiters are created and destroyed from any thread.
+    // Protects m_freeNumbers: event threads are created and destroyed from any thread.
     QMutex m_mutex;
     QVector<quint32> m_freeNumbers;
 };

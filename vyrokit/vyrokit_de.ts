@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>EventWaiter</name>
+    <name>EventThread</name>
     <message>
         <location filename="eventnumberpool.cpp" line="28"/>
         <source>Too many events :D</source>

@@ -30,19 +30,19 @@ Camera::Camera(QObject *parent) : QObject(parent)
     m_greyTable.reserve(256);
     for (int i = 0; i < 256; ++i)
         m_greyTable.append(qRgb(i, i, i));
-    connect(&m_deviceEvents, &vyrokit::EventWaiter::signalled, this, &Camera::eventReceived);
-    connect(&m_cameraEvents, &vyrokit::EventWaiter::signalled, this, &Camera::eventReceived);
+    connect(&m_deviceEventThread, &vyrokit::EventThread::eventhappen, this, &Camera::eventReceived);
+    connect(&m_cameraEventThread, &vyrokit::EventThread::eventhappen, this, &Camera::eventReceived);
     // Frames come faster than a busy window may draw them: only the newest one waits.
-    m_cameraEvents.setLatestOnly(VY_EVENT_FRAME);
-    m_deviceEvents.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE});
+    m_cameraEventThread.setLatestOnly(VY_EVENT_FRAME);
+    m_deviceEventThread.start(VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE});
 }
 
 Camera::~Camera()
 {
-    m_deviceEvents.finish();
-    m_cameraEvents.finish();
-    disconnect(&m_deviceEvents, nullptr, this, nullptr);
-    disconnect(&m_cameraEvents, nullptr, this, nullptr);
+    m_deviceEventThread.finish();
+    m_cameraEventThread.finish();
+    disconnect(&m_deviceEventThread, nullptr, this, nullptr);
+    disconnect(&m_cameraEventThread, nullptr, this, nullptr);
     m_imageSequence.clear();
     if (m_cameraHandle != 0) {
         vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
@@ -136,7 +136,7 @@ void Camera::open(int id)
         m_imageSequence.setup(m_cameraHandle, 3,
                               {quint32(m_imageRect.width), quint32(m_imageRect.height), bits});
         // Without its events an open camera would never deliver a frame.
-        if (const int32_t r = m_cameraEvents.start(
+        if (const int32_t r = m_cameraEventThread.start(
                 m_cameraHandle, {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT, VY_EVENT_DEVICE_REMOVAL,
                                  VY_EVENT_CAPTURE_STATUS});
             r != 0)
@@ -168,7 +168,7 @@ void Camera::close()
     if (m_cameraHandle == 0)
         return;
     vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
-    m_cameraEvents.finish();
+    m_cameraEventThread.finish();
     m_imageSequence.clear();
     vy_ExitCamera(m_cameraHandle);
     m_deviceId = 0;
@@ -218,7 +218,7 @@ void Camera::eventReceived(int event)
     case VY_EVENT_FRAME: {
         // Frames merged while this one waited were received all the same; the buffer taken
         // below is the newest.
-        const quint32 merged = m_cameraEvents.acknowledgeLatest();
+        const quint32 merged = m_cameraEventThread.acknowledgeLatest();
         if (m_cameraHandle != 0) {
             m_frames += merged;
             handleFrame();

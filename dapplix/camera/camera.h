@@ -6,7 +6,7 @@
 #include "dapplix/camera/imageinfo.h"
 #include "dapplix/camera/imagesequence.h"
 #include "sdk/vyro_api.h"
-#include "vyrokit/eventwaiter.h"
+#include "vyrokit/eventthread.h"
 
 #include <QImage>
 #include <QObject>
@@ -44,7 +44,7 @@ public:
     quint32 frameCount() const { return m_frames; }
     quint32 failedCount() const { return m_failed; }
     // True while a new frame waits for the GUI thread (newImage follows when it gets there).
-    bool frameWaiting() const { return m_cameraEvents.latestPending(); }
+    bool frameWaiting() const { return m_cameraEventThread.latestPending(); }
     double framesPerSecond() const;
     QString serialNumber() const;
     bool supportsCameraCorrection() const;
@@ -106,8 +106,8 @@ private:
     void applyExposure(double value);
     void applyDefaultConfig();
 
-    vyrokit::EventWaiter m_deviceEvents;
-    vyrokit::EventWaiter m_cameraEvents;
+    vyrokit::EventThread m_deviceEventThread;
+    vyrokit::EventThread m_cameraEventThread;
     SlowOpenRunner m_slowOpenRunner;
     int m_deviceId = 0;
     VY_HCAM m_cameraHandle = 0;

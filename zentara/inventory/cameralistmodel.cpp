@@ -36,7 +36,7 @@ CameraListModel::CameraListModel(QObject *parent) : QAbstractTableModel(parent)
     Camera::registerMetaTypes();
     connect(this, &CameraListModel::listChanged, this, &CameraListModel::onCameraListChanged,
             Qt::QueuedConnection);
-    connect(&m_events, &vyrokit::EventWaiter::signalled, this, &CameraListModel::listChanged,
+    connect(&m_events, &vyrokit::EventThread::eventhappen, this, &CameraListModel::listChanged,
             Qt::DirectConnection);
     if (const int32_t ret = m_events.start(
             VY_DRIVER_HANDLE, {VY_EVENT_NEW_DEVICE, VY_EVENT_REMOVE, VY_EVENT_STATUS_CHANGED});

@@ -7,7 +7,7 @@
 #include <QIcon>
 #include <QVector>
 
-#include "vyrokit/eventwaiter.h"
+#include "vyrokit/eventthread.h"
 #include "zentara/inventory/camera.h"
 
 // Holds one Camera per listed device and reloads itself, in the GUI thread, whenever the
@@ -56,7 +56,7 @@ public:
     static QString displayModelName(const QString &fullModelName);
 
 signals:
-    // Emitted from the event waiter's thread when the driver reports a change of the list, so
+    // Emitted from the event thread when the driver reports a change of the list, so
     // every receiver gets it queued, this model's reload first.
     void listChanged();
 
@@ -73,7 +73,7 @@ private:
 
     QVector<Camera> m_cameras;
     mutable QHash<QString, QIcon> m_icons;
-    vyrokit::EventWaiter m_events;
+    vyrokit::EventThread m_events;
     int m_eventError = 0;
 };
 

@@ -1,22 +1,22 @@
-// eventwaiter.cpp: the waiting thread, its start and its stop.
-#include "vyrokit/eventwaiter.h"
+// eventthread.cpp: the waiting thread, its start and its stop.
+#include "vyrokit/eventthread.h"
 
 #include "vyrokit/eventnumberpool.h"
 
 namespace vyrokit {
 
-EventWaiter::EventWaiter(QObject *parent)
+EventThread::EventThread(QObject *parent)
     : QThread(parent), m_exitEvent(EventNumberPool::instance().acquire())
 {
 }
 
-EventWaiter::~EventWaiter()
+EventThread::~EventThread()
 {
     finish();
     EventNumberPool::instance().release(m_exitEvent);
 }
 
-int32_t EventWaiter::start(VY_HCAM handle, const QVector<quint32> &events)
+int32_t EventThread::start(VY_HCAM handle, const QVector<quint32> &events)
 {
     // A previous run must have released its events before the list is replaced.
     finish();
@@ -32,7 +32,7 @@ int32_t EventWaiter::start(VY_HCAM handle, const QVector<quint32> &events)
     return VY_SUCCESS;
 }
 
-void EventWaiter::stop()
+void EventThread::stop()
 {
     if (m_running.exchange(false)) {
         quint32 exit = m_exitEvent;
@@ -40,7 +40,7 @@ void EventWaiter::stop()
     }
 }
 
-void EventWaiter::finish()
+void EventThread::finish()
 {
     stop();
     wait();
@@ -51,7 +51,7 @@ void EventWaiter::finish()
     m_registration.unregister();
 }
 
-void EventWaiter::run()
+void EventThread::run()
 {
     std::vector<uint32_t> events = m_registration.events();
     while (m_running) {
@@ -68,14 +68,14 @@ void EventWaiter::run()
                 ++m_merged;
                 continue;
             }
-            emit signalled(wait.signalled);
+            emit eventhappen(wait.signalled);
         } else if (ret != VY_SUCCESS && ret != VY_TIMED_OUT && m_running)
             msleep(50); // a wait that fails at once must not spin
     }
     m_running = false;
 }
 
-quint32 EventWaiter::acknowledgeLatest()
+quint32 EventThread::acknowledgeLatest()
 {
     // Re-armed first: an occurrence from now on is reported, one before was merged and counts.
     m_latestPending = false;

@@ -1,6 +1,6 @@
-// eventwaiter.h: a thread that blocks in the SDK's event wait and reports each signalled event.
-#ifndef VYROKIT_EVENTWAITER_H
-#define VYROKIT_EVENTWAITER_H
+// eventthread.h: a thread that blocks in the SDK's event wait and reports each signalled event.
+#ifndef VYROKIT_EVENTTHREAD_H
+#define VYROKIT_EVENTTHREAD_H
 
 #include <QThread>
 #include <QVector>
@@ -12,17 +12,17 @@
 
 namespace vyrokit {
 
-// Waits on one handle for the events it was started with and emits signalled() for each, from
+// Waits on one handle for the events it was started with and emits eventhappen() for each, from
 // its own thread: receivers on another thread get it queued. A private exit event from
-// EventNumberPool wakes the wait when the waiter stops, so the thread ends by itself and is
+// EventNumberPool wakes the wait when it stops, so the thread ends by itself and is
 // never killed (which could leave the SDK's locks held).
-class EventWaiter final : public QThread
+class EventThread final : public QThread
 {
     Q_OBJECT
 public:
     // Takes a private exit event number from the pool; throws when the pool is empty.
-    explicit EventWaiter(QObject *parent = nullptr);
-    ~EventWaiter() override;
+    explicit EventThread(QObject *parent = nullptr);
+    ~EventThread() override;
 
     // Registers and enables the events, then the exit event, on the handle and starts waiting.
     // Returns VY_SUCCESS or the code of the refused call; after a refusal no event stays
@@ -52,13 +52,13 @@ public:
     quint32 exitEventNumber() const { return m_exitEvent; }
 
 signals:
-    void signalled(uint event);
+    void eventhappen(uint event);
 
 protected:
     void run() override;
 
 private:
-    Q_DISABLE_COPY(EventWaiter)
+    Q_DISABLE_COPY(EventThread)
 
     VY_HCAM m_handle = 0;
     // Filled by start() before the thread runs; removed by finish() once it has ended.
@@ -74,4 +74,4 @@ private:
 
 } // namespace vyrokit
 
-#endif // VYROKIT_EVENTWAITER_H
+#endif // VYROKIT_EVENTTHREAD_H
