@@ -83,6 +83,7 @@ public slots:
     void slotLanguageChanged(int index);
     void onReadSupportFile();
     void onCameraListChanged();
+    void onAutoConfigFinished(int result);
     void onAddCameraInfo();
     void onOpenComportDlg();
     void OnAdditionalFunctionsDlg();
@@ -93,6 +94,7 @@ public slots:
     void enableExpertView(bool enable);
     void UpdateDeviceInfo(const Camera *camera, bool force_reset);
     void UpdateControls();
+    void onFirmwareUploadFinished(uint32_t deviceId, int result, const QString &message);
     void onEthDaemonConfig();
 
 protected:
@@ -118,8 +120,6 @@ private:
     // While busy the window refuses other actions and shows the busy indicator.
     void setBusy(bool busy);
     void onIdentifyFinished();
-    void onFirmwareUploadFinished(uint32_t deviceId, int result, const QString &message);
-    void onAutoConfigFinished(int result);
     void removeReadOnlyDevice();
     QString askSupportFileName();
     // After a language change: as large as the new texts want, within the screen.
