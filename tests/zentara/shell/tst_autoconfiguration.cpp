@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
-#include "tests/zentara/shell/boxanswerer.h"
 #include "tests/zentara/shell/recordingdialogrunner.h"
 #include "tests/zentara/shell/shelltest.h"
 #include "vyrokit/networkaddress.h"
@@ -126,7 +126,7 @@ QStringList tst_AutoConfiguration::runOn(uint32_t deviceId)
     w.show();
     if (!shelltest::selectCamera(w, deviceId))
         return {QStringLiteral("not selected")};
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     vysim_log_clear();
     QTest::mouseClick(child<QPushButton>(w, "autoEthButton"), Qt::LeftButton);
     auto *dialog = w.findChild<QProgressDialog *>(QStringLiteral("autoConfigProgress"));

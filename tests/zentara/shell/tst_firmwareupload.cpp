@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "sdk/sim/vyro_sim.h"
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
-#include "tests/zentara/shell/boxanswerer.h"
 #include "tests/zentara/shell/recordingdialogrunner.h"
 #include "tests/zentara/shell/shelltest.h"
 #include "zentara/inventory/cameralist.h"
@@ -128,7 +128,7 @@ void tst_FirmwareUpload::uploadTurnsTheVerdictReady()
     auto *button = child<QPushButton>(*w, "uploadFirmwareButton");
     QVERIFY(button->isEnabled());
     QSignalSpy finished(w.get(), &QVyroZentara::firmwareUploadFinished);
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     vysim_log_clear();
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(progress(*w));
@@ -206,7 +206,7 @@ void tst_FirmwareUpload::statusSentencesWaitForTheUpload()
     auto w = window();
     QVERIFY(select(*w, StarterFw));
     QSignalSpy finished(w.get(), &QVyroZentara::firmwareUploadFinished);
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     QTest::mouseClick(child<QPushButton>(*w, "uploadFirmwareButton"), Qt::LeftButton);
     const QString running =
         QStringLiteral("<font color='#000000'>Firmware upload in progress ...</font>");
@@ -262,7 +262,7 @@ void tst_FirmwareUpload::failures()
     if (how == QLatin1String("inUse"))
         QVERIFY(SimWorld::setField(StarterFw, "inUse", "true"));
     QSignalSpy finished(w.get(), &QVyroZentara::firmwareUploadFinished);
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     vysim_log_clear();
     w->onUploadFirmware();
     QVERIFY(finished.wait(30000) || finished.count() == 1);
@@ -296,7 +296,7 @@ void tst_FirmwareUpload::unpluggedDuringUpload()
     auto w = window();
     QVERIFY(select(*w, StarterFw));
     QSignalSpy finished(w.get(), &QVyroZentara::firmwareUploadFinished);
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     vysim_log_clear();
     auto *button = child<QPushButton>(*w, "uploadFirmwareButton");
     QTest::mouseClick(button, Qt::LeftButton);

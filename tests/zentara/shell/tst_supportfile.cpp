@@ -8,9 +8,9 @@
 
 #include <memory>
 
+#include "tests/support/modalanswerer.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
-#include "tests/zentara/shell/boxanswerer.h"
 #include "tests/zentara/shell/recordingdialogrunner.h"
 #include "tests/zentara/shell/shelltest.h"
 #include "vyrokit/privileges.h"
@@ -108,7 +108,7 @@ QStringList tst_SupportFile::run(const QString &answer, QString *status)
         m_asked = QStringLiteral("asked");
         return answer;
     });
-    BoxAnswerer boxes;
+    ModalAnswerer boxes;
     w.onWriteSupportFile();
     if (status)
         *status = child<QLabel>(w, "statusLabel")->text();
