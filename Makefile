@@ -95,11 +95,12 @@ cross: cross-deps
 # programs to qemu-arm (also those the tests start), nothing changes for the machine, and a test
 # that signals a process can only reach the suite's own processes. Under VYRO_EMULATED,
 # .ci/emulated-test (the cross-build's test launcher) skips the functions .ci/emulated-skips names.
+# The emulated tests, too, mostly wait: they run TEST_JOBS at once, as the native suite does.
 cross-test:
 	@test -x $(CROSS_BUILD)/bin/tst_packedversion || { \
 	  echo "make cross-test: no armhf suite in $(CROSS_BUILD); run make cross first" >&2; exit 2; }
 	unshare --user --map-root-user --mount --pid --fork --mount-proc \
-	  env VYRO_EMULATED=qemu-arm .ci/emulated-suite $(CROSS_BUILD) $(JOBS) $(CTEST_ARGS)
+	  env VYRO_EMULATED=qemu-arm .ci/emulated-suite $(CROSS_BUILD) $(TEST_JOBS) $(CTEST_ARGS)
 
 # Debian packages of $(ARCH) (default: this machine's) in $(DEB_OUT), built by dpkg-buildpackage
 # from a copy of the working tree. A foreign ARCH cross-builds with the multiarch packages that
