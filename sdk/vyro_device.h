@@ -74,6 +74,19 @@ constexpr bool isNetworkType(uint32_t type)
     return (type & TypeNetworkBit) != 0;
 }
 
+// Variant flags byte of the list entry: this bit marks the first revision of the 0x64 camera.
+constexpr uint8_t VariantFlagFirstRevision = 0x40;
+
+// Hardware variants of the list entry.
+constexpr uint16_t HardwareVariantLiquidLens = 0x0D08;    // carries a liquid lens controller
+constexpr uint16_t HardwareVariantWideBodyFirst = 0x0500; // wide-body housings 0x0500..0x05FF
+constexpr uint16_t HardwareVariantWideBodyLast = 0x05FF;
+
+constexpr bool isWideBodyVariant(uint32_t variant)
+{
+    return variant >= HardwareVariantWideBodyFirst && variant <= HardwareVariantWideBodyLast;
+}
+
 // Bus generation byte of the list entry that selects the third-generation USB information path.
 constexpr uint8_t BusGenerationThird = 2;
 

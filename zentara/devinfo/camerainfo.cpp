@@ -35,7 +35,6 @@ namespace {
 
 // Network cameras whose starter firmware is older than this are opened for every operation.
 constexpr uint32_t OpenBelowStarterFirmware = 0x045F0000;
-constexpr uint16_t LensHardwareVariant = 0x0D08;
 
 const char *const IconCalibrated = ":/images/check.png";
 const char *const IconNotCalibrated = ":/images/delete2.png";
@@ -326,7 +325,7 @@ void CameraInfo::loadFactoryInfo()
 
 void CameraInfo::loadLens()
 {
-    const bool supported = m_hardwareVariant == LensHardwareVariant;
+    const bool supported = m_hardwareVariant == vyro::HardwareVariantLiquidLens;
     m_lensGroup->setEnabled(supported);
     m_lensCombo->setCurrentIndex(0);
     m_lensType = VY_LENS_NONE;

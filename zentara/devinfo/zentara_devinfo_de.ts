@@ -152,260 +152,260 @@
 <context>
     <name>CameraInfo</name>
     <message>
-        <location filename="camerainfo.cpp" line="67"/>
+        <location filename="camerainfo.cpp" line="66"/>
         <source>Camera Info - %1</source>
         <translation>Kamerainfo - %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="93"/>
+        <location filename="camerainfo.cpp" line="92"/>
         <source>The EEPROM holds Latin-1 characters only; &quot;%1&quot; is not one of them.</source>
         <translation>Das EEPROM speichert nur Latin-1-Zeichen; „%1“ gehört nicht dazu.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="106"/>
+        <location filename="camerainfo.cpp" line="105"/>
         <source>&quot;%1&quot; is not hexadecimal: &quot;%2&quot; is no digit 0-9 or A-F.</source>
         <translation>„%1“ ist nicht hexadezimal: „%2“ ist keine Ziffer 0-9 oder A-F.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="107"/>
+        <location filename="camerainfo.cpp" line="106"/>
         <source>space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="117"/>
+        <location filename="camerainfo.cpp" line="116"/>
         <source>&quot;%1&quot; ends in half a byte: each byte takes two hexadecimal digits.</source>
         <translation>„%1“ endet mit einem halben Byte: Jedes Byte braucht zwei Hexadezimalziffern.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="131"/>
+        <location filename="camerainfo.cpp" line="130"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="138"/>
+        <location filename="camerainfo.cpp" line="137"/>
         <source>Valid range is 1 to 254</source>
         <translation>Gültiger Bereich ist 1 bis 254</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="139"/>
+        <location filename="camerainfo.cpp" line="138"/>
         <source>EEPROM content (max. 64 character)</source>
         <translation>EEPROM-Inhalt (max. 64 Zeichen)</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="141"/>
+        <location filename="camerainfo.cpp" line="140"/>
         <source>Show hex instead of latin1</source>
         <translation>Hex statt Latin-1 anzeigen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="143"/>
+        <location filename="camerainfo.cpp" line="142"/>
         <source>Manufacturer</source>
         <translation>Hersteller</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="144"/>
+        <location filename="camerainfo.cpp" line="143"/>
         <source>Date of QC</source>
         <translation>Datum der Qualitätskontrolle</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="145"/>
+        <location filename="camerainfo.cpp" line="144"/>
         <source>Camera ID</source>
         <translation>Kamera-ID</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="150"/>
+        <location filename="camerainfo.cpp" line="149"/>
         <source>Liquid lens</source>
         <translation>Flüssiglinse</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="152"/>
+        <location filename="camerainfo.cpp" line="151"/>
         <source>None</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="153"/>
+        <location filename="camerainfo.cpp" line="152"/>
         <source>Arctic 25 H</source>
         <translation>Arctic 25 H</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="154"/>
+        <location filename="camerainfo.cpp" line="153"/>
         <source>Arctic 39 N</source>
         <translation>Arctic 39 N</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="156"/>
+        <location filename="camerainfo.cpp" line="155"/>
         <source>Liquid lens type:</source>
         <translation>Flüssiglinsentyp:</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="158"/>
+        <location filename="camerainfo.cpp" line="157"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="159"/>
+        <location filename="camerainfo.cpp" line="158"/>
         <source>Parameter set 1</source>
         <translation>Parametersatz 1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="160"/>
+        <location filename="camerainfo.cpp" line="159"/>
         <source>Default parameter set</source>
         <translation>Standard-Parametersatz</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="161"/>
+        <location filename="camerainfo.cpp" line="160"/>
         <source>Delete parameter set</source>
         <translation>Parametersatz löschen</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="167"/>
+        <location filename="camerainfo.cpp" line="166"/>
         <source>Memory</source>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="168"/>
+        <location filename="camerainfo.cpp" line="167"/>
         <source>Enable camera memory</source>
         <translation>Kameraspeicher aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="172"/>
+        <location filename="camerainfo.cpp" line="171"/>
         <source>FPN calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="176"/>
+        <location filename="camerainfo.cpp" line="175"/>
         <source>Run FPN calibration</source>
         <translation>FPN-Kalibrierung starten</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="177"/>
+        <location filename="camerainfo.cpp" line="176"/>
         <source>Enable FPN correction data loading</source>
         <translation>Laden der FPN-Korrekturdaten aktivieren</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="245"/>
+        <location filename="camerainfo.cpp" line="244"/>
         <source>Firmware update needed</source>
         <translation>Firmware-Aktualisierung erforderlich</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="246"/>
+        <location filename="camerainfo.cpp" line="245"/>
         <source>The camera needs a firmware update to continue. The upload may take a couple of seconds. Don&apos;t disconnect the camera from the PC or turn off the power supply in this time!</source>
         <translation>Die Kamera benötigt eine Firmware-Aktualisierung, um fortzufahren. Das Hochladen kann einige Sekunden dauern. Trennen Sie die Kamera in dieser Zeit nicht vom PC und schalten Sie die Stromversorgung nicht aus!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="255"/>
+        <location filename="camerainfo.cpp" line="254"/>
         <source>Getting Camera Info failed!</source>
         <translation>Kamerainformationen konnten nicht gelesen werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="256"/>
+        <location filename="camerainfo.cpp" line="255"/>
         <source>Camera Info could not be opened.
 %1</source>
         <translation>Kamerainfo konnte nicht geöffnet werden.
 %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="361"/>
+        <location filename="camerainfo.cpp" line="360"/>
         <source>Liquid lens configuration</source>
         <translation>Flüssiglinsenkonfiguration</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="362"/>
+        <location filename="camerainfo.cpp" line="361"/>
         <source>Can&apos;t read liquid lens configuration, even though it is supported. Disabling control!</source>
         <translation>Die Flüssiglinsenkonfiguration kann nicht gelesen werden, obwohl sie unterstützt wird. Die Steuerung wird deaktiviert!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="424"/>
+        <location filename="camerainfo.cpp" line="423"/>
         <source>Enable memory compatibility mode in additional functions for this to work!</source>
         <translation>Aktivieren Sie dafür den Speicher-Kompatibilitätsmodus in den zusätzlichen Funktionen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="454"/>
+        <location filename="camerainfo.cpp" line="453"/>
         <source>Not supported</source>
         <translation>Nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="462"/>
+        <location filename="camerainfo.cpp" line="461"/>
         <source>Factory calibrated</source>
         <translation>Werkseitig kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="462"/>
+        <location filename="camerainfo.cpp" line="461"/>
         <source>Calibrated</source>
         <translation>Kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="464"/>
+        <location filename="camerainfo.cpp" line="463"/>
         <source>Uncalibrated</source>
         <translation>Nicht kalibriert</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="477"/>
+        <location filename="camerainfo.cpp" line="476"/>
         <source>The EEPROM content is %1 bytes long; at most %2 fit.</source>
         <translation>Der EEPROM-Inhalt ist %1 Bytes lang; es passen höchstens %2 hinein.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="549"/>
-        <location filename="camerainfo.cpp" line="558"/>
-        <location filename="camerainfo.cpp" line="565"/>
-        <location filename="camerainfo.cpp" line="586"/>
-        <location filename="camerainfo.cpp" line="599"/>
-        <location filename="camerainfo.cpp" line="608"/>
-        <location filename="camerainfo.cpp" line="689"/>
-        <location filename="camerainfo.cpp" line="744"/>
+        <location filename="camerainfo.cpp" line="548"/>
+        <location filename="camerainfo.cpp" line="557"/>
+        <location filename="camerainfo.cpp" line="564"/>
+        <location filename="camerainfo.cpp" line="585"/>
+        <location filename="camerainfo.cpp" line="598"/>
+        <location filename="camerainfo.cpp" line="607"/>
+        <location filename="camerainfo.cpp" line="688"/>
+        <location filename="camerainfo.cpp" line="743"/>
         <source>Camera Info</source>
         <translation>Kamerainfo</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="550"/>
+        <location filename="camerainfo.cpp" line="549"/>
         <source>Enter a valid camera ID between 1 - 254!</source>
         <translation>Geben Sie eine gültige Kamera-ID zwischen 1 und 254 ein!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="559"/>
+        <location filename="camerainfo.cpp" line="558"/>
         <source>Nothing has been written.</source>
         <translation>Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="565"/>
-        <location filename="camerainfo.cpp" line="623"/>
-        <location filename="camerainfo.cpp" line="689"/>
+        <location filename="camerainfo.cpp" line="564"/>
+        <location filename="camerainfo.cpp" line="622"/>
+        <location filename="camerainfo.cpp" line="688"/>
         <source>Camera could not be opened!</source>
         <translation>Die Kamera konnte nicht geöffnet werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="587"/>
+        <location filename="camerainfo.cpp" line="586"/>
         <source>Camera eeprom could not be written!</source>
         <translation>Das Kamera-EEPROM konnte nicht beschrieben werden!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="600"/>
+        <location filename="camerainfo.cpp" line="599"/>
         <source>Writing liquid lens data failed!</source>
         <translation>Das Schreiben der Flüssiglinsendaten ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="609"/>
+        <location filename="camerainfo.cpp" line="608"/>
         <source>Camera ID could not be set!
 %1</source>
         <translation>Die Kamera-ID konnte nicht gesetzt werden!
 %1</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="623"/>
-        <location filename="camerainfo.cpp" line="632"/>
-        <location filename="camerainfo.cpp" line="637"/>
-        <location filename="camerainfo.cpp" line="654"/>
-        <location filename="camerainfo.cpp" line="669"/>
-        <location filename="camerainfo.cpp" line="673"/>
+        <location filename="camerainfo.cpp" line="622"/>
+        <location filename="camerainfo.cpp" line="631"/>
+        <location filename="camerainfo.cpp" line="636"/>
+        <location filename="camerainfo.cpp" line="653"/>
+        <location filename="camerainfo.cpp" line="668"/>
+        <location filename="camerainfo.cpp" line="672"/>
         <source>FPN Calibration</source>
         <translation>FPN-Kalibrierung</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="633"/>
+        <location filename="camerainfo.cpp" line="632"/>
         <source>The camera internal memory must be enabled for calibration! Please enable in the additional functions dialog the memory mode before calibration.</source>
         <translation>Für die Kalibrierung muss der kamerainterne Speicher aktiviert sein! Bitte aktivieren Sie vor der Kalibrierung den Speichermodus im Dialog für zusätzliche Funktionen.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="638"/>
+        <location filename="camerainfo.cpp" line="637"/>
         <source>For the purpose of calibration the camera should be illuminated with homogeneous light. For more information about the illumination conditions see the seperate application note.
 
 The calibration process may take several minutes, depending on the performance of the host computer.
@@ -418,32 +418,32 @@ Die Kalibrierung kann je nach Leistung des Rechners mehrere Minuten dauern.
 FPN-Kalibrierung starten?</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="649"/>
+        <location filename="camerainfo.cpp" line="648"/>
         <source>Calibration is running ...</source>
         <translation>Kalibrierung läuft ...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="652"/>
+        <location filename="camerainfo.cpp" line="651"/>
         <source>Calibrating...</source>
         <translation>Kalibriere...</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="670"/>
+        <location filename="camerainfo.cpp" line="669"/>
         <source>The lightning conditions are insufficient. Please provide better lighting according to the application note.</source>
         <translation>Die Lichtverhältnisse reichen nicht aus. Bitte sorgen Sie für eine bessere Beleuchtung gemäß der Application Note.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="674"/>
+        <location filename="camerainfo.cpp" line="673"/>
         <source>Something went wrong during the calibration process, please try again. If this situation persists please contact the customer support.</source>
         <translation>Bei der Kalibrierung ist etwas schiefgegangen, bitte versuchen Sie es erneut. Wenn dies weiterhin auftritt, wenden Sie sich bitte an den Kundensupport.</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="731"/>
+        <location filename="camerainfo.cpp" line="730"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="camerainfo.cpp" line="731"/>
+        <location filename="camerainfo.cpp" line="730"/>
         <source>Could not enable or disable memory mode</source>
         <translation>Der Speichermodus konnte nicht ein- oder ausgeschaltet werden</translation>
     </message>

@@ -62,11 +62,6 @@ void setPicture(CameraVerdict &v, const char *name)
     v.picturePath = resource(name);
 }
 
-bool inRange(uint32_t value, uint32_t low, uint32_t high)
-{
-    return value >= low && value <= high;
-}
-
 bool isUsbLike(const Camera &camera)
 {
     return camera.isUsb() || camera.isVisionStandard();
@@ -144,9 +139,9 @@ void usbPicture(const Camera &camera, CameraVerdict &v)
         setPicture(v, "cam_usb3_fj.png");
         break;
     case 0x64:
-        if (camera.variantFlags() & 0x40)
+        if (camera.variantFlags() & vyro::VariantFlagFirstRevision)
             setPicture(v, "cam_usb3_qn.png");
-        else if (camera.hardwareVariant() == 0x0D08)
+        else if (camera.hardwareVariant() == vyro::HardwareVariantLiquidLens)
             setPicture(v, "cam_usb_rwq.png");
         else
             setPicture(v, "cam_usb3_qn_rev2.png");
@@ -218,7 +213,7 @@ void networkPicture(const Camera &camera, CameraVerdict &v)
         setPicture(v, "cam_pmc.png");
         return;
     }
-    const bool wbVariant = inRange(camera.hardwareVariant(), 0x0500, 0x05FF);
+    const bool wbVariant = vyro::isWideBodyVariant(camera.hardwareVariant());
     switch (camera.networkTypeCode()) {
     case 0x81:
     case 0x86:
@@ -240,8 +235,9 @@ void networkPicture(const Camera &camera, CameraVerdict &v)
         setPicture(v, "cam_vt.png");
         break;
     case 0x8C:
-        setPicture(v,
-                   camera.hardwareVariant() == 0x0D08 ? "cam_eth_rwq.png" : "cam_usb3_qn_rev2.png");
+        setPicture(v, camera.hardwareVariant() == vyro::HardwareVariantLiquidLens
+                          ? "cam_eth_rwq.png"
+                          : "cam_usb3_qn_rev2.png");
         break;
     case 0xF1:
         v.picture = CameraVerdict::Picture::Blank;
@@ -439,7 +435,7 @@ const std::vector<CameraStatus::Rule> &CameraStatus::discontinuedRules()
         [](const Camera &c) { return c.networkTypeCode() == 128; },
         [](const Camera &c) { return c.networkTypeCode() == 65; },
         [](const Camera &c) {
-            return c.networkTypeCode() == 129 && inRange(c.hardwareVariant(), 0x0500, 0x05FF);
+            return c.networkTypeCode() == 129 && vyro::isWideBodyVariant(c.hardwareVariant());
         },
     };
     return rules;
