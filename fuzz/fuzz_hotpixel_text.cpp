@@ -1,5 +1,6 @@
 // fuzz_hotpixel_text.cpp: the hot pixel text file as the editor imports it.
 #include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/hotpixels/badpixeltextfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (model.rowCount() != 0)
             std::abort();
     }
-    if (model.rowCount() > BadpixelListModel::maxFileEntries)
+    if (model.rowCount() > BadpixelTextFile::maxEntries)
         std::abort();
     return 0;
 }

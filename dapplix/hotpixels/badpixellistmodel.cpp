@@ -1,63 +1,13 @@
-// The hot pixel list of the open camera: factory and user entries, camera reads and writes,
-// and the list files.
+// The hot pixel list of the open camera: factory and user entries, and what the camera and the
+// files hold of it.
 #include "dapplix/hotpixels/badpixellistmodel.h"
 
 #include "dapplix/camera/camera.h"
+#include "dapplix/hotpixels/badpixeltextfile.h"
+#include "dapplix/hotpixels/camerabadpixellist.h"
 #include "dapplix/hotpixels/failure.h"
-#include "vyrokit/files/filereader.h"
-#include "vyrokit/files/filewriter.h"
-#include "vyrokit/sdkerror.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
-
-namespace {
-
-// A camera list's count word is 16 bits wide: no camera list holds more.
-constexpr int maxCameraListEntries = 0xFFFF;
-// How often a camera list that changed while it was read is read again.
-constexpr int maxReadAttempts = 3;
-// The software list's count word is 15 bits wide.
-constexpr int maxSoftwareListEntries = 0x7FFF;
-
-std::wstring wideFileName(const QString &filename)
-{
-    return filename.toStdWString();
-}
-
-// A whole number in C notation (0x hexadecimal, 0b binary, a leading 0 octal) up to max.
-bool parseNumber(const QByteArray &field, uint max, uint *value)
-{
-    bool ok = false;
-    const bool binary = field.startsWith("0b") || field.startsWith("0B");
-    const qulonglong v = binary ? field.mid(2).toULongLong(&ok, 2) : field.toULongLong(&ok, 0);
-    // toULongLong takes a sign; an entry never has one.
-    ok = ok && !field.startsWith('-') && !field.startsWith('+') && v <= max;
-    *value = uint(v);
-    return ok;
-}
-
-// "x y" (a factory entry, as the list's class 0) or "x y class".
-bool parseEntry(const QByteArray &line, Badpixel *entry)
-{
-    const QList<QByteArray> fields = line.split(' ');
-    uint x = 0, y = 0, pixelclass = Badpixel::Factory;
-    if (fields.size() < 2 || fields.size() > 3 || !parseNumber(fields[0], 0xFFFF, &x) ||
-        !parseNumber(fields[1], 0xFFFF, &y) ||
-        (fields.size() == 3 && !parseNumber(fields[2], 0xFF, &pixelclass)))
-        return false;
-    *entry = {quint16(x), quint16(y), quint8(pixelclass)};
-    return true;
-}
-
-bool isTextByte(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 0x20 && u < 0x7F) || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-} // namespace
 
 BadpixelListModel::BadpixelListModel(QObject *parent)
     : QAbstractTableModel(parent), m_headers{tr("x"), tr("y"), tr("class")}
@@ -231,71 +181,38 @@ QModelIndex BadpixelListModel::findBadpixel(int x, int y, int distance) const
     return QModelIndex();
 }
 
-QString BadpixelListModel::readCameraList(VY_HCAM handle, quint32 countCommand, quint32 listCommand,
-                                          quint8 pixelclass)
-{
-    // The list may change between the count and the read (another program writes it): the
-    // read is repeated until the count and the list agree.
-    for (int attempt = 0; attempt < maxReadAttempts; ++attempt) {
-        int32_t count = 0;
-        int ret = vy_HotPixel(handle, countCommand, &count, sizeof count);
-        if (ret != VY_SUCCESS)
-            return tr("asking for the number of entries failed: %1")
-                .arg(vyrokit::SdkError::text(handle, ret));
-        if (count < 0 || count > maxCameraListEntries)
-            return tr("the camera reports %1 entries, more than the %2 this program can read")
-                .arg(count)
-                .arg(maxCameraListEntries);
-        if (count == 0)
-            return QString();
-        std::vector<quint16> buffer(size_t(2 * count + 1), 0);
-        buffer[0] = quint16(count);
-        ret = vy_HotPixel(handle, listCommand, buffer.data(), quint32(2 + 4 * count));
-        if (ret == VY_BUFFER_TOO_SMALL || (ret == VY_SUCCESS && buffer[0] != count))
-            continue; // grown or shrunk since the count
-        if (ret != VY_SUCCESS)
-            return tr("reading the entries failed: %1").arg(vyrokit::SdkError::text(handle, ret));
-        const int first = int(m_entries.size());
-        beginInsertRows(QModelIndex(), first, first + count - 1);
-        for (int i = 0; i < count; ++i)
-            m_entries.push_back(std::make_unique<Badpixel>(
-                Badpixel{buffer[1 + 2 * size_t(i)], buffer[2 + 2 * size_t(i)], pixelclass}));
-        endInsertRows();
-        return QString();
-    }
-    return tr("the list kept changing while it was read");
-}
-
 void BadpixelListModel::getBadpixelList(Camera *cam)
 {
     clearBadpixelList();
     if (!cam)
         return;
-    const VY_HCAM h = cam->handle();
-    int32_t value = 0;
-    vy_HotPixel(h, VY_HOTPIXEL_GET_USER_LIST_MAX_NUMBER, &value, sizeof value);
-    m_maxUser = value;
-    QString problem = readCameraList(h, VY_HOTPIXEL_GET_FACTORY_LIST_NUMBER,
-                                     VY_HOTPIXEL_GET_FACTORY_LIST, Badpixel::Factory);
-    if (!problem.isEmpty())
-        problem = tr("factory list: %1").arg(problem);
-    m_factoryCount = rowCount();
-    const QString userProblem = readCameraList(h, VY_HOTPIXEL_GET_USER_LIST_NUMBER,
-                                               VY_HOTPIXEL_GET_USER_LIST, Badpixel::User);
-    if (!userProblem.isEmpty())
-        problem += (problem.isEmpty() ? QString() : QStringLiteral("; ")) +
-                   tr("user list: %1").arg(userProblem);
-    if (!problem.isEmpty()) {
+    const CameraBadpixelList::Lists lists = CameraBadpixelList::read(cam->handle());
+    m_maxUser = lists.maxUser;
+    m_factoryCount = int(lists.factory.size());
+    appendEntries(lists.factory);
+    appendEntries(lists.user);
+    if (!lists.problem.isEmpty()) {
         // What was read stays on show, but it is not the camera's list: writing it back would
         // delete or shorten the camera's list.
         m_readProblem =
             tr("The hot pixel list of the camera could not be read (%1). The list shown may be "
                "incomplete; it is not written to the camera until it has been read.")
-                .arg(problem);
+                .arg(lists.problem);
         emit readFailed(m_readProblem);
         return;
     }
-    m_cameraUserList = userPositions();
+    m_cameraUserList = sortedUserPositions();
+}
+
+void BadpixelListModel::appendEntries(const std::vector<Badpixel> &entries)
+{
+    if (entries.empty())
+        return;
+    const int first = int(m_entries.size());
+    beginInsertRows(QModelIndex(), first, first + int(entries.size()) - 1);
+    for (const Badpixel &b : entries)
+        m_entries.push_back(std::make_unique<Badpixel>(b));
+    endInsertRows();
 }
 
 std::vector<QPoint> BadpixelListModel::userPositions() const
@@ -304,6 +221,12 @@ std::vector<QPoint> BadpixelListModel::userPositions() const
     for (const auto &e : m_entries)
         if (e->pixelclass == Badpixel::User)
             positions.emplace_back(e->x, e->y);
+    return positions;
+}
+
+std::vector<QPoint> BadpixelListModel::sortedUserPositions() const
+{
+    std::vector<QPoint> positions = userPositions();
     std::sort(positions.begin(), positions.end(),
               [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
     return positions;
@@ -311,41 +234,19 @@ std::vector<QPoint> BadpixelListModel::userPositions() const
 
 bool BadpixelListModel::hasUnwrittenChanges() const
 {
-    return m_readProblem.isEmpty() && userPositions() != m_cameraUserList;
-}
-
-std::vector<quint16> BadpixelListModel::userListBuffer() const
-{
-    std::vector<quint16> buffer(1, 0);
-    for (const auto &e : m_entries) {
-        if (e->pixelclass != Badpixel::User)
-            continue;
-        buffer.push_back(e->x);
-        buffer.push_back(e->y);
-    }
-    buffer[0] = quint16((buffer.size() - 1) / 2);
-    return buffer;
+    return m_readProblem.isEmpty() && sortedUserPositions() != m_cameraUserList;
 }
 
 void BadpixelListModel::writeBadpixelList(Camera *cam)
 {
-    const int users = userBadpixelCount();
     if (!m_readProblem.isEmpty())
         throwFailure(m_readProblem);
-    // The count word is 16 bits: more entries could never be written correctly.
-    if (int(m_entries.size()) - m_factoryCount > m_maxUser || users > 0xFFFF)
+    if (int(m_entries.size()) - m_factoryCount > m_maxUser)
         throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
-    const VY_HCAM h = cam ? cam->handle() : 0;
-    if (users == 0) {
-        if (vy_HotPixel(h, VY_HOTPIXEL_DELETE_USER_LIST, nullptr, 0) != VY_SUCCESS)
-            throwFailure(tr("Error writing hotpixel list"));
-    } else {
-        std::vector<quint16> buffer = userListBuffer();
-        if (vy_HotPixel(h, VY_HOTPIXEL_SET_USER_LIST, buffer.data(), quint32(4 * users + 2)) !=
-            VY_SUCCESS)
-            throwFailure(tr("Error writing hotpixel list"));
-    }
-    m_cameraUserList = userPositions();
+    QString problem;
+    if (!CameraBadpixelList::write(cam ? cam->handle() : 0, userPositions(), &problem))
+        throwFailure(problem);
+    m_cameraUserList = sortedUserPositions();
 }
 
 void BadpixelListModel::clearUserBadpixelList()
@@ -374,154 +275,49 @@ void BadpixelListModel::clearBadpixelList()
 void BadpixelListModel::replaceUserEntries(const std::vector<Badpixel> &fresh)
 {
     clearUserBadpixelList();
-    if (!fresh.empty()) {
-        const int first = int(m_entries.size());
-        beginInsertRows(QModelIndex(), first, first + int(fresh.size()) - 1);
-        for (const Badpixel &b : fresh)
-            m_entries.push_back(std::make_unique<Badpixel>(b));
-        endInsertRows();
-    }
+    appendEntries(fresh);
     emit layoutAboutToBeChanged();
     emit layoutChanged();
 }
 
-int BadpixelListModel::readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list)
-{
-    list.clear();
-    if (vy_HotPixel(handle, VY_HOTPIXEL_SOFTWARE_LIST_EXISTS, nullptr, 0) != VY_SUCCESS) {
-        list.push_back(0);
-        return VY_SUCCESS;
-    }
-    int32_t n = 0;
-    int ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST_NUMBER, &n, sizeof n);
-    if (ret != VY_SUCCESS)
-        return ret;
-    // A count the list buffer cannot describe is not a list.
-    if (n < 0 || n > 0xFFFF)
-        return VY_INVALID_PARAMETER;
-    list.assign(2 * size_t(n) + 1, 0);
-    list[0] = quint16(n);
-    ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST, list.data(), quint32(4 * n + 2));
-    // Never trust a count word larger than what was read.
-    list[0] = quint16(std::min<int>(list[0], n));
-    return ret;
-}
-
 void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 {
-    const VY_HCAM h = cam ? cam->handle() : 0;
-    // Each failure's text is taken right after its call: later calls may fail otherwise.
-    auto failed = [](const QString &error) {
-        throwFailure(tr("write to file failed: %1").arg(error) + QLatin1Char('\n'));
-    };
-    std::vector<quint16> previous;
-    int ret = readSoftwareBadpixelList(h, previous);
-    if (ret != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, ret));
-    std::vector<quint16> list = userListBuffer();
-    if (list[0] > maxSoftwareListEntries)
-        throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(maxSoftwareListEntries));
-    ret = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, list.data(),
-                      quint32(list.size() * sizeof(quint16)));
-    if (ret != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, ret));
-    std::wstring name = wideFileName(filename);
-    const int saved = vy_HotPixel(h, VY_HOTPIXEL_SAVE_SOFTWARE_LIST, name.data(), 0);
-    const QString saveError = saved == VY_SUCCESS ? QString() : vyrokit::SdkError::text(h, saved);
-    const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
-                                     quint32(2 + 4 * previous[0]));
-    if (saved != VY_SUCCESS)
-        failed(saveError);
-    if (restored != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, restored));
+    QString problem;
+    if (!CameraBadpixelList::saveToFile(cam ? cam->handle() : 0, userPositions(), filename,
+                                        &problem))
+        throwFailure(problem);
 }
 
 void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 {
-    const VY_HCAM h = cam ? cam->handle() : 0;
-    // Each failure's text is taken right after its call: later calls may fail otherwise.
-    auto failed = [](const QString &error) {
-        throwFailure(tr("load from file failed: %1").arg(error) + QLatin1Char('\n'));
-    };
     // The user's entries stay until the file's entries are in hand.
-    std::vector<quint16> previous;
-    int ret = readSoftwareBadpixelList(h, previous);
-    if (ret != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, ret));
-    std::wstring name = wideFileName(filename);
-    ret = vy_HotPixel(h, VY_HOTPIXEL_LOAD_SOFTWARE_LIST, name.data(), 0);
-    if (ret != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, ret));
-    std::vector<quint16> loaded;
-    ret = readSoftwareBadpixelList(h, loaded);
-    const QString readError = ret == VY_SUCCESS ? QString() : vyrokit::SdkError::text(h, ret);
-    // The camera's software list goes back as it was in every case once the file replaced it.
-    const int restored = vy_HotPixel(h, VY_HOTPIXEL_SET_SOFTWARE_LIST, previous.data(),
-                                     quint32(2 + 4 * previous[0]));
-    if (ret != VY_SUCCESS)
-        failed(readError);
-    std::vector<Badpixel> fresh;
-    fresh.reserve(loaded[0]);
-    for (size_t i = 0; i < loaded[0]; ++i)
-        fresh.push_back({loaded[1 + 2 * i], loaded[2 + 2 * i], Badpixel::User});
-    replaceUserEntries(fresh);
-    if (restored != VY_SUCCESS)
-        failed(vyrokit::SdkError::text(h, restored));
+    QString problem;
+    const auto loaded =
+        CameraBadpixelList::loadFromFile(cam ? cam->handle() : 0, filename, &problem);
+    if (loaded) {
+        std::vector<Badpixel> fresh;
+        fresh.reserve(loaded->size());
+        for (QPoint p : *loaded)
+            fresh.push_back({quint16(p.x()), quint16(p.y()), Badpixel::User});
+        replaceUserEntries(fresh);
+    }
+    if (!problem.isEmpty())
+        throwFailure(problem);
 }
 
 void BadpixelListModel::exportAsFile(const QString &filename)
 {
-    QByteArray text;
+    std::vector<Badpixel> user;
     for (const auto &e : m_entries)
         if (e->pixelclass == Badpixel::User)
-            text += QByteArray::number(e->x) + ' ' + QByteArray::number(e->y) + " 1\n";
-    QString problem;
-    if (!vyrokit::FileWriter::write(filename, text, &problem))
-        throwFailure(problem);
+            user.push_back(*e);
+    BadpixelTextFile::write(filename, user);
 }
 
 void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)
 {
-    // A line is at most maxLineLength bytes and its line feed.
-    QByteArray content;
-    QString problem;
-    if (!vyrokit::FileReader::read(filename, qint64(maxFileEntries) * (maxLineLength + 1), &content,
-                                   &problem))
-        throwFailure(problem);
-    if (content.startsWith("\xEF\xBB\xBF"))
-        content.remove(0, 3); // a UTF-8 byte-order mark
-    // Read into a separate list first: the user entries stay when the file is refused.
-    std::vector<Badpixel> fresh;
-    int lineNumber = 0;
-    for (QByteArray line : content.split('\n')) {
-        ++lineNumber;
-        if (line.size() > maxLineLength)
-            throwFailure(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
-        // A comment may hold any text; the entry before it only what an entry is made of.
-        const int comment = line.indexOf('#');
-        if (comment >= 0)
-            line.truncate(comment);
-        if (!std::all_of(line.begin(), line.end(), isTextByte))
-            throwFailure(tr("The file is not a hot pixel text file (line %1).").arg(lineNumber));
-        line = line.simplified();
-        if (line.isEmpty())
-            continue;
-        Badpixel b;
-        if (!parseEntry(line, &b))
-            throwFailure(tr("Line %1 is not an \"x y\" or \"x y class\" line: %2")
-                             .arg(lineNumber)
-                             .arg(QString::fromLatin1(line.left(60))));
-        if (sensor.isValid() && (b.x >= sensor.width() || b.y >= sensor.height()))
-            throwFailure(tr("Line %1 lies outside the sensor of %2 × %3 pixels: %4")
-                             .arg(lineNumber)
-                             .arg(sensor.width())
-                             .arg(sensor.height())
-                             .arg(QString::fromLatin1(line.left(60))));
-        if (int(fresh.size()) == maxFileEntries)
-            throwFailure(tr("The file holds more than %1 hot pixel entries.").arg(maxFileEntries));
-        fresh.push_back(b);
-    }
-    replaceUserEntries(fresh);
+    // The user entries stay when the file is refused.
+    replaceUserEntries(BadpixelTextFile::read(filename, sensor));
 }
 
 void BadpixelListModel::sort(int column, Qt::SortOrder order)

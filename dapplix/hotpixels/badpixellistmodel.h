@@ -1,10 +1,9 @@
-// The hot pixel list of the open camera: factory and user entries, camera reads and writes,
-// and the list files.
+// The hot pixel list of the open camera: factory and user entries, and what the camera and the
+// files hold of it.
 #ifndef DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H
 #define DAPPLIX_HOTPIXELS_BADPIXELLISTMODEL_H
 
 #include "dapplix/hotpixels/badpixel.h"
-#include "sdk/vyro_api.h"
 
 #include <QAbstractTableModel>
 #include <QPoint>
@@ -25,12 +24,6 @@ public:
         YColumn,
         ClassColumn
     };
-
-    // A text file with more entries than this is refused without reading on: the camera holds
-    // far fewer, and a runaway file must not fill the memory.
-    static constexpr int maxFileEntries = 10000;
-    // Longer lines cannot be an entry; such a file is refused as not a hot pixel list.
-    static constexpr int maxLineLength = 255;
 
     explicit BadpixelListModel(QObject *parent = nullptr);
     ~BadpixelListModel() override;
@@ -61,9 +54,6 @@ public:
     // Empty when the camera's lists were read whole; otherwise why not. Writing is refused then.
     QString readProblem() const { return m_readProblem; }
 
-    // Copies the camera's software list (word 0 the count, then the pairs) into list.
-    static int readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list);
-
 signals:
     void pixelAdded(int count);
     // A read of the camera's lists failed or did not agree with itself; message for the user.
@@ -78,27 +68,25 @@ public slots:
     void saveAsFile(Camera *cam, const QString &filename);
     void loadFromFile(Camera *cam, const QString &filename);
     void exportAsFile(const QString &filename);
-    // Every line "x y" or "x y class", "#" comments and blank lines skipped; with a valid sensor
-    // size every entry must lie on it. The whole file is refused at its first other line.
+    // Replaces the user entries by the text file's; see BadpixelTextFile::read().
     void importFromFile(const QString &filename, QSize sensor = QSize());
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
     Q_DISABLE_COPY(BadpixelListModel)
 
-    // Appends the camera list of the commands; empty, or why it could not be read.
-    QString readCameraList(VY_HCAM handle, quint32 countCommand, quint32 listCommand,
-                           quint8 pixelclass);
-    // The user entries' positions, sorted: what a write puts into the camera, in any order.
-    std::vector<QPoint> userPositions() const;
+    void appendEntries(const std::vector<Badpixel> &entries);
     // Replaces the user entries by the given ones, appended after the others.
     void replaceUserEntries(const std::vector<Badpixel> &fresh);
-    std::vector<quint16> userListBuffer() const;
+    // The user entries' positions in list order, and sorted: what a write puts into the
+    // camera, in any order.
+    std::vector<QPoint> userPositions() const;
+    std::vector<QPoint> sortedUserPositions() const;
 
     int m_maxUser = 0;
     int m_factoryCount = 0;
     std::vector<std::unique_ptr<Badpixel>> m_entries;
-    std::vector<QPoint> m_cameraUserList; // userPositions() as last read or written
+    std::vector<QPoint> m_cameraUserList; // sortedUserPositions() as last read or written
     QString m_readProblem;
     QStringList m_headers;
 };

@@ -2,6 +2,7 @@
 // the capacity, and the binary files of the SDK.
 #include "dapplix/camera/camera.h"
 #include "dapplix/hotpixels/badpixellistmodel.h"
+#include "dapplix/hotpixels/camerabadpixellist.h"
 #include "sdk/sim/vyro_sim.h"
 #include "tests/support/simworld.h"
 #include "tests/support/testenvironment.h"
@@ -50,7 +51,7 @@ int countOf(const BadpixelListModel &m, quint8 pixelclass)
 std::vector<quint16> softwareList(Camera &camera)
 {
     std::vector<quint16> list;
-    BadpixelListModel::readSoftwareBadpixelList(camera.handle(), list);
+    CameraBadpixelList::readSoftwareBadpixelList(camera.handle(), list);
     return list;
 }
 
@@ -382,7 +383,7 @@ void tst_BadpixelCamera::binaryLoadKeepsEntriesOnFailure()
             vysim_force_result("vy_HotPixel", uint32_t(forcedCommand), VYSIM_ANY_HANDLE,
                                VY_IO_REQUEST_FAILED, 0);
             std::vector<quint16> list;
-            QCOMPARE(BadpixelListModel::readSoftwareBadpixelList(camera.handle(), list),
+            QCOMPARE(CameraBadpixelList::readSoftwareBadpixelList(camera.handle(), list),
                      int(VY_IO_REQUEST_FAILED));
         } else {
             vysim_force_result("vy_HotPixel", uint32_t(forcedCommand), VYSIM_ANY_HANDLE,

@@ -1,6 +1,7 @@
 // Text export and import of hot pixel lists: format, parsing, refusals and bounded reading.
 #include "dapplix/hotpixels/badpixellistmodel.h"
 #include "dapplix/hotpixels/badpixelsfile.h"
+#include "dapplix/hotpixels/badpixeltextfile.h"
 #include "tests/support/smalldisk.h"
 #include "tests/support/testmain.h"
 
@@ -303,12 +304,12 @@ void tst_BadpixelTextFiles::importTenMillionLines()
 
 void tst_BadpixelTextFiles::importAtTheLimit()
 {
-    const QString path = writeFile(
-        dir.path(), "limit.txt", QByteArray("4 5 1\n").repeated(BadpixelListModel::maxFileEntries));
+    const QString path = writeFile(dir.path(), "limit.txt",
+                                   QByteArray("4 5 1\n").repeated(BadpixelTextFile::maxEntries));
     BadpixelListModel m;
     QAbstractItemModelTester mTester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m.importFromFile(path);
-    QCOMPARE(m.rowCount(), BadpixelListModel::maxFileEntries);
+    QCOMPARE(m.rowCount(), BadpixelTextFile::maxEntries);
 }
 
 VYRO_TEST_GUILESS_MAIN(tst_BadpixelTextFiles)
