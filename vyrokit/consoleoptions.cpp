@@ -15,7 +15,7 @@ namespace {
 
 // The options QGuiApplication, QApplication and the xcb platform consume, with one or two
 // leading dashes, as "-name value" or "-name=value".
-const char *const QtOptionsWithValue[] = {"platform",
+const char *const qtOptionsWithValue[] = {"platform",
                                           "platformpluginpath",
                                           "platformtheme",
                                           "plugin",
@@ -34,7 +34,7 @@ const char *const QtOptionsWithValue[] = {"platform",
                                           "ncols",
                                           "cmap",
                                           "qmljsdebugger"};
-const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
 
 bool isOneOf(const QString &name, const char *const *names, std::size_t count)
 {
@@ -82,12 +82,12 @@ QStringList ConsoleOptions::withoutQtOptions(int argc, const char *const *argv)
         const bool inlineValue = equals >= 0;
         if (inlineValue)
             name.truncate(equals);
-        if (isOneOf(name, QtOptionsWithValue, std::size(QtOptionsWithValue))) {
+        if (isOneOf(name, qtOptionsWithValue, std::size(qtOptionsWithValue))) {
             if (!inlineValue)
                 ++i; // its value
             continue;
         }
-        if (!inlineValue && isOneOf(name, QtFlags, std::size(QtFlags)))
+        if (!inlineValue && isOneOf(name, qtFlags, std::size(qtFlags)))
             continue;
         arguments.append(argument);
     }

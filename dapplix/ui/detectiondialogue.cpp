@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr Qt::WindowFlags IdleFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+constexpr Qt::WindowFlags idleFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
 
 } // namespace
 
@@ -37,7 +37,7 @@ DetectionDialogue::DetectionDialogue(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Hot pixel detection"));
     setMinimumWidth(400);
     createWidgets();
-    setWindowFlags(IdleFlags);
+    setWindowFlags(idleFlags);
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setInterval(refreshIntervalMs);
@@ -191,7 +191,7 @@ void DetectionDialogue::applyWindowFlags(Qt::WindowFlags flags)
 
 void DetectionDialogue::detect()
 {
-    applyWindowFlags(IdleFlags | Qt::CustomizeWindowHint);
+    applyWindowFlags(idleFlags | Qt::CustomizeWindowHint);
     setInputsEnabled(false);
     m_statusLabel->setText(tr("Please Wait..."));
     m_counterLabel->setText(tr("Hot pixel detected: %1").arg(0));
@@ -217,7 +217,7 @@ void DetectionDialogue::addDetectedPixel(int count)
 
 void DetectionDialogue::finishDetect()
 {
-    applyWindowFlags(IdleFlags);
+    applyWindowFlags(idleFlags);
     setInputsEnabled(true);
     m_statusLabel->clear();
     if (!m_detecting)

@@ -5,17 +5,17 @@
 
 namespace {
 
-constexpr int BayerMode = 11;
-constexpr int MonoMode = 6;
+constexpr int bayerMode = 11;
+constexpr int monoMode = 6;
 
 } // namespace
 
 LevelHistogram LevelHistogram::fromFrame(const QImage &frame, int colorMode)
 {
     LevelHistogram h;
-    if (frame.isNull() || frame.depth() != 8 || (colorMode != BayerMode && colorMode != MonoMode))
+    if (frame.isNull() || frame.depth() != 8 || (colorMode != bayerMode && colorMode != monoMode))
         return h;
-    const bool bayer = colorMode == BayerMode;
+    const bool bayer = colorMode == bayerMode;
     const int step = bayer ? 2 : 1;
     // The Bayer planes cover the even part of the frame, as the detection's plane walk does.
     const int width = frame.width() / step * step;

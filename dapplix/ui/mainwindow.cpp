@@ -42,9 +42,9 @@
 
 namespace {
 
-constexpr int StatusIntervalMs = 1500;
-constexpr int OpenFailureMs = 5000;
-constexpr int ShortMessageMs = 2000;
+constexpr int statusIntervalMs = 1500;
+constexpr int openFailureMs = 5000;
+constexpr int shortMessageMs = 2000;
 
 QString errorText(const std::exception &e)
 {
@@ -89,7 +89,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCamera();
     m_camera.setSlowOpenRunner(
         [this](const std::function<Camera::Opened()> &open) { return runSlowOpen(open); });
-    m_statusTimer.setInterval(StatusIntervalMs);
+    m_statusTimer.setInterval(statusIntervalMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &MainWindow::updateStatus);
     restoreSettings();
     if (m_cameraListDock)
@@ -543,7 +543,7 @@ void MainWindow::openCamera()
                                  tr("This camera only supports software correction and therefore "
                                     "can't save inside the camera memory."));
     } catch (const std::exception &e) {
-        statusBar()->showMessage(errorText(e), OpenFailureMs);
+        statusBar()->showMessage(errorText(e), openFailureMs);
     }
 }
 
@@ -685,7 +685,7 @@ void MainWindow::updateScaleFactor(double scale)
         return;
     zoom->setChecked(true);
     m_actions.zoomMenu->setText(zoom->text());
-    statusBar()->showMessage(tr("The image is too big and will be resized"), ShortMessageMs);
+    statusBar()->showMessage(tr("The image is too big and will be resized"), shortMessageMs);
 }
 
 void MainWindow::onZoomChanged(QAction *action)
@@ -735,11 +735,11 @@ bool MainWindow::writeToCamera()
         m_badpixelListModel.writeBadpixelList(&m_camera);
         statusBar()->showMessage(tr("User entries written into the camera: %1")
                                      .arg(m_badpixelListModel.userBadpixelCount()),
-                                 OpenFailureMs);
+                                 openFailureMs);
         return true;
     } catch (const std::exception &e) {
         QMessageBox::critical(this, tr("Write failed"), errorText(e));
-        statusBar()->showMessage(errorText(e), ShortMessageMs);
+        statusBar()->showMessage(errorText(e), shortMessageMs);
         return false;
     }
 }
@@ -936,7 +936,7 @@ bool MainWindow::importBadpixelsFileFrom(const QString &filename)
         for (const QPoint &p : pixels)
             m_badpixelListModel.addBadpixel(p);
         statusBar()->showMessage(tr("%n hot pixel(s) read.", nullptr, pixels.size()),
-                                 OpenFailureMs);
+                                 openFailureMs);
     });
 }
 
@@ -951,7 +951,7 @@ void MainWindow::addNewBadpixel()
             m_badpixelSelection.select(found, QItemSelectionModel::ClearAndSelect |
                                                   QItemSelectionModel::Rows);
     } catch (const std::exception &e) {
-        statusBar()->showMessage(errorText(e), ShortMessageMs);
+        statusBar()->showMessage(errorText(e), shortMessageMs);
     }
 }
 
@@ -1010,7 +1010,7 @@ void MainWindow::onSelectCameraRow(int row)
 void MainWindow::onCameraReconnect()
 {
     setCameraAway(false);
-    statusBar()->showMessage(tr("Camera %1 is back.").arg(m_openCameraId), ShortMessageMs);
+    statusBar()->showMessage(tr("Camera %1 is back.").arg(m_openCameraId), shortMessageMs);
 }
 
 void MainWindow::onCameraDisconnect()
@@ -1053,7 +1053,7 @@ void MainWindow::onHotpixelCorrection()
     } catch (const std::exception &e) {
         // The switch shows what the camera does, which did not change.
         m_actions.correction->setChecked(!m_actions.correction->isChecked());
-        statusBar()->showMessage(errorText(e), OpenFailureMs);
+        statusBar()->showMessage(errorText(e), openFailureMs);
     }
 }
 

@@ -12,9 +12,9 @@ namespace {
 
 // The count axis always shows at least three decades, so that a few hot pixels stay visible
 // next to the many pixels just above the mean.
-constexpr int MinDecades = 3;
+constexpr int minDecades = 3;
 // log10(2): the count axis begins at 0.5.
-constexpr double AxisFloor = 0.30103;
+constexpr double axisFloor = 0.30103;
 
 QString decadeText(int decade)
 {
@@ -81,11 +81,11 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
                      Qt::AlignHCenter | Qt::AlignVCenter, levelTitle);
 
     const int decades = std::max(
-        MinDecades,
+        minDecades,
         int(std::ceil(std::log10(double(std::max<qint64>(m_histogram.maxCount(), 1)) + 1.0))));
     // The count axis starts at half a pixel, so that a single pixel still shows as a bar.
     const auto yOf = [&](double count) {
-        const double l = (std::log10(count) + AxisFloor) / (decades + AxisFloor);
+        const double l = (std::log10(count) + axisFloor) / (decades + axisFloor);
         return plot.bottom() - l * plot.height();
     };
     const double levelWidth = double(plot.width()) / LevelHistogram::levelCount;
@@ -93,7 +93,7 @@ void ThresholdHistogram::paintEvent(QPaintEvent *)
 
     // Grid: one line per decade of counts, labelled as often as the height allows, and one
     // line per 50 levels.
-    const double decadeHeight = double(plot.height()) / (decades + AxisFloor);
+    const double decadeHeight = double(plot.height()) / (decades + axisFloor);
     const int labelEvery = std::max(1, int(std::ceil((fm.height() + 2) / decadeHeight)));
     for (int d = 0; d <= decades; ++d) {
         const int y = int(std::lround(yOf(std::pow(10.0, d))));

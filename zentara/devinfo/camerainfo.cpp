@@ -34,10 +34,10 @@ static void initDevinfoResources()
 namespace {
 
 // Network cameras whose starter firmware is older than this are opened for every operation.
-constexpr uint32_t OpenBelowStarterFirmware = 0x045F0000;
+constexpr uint32_t openBelowStarterFirmware = 0x045F0000;
 
-const char *const IconCalibrated = ":/images/check.png";
-const char *const IconNotCalibrated = ":/images/delete2.png";
+const char *const iconCalibrated = ":/images/check.png";
+const char *const iconNotCalibrated = ":/images/delete2.png";
 
 QString latin1Field(const char *text, size_t size)
 {
@@ -210,7 +210,7 @@ void CameraInfo::buildWidgets()
 
 bool CameraInfo::needsOpening(bool forWriting) const
 {
-    if (m_camera.isEth() && m_camera.starterFirmwareVersion() < OpenBelowStarterFirmware)
+    if (m_camera.isEth() && m_camera.starterFirmwareVersion() < openBelowStarterFirmware)
         return true;
     if (isFpnCapable(m_camera.sensorId()))
         return true;
@@ -450,17 +450,17 @@ void CameraInfo::refreshFpnState()
                                             sizeof factory) == VY_SUCCESS) &&
         vy_DeviceFeature(h, VY_FEATURE_GET_FPN_LOADING, &loading, sizeof loading) == VY_SUCCESS;
     if (!known) {
-        setFpnStatus(QString::fromLatin1(IconNotCalibrated), tr("Not supported"));
+        setFpnStatus(QString::fromLatin1(iconNotCalibrated), tr("Not supported"));
         m_runFpnButton->setEnabled(false);
         m_fpnLoadingCheck->setChecked(false);
         return;
     }
     const bool fromFactory = calibrated != 0 && factory == 1;
     if (calibrated != 0)
-        setFpnStatus(QString::fromLatin1(IconCalibrated),
+        setFpnStatus(QString::fromLatin1(iconCalibrated),
                      fromFactory ? tr("Factory calibrated") : tr("Calibrated"));
     else
-        setFpnStatus(QString::fromLatin1(IconNotCalibrated), tr("Uncalibrated"));
+        setFpnStatus(QString::fromLatin1(iconNotCalibrated), tr("Uncalibrated"));
     m_runFpnButton->setEnabled(!fromFactory);
     m_fpnLoadingCheck->setChecked(loading != 0);
 }

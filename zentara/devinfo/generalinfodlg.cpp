@@ -37,14 +37,14 @@
 
 namespace {
 
-const char *const Maker = "Orv";
-const char *const Product = "Orv Vyro";
-const char *const ProgramName = "Orv Zentara";
-const char *const CrestLibrary = "liborv_crest.so";
+const char *const maker = "Orv";
+const char *const productName = "Orv Vyro";
+const char *const programName = "Orv Zentara";
+const char *const crestLibrary = "liborv_crest.so";
 // The oldest camera library zentara starts with.
-const uint32_t MinimumSdkMajor = 4;
-const uint32_t MinimumSdkMinor = 81;
-const int NetworkTimeoutMs = 30000;
+const uint32_t minimumSdkMajor = 4;
+const uint32_t minimumSdkMinor = 81;
+const int networkTimeoutMs = 30000;
 
 QString daemonVersion(uint32_t command)
 {
@@ -82,18 +82,18 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     setWindowTitle(tr("General information"));
     setObjectName(QStringLiteral("generalInfoDlg"));
 
-    auto *nameLabel = new QLabel(QLatin1String(ProgramName), this);
+    auto *nameLabel = new QLabel(QLatin1String(programName), this);
     QFont nameFont = nameLabel->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameLabel->setFont(nameFont);
     auto *noticeLabel = new QLabel(
-        tr("Camera management for %1 cameras over USB and GigE.").arg(QLatin1String(Product)),
+        tr("Camera management for %1 cameras over USB and GigE.").arg(QLatin1String(productName)),
         this);
     noticeLabel->setWordWrap(true);
     auto *rightsLabel =
         new QLabel(tr("Copyright %1. This program is provided as is, without warranty of any kind.")
-                       .arg(QLatin1String(Maker)),
+                       .arg(QLatin1String(maker)),
                    this);
     rightsLabel->setWordWrap(true);
     m_aboutQtLabel = new QLabel(this);
@@ -116,7 +116,7 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     m_updateLabel->hide();
 
     auto *versionGroup =
-        new QGroupBox(tr("%1 drivers and 3rd party interfaces").arg(QLatin1String(Maker)), this);
+        new QGroupBox(tr("%1 drivers and 3rd party interfaces").arg(QLatin1String(maker)), this);
     m_versionLayout = new QVBoxLayout(versionGroup);
     auto *hardwareGroup = new QGroupBox(tr("USB controller and network adapters"), this);
     auto *hardwareLayout = new QVBoxLayout(hardwareGroup);
@@ -206,18 +206,18 @@ void GeneralInfoDlg::readInstalledVersions()
         {tr("Version"), QStringLiteral(VYRO_VERSION_TEXT), QStringLiteral("Zentara")},
         {tr("Min. SDK version"),
          QStringLiteral("%1.%2.0000")
-             .arg(MinimumSdkMajor)
-             .arg(MinimumSdkMinor, 2, 10, QLatin1Char('0')),
+             .arg(minimumSdkMajor)
+             .arg(minimumSdkMinor, 2, 10, QLatin1Char('0')),
          QString()},
     };
 
-    const QString crest = LibrarySearch::locate(QLatin1String(CrestLibrary));
+    const QString crest = LibrarySearch::locate(QLatin1String(crestLibrary));
     m_driverRows = {
-        {QStringLiteral("lib%1_api").arg(QLatin1String(Product)),
+        {QStringLiteral("lib%1_api").arg(QLatin1String(productName)),
          vyrokit::PackedVersion::text(vy_GetDLLVersion()), QStringLiteral("Library")},
-        {QStringLiteral("%1d USB").arg(QLatin1String(Product)),
+        {QStringLiteral("%1d USB").arg(QLatin1String(productName)),
          daemonVersion(VY_FUNC_USB_DAEMON_INFO), QStringLiteral("UsbDaemon")},
-        {QStringLiteral("%1d ETH").arg(QLatin1String(Product)),
+        {QStringLiteral("%1d ETH").arg(QLatin1String(productName)),
          daemonVersion(VY_FUNC_ETH_DAEMON_INFO), QStringLiteral("EthDaemon")},
         {QStringLiteral("orv_crest.so"),
          crest.isEmpty() ? tr("Not Found!") : tr("Found at: %1").arg(crest), QString()},
@@ -251,8 +251,8 @@ QTreeWidget *GeneralInfoDlg::buildVersionTree() const
         QString title;
         const QVector<VersionRow> &rows;
     } groups[] = {
-        {tr("%1 Zentara").arg(QLatin1String(Maker)), m_programRows},
-        {tr("%1 drivers").arg(QLatin1String(Product)), m_driverRows},
+        {tr("%1 Zentara").arg(QLatin1String(maker)), m_programRows},
+        {tr("%1 drivers").arg(QLatin1String(productName)), m_driverRows},
         {tr("Operating system"), m_systemRows},
     };
     for (const auto &group : groups) {
@@ -386,7 +386,7 @@ void GeneralInfoDlg::onCheckUpdateButtonClicked()
     QNetworkRequest request(UpdateEndpoints::updateUrl());
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(NetworkTimeoutMs);
+    request.setTransferTimeout(networkTimeoutMs);
     QNetworkReply *reply = m_network->get(request);
     if (reply->error() != QNetworkReply::NoError) {
         const int code = int(reply->error());
@@ -397,7 +397,7 @@ void GeneralInfoDlg::onCheckUpdateButtonClicked()
     }
     m_reply = reply;
     // Qt then buffers no more than that ahead of us, however fast the body comes.
-    reply->setReadBufferSize(UpdateFile::MaximumSize + 1);
+    reply->setReadBufferSize(UpdateFile::maximumSize + 1);
     connect(reply, &QNetworkReply::readyRead, this, &GeneralInfoDlg::onReplyReadyRead);
     m_checkButton->setEnabled(false);
     setUpdateStatus(tr("Checking for updates..."), false);
@@ -418,9 +418,9 @@ void GeneralInfoDlg::takeBody(QNetworkReply *reply)
     if (m_bodyTooLarge)
         return;
     // Read at most one byte past the limit, so that a huge body never sits in memory.
-    const qint64 room = UpdateFile::MaximumSize + 1 - m_body.size();
+    const qint64 room = UpdateFile::maximumSize + 1 - m_body.size();
     m_body.append(reply->read(room));
-    if (m_body.size() > UpdateFile::MaximumSize) {
+    if (m_body.size() > UpdateFile::maximumSize) {
         m_bodyTooLarge = true;
         m_body.clear();
         reply->abort();
@@ -448,7 +448,7 @@ void GeneralInfoDlg::onDownloadFinished(QNetworkReply *reply)
 
     if (m_bodyTooLarge) {
         setUpdateStatus(tr("The update file is larger than %1 KiB; the download was stopped.")
-                            .arg(UpdateFile::MaximumSize / 1024),
+                            .arg(UpdateFile::maximumSize / 1024),
                         true);
     } else if (m_timedOut) {
         setUpdateStatus(tr("Unable to check updates: the update server did not send the update "

@@ -42,7 +42,7 @@ public:
     QString updateStatus() const;
     bool isCheckingUpdates() const { return m_reply != nullptr; }
     // The whole check, however the server paces its bytes, ends after this long.
-    static constexpr int DefaultUpdateDeadlineMs = 60000;
+    static constexpr int defaultUpdateDeadlineMs = 60000;
     void setUpdateDeadline(int milliseconds) { m_deadlineMs = milliseconds; }
     // True once the USB controllers are listed.
     bool isHardwareListed() const { return m_hardwareListed; }
@@ -97,7 +97,7 @@ private:
     bool m_bodyTooLarge = false;
     // The transfer timeout starts again with every byte; this one does not.
     QTimer *m_deadline = nullptr;
-    int m_deadlineMs = DefaultUpdateDeadlineMs;
+    int m_deadlineMs = defaultUpdateDeadlineMs;
     bool m_timedOut = false;
     UpdateFile::Table m_updateTable;
 

@@ -10,7 +10,7 @@ class LibrarySearch final
 {
 public:
     // The longest wait for ldconfig; the GUI thread blocks meanwhile.
-    static constexpr int TimeoutMs = 30000;
+    static constexpr int defaultTimeoutMs = 30000;
 
     LibrarySearch() = delete;
 
@@ -22,13 +22,13 @@ public:
     static QStringList directories(const QByteArray &ldconfigOutput);
     // Runs "sh -c 'ldconfig -v 2>/dev/null | grep -v ^$'\t''" (both found through PATH) and
     // returns what it wrote within timeoutMs; empty when sh is missing or fails to start.
-    static QByteArray ldconfigOutput(int timeoutMs = TimeoutMs);
+    static QByteArray ldconfigOutput(int timeoutMs = defaultTimeoutMs);
     // The first directory in which fileName exists, joined with it ("/usr/lib/libx.so"), as
     // the system names it; the files are looked up through vyrokit::SystemPaths. Empty when
     // none holds it.
     static QString find(const QString &fileName, const QStringList &directories);
     // find() over the directories of a fresh ldconfig run.
-    static QString locate(const QString &fileName, int timeoutMs = TimeoutMs);
+    static QString locate(const QString &fileName, int timeoutMs = defaultTimeoutMs);
 };
 
 #endif // ZENTARA_DEVINFO_LIBRARYSEARCH_H

@@ -6,9 +6,9 @@
 
 namespace {
 
-const char *const UpdateHost = "https://www.orv-vision.com";
-const char *const UpdatePath = "/frontend/files/Vyroupdater/update.txt";
-const char *const DownloadPageFormat = "/download-vyro-%1.html";
+const char *const updateHost = "https://www.orv-vision.com";
+const char *const updatePath = "/frontend/files/Vyroupdater/update.txt";
+const char *const downloadPageFormat = "/download-vyro-%1.html";
 
 // A configured address, or an empty text when neither the variable nor the key holds one.
 QString configured(const char *variable, const QString &key)
@@ -45,7 +45,7 @@ QString UpdateEndpoints::downloadSiteKey()
 
 QUrl UpdateEndpoints::defaultUpdateUrl()
 {
-    return QUrl(QLatin1String(UpdateHost) + QLatin1String(UpdatePath));
+    return QUrl(QLatin1String(updateHost) + QLatin1String(updatePath));
 }
 
 QUrl UpdateEndpoints::updateUrl()
@@ -72,7 +72,7 @@ QUrl UpdateEndpoints::downloadPage(const QString &language)
         site = defaultDownloadSite(language);
     while (site.endsWith(QLatin1Char('/')))
         site.chop(1);
-    return QUrl::fromUserInput(site + QString::fromLatin1(DownloadPageFormat).arg(architecture()));
+    return QUrl::fromUserInput(site + QString::fromLatin1(downloadPageFormat).arg(architecture()));
 }
 
 QString UpdateEndpoints::architecture()

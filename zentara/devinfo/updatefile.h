@@ -32,7 +32,7 @@ public:
 
     // Bodies beyond this size are refused while they arrive; the real file is a few hundred
     // bytes.
-    static constexpr qint64 MaximumSize = qint64(1024) * 1024;
+    static constexpr qint64 maximumSize = qint64(1024) * 1024;
 
     UpdateFile() = delete;
 

@@ -38,7 +38,7 @@ CameraList::CameraList(QWidget *parent)
             &QTableView::resizeColumnsToContents);
     connect(m_model, &CameraListModel::listChanged, this, &CameraList::cameraListChanged);
     connect(m_refreshTimer, &QTimer::timeout, this, &CameraList::onTimeout);
-    m_refreshTimer->setInterval(RefreshIntervalMs);
+    m_refreshTimer->setInterval(refreshIntervalMs);
 
     m_view->setModel(m_proxy);
     m_view->resizeColumnsToContents();

@@ -18,7 +18,7 @@ class CameraList final : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int RefreshIntervalMs = 900;
+    static constexpr int refreshIntervalMs = 900;
 
     explicit CameraList(QWidget *parent = nullptr);
     ~CameraList() override;

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char *const HeaderTexts[CameraListModel::ColumnCount] = {
+const char *const headerTexts[CameraListModel::columnTotal] = {
     QT_TRANSLATE_NOOP("CameraListModel", "Free"),
     QT_TRANSLATE_NOOP("CameraListModel", "Avail."),
     QT_TRANSLATE_NOOP("CameraListModel", "Type"),
@@ -63,13 +63,13 @@ int CameraListModel::rowCount(const QModelIndex &parent) const
 
 int CameraListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : columnTotal;
 }
 
 QVariant CameraListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= m_cameras.size() ||
-        index.column() < 0 || index.column() >= ColumnCount)
+        index.column() < 0 || index.column() >= columnTotal)
         return QVariant();
     const Camera &camera = m_cameras.at(index.row());
     if (role == CameraRole)
@@ -107,14 +107,14 @@ QVariant CameraListModel::headerData(int section, Qt::Orientation orientation, i
         return QVariant();
     if (orientation == Qt::Vertical)
         return section;
-    if (section < 0 || section >= ColumnCount)
+    if (section < 0 || section >= columnTotal)
         return QVariant();
     return columnTitle(Column(section));
 }
 
 QString CameraListModel::columnTitle(Column column)
 {
-    return tr(HeaderTexts[column]);
+    return tr(headerTexts[column]);
 }
 
 QList<Camera> CameraListModel::cameras() const
@@ -130,7 +130,7 @@ QString CameraListModel::displayModelName(const QString &fullModelName)
 
 void CameraListModel::retranslate()
 {
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columnTotal - 1);
 }
 
 void CameraListModel::onCameraListChanged()

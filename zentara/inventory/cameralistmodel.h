@@ -30,7 +30,7 @@ public:
     {
         CameraRole = Qt::UserRole
     };
-    static constexpr int ColumnCount = 7;
+    static constexpr int columnTotal = 7;
 
     // Loads the list once and starts watching driver events. When the library refuses the event
     // registration the list still loads, but only reloads on request (see eventError).

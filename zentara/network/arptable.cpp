@@ -11,11 +11,11 @@
 namespace {
 
 // Columns of the kernel's table when the header does not name them.
-constexpr int DefaultIpColumn = 0;
-constexpr int DefaultHardwareColumn = 3;
+constexpr int defaultIpColumn = 0;
+constexpr int defaultHardwareColumn = 3;
 // The longest line taken in one piece; the kernel's lines are well below it, and a file without
 // line breaks must not be read whole.
-constexpr qint64 MaxLineLength = 4096;
+constexpr qint64 maxLineLength = 4096;
 
 } // namespace
 
@@ -32,17 +32,17 @@ ArpTable::State ArpTable::lookup(const QString &path, const QString &address)
     QTextStream stream(&file);
     static const QRegularExpression separator(QStringLiteral("\\s\\s+"));
 
-    const QStringList header = stream.readLine(MaxLineLength).split(separator);
+    const QStringList header = stream.readLine(maxLineLength).split(separator);
     int ipColumn = header.indexOf(QStringLiteral("IP address"));
     int hardwareColumn = header.indexOf(QStringLiteral("HW address"));
     if (ipColumn < 0)
-        ipColumn = DefaultIpColumn;
+        ipColumn = defaultIpColumn;
     if (hardwareColumn < 0)
-        hardwareColumn = DefaultHardwareColumn;
+        hardwareColumn = defaultHardwareColumn;
     const int needed = qMax(ipColumn, hardwareColumn) + 1;
 
     while (!stream.atEnd()) {
-        const QStringList fields = stream.readLine(MaxLineLength).split(separator);
+        const QStringList fields = stream.readLine(maxLineLength).split(separator);
         if (fields.size() < needed)
             continue; // an empty address matches no probed address
         if (fields.at(ipColumn) != address)

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "sdk/vyro_api.h"
+#include "sdk/vyro_device.h"
 #include "vyrokit/networkaddress.h"
 #include "vyrokit/sdkerror.h"
 #include "vyrokit/systempaths.h"
@@ -31,17 +32,15 @@ using vyrokit::NetworkAddress;
 
 namespace {
 
-const QString ZeroAddress = QStringLiteral("0.0.0.0");
+const QString zeroAddress = QStringLiteral("0.0.0.0");
 // How long one ping may take before its candidate is read from the ARP table anyway.
-constexpr int PingTimeoutMs = 30000;
+constexpr int pingTimeoutMs = 30000;
 // How often a waiting worker looks at its stop flag.
-constexpr int StopPollMs = 20;
-// The bit of the device status that says multicast is enabled.
-constexpr uint32_t MulticastEnabledStatus = 0x80;
+constexpr int stopPollMs = 20;
 // The third field of the range record.
-constexpr uint32_t RangeRecordCount = VY_IP_RANGE_COUNT;
+constexpr uint32_t rangeRecordCount = VY_IP_RANGE_COUNT;
 
-const uint8_t ZeroMac[6] = {0, 0, 0, 0, 0, 0};
+const uint8_t zeroMac[6] = {0, 0, 0, 0, 0, 0};
 
 QString dotted(const uint8_t (&octets)[4])
 {
@@ -165,21 +164,21 @@ void EthConfig::InitDialog()
     m_adapterAddress.setAddress(m_camera->adapterIpAddress());
     m_adapterSubnetMask.setAddress(m_camera->adapterSubnetMask());
     m_initialMulticastIp = m_camera->multicastIpAddress();
-    m_multicastEnabled = (m_camera->deviceStatus() & MulticastEnabledStatus) != 0;
+    m_multicastEnabled = (m_camera->deviceStatus() & vyro::DeviceStatusMulticastEnabled) != 0;
 
     uint32_t capabilities = 0;
-    if (vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_QUERY_CAPABILITIES, &capabilities,
+    if (vy_IpConfig(deviceId, zeroMac, VY_IPCONFIG_QUERY_CAPABILITIES, &capabilities,
                     sizeof capabilities) != VY_SUCCESS)
         capabilities = 0;
 
     uint32_t dhcp = 0;
     m_dhcpEnabled =
-        vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_GET_DHCP, &dhcp, sizeof dhcp) == VY_SUCCESS &&
+        vy_IpConfig(deviceId, zeroMac, VY_IPCONFIG_GET_DHCP, &dhcp, sizeof dhcp) == VY_SUCCESS &&
         (dhcp & VY_IPCONFIG_DHCP_ENABLED) != 0;
 
     VY_IP_RECORD persistent;
     std::memset(&persistent, 0, sizeof persistent);
-    const bool persistentRead = vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_GET_PERSISTENT_IP,
+    const bool persistentRead = vy_IpConfig(deviceId, zeroMac, VY_IPCONFIG_GET_PERSISTENT_IP,
                                             &persistent, sizeof persistent) == VY_SUCCESS;
     if (persistentRead) {
         m_initialPersistentIp = dotted(persistent.address);
@@ -221,7 +220,7 @@ void EthConfig::InitDialog()
     if (m_camera->multicastSupport() == 0) {
         m_multicastGroup->setEnabled(false);
         m_multicastEnableCheck->setEnabled(false);
-        m_multicastIpEdit->setText(ZeroAddress);
+        m_multicastIpEdit->setText(zeroAddress);
     } else {
         m_multicastIpEdit->setText(m_initialMulticastIp);
         m_multicastEnableCheck->setChecked(m_multicastEnabled);
@@ -232,7 +231,7 @@ void EthConfig::InitDialog()
 
 void EthConfig::CheckPersistentIP()
 {
-    if (m_persistentIpEdit->text() == ZeroAddress && m_subnetMaskEdit->text() == ZeroAddress)
+    if (m_persistentIpEdit->text() == zeroAddress && m_subnetMaskEdit->text() == zeroAddress)
         m_statusLabel->setText(
             tr("The camera has no persistent IP address and uses an address from the IP range"));
     else
@@ -241,7 +240,7 @@ void EthConfig::CheckPersistentIP()
 
 void EthConfig::prepareSubnet()
 {
-    if (m_subnetMaskEdit->text() == ZeroAddress && m_persistentIpEdit->text() != ZeroAddress)
+    if (m_subnetMaskEdit->text() == zeroAddress && m_persistentIpEdit->text() != zeroAddress)
         m_subnetMaskEdit->setText(QStringLiteral("255.255.255.0"));
 }
 
@@ -312,10 +311,10 @@ ArpTable::State EthConfig::probeAddress(const QString &address, const QString &a
         if (process.waitForStarted()) {
             QElapsedTimer elapsed;
             elapsed.start();
-            while (!process.waitForFinished(StopPollMs)) {
+            while (!process.waitForFinished(stopPollMs)) {
                 if (process.state() == QProcess::NotRunning)
                     break;
-                if (stop || elapsed.hasExpired(PingTimeoutMs)) {
+                if (stop || elapsed.hasExpired(pingTimeoutMs)) {
                     // Our own child: ended and reaped here.
                     process.kill();
                     process.waitForFinished(-1);
@@ -443,7 +442,7 @@ void EthConfig::Config()
         putAddress(record.mask, m_subnetMaskEdit->value());
         record.reserved = 0;
         const int32_t r =
-            vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_PERSISTENT_IP, &record, sizeof record);
+            vy_IpConfig(deviceId, zeroMac, VY_IPCONFIG_SET_PERSISTENT_IP, &record, sizeof record);
         if (r != VY_SUCCESS) {
             QMessageBox::warning(this, tr("Warning"),
                                  tr("Setting of the persistent IP address or subnetmask "
@@ -461,7 +460,7 @@ void EthConfig::Config()
             NetworkAddress::macFromString(m_camera->adapterMac()).value_or(vyrokit::MacAddress{});
         VY_IP_RANGE range;
         std::memset(&range, 0, sizeof range);
-        range.count = RangeRecordCount;
+        range.count = rangeRecordCount;
         putAddress(range.begin, begin);
         putAddress(range.end, end);
         const int32_t r = vy_IpConfig(VY_ADAPTER_HANDLE, adapterMac.data(),
@@ -480,7 +479,7 @@ void EthConfig::Config()
     // DHCP; no box reports its failure, the log does.
     if (m_dhcpCheck->isChecked() != m_dhcpEnabled) {
         uint32_t dhcp = m_dhcpCheck->isChecked() ? VY_IPCONFIG_DHCP_ENABLED : 0;
-        const int32_t r = vy_IpConfig(deviceId, ZeroMac, VY_IPCONFIG_SET_DHCP, &dhcp, sizeof dhcp);
+        const int32_t r = vy_IpConfig(deviceId, zeroMac, VY_IPCONFIG_SET_DHCP, &dhcp, sizeof dhcp);
         if (r != VY_SUCCESS)
             qCWarning(lcZentara, "Switching DHCP failed: %s",
                       qPrintable(vyrokit::SdkError::text(VY_DRIVER_HANDLE, r)));

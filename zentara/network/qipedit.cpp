@@ -21,10 +21,10 @@ using vyrokit::NetworkAddress;
 namespace {
 
 // The number of characters of the largest octet, "255".
-constexpr int OctetDigits = 3;
-const QString FieldStyle = QStringLiteral("QLineEdit, QLineEdit:focus { border: none; }");
+constexpr int octetDigits = 3;
+const QString fieldStyle = QStringLiteral("QLineEdit, QLineEdit:focus { border: none; }");
 // An octet above 255: the address the fields show is no address.
-const QString BadFieldStyle = FieldStyle + QStringLiteral(" QLineEdit { color: #d00000; }");
+const QString badFieldStyle = fieldStyle + QStringLiteral(" QLineEdit { color: #d00000; }");
 
 // "." on the main keys or the keypad, or the keypad's "," of layouts with a decimal comma.
 bool isSeparator(const QKeyEvent *event)
@@ -93,7 +93,7 @@ QIpEdit::QIpEdit(QWidget *parent) : QFrame(parent)
         font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
         font.setFixedPitch(true);
         field->setFont(font);
-        field->setStyleSheet(FieldStyle);
+        field->setStyleSheet(fieldStyle);
         field->setValidator(new IPItemValidator(0, 255, field));
         connect(field, &QLineEdit::textEdited, this, [this, field] { octetEdited(field); });
         m_octets[i] = field;
@@ -277,7 +277,7 @@ void QIpEdit::octetEdited(QLineEdit *field)
     }
     markOctets();
     // A complete octet moves on; one above 255 keeps the focus for the user to correct it.
-    if (field->text().size() == OctetDigits && field->cursorPosition() == OctetDigits &&
+    if (field->text().size() == octetDigits && field->cursorPosition() == octetDigits &&
         octetOf(field) <= 255 && index + 1 < int(m_octets.size())) {
         QLineEdit *next = m_octets.at(size_t(index) + 1);
         next->setFocus(Qt::OtherFocusReason);
@@ -290,7 +290,7 @@ void QIpEdit::markOctets()
 {
     for (QLineEdit *field : m_octets) {
         const bool bad = octetOf(field) > 255;
-        const QString &style = bad ? BadFieldStyle : FieldStyle;
+        const QString &style = bad ? badFieldStyle : fieldStyle;
         if (field->styleSheet() != style)
             field->setStyleSheet(style);
         field->setToolTip(bad ? tr("An address is four numbers from 0 to 255") : QString());

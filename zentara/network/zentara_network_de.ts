@@ -22,113 +22,113 @@
 <context>
     <name>EthConfig</name>
     <message>
-        <location filename="ethconfig.cpp" line="61"/>
+        <location filename="ethconfig.cpp" line="60"/>
         <source>Manual ETH Configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="81"/>
+        <location filename="ethconfig.cpp" line="80"/>
         <source>Adapter settings</source>
         <translation>Adaptereinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="83"/>
+        <location filename="ethconfig.cpp" line="82"/>
         <source>IP range begin</source>
         <translation>IP-Bereich Anfang</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="86"/>
-        <location filename="ethconfig.cpp" line="104"/>
+        <location filename="ethconfig.cpp" line="85"/>
+        <location filename="ethconfig.cpp" line="103"/>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="88"/>
+        <location filename="ethconfig.cpp" line="87"/>
         <source>IP range end</source>
         <translation>IP-Bereich Ende</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="98"/>
+        <location filename="ethconfig.cpp" line="97"/>
         <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="101"/>
+        <location filename="ethconfig.cpp" line="100"/>
         <source>Persistent IP</source>
         <translation>Persistente IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="106"/>
+        <location filename="ethconfig.cpp" line="105"/>
         <source>Subnetmask</source>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="115"/>
+        <location filename="ethconfig.cpp" line="114"/>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="117"/>
+        <location filename="ethconfig.cpp" line="116"/>
         <source>Enable DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="123"/>
+        <location filename="ethconfig.cpp" line="122"/>
         <source>Multicast settings</source>
         <translation>Multicast-Einstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="125"/>
+        <location filename="ethconfig.cpp" line="124"/>
         <source>Multicast IP</source>
         <translation>Multicast-IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="126"/>
+        <location filename="ethconfig.cpp" line="125"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="130"/>
+        <location filename="ethconfig.cpp" line="129"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="138"/>
+        <location filename="ethconfig.cpp" line="137"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="208"/>
+        <location filename="ethconfig.cpp" line="207"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="237"/>
+        <location filename="ethconfig.cpp" line="236"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="239"/>
+        <location filename="ethconfig.cpp" line="238"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="267"/>
+        <location filename="ethconfig.cpp" line="266"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="268"/>
+        <location filename="ethconfig.cpp" line="267"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="428"/>
+        <location filename="ethconfig.cpp" line="427"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="429"/>
+        <location filename="ethconfig.cpp" line="428"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,92 +137,92 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="449"/>
+        <location filename="ethconfig.cpp" line="448"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="472"/>
+        <location filename="ethconfig.cpp" line="471"/>
         <source>Setting of the automatic configuration range failed.
 %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="499"/>
+        <location filename="ethconfig.cpp" line="498"/>
         <source>Setting Multicast IP failed: %1
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist fehlgeschlagen: %1
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="510"/>
+        <location filename="ethconfig.cpp" line="509"/>
         <source>Error enabling Multicast
 %1</source>
         <translation>Fehler beim Aktivieren von Multicast
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="555"/>
+        <location filename="ethconfig.cpp" line="554"/>
         <source>%1: %2
 Nothing has been written.</source>
         <translation>%1: %2
 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="567"/>
+        <location filename="ethconfig.cpp" line="566"/>
         <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
         <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="576"/>
+        <location filename="ethconfig.cpp" line="575"/>
         <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
         <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="583"/>
+        <location filename="ethconfig.cpp" line="582"/>
         <source>%1 is not a subnet mask such as 255.255.255.0.</source>
         <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="589"/>
+        <location filename="ethconfig.cpp" line="588"/>
         <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="597"/>
+        <location filename="ethconfig.cpp" line="596"/>
         <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="388"/>
-        <location filename="ethconfig.cpp" line="398"/>
-        <location filename="ethconfig.cpp" line="406"/>
-        <location filename="ethconfig.cpp" line="414"/>
-        <location filename="ethconfig.cpp" line="448"/>
-        <location filename="ethconfig.cpp" line="471"/>
-        <location filename="ethconfig.cpp" line="498"/>
-        <location filename="ethconfig.cpp" line="509"/>
-        <location filename="ethconfig.cpp" line="554"/>
+        <location filename="ethconfig.cpp" line="387"/>
+        <location filename="ethconfig.cpp" line="397"/>
+        <location filename="ethconfig.cpp" line="405"/>
+        <location filename="ethconfig.cpp" line="413"/>
+        <location filename="ethconfig.cpp" line="447"/>
+        <location filename="ethconfig.cpp" line="470"/>
+        <location filename="ethconfig.cpp" line="497"/>
+        <location filename="ethconfig.cpp" line="508"/>
+        <location filename="ethconfig.cpp" line="553"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="389"/>
+        <location filename="ethconfig.cpp" line="388"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="399"/>
+        <location filename="ethconfig.cpp" line="398"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="407"/>
+        <location filename="ethconfig.cpp" line="406"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -231,12 +231,12 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="415"/>
+        <location filename="ethconfig.cpp" line="414"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="471"/>
+        <location filename="ethconfig.cpp" line="470"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

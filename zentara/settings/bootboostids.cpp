@@ -57,7 +57,7 @@ std::optional<QVector<int>> BootBoostIds::ids(const QString &input, QString *pro
         return std::nullopt;
     };
     const auto outside = [](const QString &id) {
-        return tr("The ID %1 has to be between with %2 and %3").arg(id).arg(MinId).arg(MaxId);
+        return tr("The ID %1 has to be between with %2 and %3").arg(id).arg(minId).arg(maxId);
     };
     if (input.trimmed().isEmpty())
         return refuse(tr("Enter one or more IDs, e.g. 3;5-7."));

@@ -14,8 +14,8 @@ class BootBoostIds final
 {
     Q_DECLARE_TR_FUNCTIONS(BootBoostIds)
 public:
-    static constexpr int MinId = 1;
-    static constexpr int MaxId = 254;
+    static constexpr int minId = 1;
+    static constexpr int maxId = 254;
 
     // One part of the input.
     struct Part
@@ -32,7 +32,7 @@ public:
 
     BootBoostIds() = delete;
 
-    static bool isValidId(int id) { return id >= MinId && id <= MaxId; }
+    static bool isValidId(int id) { return id >= minId && id <= maxId; }
     static QVector<Part> parts(const QString &input);
 
     // The IDs the input names, part by part as typed, each range from its first to its last ID.

@@ -30,7 +30,7 @@ int AutoConfiguration::cameraFailure(int32_t code, bool bootBoostUsed)
 {
     // A camera booting in boot boost keeps the address it booted with; the driver says so with
     // its own code, but any refusal of such a camera has that cause.
-    return code == BootBoostRefusal || bootBoostUsed ? BootBoostConflict : Failed;
+    return code == bootBoostRefusal || bootBoostUsed ? BootBoostConflict : Failed;
 }
 
 int AutoConfiguration::run(const Input &input)

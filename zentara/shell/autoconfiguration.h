@@ -21,7 +21,7 @@ public:
     static constexpr int BootBoostConflict = -2;
     static constexpr int RangeRefused = -3;
     // What the driver answers when it cannot configure a camera that boots in boot boost.
-    static constexpr int32_t BootBoostRefusal = 129;
+    static constexpr int32_t bootBoostRefusal = 129;
 
     struct Input
     {

@@ -134,7 +134,7 @@ QByteArray CameraTable::json() const
         cameras.append(o);
     }
     QJsonObject root;
-    root.insert(QStringLiteral("version"), JsonVersion);
+    root.insert(QStringLiteral("version"), jsonVersion);
     root.insert(QStringLiteral("cameras"), cameras);
     if (m_failure == Failure::LibraryTooOld)
         root.insert(QStringLiteral("error"), QStringLiteral("library-too-old"));

@@ -15,7 +15,7 @@ class CameraTable final
     Q_DECLARE_TR_FUNCTIONS(CameraTable)
 public:
     // The version of the JSON format; it grows when a key changes meaning or goes away.
-    static constexpr int JsonVersion = 1;
+    static constexpr int jsonVersion = 1;
 
     struct Row
     {

@@ -12,7 +12,7 @@
 
 namespace {
 
-const int UploadTickMs = 1000;
+const int uploadTickMs = 1000;
 
 } // namespace
 
@@ -78,5 +78,5 @@ void FirmwareUploadController::showProgress(int seconds)
         if (progress->value() < progress->maximum() - 1)
             progress->setValue(progress->value() + 1);
     });
-    tick->start(UploadTickMs);
+    tick->start(uploadTickMs);
 }

@@ -10,8 +10,8 @@
 namespace {
 
 // The camera needs a moment after opening before it takes the blink command.
-const int IdentifyDelayMs = 2000;
-const uint32_t IdentifyBlinks = 6;
+const int identifyDelayMs = 2000;
+const uint32_t identifyBlinks = 6;
 
 } // namespace
 
@@ -33,8 +33,8 @@ bool IdentifyController::start(uint32_t deviceId)
         const vyrokit::ScopedCameraHandle opened(deviceId);
         if (!opened.isOpen())
             return;
-        QThread::msleep(IdentifyDelayMs);
-        uint32_t blinks = IdentifyBlinks;
+        QThread::msleep(identifyDelayMs);
+        uint32_t blinks = identifyBlinks;
         vy_IO(opened.handle(), VY_IO_LED_BLINK, &blinks, sizeof(blinks));
     }));
     return true;

@@ -9,15 +9,15 @@
 
 bool LibraryVersion::isSupported(uint32_t packed)
 {
-    return vyrokit::PackedVersion(packed).isAtLeast(MinimumMajor, MinimumMinor);
+    return vyrokit::PackedVersion(packed).isAtLeast(minimumMajor, minimumMinor);
 }
 
 QString LibraryVersion::refusalText()
 {
     return tr("%4 Zentara %1 doesn't work with\nlib%4_api < %2.%3!\nuse a newer lib%4!")
         .arg(QCoreApplication::applicationVersion())
-        .arg(MinimumMajor)
-        .arg(MinimumMinor)
+        .arg(minimumMajor)
+        .arg(minimumMinor)
         .arg(vyrokit::ProductInfo::family());
 }
 

@@ -13,8 +13,8 @@ class LibraryVersion final
 {
     Q_DECLARE_TR_FUNCTIONS(LibraryVersion)
 public:
-    static constexpr int MinimumMajor = 4;
-    static constexpr int MinimumMinor = 81;
+    static constexpr int minimumMajor = 4;
+    static constexpr int minimumMinor = 81;
 
     LibraryVersion() = delete;
 

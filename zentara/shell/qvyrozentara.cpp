@@ -51,8 +51,8 @@
 
 namespace {
 
-const char *const SettingsGroup = "mainWindow";
-const QSize MaxPictureSize(200, 110);
+const char *const settingsGroup = "mainWindow";
+const QSize maxPictureSize(200, 110);
 
 QSettings windowSettings()
 {
@@ -99,7 +99,7 @@ QVyroZentara::QVyroZentara(DialogRunner &dialogs, const QString &translationDir,
     m_selected = m_cameraList->currentCamera();
     UpdateControls();
     onServiceTimer();
-    m_serviceTimer->start(ServiceIntervalMs);
+    m_serviceTimer->start(serviceIntervalMs);
     restoreSettings();
     UpdateDeviceInfo(m_selected ? &*m_selected : nullptr, false);
     UpdateControls();
@@ -118,17 +118,17 @@ QString QVyroZentara::defaultTranslationDirectory()
 QSize QVyroZentara::firstStartSize(const QSize &wanted, const QSize &minimum,
                                    const QSize &available)
 {
-    constexpr int UsefulHeight = 820;
+    constexpr int usefulHeight = 820;
     const QSize room = roomOn(available);
-    return wanted.expandedTo(QSize(minimum.width(), qMax(minimum.height(), UsefulHeight)))
+    return wanted.expandedTo(QSize(minimum.width(), qMax(minimum.height(), usefulHeight)))
         .boundedTo(room);
 }
 
 QSize QVyroZentara::roomOn(const QSize &available)
 {
     // Room for the title bar and frame that the window system adds around the window.
-    constexpr int FrameWidth = 16, FrameHeight = 48;
-    return QSize(available.width() - FrameWidth, available.height() - FrameHeight);
+    constexpr int frameWidth = 16, frameHeight = 48;
+    return QSize(available.width() - frameWidth, available.height() - frameHeight);
 }
 
 void QVyroZentara::growToContents()
@@ -202,7 +202,7 @@ void QVyroZentara::createWidgets()
     m_pictureLabel = new QLabel(central);
     m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
     m_pictureLabel->setAlignment(Qt::AlignCenter);
-    m_pictureLabel->setMinimumSize(MaxPictureSize.width(), 80);
+    m_pictureLabel->setMinimumSize(maxPictureSize.width(), 80);
 
     m_statusLabel = new QLabel(central);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
@@ -350,7 +350,7 @@ void QVyroZentara::fillLanguageList()
         return;
 
     QSettings settings = windowSettings();
-    settings.beginGroup(QLatin1String(SettingsGroup));
+    settings.beginGroup(QLatin1String(settingsGroup));
     const QString system = systemLanguage();
     const QString wanted = settings
                                .value(QStringLiteral("selectedLanguage"),
@@ -463,7 +463,7 @@ void QVyroZentara::applyDriverMulticastDefault()
 void QVyroZentara::restoreSettings()
 {
     QSettings settings = windowSettings();
-    settings.beginGroup(QLatin1String(SettingsGroup));
+    settings.beginGroup(QLatin1String(settingsGroup));
     if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray())) {
         const QScreen *shown = screen();
         resize(firstStartSize(sizeHint(), minimumSize(),
@@ -485,7 +485,7 @@ void QVyroZentara::restoreSettings()
 void QVyroZentara::saveSettings() const
 {
     QSettings settings = windowSettings();
-    settings.beginGroup(QLatin1String(SettingsGroup));
+    settings.beginGroup(QLatin1String(settingsGroup));
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
     settings.setValue(QStringLiteral("checkExpert"), m_expertBox->isChecked());
     settings.setValue(QStringLiteral("checkRefresh"), m_refreshBox->isChecked());
@@ -516,8 +516,8 @@ void QVyroZentara::enableExpertView(bool enable)
 
 void QVyroZentara::followDaemonControl()
 {
-    m_followPolls = FollowServiceMs / FollowIntervalMs;
-    m_serviceTimer->start(FollowIntervalMs);
+    m_followPolls = followServiceMs / followIntervalMs;
+    m_serviceTimer->start(followIntervalMs);
     onServiceTimer();
 }
 
@@ -529,7 +529,7 @@ void QVyroZentara::onServiceTimer()
     const bool changed = now != m_daemonStates;
     if (m_followPolls > 0 && (changed || --m_followPolls == 0)) {
         m_followPolls = 0;
-        m_serviceTimer->start(ServiceIntervalMs);
+        m_serviceTimer->start(serviceIntervalMs);
     }
     if (changed) {
         m_daemonStates = now;
@@ -570,8 +570,8 @@ void QVyroZentara::UpdateDeviceInfo(const Camera *camera, bool force_reset)
 void QVyroZentara::setPicture(const QString &resource)
 {
     QPixmap pixmap(resource);
-    if (pixmap.width() > MaxPictureSize.width() || pixmap.height() > MaxPictureSize.height())
-        pixmap = pixmap.scaled(MaxPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (pixmap.width() > maxPictureSize.width() || pixmap.height() > maxPictureSize.height())
+        pixmap = pixmap.scaled(maxPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     m_pictureLabel->setPixmap(pixmap);
 }
 
@@ -605,7 +605,7 @@ void QVyroZentara::UpdateControls()
 
     m_discontinuedLabel->setText(verdict.discontinuedText);
     m_discontinuedLabel->setVisible(verdict.discontinuedVisible);
-    m_statusLine->followSelection(m_selected ? m_selected->deviceId() : StatusLine::NoDevice);
+    m_statusLine->followSelection(m_selected ? m_selected->deviceId() : StatusLine::noDevice);
     Printer(verdict.sentence, verdict.colour, m_identify->isRunning());
 }
 
@@ -766,7 +766,7 @@ void QVyroZentara::removeReadOnlyDevice()
     showNotice(tr("The read-only device %1 (camera ID %2) was removed.")
                    .arg(device.deviceId())
                    .arg(device.cameraId()),
-               Qt::darkGreen, StatusLine::NoDevice);
+               Qt::darkGreen, StatusLine::noDevice);
 }
 
 void QVyroZentara::onGeneralInfo()

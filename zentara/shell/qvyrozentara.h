@@ -31,11 +31,11 @@ class QVyroZentara final : public QMainWindow
 {
     Q_OBJECT
 public:
-    static constexpr int ServiceIntervalMs = 4000;
+    static constexpr int serviceIntervalMs = 4000;
     // After Start or Stop the daemons are watched this often until they change, for at most
-    // FollowServiceMs: a command through pkexec ends only when the user has answered it.
-    static constexpr int FollowIntervalMs = 200;
-    static constexpr int FollowServiceMs = 60000;
+    // followServiceMs: a command through pkexec ends only when the user has answered it.
+    static constexpr int followIntervalMs = 200;
+    static constexpr int followServiceMs = 60000;
 
     // The window runs every tool dialog through dialogs, which must outlive it.
     explicit QVyroZentara(DialogRunner &dialogs, QWidget *parent = nullptr);
@@ -114,7 +114,7 @@ private:
     void loadLanguage(const QString &localeName);
     void showDaemonText();
     // An answer to what the user did, shown above the camera's status sentence until the next
-    // answer or action; one about a device (not StatusLine::NoDevice) only while that device is
+    // answer or action; one about a device (not StatusLine::noDevice) only while that device is
     // selected.
     void showNotice(const QString &text, const QColor &colour, uint32_t deviceId);
     // While busy the window refuses other actions and shows the busy indicator.

@@ -47,6 +47,6 @@ void StatusLine::clearNotice()
 
 void StatusLine::followSelection(uint32_t selectedDevice)
 {
-    if (m_noticeDevice != NoDevice && m_noticeDevice != selectedDevice)
+    if (m_noticeDevice != noDevice && m_noticeDevice != selectedDevice)
         m_notice.clear();
 }

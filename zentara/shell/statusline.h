@@ -18,7 +18,7 @@ class StatusLine final : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr uint32_t NoDevice = 0xFFFFFFFFu;
+    static constexpr uint32_t noDevice = 0xFFFFFFFFu;
 
     // The text label and the busy label, which shows the animation; both stay the caller's.
     StatusLine(QLabel *text, QLabel *busy, QObject *parent);
@@ -28,11 +28,11 @@ public:
     // Rich text in place of everything else (the daemons' warning).
     void showRichText(const QString &richText);
 
-    // A notice about deviceId (NoDevice: about no camera), shown above the sentences until it is
+    // A notice about deviceId (noDevice: about no camera), shown above the sentences until it is
     // cleared or, for a device, until another camera is selected.
     void setNotice(const QString &text, const QColor &colour, uint32_t deviceId);
     void clearNotice();
-    // Drops a notice about a device other than the selected one (NoDevice: none selected).
+    // Drops a notice about a device other than the selected one (noDevice: none selected).
     void followSelection(uint32_t selectedDevice);
 
     // While held, the line keeps what it shows; release() lets the writers in again.
@@ -45,7 +45,7 @@ private:
     QLabel *m_busy;
     QMovie *m_movie;
     QString m_notice;
-    uint32_t m_noticeDevice = NoDevice;
+    uint32_t m_noticeDevice = noDevice;
     bool m_held = false;
 };
 

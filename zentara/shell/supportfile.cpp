@@ -14,8 +14,8 @@ const char *const SupportFile::ProposedName = "/tmp/vyrod_support.log";
 namespace {
 
 // Long enough for a report over a slow system; the program waits as the user asked it to.
-const int ReportTimeoutMs = 300000;
-const int VersionTimeoutMs = 30000;
+const int reportTimeoutMs = 300000;
+const int versionTimeoutMs = 30000;
 
 bool exitedWithZero(QProcess &process, int timeoutMs)
 {
@@ -24,7 +24,7 @@ bool exitedWithZero(QProcess &process, int timeoutMs)
     process.closeWriteChannel();
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
-        process.waitForFinished(VersionTimeoutMs);
+        process.waitForFinished(versionTimeoutMs);
         return false;
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
@@ -41,7 +41,7 @@ bool SupportFile::elevationAvailable()
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, {QStringLiteral("--version")});
-    return exitedWithZero(process, VersionTimeoutMs);
+    return exitedWithZero(process, versionTimeoutMs);
 }
 
 SupportFile::Command SupportFile::command(const QString &fileName, bool elevate)
@@ -67,13 +67,13 @@ bool SupportFile::write(const QString &fileName, bool elevate)
     QObject::connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
                      &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(ReportTimeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(reportTimeoutMs, &loop, &QEventLoop::quit);
     process.start(c.program, c.arguments);
     if (process.state() != QProcess::NotRunning)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (process.state() != QProcess::NotRunning) {
         process.kill();
-        process.waitForFinished(VersionTimeoutMs);
+        process.waitForFinished(versionTimeoutMs);
         return false;
     }
     return process.error() != QProcess::FailedToStart &&

@@ -482,7 +482,7 @@ void tst_GeneralInfoDlg::failedUpdateCheck()
     server.status = "200 OK";
     server.body = GoodFile;
     server.trickleMs = 0;
-    dialog.setUpdateDeadline(GeneralInfoDlg::DefaultUpdateDeadlineMs);
+    dialog.setUpdateDeadline(GeneralInfoDlg::defaultUpdateDeadlineMs);
     check->click();
     QVERIFY(finished.wait());
     QCOMPARE(finished.count(), 2);

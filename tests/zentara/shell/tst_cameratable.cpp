@@ -200,7 +200,7 @@ void tst_CameraTable::jsonIsStable()
     const Result r = runZentara(arguments, locale);
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
-    QCOMPARE(root.value(QStringLiteral("version")), QJsonValue(CameraTable::JsonVersion));
+    QCOMPARE(root.value(QStringLiteral("version")), QJsonValue(CameraTable::jsonVersion));
     const QJsonArray cameras = root.value(QStringLiteral("cameras")).toArray();
     QVERIFY(!cameras.isEmpty());
     const QStringList keys{"available", "bootBoost",    "cameraId", "deviceId", "free",

@@ -697,10 +697,10 @@ void tst_QVyroZentara::daemonControlIsFollowedClosely()
     QVyroZentara w(m_dialogs, noLanguages());
     const auto *timer = w.findChild<QTimer *>(QStringLiteral("serviceTimer"));
     w.followDaemonControl();
-    QCOMPARE(timer->interval(), QVyroZentara::FollowIntervalMs);
+    QCOMPARE(timer->interval(), QVyroZentara::followIntervalMs);
     vysim_set_daemon(VYSIM_DAEMON_ETH, 0);
     QTRY_COMPARE(w.daemonStates().eth, CoreStates::Stopped);
-    QCOMPARE(timer->interval(), QVyroZentara::ServiceIntervalMs);
+    QCOMPARE(timer->interval(), QVyroZentara::serviceIntervalMs);
 }
 
 // While the camera information dialog works on the camera the list neither refreshes nor
