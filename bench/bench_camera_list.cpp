@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+using zentara::CameraListModel;
+
 namespace {
 
 void BM_ListRefresh(benchmark::State &state)

@@ -25,6 +25,8 @@
 #include <ctime>
 #include <string>
 
+using dapplix::Camera;
+
 namespace {
 
 double threadSeconds()

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <stdexcept>
 
+namespace dapplix {
+
 namespace {
 
 class FlagGuard final
@@ -487,3 +489,5 @@ void Camera::applyDefaultConfig()
                               VY_IGNORE_PARAMETER),
            "vy_SetHardwareGain");
 }
+
+} // namespace dapplix

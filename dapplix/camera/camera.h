@@ -15,6 +15,8 @@
 
 #include <functional>
 
+namespace dapplix {
+
 class Camera final : public QObject
 {
     Q_OBJECT
@@ -136,5 +138,7 @@ private:
     bool m_settingMastergain = false;
     bool m_settingPixelclock = false;
 };
+
+} // namespace dapplix
 
 #endif // DAPPLIX_CAMERA_CAMERA_H

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace dapplix {
+
 CameraListModel::CameraListModel(QObject *parent, int refreshInterval)
     : QAbstractTableModel(parent), m_headers{tr("Cam"), tr("Dev"), tr("Model"), tr("SerNo"),
                                              tr("Status")}
@@ -182,3 +184,5 @@ void CameraListModel::sort(int column, Qt::SortOrder order)
     changePersistentIndexList(before, after);
     emit layoutChanged();
 }
+
+} // namespace dapplix

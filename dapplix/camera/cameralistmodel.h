@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVector>
 
+namespace dapplix {
+
 class Camera;
 
 class CameraListModel final : public QAbstractTableModel
@@ -58,5 +60,7 @@ private:
     QTimer m_refreshTimer;
     QString m_openSerial;
 };
+
+} // namespace dapplix
 
 #endif // DAPPLIX_CAMERA_CAMERALISTMODEL_H

@@ -2,29 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Camera</name>
+    <name>dapplix::Camera</name>
     <message>
-        <location filename="camera.cpp" line="82"/>
+        <location filename="camera.cpp" line="84"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="98"/>
+        <location filename="camera.cpp" line="100"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="106"/>
+        <location filename="camera.cpp" line="108"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="121"/>
+        <location filename="camera.cpp" line="123"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="421"/>
+        <location filename="camera.cpp" line="423"/>
         <source>Can&apos;t open camera parameter file.</source>
         <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>
@@ -40,59 +40,59 @@
     </message>
 </context>
 <context>
-    <name>CameraListModel</name>
+    <name>dapplix::CameraListModel</name>
     <message>
-        <location filename="cameralistmodel.cpp" line="11"/>
+        <location filename="cameralistmodel.cpp" line="13"/>
         <source>Cam</source>
         <translation>Kam</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="11"/>
+        <location filename="cameralistmodel.cpp" line="13"/>
         <source>Dev</source>
         <translation>Ger</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="11"/>
+        <location filename="cameralistmodel.cpp" line="13"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="11"/>
+        <location filename="cameralistmodel.cpp" line="13"/>
         <source>SerNo</source>
         <translation>SerNr</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="12"/>
+        <location filename="cameralistmodel.cpp" line="14"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="32"/>
+        <location filename="cameralistmodel.cpp" line="34"/>
         <source>free</source>
         <translation>frei</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="33"/>
+        <location filename="cameralistmodel.cpp" line="35"/>
         <source>opened</source>
         <translation>geöffnet</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="33"/>
+        <location filename="cameralistmodel.cpp" line="35"/>
         <source>in use</source>
         <translation>belegt</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="82"/>
+        <location filename="cameralistmodel.cpp" line="84"/>
         <source>Can&apos;t get number of cameras.</source>
         <translation>Die Anzahl der Kameras kann nicht ermittelt werden.</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="83"/>
+        <location filename="cameralistmodel.cpp" line="85"/>
         <source>Can&apos;t get camera list.</source>
         <translation>Die Kameraliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="cameralistmodel.cpp" line="148"/>
+        <location filename="cameralistmodel.cpp" line="150"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>

@@ -9,7 +9,8 @@ ImageMemory::ImageMemory(VY_HCAM h, int width, int height, int bitsPerPixel) : m
     if (vy_AllocImageMem(m_handle, width, height, bitsPerPixel, &m_mem, &m_id) != VY_SUCCESS ||
         !m_mem)
         throw std::runtime_error(
-            QCoreApplication::translate("Camera", "Can't allocate image memory.").toStdString());
+            QCoreApplication::translate("dapplix::Camera", "Can't allocate image memory.")
+                .toStdString());
 }
 
 ImageMemory::~ImageMemory()

@@ -19,7 +19,7 @@ void ImageSequence::setup(VY_HCAM h, int count, const ImageInfo &info)
                                                     int(info.bitsPerPixel));
         if (vy_AddToSequence(m_handle, buffer->memory(), buffer->memoryId()) != VY_SUCCESS)
             throw std::runtime_error(
-                QCoreApplication::translate("Camera", "Can't add buffer to sequence.")
+                QCoreApplication::translate("dapplix::Camera", "Can't add buffer to sequence.")
                     .toStdString());
         m_buffers.push_back(std::move(buffer));
     }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using dapplix::Camera;
+
 BadpixelListModel::BadpixelListModel(QObject *parent)
     : QAbstractTableModel(parent), m_headers{tr("x"), tr("y"), tr("class")}
 {

@@ -12,7 +12,9 @@
 #include <memory>
 #include <vector>
 
+namespace dapplix {
 class Camera;
+}
 
 class BadpixelListModel final : public QAbstractTableModel
 {
@@ -60,13 +62,13 @@ signals:
     void readFailed(const QString &message);
 
 public slots:
-    void getBadpixelList(Camera *cam);
+    void getBadpixelList(dapplix::Camera *cam);
     // The slots below throw std::runtime_error with the user message on failure.
-    void writeBadpixelList(Camera *cam);
+    void writeBadpixelList(dapplix::Camera *cam);
     void clearUserBadpixelList();
     void clearBadpixelList();
-    void saveAsFile(Camera *cam, const QString &filename);
-    void loadFromFile(Camera *cam, const QString &filename);
+    void saveAsFile(dapplix::Camera *cam, const QString &filename);
+    void loadFromFile(dapplix::Camera *cam, const QString &filename);
     void exportAsFile(const QString &filename);
     // Replaces the user entries by the text file's; see BadpixelTextFile::read().
     void importFromFile(const QString &filename, QSize sensor = QSize());

@@ -153,341 +153,341 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="mainwindow.cpp" line="79"/>
-        <location filename="mainwindow.cpp" line="1091"/>
+        <location filename="mainwindow.cpp" line="82"/>
+        <location filename="mainwindow.cpp" line="1094"/>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="82"/>
+        <location filename="mainwindow.cpp" line="85"/>
         <source>Vyro Dapplix</source>
         <translation>Vyro Dapplix</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="131"/>
+        <location filename="mainwindow.cpp" line="134"/>
         <source>&amp;Open camera</source>
         <translation>Kamera &amp;öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="133"/>
+        <location filename="mainwindow.cpp" line="136"/>
         <source>&amp;Close camera</source>
         <translation>Kamera &amp;schließen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="135"/>
+        <location filename="mainwindow.cpp" line="138"/>
         <source>&amp;Save hot pixel list</source>
         <translation>Hotpixel-Liste &amp;speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="137"/>
+        <location filename="mainwindow.cpp" line="140"/>
         <source>&amp;Load hot pixel list</source>
         <translation>Hotpixel-Liste &amp;laden</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="139"/>
+        <location filename="mainwindow.cpp" line="142"/>
         <source>&amp;Highlight</source>
         <translation>&amp;Markieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="141"/>
+        <location filename="mainwindow.cpp" line="144"/>
         <source>&amp;Write hot pixel</source>
         <translation>Hotpixel &amp;schreiben</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="143"/>
+        <location filename="mainwindow.cpp" line="146"/>
         <source>Hot pixel correction</source>
         <translation>Hotpixel-Korrektur</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="145"/>
+        <location filename="mainwindow.cpp" line="148"/>
         <source>&amp;Add hot pixel</source>
         <translation>Hotpixel &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="147"/>
+        <location filename="mainwindow.cpp" line="150"/>
         <source>&amp;Delete hot pixel</source>
         <translation>Hotpixel &amp;löschen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="148"/>
+        <location filename="mainwindow.cpp" line="151"/>
         <source>Clear user hot pixel</source>
         <translation>Benutzer-Hotpixel löschen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="150"/>
+        <location filename="mainwindow.cpp" line="153"/>
         <source>Detec&amp;t hot pixel</source>
         <translation>Hotpixel &amp;erkennen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="151"/>
-        <location filename="mainwindow.cpp" line="157"/>
+        <location filename="mainwindow.cpp" line="154"/>
+        <location filename="mainwindow.cpp" line="160"/>
         <source>1:1</source>
         <translation>1:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="152"/>
+        <location filename="mainwindow.cpp" line="155"/>
         <source>2:1</source>
         <translation>2:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="153"/>
+        <location filename="mainwindow.cpp" line="156"/>
         <source>4:1</source>
         <translation>4:1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="154"/>
+        <location filename="mainwindow.cpp" line="157"/>
         <source>1:2</source>
         <translation>1:2</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="155"/>
+        <location filename="mainwindow.cpp" line="158"/>
         <source>1:4</source>
         <translation>1:4</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="156"/>
+        <location filename="mainwindow.cpp" line="159"/>
         <source>To fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="158"/>
+        <location filename="mainwindow.cpp" line="161"/>
         <source>&amp;Usage</source>
         <translation>&amp;Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="159"/>
+        <location filename="mainwindow.cpp" line="162"/>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="161"/>
+        <location filename="mainwindow.cpp" line="164"/>
         <source>&amp;Export hot pixel list</source>
         <translation>Hotpixel-Liste &amp;exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="163"/>
+        <location filename="mainwindow.cpp" line="166"/>
         <source>&amp;Import hot pixel list</source>
         <translation>Hotpixel-Liste &amp;importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="165"/>
+        <location filename="mainwindow.cpp" line="168"/>
         <source>Export for raw &amp;converters...</source>
         <translation>Für &amp;Raw-Konverter exportieren...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="167"/>
+        <location filename="mainwindow.cpp" line="170"/>
         <source>Import from raw co&amp;nverters...</source>
         <translation>Von Raw-&amp;Konvertern importieren...</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="168"/>
+        <location filename="mainwindow.cpp" line="171"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="277"/>
+        <location filename="mainwindow.cpp" line="280"/>
         <source>Camera list</source>
         <translation>Kameraliste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="312"/>
+        <location filename="mainwindow.cpp" line="315"/>
         <source>Hot pixel list</source>
         <translation>Hotpixel-Liste</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="348"/>
+        <location filename="mainwindow.cpp" line="351"/>
         <source>Magnifier</source>
         <translation>Lupe</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="361"/>
+        <location filename="mainwindow.cpp" line="364"/>
         <source>Camera properties</source>
         <translation>Kameraeigenschaften</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="220"/>
+        <location filename="mainwindow.cpp" line="223"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="232"/>
+        <location filename="mainwindow.cpp" line="235"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="239"/>
+        <location filename="mainwindow.cpp" line="242"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="381"/>
-        <location filename="mainwindow.cpp" line="589"/>
+        <location filename="mainwindow.cpp" line="384"/>
+        <location filename="mainwindow.cpp" line="592"/>
         <source>U: %1</source>
         <translation>B: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="382"/>
-        <location filename="mainwindow.cpp" line="590"/>
+        <location filename="mainwindow.cpp" line="385"/>
+        <location filename="mainwindow.cpp" line="593"/>
         <source>F: %1</source>
         <translation>W: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="383"/>
-        <location filename="mainwindow.cpp" line="672"/>
+        <location filename="mainwindow.cpp" line="386"/>
+        <location filename="mainwindow.cpp" line="675"/>
         <source>x: %1</source>
         <translation>x: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="384"/>
-        <location filename="mainwindow.cpp" line="673"/>
+        <location filename="mainwindow.cpp" line="387"/>
+        <location filename="mainwindow.cpp" line="676"/>
         <source>y: %1</source>
         <translation>y: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="385"/>
-        <location filename="mainwindow.cpp" line="570"/>
-        <location filename="mainwindow.cpp" line="591"/>
+        <location filename="mainwindow.cpp" line="388"/>
+        <location filename="mainwindow.cpp" line="573"/>
+        <location filename="mainwindow.cpp" line="594"/>
         <source>Frames: %1</source>
         <translation>Bilder: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="386"/>
-        <location filename="mainwindow.cpp" line="571"/>
-        <location filename="mainwindow.cpp" line="592"/>
+        <location filename="mainwindow.cpp" line="389"/>
+        <location filename="mainwindow.cpp" line="574"/>
+        <location filename="mainwindow.cpp" line="595"/>
         <source>Failed: %1</source>
         <translation>Fehler: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="387"/>
-        <location filename="mainwindow.cpp" line="572"/>
-        <location filename="mainwindow.cpp" line="593"/>
+        <location filename="mainwindow.cpp" line="390"/>
+        <location filename="mainwindow.cpp" line="575"/>
+        <location filename="mainwindow.cpp" line="596"/>
         <source>FPS: </source>
         <translation>FPS: </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="542"/>
+        <location filename="mainwindow.cpp" line="545"/>
         <source>Please note!</source>
         <translation>Bitte beachten!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="543"/>
+        <location filename="mainwindow.cpp" line="546"/>
         <source>This camera only supports software correction and therefore can&apos;t save inside the camera memory.</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software und kann die Liste daher nicht im Kameraspeicher ablegen.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="688"/>
+        <location filename="mainwindow.cpp" line="691"/>
         <source>The image is too big and will be resized</source>
         <translation>Das Bild ist zu groß und wird verkleinert</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="717"/>
+        <location filename="mainwindow.cpp" line="720"/>
         <source>Not supported!</source>
         <translation>Nicht unterstützt!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="718"/>
+        <location filename="mainwindow.cpp" line="721"/>
         <source>This camera only supports software correction and can&apos;t be saved inside the camera memory!</source>
         <translation>Diese Kamera unterstützt nur die Korrektur per Software; die Liste kann nicht im Kameraspeicher abgelegt werden!</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="723"/>
+        <location filename="mainwindow.cpp" line="726"/>
         <source>This action will completely overwrite the user defined hot pixel list in the EEPROM of the camera.</source>
         <translation>Diese Aktion überschreibt die benutzerdefinierte Hotpixel-Liste im EEPROM der Kamera vollständig.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="726"/>
+        <location filename="mainwindow.cpp" line="729"/>
         <source>Do you want to continue?</source>
         <translation>Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="736"/>
+        <location filename="mainwindow.cpp" line="739"/>
         <source>User entries written into the camera: %1</source>
         <translation>In die Kamera geschriebene Benutzereinträge: %1</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="741"/>
+        <location filename="mainwindow.cpp" line="744"/>
         <source>Write failed</source>
         <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="754"/>
+        <location filename="mainwindow.cpp" line="757"/>
         <source>The hot pixel list has changes that are not written to the camera.</source>
         <translation>Die Hotpixel-Liste enthält Änderungen, die nicht in die Kamera geschrieben sind.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="758"/>
+        <location filename="mainwindow.cpp" line="761"/>
         <source>The camera is disconnected; they can be written once it is back.</source>
         <translation>Die Kamera ist getrennt; sie können geschrieben werden, sobald sie wieder da ist.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="764"/>
+        <location filename="mainwindow.cpp" line="767"/>
         <source>Write them into the camera&apos;s memory before the list is closed?</source>
         <translation>Sollen sie vor dem Schließen der Liste in den Speicher der Kamera geschrieben werden?</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="762"/>
+        <location filename="mainwindow.cpp" line="765"/>
         <source>Write</source>
         <translation>Schreiben</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="781"/>
+        <location filename="mainwindow.cpp" line="784"/>
         <source>Uploading the camera&apos;s firmware. Please wait…</source>
         <translation>Die Firmware der Kamera wird hochgeladen. Bitte warten…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="837"/>
+        <location filename="mainwindow.cpp" line="840"/>
         <source>Save hot pixel list</source>
         <translation>Hotpixel-Liste speichern</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="837"/>
-        <location filename="mainwindow.cpp" line="844"/>
+        <location filename="mainwindow.cpp" line="840"/>
+        <location filename="mainwindow.cpp" line="847"/>
         <source>Binary files (*.bin)</source>
         <translation>Binärdateien (*.bin)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="844"/>
+        <location filename="mainwindow.cpp" line="847"/>
         <source>Open hot pixel list</source>
         <translation>Hotpixel-Liste öffnen</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="852"/>
+        <location filename="mainwindow.cpp" line="855"/>
         <source>Export hot pixel list</source>
         <translation>Hotpixel-Liste exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="852"/>
-        <location filename="mainwindow.cpp" line="859"/>
+        <location filename="mainwindow.cpp" line="855"/>
+        <location filename="mainwindow.cpp" line="862"/>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="859"/>
+        <location filename="mainwindow.cpp" line="862"/>
         <source>Import hot pixel list</source>
         <translation>Hotpixel-Liste importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="867"/>
+        <location filename="mainwindow.cpp" line="870"/>
         <source>Export for raw converters</source>
         <translation>Für Raw-Konverter exportieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="867"/>
+        <location filename="mainwindow.cpp" line="870"/>
         <source>Raw converter lists (*.badpixels)</source>
         <translation>Raw-Konverter-Listen (*.badpixels)</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="875"/>
+        <location filename="mainwindow.cpp" line="878"/>
         <source>Import from raw converters</source>
         <translation>Von Raw-Konvertern importieren</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="876"/>
+        <location filename="mainwindow.cpp" line="879"/>
         <source>Raw converter lists (*.badpixels);;All files (*)</source>
         <translation>Raw-Konverter-Listen (*.badpixels);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="mainwindow.cpp" line="938"/>
+        <location filename="mainwindow.cpp" line="941"/>
         <source>%n hot pixel(s) read.</source>
         <translation>
             <numerusform>%n Hotpixel gelesen.</numerusform>
@@ -495,22 +495,22 @@
         </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1013"/>
+        <location filename="mainwindow.cpp" line="1016"/>
         <source>Camera %1 is back.</source>
         <translation>Kamera %1 ist wieder da.</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1026"/>
+        <location filename="mainwindow.cpp" line="1029"/>
         <source>Camera %1 was disconnected — waiting for it…</source>
         <translation>Kamera %1 wurde getrennt — es wird auf sie gewartet…</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1062"/>
+        <location filename="mainwindow.cpp" line="1065"/>
         <source>Usage</source>
         <translation>Bedienung</translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1063"/>
+        <location filename="mainwindow.cpp" line="1066"/>
         <source>Vyro Dapplix - Usage
 
 Navigation:
@@ -537,7 +537,7 @@ Tastenkürzel:
 </translation>
     </message>
     <message>
-        <location filename="mainwindow.cpp" line="1090"/>
+        <location filename="mainwindow.cpp" line="1093"/>
         <source>Dapplix</source>
         <translation>Dapplix</translation>
     </message>
@@ -545,17 +545,17 @@ Tastenkürzel:
 <context>
     <name>ParameterBlockWidget</name>
     <message>
-        <location filename="parameterblockwidget.cpp" line="73"/>
+        <location filename="parameterblockwidget.cpp" line="75"/>
         <source>Framerate</source>
         <translation>Bildrate</translation>
     </message>
     <message>
-        <location filename="parameterblockwidget.cpp" line="74"/>
+        <location filename="parameterblockwidget.cpp" line="76"/>
         <source>Exposure</source>
         <translation>Belichtung</translation>
     </message>
     <message>
-        <location filename="parameterblockwidget.cpp" line="75"/>
+        <location filename="parameterblockwidget.cpp" line="77"/>
         <source>Mastergain</source>
         <translation>Hauptverstärkung</translation>
     </message>

@@ -40,6 +40,9 @@
 #include "dapplix/ui/resourceicon.h"
 #include "vyrokit/runoffthread.h"
 
+using dapplix::Camera;
+using dapplix::CameraListModel;
+
 namespace {
 
 constexpr int statusIntervalMs = 1500;

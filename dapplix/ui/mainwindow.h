@@ -40,9 +40,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Camera &camera() { return m_camera; }
-    const Camera &camera() const { return m_camera; }
-    CameraListModel &cameraListModel() { return m_cameraListModel; }
+    dapplix::Camera &camera() { return m_camera; }
+    const dapplix::Camera &camera() const { return m_camera; }
+    dapplix::CameraListModel &cameraListModel() { return m_cameraListModel; }
     BadpixelListModel &badpixelListModel() { return m_badpixelListModel; }
     QItemSelectionModel &cameraListSelection() { return m_cameraListSelection; }
     QItemSelectionModel &badpixelSelection() { return m_badpixelSelection; }
@@ -75,7 +75,7 @@ public slots:
     void newImage(const QImage &image);
     void updateStatus();
     void updateCameraActions();
-    void onCameraOpened(Camera *camera);
+    void onCameraOpened(dapplix::Camera *camera);
     void onCameraClosed();
     void setSelection(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void updateSelection(const QItemSelection &selected, const QItemSelection &deselected);
@@ -117,7 +117,7 @@ private:
     // Writes the user entries into the camera; a failure is shown. True when written.
     bool writeToCamera();
     void onListReadFailed(const QString &message);
-    Camera::Opened runSlowOpen(const std::function<Camera::Opened()> &open);
+    dapplix::Camera::Opened runSlowOpen(const std::function<dapplix::Camera::Opened()> &open);
     // The open camera was unplugged and is waited for; what needs it is disabled meanwhile.
     void setCameraAway(bool away);
 
@@ -177,8 +177,8 @@ private:
     QString askSaveName(const QString &title, const QString &filter, const QString &suffix);
     QString askOpenName(const QString &title, const QString &filter);
 
-    Camera m_camera;
-    CameraListModel m_cameraListModel;
+    dapplix::Camera m_camera;
+    dapplix::CameraListModel m_cameraListModel;
     BadpixelListModel m_badpixelListModel;
     QItemSelectionModel m_cameraListSelection;
     QItemSelectionModel m_badpixelSelection;

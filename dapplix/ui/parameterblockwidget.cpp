@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <QSpinBox>
 
+using dapplix::Camera;
+
 ParameterBlockWidget::ParameterBlockWidget(QWidget *parent) : QWidget(parent)
 {
     m_framerate = new DoubleParameterWidget(this);

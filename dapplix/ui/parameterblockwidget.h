@@ -5,7 +5,9 @@
 
 #include <QWidget>
 
+namespace dapplix {
 class Camera;
+}
 class DoubleParameterWidget;
 class ParameterWidget;
 
@@ -17,7 +19,7 @@ public:
 
     // Value changes go to the camera, the camera's changes come back to the rows. The camera is
     // borrowed and must outlive this widget or be set to null first.
-    void setCamera(Camera *camera);
+    void setCamera(dapplix::Camera *camera);
 
     DoubleParameterWidget *framerate() const { return m_framerate; }
     DoubleParameterWidget *exposure() const { return m_exposure; }
@@ -31,7 +33,7 @@ private:
 
     void retranslate();
 
-    Camera *m_camera = nullptr;
+    dapplix::Camera *m_camera = nullptr;
     DoubleParameterWidget *m_framerate = nullptr;
     DoubleParameterWidget *m_exposure = nullptr;
     ParameterWidget *m_mastergain = nullptr;

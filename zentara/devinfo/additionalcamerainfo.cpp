@@ -13,6 +13,8 @@
 #include "vyrokit/scopedcamerahandle.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 namespace {
 
 QString fieldText(const char *text, size_t size)

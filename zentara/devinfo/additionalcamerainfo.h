@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QString>
 
+namespace zentara {
 class Camera;
+}
 class QDialogButtonBox;
 class QFormLayout;
 class QGroupBox;
@@ -17,7 +19,7 @@ class AdditionalCameraInfo final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AdditionalCameraInfo(const Camera &camera, QWidget *parent = nullptr);
+    explicit AdditionalCameraInfo(const zentara::Camera &camera, QWidget *parent = nullptr);
 
     // The text shown for a field name; empty for an unknown name.
     QString value(const QString &field) const;

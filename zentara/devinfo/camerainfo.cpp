@@ -24,6 +24,8 @@
 #include "vyrokit/sdkerror.h"
 #include "zentara/devinfo/uncancellableprogressdialog.h"
 
+using zentara::Camera;
+
 // The status icons live in this static library; make sure the linker keeps them. Outside any
 // namespace, as the resource initialiser is declared where this expands.
 static void initDevinfoResources()

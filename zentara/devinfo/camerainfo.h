@@ -31,7 +31,7 @@ class CameraInfo final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CameraInfo(const Camera &camera, QWidget *parent = nullptr);
+    explicit CameraInfo(const zentara::Camera &camera, QWidget *parent = nullptr);
     ~CameraInfo() override;
 
     // Reads everything the dialog shows. False when it must not be shown: the user declined the
@@ -113,7 +113,7 @@ private:
     // the line holds no bytes or more than 64.
     std::optional<QByteArray> eepromBlock(QString *problem = nullptr) const;
 
-    Camera m_camera;
+    zentara::Camera m_camera;
     // The camera ID the camera holds as far as this dialog knows.
     uint32_t m_cameraId = 0;
     // The EEPROM block as last read or written, to see a change.

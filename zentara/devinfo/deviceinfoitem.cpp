@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+using zentara::Camera;
+
 DeviceInfoItem::DeviceInfoItem(const QVariant &label, DeviceInfoItem *parent,
                                ValueFunction valueFunction, bool expand)
     : m_valueFunction(std::move(valueFunction)), m_label(label), m_parent(parent), m_expand(expand)

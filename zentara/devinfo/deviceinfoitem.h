@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+namespace zentara {
 class Camera;
+}
 
 // A node of the tree: a label, a value and its children. A row with a value function takes its
 // value from the camera on every refresh; a group row has none and carries the expand flag; a
@@ -17,7 +19,7 @@ class Camera;
 class DeviceInfoItem final
 {
 public:
-    using ValueFunction = std::function<QVariant(const Camera *)>;
+    using ValueFunction = std::function<QVariant(const zentara::Camera *)>;
 
     // Appends the new item to parent's children when parent is not null.
     DeviceInfoItem(const QVariant &label, DeviceInfoItem *parent,
@@ -40,7 +42,7 @@ public:
 
     // Evaluates the value function against camera (nothing for an item without one). Returns
     // whether the value changed.
-    bool refresh(const Camera *camera);
+    bool refresh(const zentara::Camera *camera);
 
 private:
     Q_DISABLE_COPY(DeviceInfoItem)

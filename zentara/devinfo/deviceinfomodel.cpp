@@ -12,6 +12,8 @@
 #include "zentara/devinfo/udevhwdb.h"
 #include "zentara/devinfo/usbtopology.h"
 
+using zentara::Camera;
+
 namespace {
 
 struct BitRow

@@ -32,9 +32,9 @@ public:
     static constexpr int ExpandRole = Qt::UserRole;
 
     // camera may be null; a topology rescan starts on the global thread pool at once.
-    explicit DeviceInfoModel(const Camera *camera, QObject *parent = nullptr);
+    explicit DeviceInfoModel(const zentara::Camera *camera, QObject *parent = nullptr);
     // As above, with names for the USB chain from hwdb (borrowed; it must outlive the model).
-    DeviceInfoModel(const Camera *camera, const UdevHwdb &hwdb, QObject *parent = nullptr);
+    DeviceInfoModel(const zentara::Camera *camera, const UdevHwdb &hwdb, QObject *parent = nullptr);
     ~DeviceInfoModel() override;
 
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -64,8 +64,8 @@ public:
 public slots:
     // Shows camera (null: an empty tree). The rows are rebuilt when force_reset is set or the
     // camera needs other rows than those shown; otherwise only the values are refreshed.
-    void Update(const Camera *pCamera, bool force_reset);
-    void Update(const Camera *pCamera);
+    void Update(const zentara::Camera *pCamera, bool force_reset);
+    void Update(const zentara::Camera *pCamera);
     // Starts a rescan of the USB topology on the global thread pool and returns at once. When
     // it ends and the shown camera's USB chain differs, the rows are rebuilt.
     void UpdateUSBTopology();
@@ -86,21 +86,21 @@ private:
     };
 
     void init();
-    Shape shapeOf(const Camera *camera);
-    void rebuild(const Camera *camera);
-    void refreshValues(const Camera *camera);
-    void emitValueChanges(DeviceInfoItem *parent, const Camera *camera);
+    Shape shapeOf(const zentara::Camera *camera);
+    void rebuild(const zentara::Camera *camera);
+    void refreshValues(const zentara::Camera *camera);
+    void emitValueChanges(DeviceInfoItem *parent, const zentara::Camera *camera);
     void onRescanFinished();
     QVector<UsbChain> chainsOf(const QString &portPath);
 
-    void BuildTree(const Camera *camera);
-    void buildUsbLayout(const Camera *camera);
-    void buildNetworkLayout(const Camera *camera);
+    void BuildTree(const zentara::Camera *camera);
+    void buildUsbLayout(const zentara::Camera *camera);
+    void buildNetworkLayout(const zentara::Camera *camera);
     void addUsbChainRows(DeviceInfoItem *usb);
     DeviceInfoItem *itemOf(const QModelIndex &index) const;
 
     std::unique_ptr<DeviceInfoItem> m_root;
-    std::optional<Camera> m_camera;
+    std::optional<zentara::Camera> m_camera;
     // The shape the rows were built for; interface class 6 for no camera.
     Shape m_shape;
     std::unique_ptr<UsbTopology> m_topology;

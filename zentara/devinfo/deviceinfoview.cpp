@@ -13,6 +13,8 @@
 
 #include "zentara/devinfo/deviceinfomodel.h"
 
+using zentara::Camera;
+
 namespace {
 
 // The rows from the root down to index, so that indexes compare in the order they are shown.

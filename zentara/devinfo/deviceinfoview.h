@@ -4,7 +4,9 @@
 
 #include <QTreeView>
 
+namespace zentara {
 class Camera;
+}
 class DeviceInfoModel;
 class QAction;
 class QMenu;
@@ -22,8 +24,8 @@ public:
 
 public slots:
     // Shows the values of pCamera (null: no camera); force_reset rebuilds the rows.
-    void Update(const Camera *pCamera, bool force_reset);
-    void Update(const Camera *pCamera);
+    void Update(const zentara::Camera *pCamera, bool force_reset);
+    void Update(const zentara::Camera *pCamera);
     // Re-reads the USB topology in the background; the chain rows follow when it is read.
     void UpdateUsbTopology();
     void onCustomContextMenu(const QPoint &pos);

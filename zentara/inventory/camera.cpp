@@ -11,6 +11,8 @@
 #include "vyrokit/sdkquery.h"
 #include "zentara/inventory/interfacenames.h"
 
+namespace zentara {
+
 namespace {
 
 using vyrokit::NetworkAddress;
@@ -274,3 +276,5 @@ void Camera::clearUsbInfo()
     m_maxStarterFirmware = 0;
     m_linkSpeed = 0;
 }
+
+} // namespace zentara

@@ -16,6 +16,8 @@
 
 class InterfaceNames;
 
+namespace zentara {
+
 // A snapshot of one listed device: its identity from the camera list entry and what the last
 // device-information query returned. Copies are independent snapshots.
 class Camera
@@ -197,12 +199,14 @@ private:
     QByteArray m_rawDeviceInfo;
 };
 
+} // namespace zentara
+
 namespace camera {
 // The selection as it travels in signals: a camera or nothing.
-using optional = std::optional<Camera>;
+using optional = std::optional<zentara::Camera>;
 } // namespace camera
 
-Q_DECLARE_METATYPE(Camera)
+Q_DECLARE_METATYPE(zentara::Camera)
 Q_DECLARE_METATYPE(camera::optional)
 
 #endif // ZENTARA_INVENTORY_CAMERA_H

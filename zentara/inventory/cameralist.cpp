@@ -13,6 +13,9 @@
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/cameratableview.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 CameraList::CameraList(QWidget *parent)
     : QWidget(parent), m_model(new CameraListModel(this)), m_proxy(new QSortFilterProxyModel(this)),
       m_view(new CameraTableView(this)), m_refreshTimer(new QTimer(this))

@@ -8,7 +8,9 @@
 
 #include "zentara/inventory/camera.h"
 
+namespace zentara {
 class CameraListModel;
+}
 class CameraTableView;
 class QMenu;
 class QSortFilterProxyModel;
@@ -28,7 +30,7 @@ public:
     void setAutoRefresh(bool on);
     bool autoRefresh() const;
 
-    CameraListModel *model() const { return m_model; }
+    zentara::CameraListModel *model() const { return m_model; }
     CameraTableView *view() const { return m_view; }
 
     // While blocked, driver events do not reload the list (a dialog works on a camera).
@@ -41,12 +43,12 @@ public:
 
 signals:
     void cameraChanged(const camera::optional &camera, bool clicked);
-    void openCamera(const QList<Camera> &cameras);
-    void identCamera(const Camera &camera);
-    void openIPSettings(const Camera &camera);
-    void openMulticastSettings(const Camera &camera);
-    void openCameraInfo(const Camera &camera);
-    void deletePMC(const Camera &camera);
+    void openCamera(const QList<zentara::Camera> &cameras);
+    void identCamera(const zentara::Camera &camera);
+    void openIPSettings(const zentara::Camera &camera);
+    void openMulticastSettings(const zentara::Camera &camera);
+    void openCameraInfo(const zentara::Camera &camera);
+    void deletePMC(const zentara::Camera &camera);
     void cameraListChanged();
     void openComportDlg();
 
@@ -61,7 +63,7 @@ private:
     void onActivated();
     static bool driverMulticastEnabled();
 
-    CameraListModel *m_model;
+    zentara::CameraListModel *m_model;
     QSortFilterProxyModel *m_proxy;
     CameraTableView *m_view;
     QTimer *m_refreshTimer;

@@ -11,14 +11,14 @@
 
 namespace {
 
-const char *const headerTexts[CameraListModel::columnTotal] = {
-    QT_TRANSLATE_NOOP("CameraListModel", "Free"),
-    QT_TRANSLATE_NOOP("CameraListModel", "Avail."),
-    QT_TRANSLATE_NOOP("CameraListModel", "Type"),
-    QT_TRANSLATE_NOOP("CameraListModel", "Cam. ID"),
-    QT_TRANSLATE_NOOP("CameraListModel", "Dev. ID"),
-    QT_TRANSLATE_NOOP("CameraListModel", "Model"),
-    QT_TRANSLATE_NOOP("CameraListModel", "Ser. No."),
+const char *const headerTexts[zentara::CameraListModel::columnTotal] = {
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Free"),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Avail."),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Type"),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Cam. ID"),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Dev. ID"),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Model"),
+    QT_TRANSLATE_NOOP("zentara::CameraListModel", "Ser. No."),
 };
 
 } // namespace
@@ -29,6 +29,8 @@ static void initResources()
 {
     Q_INIT_RESOURCE(zentara_inventory);
 }
+
+namespace zentara {
 
 CameraListModel::CameraListModel(QObject *parent) : QAbstractTableModel(parent)
 {
@@ -161,3 +163,5 @@ QIcon CameraListModel::icon(const QString &path) const
         it = m_icons.insert(path, QIcon(path));
     return it.value();
 }
+
+} // namespace zentara

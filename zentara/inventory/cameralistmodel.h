@@ -10,6 +10,8 @@
 #include "vyrokit/eventthread.h"
 #include "zentara/inventory/camera.h"
 
+namespace zentara {
+
 // Holds one Camera per listed device and reloads itself, in the GUI thread, whenever the
 // driver reports a device joining, leaving or changing.
 class CameraListModel final : public QAbstractTableModel
@@ -76,5 +78,7 @@ private:
     vyrokit::EventThread m_events;
     int m_eventError = 0;
 };
+
+} // namespace zentara
 
 #endif // ZENTARA_INVENTORY_CAMERALISTMODEL_H

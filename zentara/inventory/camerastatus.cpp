@@ -10,6 +10,8 @@
 #include "vyrokit/sdkerror.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 namespace {
 
 QString productFamily()
@@ -540,9 +542,9 @@ bool CameraStatus::isAvailable(const Camera &camera)
 QString CameraStatus::freeText(const Camera &camera)
 {
     if (isFreeInBootBoost(camera))
-        return QCoreApplication::translate("CameraListModel", "Yes (BB)");
-    return isFree(camera) ? QCoreApplication::translate("CameraListModel", "Yes")
-                          : QCoreApplication::translate("CameraListModel", "No");
+        return QCoreApplication::translate("zentara::CameraListModel", "Yes (BB)");
+    return isFree(camera) ? QCoreApplication::translate("zentara::CameraListModel", "Yes")
+                          : QCoreApplication::translate("zentara::CameraListModel", "No");
 }
 
 QString CameraStatus::listToolTip(const Camera &camera)
@@ -551,30 +553,30 @@ QString CameraStatus::listToolTip(const Camera &camera)
     const auto is = [&icon](const char *name) { return icon == resource(name); };
     QString tip;
     if (is("usb_warning.png"))
-        tip = QCoreApplication::translate("CameraListModel",
+        tip = QCoreApplication::translate("zentara::CameraListModel",
                                           "The camera runs at a lower speed than it supports.");
     else if (is("eth_warning.png"))
-        tip = QCoreApplication::translate("CameraListModel",
+        tip = QCoreApplication::translate("zentara::CameraListModel",
                                           "The camera cannot be opened: see its status below.");
     else if (is("eth_warning2.png"))
         tip = QCoreApplication::translate(
             "CameraListModel", "The camera's starter firmware is not the one the driver needs.");
     else if (is("usb_disconnected.png") || is("eth_disconnected.png"))
-        tip = QCoreApplication::translate("CameraListModel",
+        tip = QCoreApplication::translate("zentara::CameraListModel",
                                           "The camera is in use and cannot be opened.");
     else
-        tip = QCoreApplication::translate("CameraListModel", "The camera can be opened.");
+        tip = QCoreApplication::translate("zentara::CameraListModel", "The camera can be opened.");
     if (isFreeInBootBoost(camera))
         tip += QLatin1Char('\n') +
-               QCoreApplication::translate("CameraListModel",
+               QCoreApplication::translate("zentara::CameraListModel",
                                            "Yes (BB): free, running in the boot boost mode.");
     return tip;
 }
 
 QString CameraStatus::availableText(const Camera &camera)
 {
-    return isAvailable(camera) ? QCoreApplication::translate("CameraListModel", "Yes")
-                               : QCoreApplication::translate("CameraListModel", "No");
+    return isAvailable(camera) ? QCoreApplication::translate("zentara::CameraListModel", "Yes")
+                               : QCoreApplication::translate("zentara::CameraListModel", "No");
 }
 
 QString CameraStatus::versionText(uint32_t packed)

@@ -7,6 +7,9 @@
 
 #include "zentara/inventory/cameralistmodel.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 CameraTableView::CameraTableView(QWidget *parent) : QTableView(parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -28,6 +28,8 @@
 #include "zentara/inventory/zentaralogging.h"
 #include "zentara/network/qipedit.h"
 
+using zentara::Camera;
+
 using vyrokit::NetworkAddress;
 
 namespace {

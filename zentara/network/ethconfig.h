@@ -15,7 +15,9 @@
 
 #include "zentara/network/arptable.h"
 
+namespace zentara {
 class Camera;
+}
 class QCheckBox;
 class QDialogButtonBox;
 class QGridLayout;
@@ -39,7 +41,7 @@ class EthConfig final : public QDialog
     Q_DISABLE_COPY(EthConfig)
 public:
     // camera is borrowed and must outlive the dialog.
-    EthConfig(QWidget *parent, const Camera *camera);
+    EthConfig(QWidget *parent, const zentara::Camera *camera);
     ~EthConfig() override;
 
     // The fields and buttons, for the main window's tests and screenshots.
@@ -105,7 +107,7 @@ private:
     uint32_t searchFreeAddress(uint32_t first, uint32_t last,
                                const std::shared_ptr<std::atomic_bool> &stop);
 
-    const Camera *m_camera = nullptr;
+    const zentara::Camera *m_camera = nullptr;
     QString m_initialPersistentIp;
     QString m_initialSubnetMask;
     QString m_initialMulticastIp;

@@ -9,6 +9,8 @@
 #include "vyrokit/networkaddress.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 namespace {
 
 void copyAddress(const QString &text, uint8_t (&out)[4])

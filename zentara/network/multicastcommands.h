@@ -8,7 +8,9 @@
 
 #include "sdk/vyro_api.h"
 
+namespace zentara {
 class Camera;
+}
 class QString;
 
 // Each operation talks to the driver (vy_Multicast on handle 0) and returns the SDK code of
@@ -20,10 +22,11 @@ public:
 
     // Registers a read-only device for camera under cameraId (1 to 254) with the error
     // handling mode (VY_RO_ERRORS_*): 0x2003, then 0x2005.
-    static int32_t addReadOnlyDevice(const Camera &camera, uint32_t cameraId, uint32_t mode);
+    static int32_t addReadOnlyDevice(const zentara::Camera &camera, uint32_t cameraId,
+                                     uint32_t mode);
     // Removes the read-only device camera: 0x2004 with the camera's own camera ID and the
     // removal mode, then 0x2005. Without a camera nothing is sent and the result is 125.
-    static int32_t removeReadOnlyDevice(const Camera *camera);
+    static int32_t removeReadOnlyDevice(const zentara::Camera *camera);
     // 0x2001, then 0x2006.
     static int32_t startMulticast();
 

@@ -12,6 +12,8 @@
 #include "vyrokit/sdkerror.h"
 #include "zentara/network/multicastcommands.h"
 
+using zentara::Camera;
+
 MulticastDialog::MulticastDialog(const Camera &camera, QWidget *parent)
     : QDialog(parent), m_camera(camera), m_cameraId(new QSpinBox(this)),
       m_errorMode(new QComboBox(this)), m_addButton(new QPushButton(this))

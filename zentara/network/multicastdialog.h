@@ -18,7 +18,7 @@ class MulticastDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit MulticastDialog(const Camera &camera, QWidget *parent = nullptr);
+    explicit MulticastDialog(const zentara::Camera &camera, QWidget *parent = nullptr);
 
     QSpinBox *cameraIdBox() const { return m_cameraId; }
     QComboBox *errorModeBox() const { return m_errorMode; }
@@ -34,7 +34,7 @@ public slots:
 private:
     Q_DISABLE_COPY(MulticastDialog)
 
-    Camera m_camera;
+    zentara::Camera m_camera;
     QSpinBox *m_cameraId = nullptr;
     QComboBox *m_errorMode = nullptr;
     QPushButton *m_addButton = nullptr;

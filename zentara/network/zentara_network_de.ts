@@ -22,113 +22,113 @@
 <context>
     <name>EthConfig</name>
     <message>
-        <location filename="ethconfig.cpp" line="60"/>
+        <location filename="ethconfig.cpp" line="62"/>
         <source>Manual ETH Configuration</source>
         <translation>Manuelle ETH-Konfiguration</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="80"/>
+        <location filename="ethconfig.cpp" line="82"/>
         <source>Adapter settings</source>
         <translation>Adaptereinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="82"/>
+        <location filename="ethconfig.cpp" line="84"/>
         <source>IP range begin</source>
         <translation>IP-Bereich Anfang</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="85"/>
-        <location filename="ethconfig.cpp" line="103"/>
+        <location filename="ethconfig.cpp" line="87"/>
+        <location filename="ethconfig.cpp" line="105"/>
         <source>Suggest</source>
         <translation>Vorschlagen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="87"/>
+        <location filename="ethconfig.cpp" line="89"/>
         <source>IP range end</source>
         <translation>IP-Bereich Ende</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="97"/>
+        <location filename="ethconfig.cpp" line="99"/>
         <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="100"/>
+        <location filename="ethconfig.cpp" line="102"/>
         <source>Persistent IP</source>
         <translation>Persistente IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="105"/>
+        <location filename="ethconfig.cpp" line="107"/>
         <source>Subnetmask</source>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="114"/>
+        <location filename="ethconfig.cpp" line="116"/>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="116"/>
+        <location filename="ethconfig.cpp" line="118"/>
         <source>Enable DHCP</source>
         <translation>DHCP aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="122"/>
+        <location filename="ethconfig.cpp" line="124"/>
         <source>Multicast settings</source>
         <translation>Multicast-Einstellungen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="124"/>
+        <location filename="ethconfig.cpp" line="126"/>
         <source>Multicast IP</source>
         <translation>Multicast-IP</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="125"/>
+        <location filename="ethconfig.cpp" line="127"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="129"/>
+        <location filename="ethconfig.cpp" line="131"/>
         <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="137"/>
+        <location filename="ethconfig.cpp" line="139"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="207"/>
+        <location filename="ethconfig.cpp" line="209"/>
         <source>Device ID: %1</source>
         <translation>Geräte-ID: %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="236"/>
+        <location filename="ethconfig.cpp" line="238"/>
         <source>The camera has no persistent IP address and uses an address from the IP range</source>
         <translation>Die Kamera hat keine persistente IP-Adresse und verwendet eine Adresse aus dem IP-Bereich</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="238"/>
+        <location filename="ethconfig.cpp" line="240"/>
         <source>The camera uses the persistent IP address</source>
         <translation>Die Kamera verwendet die persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="266"/>
+        <location filename="ethconfig.cpp" line="268"/>
         <source>Checking IP addresses. Please wait...</source>
         <translation>IP-Adressen werden geprüft. Bitte warten...</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="267"/>
+        <location filename="ethconfig.cpp" line="269"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="427"/>
+        <location filename="ethconfig.cpp" line="429"/>
         <source>Set persistent IP</source>
         <translation>Persistente IP setzen</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="428"/>
+        <location filename="ethconfig.cpp" line="430"/>
         <source>The given address %1 is not a suitable IP for
 the adapter with address %2 / %3!
 Do you want to continue anyway?</source>
@@ -137,92 +137,92 @@ den Adapter mit der Adresse %2 / %3!
 Trotzdem fortfahren?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="448"/>
+        <location filename="ethconfig.cpp" line="450"/>
         <source>Setting of the persistent IP address or subnetmask failed.
 %1</source>
         <translation>Das Setzen der persistenten IP-Adresse oder Subnetzmaske ist fehlgeschlagen.
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="471"/>
+        <location filename="ethconfig.cpp" line="473"/>
         <source>Setting of the automatic configuration range failed.
 %1</source>
         <translation>Das Setzen des Bereichs für die automatische Konfiguration ist fehlgeschlagen.
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="498"/>
+        <location filename="ethconfig.cpp" line="500"/>
         <source>Setting Multicast IP failed: %1
 Likely an invalid IP?</source>
         <translation>Das Setzen der Multicast-IP ist fehlgeschlagen: %1
 Vermutlich eine ungültige IP?</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="509"/>
+        <location filename="ethconfig.cpp" line="511"/>
         <source>Error enabling Multicast
 %1</source>
         <translation>Fehler beim Aktivieren von Multicast
 %1</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="554"/>
+        <location filename="ethconfig.cpp" line="556"/>
         <source>%1: %2
 Nothing has been written.</source>
         <translation>%1: %2
 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="566"/>
+        <location filename="ethconfig.cpp" line="568"/>
         <source>%1 is not an address: each of its four numbers must be 0 to 255.</source>
         <translation>%1 ist keine Adresse: Jede ihrer vier Zahlen muss zwischen 0 und 255 liegen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="575"/>
+        <location filename="ethconfig.cpp" line="577"/>
         <source>%1 is not a multicast address; those are 224.0.0.0 to 239.255.255.255.</source>
         <translation>%1 ist keine Multicast-Adresse; diese reichen von 224.0.0.0 bis 239.255.255.255.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="582"/>
+        <location filename="ethconfig.cpp" line="584"/>
         <source>%1 is not a subnet mask such as 255.255.255.0.</source>
         <translation>%1 ist keine Subnetzmaske wie etwa 255.255.255.0.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="588"/>
+        <location filename="ethconfig.cpp" line="590"/>
         <source>%1 cannot be the address of a camera: addresses beginning with 0, 127 or 224 to 255 are not given to devices.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Adressen, die mit 0, 127 oder 224 bis 255 beginnen, werden keinem Gerät zugewiesen.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="596"/>
+        <location filename="ethconfig.cpp" line="598"/>
         <source>%1 cannot be the address of a camera: with the subnet mask %2 it is the address of the subnet itself or its broadcast address.</source>
         <translation>%1 kann nicht die Adresse einer Kamera sein: Mit der Subnetzmaske %2 ist sie die Adresse des Subnetzes selbst oder dessen Broadcast-Adresse.</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="387"/>
-        <location filename="ethconfig.cpp" line="397"/>
-        <location filename="ethconfig.cpp" line="405"/>
-        <location filename="ethconfig.cpp" line="413"/>
-        <location filename="ethconfig.cpp" line="447"/>
-        <location filename="ethconfig.cpp" line="470"/>
-        <location filename="ethconfig.cpp" line="497"/>
-        <location filename="ethconfig.cpp" line="508"/>
-        <location filename="ethconfig.cpp" line="553"/>
+        <location filename="ethconfig.cpp" line="389"/>
+        <location filename="ethconfig.cpp" line="399"/>
+        <location filename="ethconfig.cpp" line="407"/>
+        <location filename="ethconfig.cpp" line="415"/>
+        <location filename="ethconfig.cpp" line="449"/>
+        <location filename="ethconfig.cpp" line="472"/>
+        <location filename="ethconfig.cpp" line="499"/>
+        <location filename="ethconfig.cpp" line="510"/>
+        <location filename="ethconfig.cpp" line="555"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="388"/>
+        <location filename="ethconfig.cpp" line="390"/>
         <source>The IP range begin must be less than or equal to the IP range end!</source>
         <translation>Der Anfang des IP-Bereichs muss kleiner oder gleich dem Ende des IP-Bereichs sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="398"/>
+        <location filename="ethconfig.cpp" line="400"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!</source>
         <translation>Das Ende des IP-Bereichs darf nicht gleich der
 Broadcast-Adresse des Subnetzes sein!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="406"/>
+        <location filename="ethconfig.cpp" line="408"/>
         <source>The IP range end must not be equal to the
 broadcast address of the subnet!
 And the host part of the IP range must not start with 0!</source>
@@ -231,12 +231,12 @@ Broadcast-Adresse des Subnetzes sein!
 Und der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="414"/>
+        <location filename="ethconfig.cpp" line="416"/>
         <source>The host part of the IP range must not start with 0!</source>
         <translation>Der Hostanteil des IP-Bereichs darf nicht mit 0 beginnen!</translation>
     </message>
     <message>
-        <location filename="ethconfig.cpp" line="470"/>
+        <location filename="ethconfig.cpp" line="472"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -474,68 +474,68 @@ Bitte stellen Sie die Paketgröße auf mindestens 2 KB ein.</translation>
 <context>
     <name>MulticastDialog</name>
     <message>
-        <location filename="multicastdialog.cpp" line="19"/>
+        <location filename="multicastdialog.cpp" line="21"/>
         <source>Add multicast</source>
         <translation>Multicast hinzufügen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="24"/>
+        <location filename="multicastdialog.cpp" line="26"/>
         <source>Refuse incomplete Images</source>
         <translation>Unvollständige Bilder verwerfen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="25"/>
+        <location filename="multicastdialog.cpp" line="27"/>
         <source>Ignore image errors</source>
         <translation>Bildfehler ignorieren</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="26"/>
+        <location filename="multicastdialog.cpp" line="28"/>
         <source>Merge Mode - Release on complete</source>
         <translation>Zusammenführen - Freigabe bei vollständigem Bild</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="27"/>
+        <location filename="multicastdialog.cpp" line="29"/>
         <source>Merge Mode - Release on new image</source>
         <translation>Zusammenführen - Freigabe bei neuem Bild</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="29"/>
+        <location filename="multicastdialog.cpp" line="31"/>
         <source>Add read-only Device</source>
         <translation>Nur-Lese-Gerät hinzufügen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="32"/>
+        <location filename="multicastdialog.cpp" line="34"/>
         <source>Camera ID:</source>
         <translation>Kamera-ID:</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="33"/>
+        <location filename="multicastdialog.cpp" line="35"/>
         <source>Error handling:</source>
         <translation>Fehlerbehandlung:</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="45"/>
+        <location filename="multicastdialog.cpp" line="47"/>
         <source>Something went wrong</source>
         <translation>Etwas ist schiefgegangen</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="47"/>
+        <location filename="multicastdialog.cpp" line="49"/>
         <source>Invalid Parameter</source>
         <translation>Ungültiger Parameter</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="49"/>
+        <location filename="multicastdialog.cpp" line="51"/>
         <source>Needs more ram</source>
         <translation>Benötigt mehr Arbeitsspeicher</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="51"/>
-        <location filename="multicastdialog.cpp" line="66"/>
+        <location filename="multicastdialog.cpp" line="53"/>
+        <location filename="multicastdialog.cpp" line="68"/>
         <source>Maybe not supported for this camera</source>
         <translation>Für diese Kamera möglicherweise nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="multicastdialog.cpp" line="66"/>
+        <location filename="multicastdialog.cpp" line="68"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

@@ -7,6 +7,8 @@
 #include "sdk/vyro_device.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 AutoConfiguration::Input AutoConfiguration::inputOf(const Camera &camera)
 {
     using vyrokit::NetworkAddress;

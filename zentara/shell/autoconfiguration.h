@@ -10,7 +10,9 @@
 
 #include "vyrokit/networkaddress.h"
 
+namespace zentara {
 class Camera;
+}
 
 class AutoConfiguration final
 {
@@ -41,7 +43,7 @@ public:
 
     // What the worker needs, read from the camera record in the GUI thread. Texts that do not
     // parse give zero addresses.
-    static Input inputOf(const Camera &camera);
+    static Input inputOf(const zentara::Camera &camera);
     // The subnet of address and mask without its network and broadcast addresses.
     static Range range(uint32_t address, uint32_t mask);
     // The worker's result for a failed camera call: the boot boost conflict when the driver

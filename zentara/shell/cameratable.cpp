@@ -18,6 +18,9 @@
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/shell/libraryversion.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 namespace {
 
 bool daemonRuns(uint32_t command)

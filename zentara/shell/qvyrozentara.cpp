@@ -49,6 +49,8 @@
 #include "zentara/shell/identifycontroller.h"
 #include "zentara/shell/supportfile.h"
 
+using zentara::Camera;
+
 namespace {
 
 const char *const settingsGroup = "mainWindow";

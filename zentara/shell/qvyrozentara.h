@@ -72,7 +72,7 @@ public slots:
     // Start or Stop was asked for: the daemon line and lights follow as soon as it is done.
     void followDaemonControl();
     void OnCameraInfoDlg();
-    void openCameraInfoDialog(const Camera &camera);
+    void openCameraInfoDialog(const zentara::Camera &camera);
     void OnCameraListRefresh();
     void onManualEthConfig();
     void onAutoConfig();
@@ -87,12 +87,12 @@ public slots:
     void onAddCameraInfo();
     void onOpenComportDlg();
     void OnAdditionalFunctionsDlg();
-    void onIdentifyCamera(const Camera &camera);
-    void onOpenCamera(const QList<Camera> &cameras);
+    void onIdentifyCamera(const zentara::Camera &camera);
+    void onOpenCamera(const QList<zentara::Camera> &cameras);
     void onCurrentCameraChanged(const camera::optional &camera, bool clicked);
     void Printer(const QString &text, const QColor &textcolour, bool bShowProgress);
     void enableExpertView(bool enable);
-    void UpdateDeviceInfo(const Camera *camera, bool force_reset);
+    void UpdateDeviceInfo(const zentara::Camera *camera, bool force_reset);
     void UpdateControls();
     void onFirmwareUploadFinished(uint32_t deviceId, int result, const QString &message);
     void onEthDaemonConfig();
@@ -125,7 +125,7 @@ private:
     // After a language change: as large as the new texts want, within the screen.
     void growToContents();
     void setPicture(const QString &resource);
-    static bool cameraInfoRefused(const Camera &camera);
+    static bool cameraInfoRefused(const zentara::Camera &camera);
 
     DialogRunner &m_dialogs;
     QString m_translationDir;

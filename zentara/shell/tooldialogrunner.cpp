@@ -14,6 +14,8 @@
 #include "zentara/settings/additionalfunctions.h"
 #include "zentara/shell/qvyrozentara.h"
 
+using zentara::Camera;
+
 void ToolDialogRunner::runCameraInformation(QWidget *parent, const Camera &camera)
 {
     CameraInfo dialog(camera, parent);

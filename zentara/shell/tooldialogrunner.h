@@ -10,11 +10,11 @@ class ToolDialogRunner final : public DialogRunner
 public:
     ToolDialogRunner() = default;
 
-    void runCameraInformation(QWidget *parent, const Camera &camera) override;
-    void runAdditionalCameraInformation(QWidget *parent, const Camera &camera) override;
+    void runCameraInformation(QWidget *parent, const zentara::Camera &camera) override;
+    void runAdditionalCameraInformation(QWidget *parent, const zentara::Camera &camera) override;
     void runGeneralInformation(QWidget *parent, const QString &language) override;
-    void runEthConfiguration(QWidget *parent, const Camera &camera) override;
-    int runReadOnlyDevices(QWidget *parent, const Camera &camera) override;
+    void runEthConfiguration(QWidget *parent, const zentara::Camera &camera) override;
+    int runReadOnlyDevices(QWidget *parent, const zentara::Camera &camera) override;
     void runDaemonControl(QVyroZentara &window) override;
     void runAdditionalFunctions(QWidget *parent) override;
 };

@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+using dapplix::Camera;
+
 Q_DECLARE_METATYPE(CameraParameterFile::Outcome)
 
 namespace {

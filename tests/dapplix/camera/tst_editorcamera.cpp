@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 QString openFailure(Camera &camera, int device)

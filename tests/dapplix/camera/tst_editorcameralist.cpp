@@ -9,6 +9,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using dapplix::Camera;
+using dapplix::CameraListModel;
+
 namespace {
 
 int rowOf(const CameraListModel &model, quint32 deviceId)

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 const char *const SmallCamera =

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 // The listed column and rows: the fake camera's diagonal ramp wraps from 255 to 0 twice within

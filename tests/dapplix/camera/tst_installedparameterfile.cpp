@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using dapplix::Camera;
+
 class tst_InstalledParameterFile : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 using Position = QPair<int, int>;

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 constexpr int device = 1; // mono, 40 true hot pixels, 10 of them factory, user capacity 64

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using dapplix::Camera;
+
 namespace {
 
 constexpr int device = 1; // mono, 10 factory hot pixels, user capacity 64

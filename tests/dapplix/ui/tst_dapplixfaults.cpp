@@ -28,6 +28,8 @@
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 
+using dapplix::CameraListModel;
+
 namespace {
 
 constexpr quint32 FreeCamera = 1; // monochrome, 1280 × 1024, free

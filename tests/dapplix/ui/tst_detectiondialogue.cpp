@@ -27,6 +27,8 @@
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 
+using dapplix::Camera;
+
 namespace {
 
 constexpr int MonoDevice = 1;

@@ -26,6 +26,8 @@
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 
+using dapplix::CameraListModel;
+
 namespace {
 
 // Devices of the default world: a free monochrome camera of 1280 × 1024 and one in use.

@@ -15,6 +15,8 @@
 #include "tests/support/simworld.h"
 #include "tests/support/testmain.h"
 
+using dapplix::Camera;
+
 namespace {
 
 CameraParameter<int> intParam(int min, int max, int inc, int value)

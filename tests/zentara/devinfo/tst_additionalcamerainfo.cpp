@@ -11,6 +11,8 @@
 #include "zentara/devinfo/additionalcamerainfo.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 namespace {
 
 Camera cameraOf(uint32_t deviceId)

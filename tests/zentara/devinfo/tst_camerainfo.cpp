@@ -25,6 +25,8 @@
 #include "zentara/devinfo/camerainfo.h"
 #include "zentara/inventory/camera.h"
 
+using zentara::Camera;
+
 namespace {
 
 constexpr uint32_t UsbPlain = 1; // usb3-5000, sensor 538

@@ -14,6 +14,8 @@
 #include "zentara/devinfo/udevhwdb.h"
 #include "zentara/devinfo/usbtopology.h"
 
+using zentara::Camera;
+
 using namespace deviceinfotree;
 
 namespace {

@@ -14,6 +14,8 @@
 #include "zentara/devinfo/deviceinfoview.h"
 #include "zentara/devinfo/usbtopology.h"
 
+using zentara::Camera;
+
 namespace {
 
 // Marks every text of the device information classes, so that a test sees which were

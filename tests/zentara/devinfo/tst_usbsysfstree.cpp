@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QProcess>
 
+using zentara::Camera;
+
 namespace {
 
 QJsonArray worldDevices()

@@ -13,21 +13,21 @@
 namespace simworld {
 
 // The cameras as a program builds them: from vy_GetCameraList, in list order.
-inline QList<Camera> listedCameras()
+inline QList<zentara::Camera> listedCameras()
 {
-    QList<Camera> cameras;
+    QList<zentara::Camera> cameras;
     for (const auto &entry : SimWorld::cameraList())
-        cameras << Camera(entry);
+        cameras << zentara::Camera(entry);
     return cameras;
 }
 
 // One world with one device, read back as a Camera.
-inline Camera single(const QString &deviceJson)
+inline zentara::Camera single(const QString &deviceJson)
 {
     if (!SimWorld::load({deviceJson}))
-        return Camera();
-    const QList<Camera> cameras = listedCameras();
-    return cameras.isEmpty() ? Camera() : cameras.first();
+        return zentara::Camera();
+    const QList<zentara::Camera> cameras = listedCameras();
+    return cameras.isEmpty() ? zentara::Camera() : cameras.first();
 }
 
 } // namespace simworld

@@ -8,6 +8,9 @@
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/cameralistmodel.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 namespace {
 
 const char *const EthDevice =

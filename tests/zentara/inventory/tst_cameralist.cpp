@@ -20,6 +20,9 @@
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/cameratableview.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 namespace {
 
 const char *const UsbFree =

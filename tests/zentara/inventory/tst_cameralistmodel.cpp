@@ -13,6 +13,9 @@
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 class tst_CameraListModel : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,8 @@
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/camerastatus.h"
 
+using zentara::Camera;
+
 namespace {
 
 QString merged(const char *base, const char *overrides)

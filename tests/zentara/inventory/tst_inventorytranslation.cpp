@@ -9,6 +9,9 @@
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 class tst_InventoryTranslation : public QObject
 {
     Q_OBJECT

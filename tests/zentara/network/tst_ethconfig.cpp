@@ -28,6 +28,8 @@
 #include "zentara/network/ethconfig.h"
 #include "zentara/network/qipedit.h"
 
+using zentara::Camera;
+
 namespace {
 
 constexpr uint32_t CameraId = 1001;

@@ -26,6 +26,8 @@
 #include "zentara/shell/startup.h"
 #include "zentara/shell/tooldialogrunner.h"
 
+using zentara::Camera;
+
 class TestGigEVision : public QObject
 {
     Q_OBJECT

@@ -19,6 +19,9 @@
 #include "zentara/network/multicastcommands.h"
 #include "zentara/network/multicastdialog.h"
 
+using zentara::Camera;
+using zentara::CameraListModel;
+
 namespace {
 
 constexpr uint32_t gigeReady = 1001;     // supports multicast, 192.168.10.11 -> 239.10.0.11

@@ -23,6 +23,8 @@
 #include "zentara/shell/startup.h"
 #include "zentara/shell/tooldialogrunner.h"
 
+using zentara::Camera;
+
 namespace {
 
 constexpr uint32_t gigeReady = 1001;

@@ -40,11 +40,11 @@ public:
         QString language;
     };
 
-    void runCameraInformation(QWidget *parent, const Camera &camera) override
+    void runCameraInformation(QWidget *parent, const zentara::Camera &camera) override
     {
         record(Dialog::CameraInformation, parent, camera.deviceId());
     }
-    void runAdditionalCameraInformation(QWidget *parent, const Camera &camera) override
+    void runAdditionalCameraInformation(QWidget *parent, const zentara::Camera &camera) override
     {
         record(Dialog::AdditionalCameraInformation, parent, camera.deviceId());
     }
@@ -52,11 +52,11 @@ public:
     {
         record(Dialog::GeneralInformation, parent, 0, {}, language);
     }
-    void runEthConfiguration(QWidget *parent, const Camera &camera) override
+    void runEthConfiguration(QWidget *parent, const zentara::Camera &camera) override
     {
         record(Dialog::EthConfiguration, parent, camera.deviceId());
     }
-    int runReadOnlyDevices(QWidget *parent, const Camera &camera) override
+    int runReadOnlyDevices(QWidget *parent, const zentara::Camera &camera) override
     {
         record(Dialog::ReadOnlyDevices, parent, camera.deviceId());
         return addedCameraId;

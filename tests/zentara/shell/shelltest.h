@@ -21,12 +21,12 @@ inline void clearSettings()
 }
 
 // The record of a listed device as zentara builds it; an empty Camera when it is not listed.
-inline Camera cameraOf(uint32_t deviceId)
+inline zentara::Camera cameraOf(uint32_t deviceId)
 {
     for (const auto &entry : SimWorld::cameraList())
         if (entry.deviceId == deviceId)
-            return Camera(entry);
-    return Camera();
+            return zentara::Camera(entry);
+    return zentara::Camera();
 }
 
 template <typename T> T *child(QWidget &window, const char *name)
@@ -44,7 +44,9 @@ inline bool selectCamera(QWidget &window, uint32_t deviceId)
     auto *list = child<CameraList>(window, "cameraList");
     QAbstractItemModel *model = list->view()->model();
     for (int row = 0; row < model->rowCount(); ++row) {
-        const Camera c = model->index(row, 0).data(CameraListModel::CameraRole).value<Camera>();
+        const zentara::Camera c = model->index(row, 0)
+                                      .data(zentara::CameraListModel::CameraRole)
+                                      .value<zentara::Camera>();
         if (c.deviceId() != deviceId)
             continue;
         list->view()->setCurrentIndex(model->index(row, 0));

@@ -19,6 +19,8 @@
 #include "zentara/shell/qvyrozentara.h"
 #include "zentara/shell/startup.h"
 
+using zentara::Camera;
+
 using shelltest::child;
 using vyrokit::NetworkAddress;
 

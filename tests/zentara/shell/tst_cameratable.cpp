@@ -18,6 +18,8 @@
 #include "zentara/shell/qvyrozentara.h"
 #include "zentara/shell/startup.h"
 
+using zentara::Camera;
+
 using shelltest::child;
 
 namespace {

@@ -27,6 +27,8 @@
 #include "zentara/inventory/camerastatus.h"
 #include "zentara/shell/startup.h"
 
+using zentara::Camera;
+
 using shelltest::child;
 using Dialog = RecordingDialogRunner::Dialog;
 
