@@ -12,6 +12,15 @@ ScopedCameraHandle::ScopedCameraHandle(uint32_t deviceId, uint32_t openFlags)
     m_open = m_result == VY_SUCCESS;
 }
 
+ScopedCameraHandle ScopedCameraHandle::adopt(VY_HCAM handle, int32_t result)
+{
+    ScopedCameraHandle adopted;
+    adopted.m_handle = handle;
+    adopted.m_result = result;
+    adopted.m_open = result == VY_SUCCESS;
+    return adopted;
+}
+
 ScopedCameraHandle::~ScopedCameraHandle()
 {
     close();
@@ -39,6 +48,12 @@ int32_t ScopedCameraHandle::close()
         return VY_SUCCESS;
     m_open = false;
     return vy_ExitCamera(std::exchange(m_handle, 0));
+}
+
+VY_HCAM ScopedCameraHandle::release()
+{
+    m_open = false;
+    return std::exchange(m_handle, 0);
 }
 
 } // namespace vyrokit

@@ -17,6 +17,9 @@ class ScopedCameraHandle final
 public:
     ScopedCameraHandle() = default;
     explicit ScopedCameraHandle(uint32_t deviceId, uint32_t openFlags = 0);
+    // Takes over what vy_InitCamera gave elsewhere, on another thread for one: the handle is
+    // open when result is VY_SUCCESS.
+    static ScopedCameraHandle adopt(VY_HCAM handle, int32_t result);
     ~ScopedCameraHandle();
 
     ScopedCameraHandle(ScopedCameraHandle &&other) noexcept;
@@ -33,6 +36,8 @@ public:
 
     // Closes now; vy_ExitCamera's code, or VY_SUCCESS when nothing was open.
     int32_t close();
+    // Gives up the handle without closing it, for adopt() on another thread.
+    VY_HCAM release();
 
 private:
     VY_HCAM m_handle = 0;

@@ -46,16 +46,15 @@ Camera::~Camera()
     disconnect(&m_deviceEventThread, nullptr, this, nullptr);
     disconnect(&m_cameraEventThread, nullptr, this, nullptr);
     m_imageSequence.clear();
-    if (m_cameraHandle != 0) {
-        vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
-        vy_ExitCamera(m_cameraHandle);
-        m_cameraHandle = 0;
+    if (isOpen()) {
+        vy_StopLiveVideo(handle(), VY_WAIT);
+        m_opened.close();
     }
 }
 
 QString Camera::sdkErrorText(int32_t result) const
 {
-    return vyrokit::SdkError::text(m_cameraHandle, result);
+    return vyrokit::SdkError::text(handle(), result);
 }
 
 bool Camera::logged(int32_t result, const char *call) const
@@ -75,42 +74,38 @@ void Camera::open(int id)
 {
     close();
     try {
-        VY_HCAM h = VY_HCAM(quint32(id) | VY_UNOPENED);
-        int ret = vy_InitCamera(&h, nullptr);
-        if (ret == VY_STARTER_FW_UPLOAD_NEEDED) {
+        vyrokit::ScopedCameraHandle opened{quint32(id)};
+        if (opened.result() == VY_STARTER_FW_UPLOAD_NEEDED) {
             int32_t duration = 25000;
-            vy_GetDuration(h, VY_DURATION_FIRMWARE_UPLOAD, &duration);
+            vy_GetDuration(opened.handle(), VY_DURATION_FIRMWARE_UPLOAD, &duration);
             emit displayError(
                 tr("Upload of new firmware required. (approx. %1 seconds)").arg(duration / 1000),
                 2000);
             // Everything the opening gives comes back as its result, not through shared
             // variables: it may run on another thread.
             const auto openWithUpload = [id] {
-                Opened opened;
-                opened.handle = VY_HCAM(quint32(id) | VY_UNOPENED | VY_ALLOW_FW_UPLOAD);
-                opened.result = vy_InitCamera(&opened.handle, nullptr);
-                return opened;
+                vyrokit::ScopedCameraHandle uploaded{quint32(id), VY_ALLOW_FW_UPLOAD};
+                // Braced: the result is read before the handle is released.
+                return Opened{uploaded.result(), uploaded.release()};
             };
-            const Opened opened =
+            const Opened slow =
                 m_slowOpenRunner ? m_slowOpenRunner(openWithUpload) : openWithUpload();
-            h = opened.handle;
-            ret = opened.result;
+            opened = vyrokit::ScopedCameraHandle::adopt(slow.handle, slow.result);
         }
-        if (ret != VY_SUCCESS)
+        if (!opened.isOpen())
             throw std::runtime_error(tr("Could not initialize camera.").toStdString());
-        m_cameraHandle = h;
+        m_opened = std::move(opened);
 
-        if (const int32_t r = vy_GetSensorInfo(m_cameraHandle, &m_sensor); r != VY_SUCCESS)
+        if (const int32_t r = vy_GetSensorInfo(handle(), &m_sensor); r != VY_SUCCESS)
             throwSdkError(r);
         if (m_sensor.sensorId == 77 || m_sensor.sensorId == 541 || m_sensor.sensorId == 523) {
-            vy_ExitCamera(m_cameraHandle);
-            m_cameraHandle = 0;
+            m_opened.close();
             throw std::runtime_error(tr("Unsupported camera type").toStdString());
         }
 
-        if (const int32_t r = vy_SetColorMode(m_cameraHandle, VY_CM_BAYER_RG8); r != VY_SUCCESS)
+        if (const int32_t r = vy_SetColorMode(handle(), VY_CM_BAYER_RG8); r != VY_SUCCESS)
             throwSdkError(r);
-        m_mode = vy_SetColorMode(m_cameraHandle, VY_GET_COLOR_MODE);
+        m_mode = vy_SetColorMode(handle(), VY_GET_COLOR_MODE);
         quint32 bits = 0;
         if (m_mode == VY_CM_RGB32) {
             bits = 32;
@@ -123,24 +118,24 @@ void Camera::open(int id)
             throw std::runtime_error(tr("Color Mode not supported.").toStdString());
         }
 
-        vy_HotPixel(m_cameraHandle, VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
+        vy_HotPixel(handle(), VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
 
         VY_AOI_SIZE size{0, 0};
-        if (const int32_t r = vy_AOI(m_cameraHandle, VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size);
+        if (const int32_t r = vy_AOI(handle(), VY_AOI_IMAGE_GET_SIZE_MAX, &size, sizeof size);
             r != VY_SUCCESS)
             throwSdkError(r);
         m_imageRect = {0, 0, size.width, size.height};
         if (const int32_t r =
-                vy_AOI(m_cameraHandle, VY_AOI_IMAGE_SET_AOI, &m_imageRect, sizeof m_imageRect);
+                vy_AOI(handle(), VY_AOI_IMAGE_SET_AOI, &m_imageRect, sizeof m_imageRect);
             r != VY_SUCCESS)
             throwSdkError(r);
 
-        m_imageSequence.setup(m_cameraHandle, 3,
+        m_imageSequence.setup(handle(), 3,
                               {quint32(m_imageRect.width), quint32(m_imageRect.height), bits});
         // Without its events an open camera would never deliver a frame.
         if (const int32_t r = m_cameraEventThread.start(
-                m_cameraHandle, {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT, VY_EVENT_DEVICE_REMOVAL,
-                                 VY_EVENT_CAPTURE_STATUS});
+                handle(), {VY_EVENT_FRAME, VY_EVENT_DEVICE_RECONNECT, VY_EVENT_DEVICE_REMOVAL,
+                           VY_EVENT_CAPTURE_STATUS});
             r != 0)
             throwSdkError(r);
         startLive();
@@ -148,12 +143,10 @@ void Camera::open(int id)
         m_deviceId = id;
         emit cameraOpened(this);
 
-        m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_DEFAULT_PIXEL_CLOCK);
-        if (const int32_t r = vy_GetFramesPerSecond(m_cameraHandle, &m_framerate.value);
-            r != VY_SUCCESS)
+        m_pixelclock.value = vy_SetPixelClock(handle(), VY_GET_DEFAULT_PIXEL_CLOCK);
+        if (const int32_t r = vy_GetFramesPerSecond(handle(), &m_framerate.value); r != VY_SUCCESS)
             throwSdkError(r);
-        if (const int32_t r =
-                vy_SetExposureTime(m_cameraHandle, VY_GET_EXPOSURE_TIME, &m_exposure.value);
+        if (const int32_t r = vy_SetExposureTime(handle(), VY_GET_EXPOSURE_TIME, &m_exposure.value);
             r != VY_SUCCESS)
             throwSdkError(r);
         updatePixelclock();
@@ -167,14 +160,13 @@ void Camera::open(int id)
 
 void Camera::close()
 {
-    if (m_cameraHandle == 0)
+    if (!isOpen())
         return;
-    vy_StopLiveVideo(m_cameraHandle, VY_WAIT);
+    vy_StopLiveVideo(handle(), VY_WAIT);
     m_cameraEventThread.finish();
     m_imageSequence.clear();
-    vy_ExitCamera(m_cameraHandle);
+    m_opened.close();
     m_deviceId = 0;
-    m_cameraHandle = 0;
     m_image = QImage();
     m_spare = QImage();
     emit newImage(m_image);
@@ -183,14 +175,14 @@ void Camera::close()
 
 void Camera::startLive()
 {
-    if (const int32_t r = vy_CaptureVideo(m_cameraHandle, VY_DONT_WAIT); r != VY_SUCCESS)
+    if (const int32_t r = vy_CaptureVideo(handle(), VY_DONT_WAIT); r != VY_SUCCESS)
         throwSdkError(r);
 }
 
 double Camera::framesPerSecond() const
 {
     double fps = 0.0;
-    if (m_cameraHandle == 0 || vy_GetFramesPerSecond(m_cameraHandle, &fps) != VY_SUCCESS)
+    if (!isOpen() || vy_GetFramesPerSecond(handle(), &fps) != VY_SUCCESS)
         return 0.0;
     return fps;
 }
@@ -199,7 +191,7 @@ QString Camera::serialNumber() const
 {
     VY_CAMINFO info;
     std::memset(&info, 0, sizeof info);
-    if (vy_GetCameraInfo(m_cameraHandle, &info) != VY_SUCCESS)
+    if (vy_GetCameraInfo(handle(), &info) != VY_SUCCESS)
         return QString();
     // The field need not be terminated: never read past it.
     return QString::fromLatin1(info.serialNumber,
@@ -209,7 +201,7 @@ QString Camera::serialNumber() const
 bool Camera::supportsCameraCorrection() const
 {
     quint32 modes = 0;
-    return vy_HotPixel(m_cameraHandle, VY_HOTPIXEL_GET_SUPPORTED_MODES, &modes, sizeof modes) ==
+    return vy_HotPixel(handle(), VY_HOTPIXEL_GET_SUPPORTED_MODES, &modes, sizeof modes) ==
                VY_SUCCESS &&
            (modes & VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION);
 }
@@ -221,22 +213,22 @@ void Camera::eventReceived(int event)
         // Frames merged while this one waited were received all the same; the buffer taken
         // below is the newest.
         const quint32 merged = m_cameraEventThread.acknowledgeLatest();
-        if (m_cameraHandle != 0) {
+        if (isOpen()) {
             m_frames += merged;
             handleFrame();
         }
         break;
     }
     case VY_EVENT_CAPTURE_STATUS:
-        if (m_cameraHandle != 0)
+        if (isOpen())
             ++m_failed;
         break;
     case VY_EVENT_DEVICE_RECONNECT:
-        if (m_cameraHandle != 0)
+        if (isOpen())
             emit cameraReconnect();
         break;
     case VY_EVENT_DEVICE_REMOVAL:
-        if (m_cameraHandle != 0)
+        if (isOpen())
             emit cameraRemoved();
         break;
     case VY_EVENT_REMOVE:
@@ -254,16 +246,15 @@ void Camera::handleFrame()
 {
     ++m_frames;
     char *last = nullptr;
-    if (const int32_t r = vy_GetActSeqBuf(m_cameraHandle, nullptr, nullptr, &last);
-        r != VY_SUCCESS) {
+    if (const int32_t r = vy_GetActSeqBuf(handle(), nullptr, nullptr, &last); r != VY_SUCCESS) {
         emit displayError(sdkErrorText(r), 2000);
         return;
     }
-    if (!last || vy_LockSeqBuf(m_cameraHandle, -1, last) != VY_SUCCESS)
+    if (!last || vy_LockSeqBuf(handle(), -1, last) != VY_SUCCESS)
         return;
     takeFrame(reinterpret_cast<const uchar *>(last));
     // The frame is copied: the buffer goes back to the capture at once.
-    vy_UnlockSeqBuf(m_cameraHandle, -1, last);
+    vy_UnlockSeqBuf(handle(), -1, last);
     if (!m_emittingImage) {
         FlagGuard guard(m_emittingImage);
         emit newImage(m_image);
@@ -300,36 +291,35 @@ void Camera::takeFrame(const uchar *buffer)
 
 void Camera::setBadPixelCorrection(bool enable)
 {
-    logged(vy_StopLiveVideo(m_cameraHandle, VY_WAIT), "vy_StopLiveVideo");
+    logged(vy_StopLiveVideo(handle(), VY_WAIT), "vy_StopLiveVideo");
     const double rate = m_framerate.value;
     double minTime = 1.0, maxTime = 1.0, step = 1.0, actual = 0.0;
-    logged(vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
+    logged(vy_GetFrameTimeRange(handle(), &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
     // Switching is quickest at the highest rate.
     if (minTime > 0.0)
-        logged(vy_SetFrameRate(m_cameraHandle, 1.0 / minTime, &actual), "vy_SetFrameRate");
+        logged(vy_SetFrameRate(handle(), 1.0 / minTime, &actual), "vy_SetFrameRate");
     // The refusal's text is taken at once: the calls that restore the capture come first.
     const int32_t switchResult = vy_HotPixel(
-        m_cameraHandle,
-        enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION, nullptr, 0);
+        handle(), enable ? VY_HOTPIXEL_ENABLE_CAMERA_CORRECTION : VY_HOTPIXEL_DISABLE_CORRECTION,
+        nullptr, 0);
     const bool switched = logged(switchResult, "vy_HotPixel");
     const QString refusal = switched ? QString() : sdkErrorText(switchResult);
-    logged(vy_SetFrameRate(m_cameraHandle, rate, &actual), "vy_SetFrameRate");
-    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &actual), "vy_SetExposureTime");
-    logged(vy_CaptureVideo(m_cameraHandle, VY_WAIT), "vy_CaptureVideo");
+    logged(vy_SetFrameRate(handle(), rate, &actual), "vy_SetFrameRate");
+    logged(vy_SetExposureTime(handle(), m_exposure.value, &actual), "vy_SetExposureTime");
+    logged(vy_CaptureVideo(handle(), VY_WAIT), "vy_CaptureVideo");
     if (!switched)
         throw std::runtime_error(refusal.toStdString());
 }
 
 void Camera::updatePixelclock()
 {
-    if (const int32_t r =
-            vy_GetPixelClockRange(m_cameraHandle, &m_pixelclock.min, &m_pixelclock.max);
+    if (const int32_t r = vy_GetPixelClockRange(handle(), &m_pixelclock.min, &m_pixelclock.max);
         r != VY_SUCCESS)
         throwSdkError(r);
     m_pixelclock.inc = 1;
-    if (const int32_t r = vy_SetPixelClock(m_cameraHandle, m_pixelclock.value); r != VY_SUCCESS)
+    if (const int32_t r = vy_SetPixelClock(handle(), m_pixelclock.value); r != VY_SUCCESS)
         throwSdkError(r);
-    m_pixelclock.value = vy_SetPixelClock(m_cameraHandle, VY_GET_PIXEL_CLOCK);
+    m_pixelclock.value = vy_SetPixelClock(handle(), VY_GET_PIXEL_CLOCK);
     emit pixelclockChanged(m_pixelclock);
     updateFramerate();
 }
@@ -337,7 +327,7 @@ void Camera::updatePixelclock()
 void Camera::updateFramerate()
 {
     double minTime = 1.0, maxTime = 1.0, step = 1.0;
-    logged(vy_GetFrameTimeRange(m_cameraHandle, &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
+    logged(vy_GetFrameTimeRange(handle(), &minTime, &maxTime, &step), "vy_GetFrameTimeRange");
     // A range the SDK did not fill must not divide by zero.
     if (minTime <= 0.0 || maxTime <= 0.0 || step <= 0.0 || maxTime <= minTime) {
         m_framerate.min = m_framerate.max = m_framerate.value;
@@ -347,24 +337,22 @@ void Camera::updateFramerate()
         m_framerate.max = 1.0 / minTime;
         m_framerate.inc = (m_framerate.max - m_framerate.min) / ((maxTime - minTime) / step);
     }
-    logged(vy_SetFrameRate(m_cameraHandle, m_framerate.value, &m_framerate.value),
-           "vy_SetFrameRate");
+    logged(vy_SetFrameRate(handle(), m_framerate.value, &m_framerate.value), "vy_SetFrameRate");
     emit framerateChanged(m_framerate);
     updateExposure();
 }
 
 void Camera::updateExposure()
 {
-    logged(vy_GetExposureRange(m_cameraHandle, &m_exposure.min, &m_exposure.max, &m_exposure.inc),
+    logged(vy_GetExposureRange(handle(), &m_exposure.min, &m_exposure.max, &m_exposure.inc),
            "vy_GetExposureRange");
-    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value),
-           "vy_SetExposureTime");
+    logged(vy_SetExposureTime(handle(), m_exposure.value, &m_exposure.value), "vy_SetExposureTime");
     emit exposureChanged(m_exposure);
 }
 
 void Camera::updateMastergain()
 {
-    m_mastergain.value = vy_SetHardwareGain(m_cameraHandle, VY_GET_MASTER_GAIN, VY_IGNORE_PARAMETER,
+    m_mastergain.value = vy_SetHardwareGain(handle(), VY_GET_MASTER_GAIN, VY_IGNORE_PARAMETER,
                                             VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER);
     m_mastergain.min = 0;
     m_mastergain.max = 100;
@@ -379,7 +367,7 @@ void Camera::setFramerate(double v)
     v = m_framerate.clamp(v);
     if (v != m_framerate.value) {
         m_framerate.value = v;
-        logged(vy_SetFrameRate(m_cameraHandle, v, &m_framerate.value), "vy_SetFrameRate");
+        logged(vy_SetFrameRate(handle(), v, &m_framerate.value), "vy_SetFrameRate");
         emit framerateChanged(m_framerate);
     }
     updateExposure();
@@ -395,8 +383,7 @@ void Camera::setExposure(double v)
         m_exposure.value = v;
         emit exposureChanged(m_exposure);
     }
-    logged(vy_SetExposureTime(m_cameraHandle, m_exposure.value, &m_exposure.value),
-           "vy_SetExposureTime");
+    logged(vy_SetExposureTime(handle(), m_exposure.value, &m_exposure.value), "vy_SetExposureTime");
 }
 
 void Camera::setMastergain(int v)
@@ -409,7 +396,7 @@ void Camera::setMastergain(int v)
         m_mastergain.value = v;
         emit mastergainChanged(m_mastergain);
     }
-    logged(vy_SetHardwareGain(m_cameraHandle, m_mastergain.value, VY_IGNORE_PARAMETER,
+    logged(vy_SetHardwareGain(handle(), m_mastergain.value, VY_IGNORE_PARAMETER,
                               VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER),
            "vy_SetHardwareGain");
 }
@@ -436,8 +423,7 @@ void Camera::setAutoConfig()
         m_mastergain.value = master;
         emit mastergainChanged(m_mastergain);
     }
-    logged(vy_SetHardwareGain(m_cameraHandle, master, s.red, s.green, s.blue),
-           "vy_SetHardwareGain");
+    logged(vy_SetHardwareGain(handle(), master, s.red, s.green, s.blue), "vy_SetHardwareGain");
 }
 
 void Camera::applyPixelclock(int value)
@@ -449,7 +435,7 @@ void Camera::applyPixelclock(int value)
         m_pixelclock.value = value;
         emit pixelclockChanged(m_pixelclock);
     }
-    logged(vy_SetPixelClock(m_cameraHandle, value), "vy_SetPixelClock");
+    logged(vy_SetPixelClock(handle(), value), "vy_SetPixelClock");
     updateFramerate();
 }
 
@@ -462,7 +448,7 @@ void Camera::applyExposure(double value)
         m_exposure.value = value;
         emit exposureChanged(m_exposure);
     }
-    logged(vy_SetExposureTime(m_cameraHandle, value, &m_exposure.value), "vy_SetExposureTime");
+    logged(vy_SetExposureTime(handle(), value, &m_exposure.value), "vy_SetExposureTime");
 }
 
 void Camera::applyDefaultConfig()
@@ -485,7 +471,7 @@ void Camera::applyDefaultConfig()
         m_mastergain.value = gain;
         emit mastergainChanged(m_mastergain);
     }
-    logged(vy_SetHardwareGain(m_cameraHandle, gain, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
+    logged(vy_SetHardwareGain(handle(), gain, VY_IGNORE_PARAMETER, VY_IGNORE_PARAMETER,
                               VY_IGNORE_PARAMETER),
            "vy_SetHardwareGain");
 }

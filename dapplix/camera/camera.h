@@ -7,6 +7,7 @@
 #include "dapplix/camera/imagesequence.h"
 #include "sdk/vyro_api.h"
 #include "vyrokit/eventthread.h"
+#include "vyrokit/scopedcamerahandle.h"
 
 #include <QImage>
 #include <QObject>
@@ -40,7 +41,7 @@ public:
     // std::runtime_error with the user message; the camera is closed again on failure.
     void open(int deviceId);
     void close();
-    bool isOpen() const { return m_cameraHandle != 0; }
+    bool isOpen() const { return m_opened.isOpen(); }
     void startLive();
 
     quint32 frameCount() const { return m_frames; }
@@ -51,7 +52,7 @@ public:
     QString serialNumber() const;
     bool supportsCameraCorrection() const;
     const VY_SENSORINFO &sensorInfo() const { return m_sensor; }
-    VY_HCAM handle() const { return m_cameraHandle; }
+    VY_HCAM handle() const { return isOpen() ? m_opened.handle() : 0; }
     int openDeviceId() const { return m_deviceId; }
     int colorMode() const { return m_mode; }
     QImage::Format imageFormat() const { return m_format; }
@@ -112,7 +113,7 @@ private:
     vyrokit::EventThread m_cameraEventThread;
     SlowOpenRunner m_slowOpenRunner;
     int m_deviceId = 0;
-    VY_HCAM m_cameraHandle = 0;
+    vyrokit::ScopedCameraHandle m_opened;
     VY_SENSORINFO m_sensor{};
     VY_AOI_RECT m_imageRect{0, 0, 0, 0};
     quint32 m_frames = 0;

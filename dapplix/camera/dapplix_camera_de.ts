@@ -4,27 +4,27 @@
 <context>
     <name>dapplix::Camera</name>
     <message>
-        <location filename="camera.cpp" line="84"/>
+        <location filename="camera.cpp" line="82"/>
         <source>Upload of new firmware required. (approx. %1 seconds)</source>
         <translation>Hochladen neuer Firmware erforderlich. (ca. %1 Sekunden)</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="100"/>
+        <location filename="camera.cpp" line="96"/>
         <source>Could not initialize camera.</source>
         <translation>Die Kamera konnte nicht initialisiert werden.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="108"/>
+        <location filename="camera.cpp" line="103"/>
         <source>Unsupported camera type</source>
         <translation>Nicht unterstützter Kameratyp</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="123"/>
+        <location filename="camera.cpp" line="118"/>
         <source>Color Mode not supported.</source>
         <translation>Farbmodus nicht unterstützt.</translation>
     </message>
     <message>
-        <location filename="camera.cpp" line="423"/>
+        <location filename="camera.cpp" line="410"/>
         <source>Can&apos;t open camera parameter file.</source>
         <translation>Die Kameraparameterdatei kann nicht geöffnet werden.</translation>
     </message>

@@ -1,4 +1,5 @@
 // tst_scopedcamerahandle.cpp: a camera opened for one operation, closed at scope exit.
+#include <QtConcurrent>
 #include <QtTest>
 
 #include <utility>
@@ -30,6 +31,7 @@ private slots:
     void failure();
     void moveConstruct();
     void moveAssignClosesTheOldOne();
+    void releaseOnAThreadAdoptHere();
 };
 
 void tst_ScopedCameraHandle::opensAndClosesAtScopeExit()
@@ -111,6 +113,26 @@ void tst_ScopedCameraHandle::moveConstruct()
         QCOMPARE(countOf("vy_ExitCamera"), size_t(1));
         QCOMPARE(vysim::callsOf("vy_ExitCamera").front().handle, handle);
     }
+    QCOMPARE(countOf("vy_ExitCamera"), size_t(1));
+}
+
+void tst_ScopedCameraHandle::releaseOnAThreadAdoptHere()
+{
+    // What an opening on the thread pool hands back: the handle and the result, not the owner.
+    const auto opened = QtConcurrent::run([] {
+                            ScopedCameraHandle camera(3);
+                            return std::make_pair(camera.result(), camera.release());
+                        }).result();
+    QCOMPARE(countOf("vy_ExitCamera"), size_t(0));
+    {
+        const auto adopted = ScopedCameraHandle::adopt(opened.second, opened.first);
+        QVERIFY(adopted.isOpen());
+        QCOMPARE(adopted.handle(), opened.second);
+    }
+    QCOMPARE(countOf("vy_ExitCamera"), size_t(1));
+    QCOMPARE(vysim_device_in_use(3), 0);
+    // A failed opening adopted is nothing to close.
+    QVERIFY(!ScopedCameraHandle::adopt(VY_HCAM(3 | VY_UNOPENED), VY_DEVICE_IN_USE).isOpen());
     QCOMPARE(countOf("vy_ExitCamera"), size_t(1));
 }
 
