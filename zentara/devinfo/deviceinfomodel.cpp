@@ -7,6 +7,7 @@
 
 #include "sdk/vyro_api.h"
 #include "sdk/vyro_device.h"
+#include "vyrokit/packedversion.h"
 #include "vyrokit/sdkquery.h"
 #include "zentara/devinfo/deviceinfoitem.h"
 #include "zentara/devinfo/udevhwdb.h"
@@ -227,10 +228,7 @@ void DeviceInfoModel::init()
 
 QString DeviceInfoModel::versionText(uint32_t version)
 {
-    return QStringLiteral("%1.%2.%3")
-        .arg(version >> 24)
-        .arg((version >> 16) & 0xFF, 2, 10, QLatin1Char('0'))
-        .arg(version & 0xFFFF, 4, 10, QLatin1Char('0'));
+    return vyrokit::PackedVersion::text(version);
 }
 
 QString DeviceInfoModel::temperatureText(uint16_t temperature)

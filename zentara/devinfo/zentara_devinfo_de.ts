@@ -451,596 +451,596 @@ FPN-Kalibrierung starten?</translation>
 <context>
     <name>DeviceInfoModel</name>
     <message>
-        <location filename="deviceinfomodel.cpp" line="26"/>
+        <location filename="deviceinfomodel.cpp" line="27"/>
         <source>Ready to operate</source>
         <translation>Betriebsbereit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="27"/>
+        <location filename="deviceinfomodel.cpp" line="28"/>
         <source>Testing current IP</source>
         <translation>Aktuelle IP wird geprüft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="29"/>
+        <location filename="deviceinfomodel.cpp" line="30"/>
         <source>Testing persistent IP</source>
         <translation>Persistente IP wird geprüft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="31"/>
+        <location filename="deviceinfomodel.cpp" line="32"/>
         <source>Testing IP range</source>
         <translation>IP-Bereich wird geprüft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="32"/>
+        <location filename="deviceinfomodel.cpp" line="33"/>
         <source>Current IP address not applicable</source>
         <translation>Aktuelle IP-Adresse nicht anwendbar</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="34"/>
+        <location filename="deviceinfomodel.cpp" line="35"/>
         <source>Persistent IP address not applicable</source>
         <translation>Persistente IP-Adresse nicht anwendbar</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="36"/>
+        <location filename="deviceinfomodel.cpp" line="37"/>
         <source>IP range not applicable</source>
         <translation>IP-Bereich nicht anwendbar</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="38"/>
+        <location filename="deviceinfomodel.cpp" line="39"/>
         <source>Multicast mode enabled</source>
         <translation>Multicast-Modus aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="40"/>
+        <location filename="deviceinfomodel.cpp" line="41"/>
         <source>Unpaired</source>
         <translation>Nicht gekoppelt</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="41"/>
-        <location filename="deviceinfomodel.cpp" line="86"/>
+        <location filename="deviceinfomodel.cpp" line="42"/>
+        <location filename="deviceinfomodel.cpp" line="87"/>
         <source>Pairing in progress</source>
         <translation>Kopplung läuft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="43"/>
-        <location filename="deviceinfomodel.cpp" line="88"/>
+        <location filename="deviceinfomodel.cpp" line="44"/>
+        <location filename="deviceinfomodel.cpp" line="89"/>
         <source>Paired</source>
         <translation>Gekoppelt</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="44"/>
+        <location filename="deviceinfomodel.cpp" line="45"/>
         <source>Force 100Mbps</source>
         <translation>100 Mbit/s erzwungen</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="45"/>
+        <location filename="deviceinfomodel.cpp" line="46"/>
         <source>No COM port</source>
         <translation>Kein COM-Port</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="46"/>
+        <location filename="deviceinfomodel.cpp" line="47"/>
         <source>Needs firmware addon</source>
         <translation>Benötigt Firmware-Erweiterung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="48"/>
+        <location filename="deviceinfomodel.cpp" line="49"/>
         <source>Receiving starter firmware</source>
         <translation>Empfängt Starter-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="50"/>
+        <location filename="deviceinfomodel.cpp" line="51"/>
         <source>Receiving runtime firmware</source>
         <translation>Empfängt Laufzeit-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="52"/>
+        <location filename="deviceinfomodel.cpp" line="53"/>
         <source>Inapplicable runtime firmware</source>
         <translation>Unpassende Laufzeit-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="54"/>
+        <location filename="deviceinfomodel.cpp" line="55"/>
         <source>Inapplicable starter firmware</source>
         <translation>Unpassende Starter-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="56"/>
+        <location filename="deviceinfomodel.cpp" line="57"/>
         <source>Rebooting to runtime firmware</source>
         <translation>Neustart in die Laufzeit-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="58"/>
+        <location filename="deviceinfomodel.cpp" line="59"/>
         <source>Rebooting to starter firmware</source>
         <translation>Neustart in die Starter-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="60"/>
+        <location filename="deviceinfomodel.cpp" line="61"/>
         <source>Rebooting to failsafe firmware</source>
         <translation>Neustart in die Notfall-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="62"/>
+        <location filename="deviceinfomodel.cpp" line="63"/>
         <source>Testing FPGA Firmware</source>
         <translation>FPGA-Firmware wird geprüft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="64"/>
+        <location filename="deviceinfomodel.cpp" line="65"/>
         <source>Receiving addon firmware</source>
         <translation>Empfängt Firmware-Erweiterung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="66"/>
+        <location filename="deviceinfomodel.cpp" line="67"/>
         <source>Inapplicable addon firmware</source>
         <translation>Unpassende Firmware-Erweiterung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="68"/>
+        <location filename="deviceinfomodel.cpp" line="69"/>
         <source>Hardware configuration error</source>
         <translation>Fehler in der Hardwarekonfiguration</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="70"/>
+        <location filename="deviceinfomodel.cpp" line="71"/>
         <source>Runtime firmware error 0</source>
         <translation>Laufzeit-Firmware-Fehler 0</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="75"/>
+        <location filename="deviceinfomodel.cpp" line="76"/>
         <source>Available</source>
         <translation>Verfügbar</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="76"/>
+        <location filename="deviceinfomodel.cpp" line="77"/>
         <source>Accessible 1</source>
         <translation>Erreichbar 1</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="77"/>
+        <location filename="deviceinfomodel.cpp" line="78"/>
         <source>Accessible 2</source>
         <translation>Erreichbar 2</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="78"/>
+        <location filename="deviceinfomodel.cpp" line="79"/>
         <source>Persistent IP address used</source>
         <translation>Persistente IP-Adresse verwendet</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="80"/>
+        <location filename="deviceinfomodel.cpp" line="81"/>
         <source>Compatible</source>
         <translation>Kompatibel</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="81"/>
+        <location filename="deviceinfomodel.cpp" line="82"/>
         <source>Adapter uses DHCP</source>
         <translation>Adapter verwendet DHCP</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="82"/>
+        <location filename="deviceinfomodel.cpp" line="83"/>
         <source>Adapter settings OK</source>
         <translation>Adaptereinstellungen in Ordnung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="84"/>
+        <location filename="deviceinfomodel.cpp" line="85"/>
         <source>Unpairing in progress</source>
         <translation>Entkopplung läuft</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="89"/>
+        <location filename="deviceinfomodel.cpp" line="90"/>
         <source>Opened</source>
         <translation>Geöffnet</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="90"/>
+        <location filename="deviceinfomodel.cpp" line="91"/>
         <source>Upload starter firmware</source>
         <translation>Starter-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="92"/>
+        <location filename="deviceinfomodel.cpp" line="93"/>
         <source>Upload runtime firmware</source>
         <translation>Laufzeit-Firmware hochladen</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="94"/>
+        <location filename="deviceinfomodel.cpp" line="95"/>
         <source>Rebooting</source>
         <translation>Neustart</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="95"/>
+        <location filename="deviceinfomodel.cpp" line="96"/>
         <source>Boot boost enabled</source>
         <translation>Boot-Boost aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="97"/>
+        <location filename="deviceinfomodel.cpp" line="98"/>
         <source>Boot boost used</source>
         <translation>Boot-Boost verwendet</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="98"/>
+        <location filename="deviceinfomodel.cpp" line="99"/>
         <source>Initialized</source>
         <translation>Initialisiert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="99"/>
+        <location filename="deviceinfomodel.cpp" line="100"/>
         <source>To be deleted</source>
         <translation>Wird gelöscht</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="100"/>
+        <location filename="deviceinfomodel.cpp" line="101"/>
         <source>To be removed</source>
         <translation>Wird entfernt</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="104"/>
+        <location filename="deviceinfomodel.cpp" line="105"/>
         <source>Supported</source>
         <translation>Unterstützt</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="105"/>
+        <location filename="deviceinfomodel.cpp" line="106"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="106"/>
+        <location filename="deviceinfomodel.cpp" line="107"/>
         <source>Enabled</source>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="138"/>
+        <location filename="deviceinfomodel.cpp" line="139"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="138"/>
+        <location filename="deviceinfomodel.cpp" line="139"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="152"/>
+        <location filename="deviceinfomodel.cpp" line="153"/>
         <source>Invalid - temperature sensor defect!</source>
         <translation>Ungültig - Temperatursensor defekt!</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="154"/>
+        <location filename="deviceinfomodel.cpp" line="155"/>
         <source>Invalid - temperature sensor to high!</source>
         <translation>Ungültig - Temperatursensor zu hoch!</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="163"/>
+        <location filename="deviceinfomodel.cpp" line="164"/>
         <source>High Speed (USB 2.0)</source>
         <translation>High Speed (USB 2.0)</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="165"/>
+        <location filename="deviceinfomodel.cpp" line="166"/>
         <source>SuperSpeed USB 5 Gbps</source>
         <translation>SuperSpeed USB 5 Gbit/s</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="188"/>
+        <location filename="deviceinfomodel.cpp" line="189"/>
         <source>true</source>
         <translation>wahr</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="189"/>
+        <location filename="deviceinfomodel.cpp" line="190"/>
         <source>false</source>
         <translation>falsch</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="220"/>
-        <location filename="deviceinfomodel.cpp" line="295"/>
+        <location filename="deviceinfomodel.cpp" line="221"/>
+        <location filename="deviceinfomodel.cpp" line="293"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="221"/>
-        <location filename="deviceinfomodel.cpp" line="296"/>
+        <location filename="deviceinfomodel.cpp" line="222"/>
+        <location filename="deviceinfomodel.cpp" line="294"/>
         <source>Values</source>
         <translation>Werte</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="241"/>
+        <location filename="deviceinfomodel.cpp" line="239"/>
         <source>no sensor</source>
         <translation>kein Sensor</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="244"/>
+        <location filename="deviceinfomodel.cpp" line="242"/>
         <source>invalid</source>
         <translation>ungültig</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="251"/>
+        <location filename="deviceinfomodel.cpp" line="249"/>
         <source>%1%2C (%3%4F)</source>
         <translation>%1%2C (%3%4F)</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="403"/>
-        <location filename="deviceinfomodel.cpp" line="456"/>
+        <location filename="deviceinfomodel.cpp" line="401"/>
+        <location filename="deviceinfomodel.cpp" line="454"/>
         <source>Device</source>
         <translation>Gerät</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="404"/>
-        <location filename="deviceinfomodel.cpp" line="458"/>
-        <location filename="deviceinfomodel.cpp" line="524"/>
+        <location filename="deviceinfomodel.cpp" line="402"/>
+        <location filename="deviceinfomodel.cpp" line="456"/>
+        <location filename="deviceinfomodel.cpp" line="522"/>
         <source>General</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="405"/>
-        <location filename="deviceinfomodel.cpp" line="478"/>
+        <location filename="deviceinfomodel.cpp" line="403"/>
+        <location filename="deviceinfomodel.cpp" line="476"/>
         <source>Sensor ID</source>
         <translation>Sensor-ID</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="406"/>
+        <location filename="deviceinfomodel.cpp" line="404"/>
         <source>Device type</source>
         <translation>Gerätetyp</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="411"/>
-        <location filename="deviceinfomodel.cpp" line="467"/>
+        <location filename="deviceinfomodel.cpp" line="409"/>
+        <location filename="deviceinfomodel.cpp" line="465"/>
         <source>Camera temperature</source>
         <translation>Kameratemperatur</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="413"/>
-        <location filename="deviceinfomodel.cpp" line="459"/>
+        <location filename="deviceinfomodel.cpp" line="411"/>
+        <location filename="deviceinfomodel.cpp" line="457"/>
         <source>Starter firmware version</source>
         <translation>Version der Starter-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="415"/>
-        <location filename="deviceinfomodel.cpp" line="461"/>
+        <location filename="deviceinfomodel.cpp" line="413"/>
+        <location filename="deviceinfomodel.cpp" line="459"/>
         <source>Runtime firmware version</source>
         <translation>Version der Laufzeit-Firmware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="418"/>
-        <location filename="deviceinfomodel.cpp" line="465"/>
+        <location filename="deviceinfomodel.cpp" line="416"/>
+        <location filename="deviceinfomodel.cpp" line="463"/>
         <source>COM port number</source>
         <translation>COM-Port-Nummer</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="421"/>
+        <location filename="deviceinfomodel.cpp" line="419"/>
         <source>USB</source>
         <translation>USB</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="423"/>
+        <location filename="deviceinfomodel.cpp" line="421"/>
         <source>Link speed</source>
         <translation>Verbindungsgeschwindigkeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="426"/>
-        <location filename="deviceinfomodel.cpp" line="556"/>
+        <location filename="deviceinfomodel.cpp" line="424"/>
+        <location filename="deviceinfomodel.cpp" line="554"/>
         <source>Local driver</source>
         <translation>Lokaler Treiber</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="427"/>
+        <location filename="deviceinfomodel.cpp" line="425"/>
         <source>USB version</source>
         <translation>USB-Version</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="429"/>
-        <location filename="deviceinfomodel.cpp" line="559"/>
+        <location filename="deviceinfomodel.cpp" line="427"/>
+        <location filename="deviceinfomodel.cpp" line="557"/>
         <source>Min. compatible starter FW</source>
         <translation>Min. kompatible Starter-FW</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="431"/>
-        <location filename="deviceinfomodel.cpp" line="561"/>
+        <location filename="deviceinfomodel.cpp" line="429"/>
+        <location filename="deviceinfomodel.cpp" line="559"/>
         <source>Max. compatible starter FW</source>
         <translation>Max. kompatible Starter-FW</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="444"/>
+        <location filename="deviceinfomodel.cpp" line="442"/>
         <source>Controller: </source>
         <translation>Controller: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="445"/>
+        <location filename="deviceinfomodel.cpp" line="443"/>
         <source>Root hub: </source>
         <translation>Root-Hub: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="448"/>
+        <location filename="deviceinfomodel.cpp" line="446"/>
         <source>Hub: </source>
         <translation>Hub: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="449"/>
+        <location filename="deviceinfomodel.cpp" line="447"/>
         <source>Device: </source>
         <translation>Gerät: </translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="463"/>
+        <location filename="deviceinfomodel.cpp" line="461"/>
         <source>User EEPROM (8 chars)</source>
         <translation>Benutzer-EEPROM (8 Zeichen)</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="469"/>
+        <location filename="deviceinfomodel.cpp" line="467"/>
         <source>Device status flags</source>
         <translation>Gerätestatus-Flags</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="472"/>
+        <location filename="deviceinfomodel.cpp" line="470"/>
         <source>Device control status</source>
         <translation>Gerätesteuerstatus</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="477"/>
+        <location filename="deviceinfomodel.cpp" line="475"/>
         <source>Hardware</source>
         <translation>Hardware</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="480"/>
+        <location filename="deviceinfomodel.cpp" line="478"/>
         <source>Image memory size</source>
         <translation>Bildspeichergröße</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="481"/>
+        <location filename="deviceinfomodel.cpp" line="479"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="483"/>
-        <location filename="deviceinfomodel.cpp" line="534"/>
+        <location filename="deviceinfomodel.cpp" line="481"/>
+        <location filename="deviceinfomodel.cpp" line="532"/>
         <source>Network</source>
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="484"/>
-        <location filename="deviceinfomodel.cpp" line="535"/>
+        <location filename="deviceinfomodel.cpp" line="482"/>
+        <location filename="deviceinfomodel.cpp" line="533"/>
         <source>MAC address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="485"/>
+        <location filename="deviceinfomodel.cpp" line="483"/>
         <source>Current IP address</source>
         <translation>Aktuelle IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="487"/>
+        <location filename="deviceinfomodel.cpp" line="485"/>
         <source>Current Subnetmask</source>
         <translation>Aktuelle Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="490"/>
+        <location filename="deviceinfomodel.cpp" line="488"/>
         <source>Persistent IP address</source>
         <translation>Persistente IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="492"/>
+        <location filename="deviceinfomodel.cpp" line="490"/>
         <source>Persistent IP subnetmask</source>
         <translation>Persistente IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="494"/>
+        <location filename="deviceinfomodel.cpp" line="492"/>
         <source>DHCP FSM state</source>
         <translation>DHCP-Zustandsautomat</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="497"/>
+        <location filename="deviceinfomodel.cpp" line="495"/>
         <source>DHCP state</source>
         <translation>DHCP-Status</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="499"/>
+        <location filename="deviceinfomodel.cpp" line="497"/>
         <source>DHCP server IP</source>
         <translation>IP des DHCP-Servers</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="501"/>
+        <location filename="deviceinfomodel.cpp" line="499"/>
         <source>DHCP lease time</source>
         <translation>DHCP-Lease-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="503"/>
+        <location filename="deviceinfomodel.cpp" line="501"/>
         <source>DHCP T1 time</source>
         <translation>DHCP-T1-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="504"/>
+        <location filename="deviceinfomodel.cpp" line="502"/>
         <source>DHCP T2 time</source>
         <translation>DHCP-T2-Zeit</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="505"/>
-        <location filename="deviceinfomodel.cpp" line="539"/>
+        <location filename="deviceinfomodel.cpp" line="503"/>
+        <location filename="deviceinfomodel.cpp" line="537"/>
         <source>IP range begin</source>
         <translation>Beginn des IP-Bereichs</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="507"/>
-        <location filename="deviceinfomodel.cpp" line="541"/>
+        <location filename="deviceinfomodel.cpp" line="505"/>
+        <location filename="deviceinfomodel.cpp" line="539"/>
         <source>IP range end</source>
         <translation>Ende des IP-Bereichs</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="510"/>
+        <location filename="deviceinfomodel.cpp" line="508"/>
         <source>Paired host MAC address</source>
         <translation>MAC-Adresse des gekoppelten Hosts</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="514"/>
+        <location filename="deviceinfomodel.cpp" line="512"/>
         <source>Paired host IP address</source>
         <translation>IP-Adresse des gekoppelten Hosts</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="517"/>
+        <location filename="deviceinfomodel.cpp" line="515"/>
         <source>Multicast IP address</source>
         <translation>Multicast-IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="519"/>
+        <location filename="deviceinfomodel.cpp" line="517"/>
         <source>Link</source>
         <translation>Verbindung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="520"/>
+        <location filename="deviceinfomodel.cpp" line="518"/>
         <source>%1 Mbits/s</source>
         <translation>%1 Mbit/s</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="523"/>
+        <location filename="deviceinfomodel.cpp" line="521"/>
         <source>Local network adapter</source>
         <translation>Lokaler Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="525"/>
+        <location filename="deviceinfomodel.cpp" line="523"/>
         <source>Designation</source>
         <translation>Bezeichnung</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="526"/>
+        <location filename="deviceinfomodel.cpp" line="524"/>
         <source>DHCP enabled</source>
         <translation>DHCP aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="529"/>
+        <location filename="deviceinfomodel.cpp" line="527"/>
         <source>Number of known devices</source>
         <translation>Anzahl bekannter Geräte</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="531"/>
+        <location filename="deviceinfomodel.cpp" line="529"/>
         <source>Number of paired devices</source>
         <translation>Anzahl gekoppelter Geräte</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="536"/>
+        <location filename="deviceinfomodel.cpp" line="534"/>
         <source>IP address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="537"/>
+        <location filename="deviceinfomodel.cpp" line="535"/>
         <source>IP subnetmask</source>
         <translation>IP-Subnetzmaske</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="543"/>
+        <location filename="deviceinfomodel.cpp" line="541"/>
         <source>IP range valid</source>
         <translation>IP-Bereich gültig</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="546"/>
+        <location filename="deviceinfomodel.cpp" line="544"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="548"/>
+        <location filename="deviceinfomodel.cpp" line="546"/>
         <source>Multicast Enabled</source>
         <translation>Multicast aktiviert</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="553"/>
+        <location filename="deviceinfomodel.cpp" line="551"/>
         <source>Adapter link speed</source>
         <translation>Verbindungsgeschwindigkeit des Adapters</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="554"/>
+        <location filename="deviceinfomodel.cpp" line="552"/>
         <source>%1 Mbit/s</source>
         <translation>%1 Mbit/s</translation>
     </message>
     <message>
-        <location filename="deviceinfomodel.cpp" line="557"/>
+        <location filename="deviceinfomodel.cpp" line="555"/>
         <source>ETH version</source>
         <translation>ETH-Version</translation>
     </message>
