@@ -309,11 +309,7 @@ void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 
 void BadpixelListModel::exportAsFile(const QString &filename)
 {
-    std::vector<Badpixel> user;
-    for (const auto &e : m_entries)
-        if (e->pixelclass == Badpixel::User)
-            user.push_back(*e);
-    BadpixelTextFile::write(filename, user);
+    BadpixelTextFile::write(filename, userPositions());
 }
 
 void BadpixelListModel::importFromFile(const QString &filename, QSize sensor)

@@ -87,11 +87,11 @@ std::vector<Badpixel> BadpixelTextFile::read(const QString &filename, QSize sens
     return entries;
 }
 
-void BadpixelTextFile::write(const QString &filename, const std::vector<Badpixel> &entries)
+void BadpixelTextFile::write(const QString &filename, const std::vector<QPoint> &positions)
 {
     QByteArray text;
-    for (const Badpixel &b : entries)
-        text += QByteArray::number(b.x) + ' ' + QByteArray::number(b.y) + " 1\n";
+    for (const QPoint &p : positions)
+        text += QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + " 1\n";
     QString problem;
     if (!vyrokit::FileWriter::write(filename, text, &problem))
         throwFailure(problem);

@@ -5,6 +5,7 @@
 #include "dapplix/hotpixels/badpixel.h"
 
 #include <QCoreApplication>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -23,9 +24,9 @@ public:
     // with a valid sensor size every entry must lie on it. The whole file is refused at its
     // first other line: throws std::runtime_error with the user message.
     static std::vector<Badpixel> read(const QString &filename, QSize sensor);
-    // Writes the entries as user entries ("x y 1"). Throws std::runtime_error with the user
+    // Writes the positions as user entries ("x y 1"). Throws std::runtime_error with the user
     // message.
-    static void write(const QString &filename, const std::vector<Badpixel> &entries);
+    static void write(const QString &filename, const std::vector<QPoint> &positions);
 };
 
 #endif // DAPPLIX_HOTPIXELS_BADPIXELTEXTFILE_H

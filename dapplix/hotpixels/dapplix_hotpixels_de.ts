@@ -29,7 +29,7 @@
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="329"/>
+        <location filename="badpixellistmodel.cpp" line="325"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
