@@ -29,21 +29,17 @@
 #include "sdk/vyro_api.h"
 #include "vyro_version.h"
 #include "vyrokit/packedversion.h"
+#include "vyrokit/productinfo.h"
 #include "vyrokit/sdkquery.h"
 #include "zentara/devinfo/librarysearch.h"
+#include "zentara/devinfo/libraryversion.h"
 #include "zentara/devinfo/updateendpoints.h"
 #include "zentara/devinfo/usbtopology.h"
 #include "zentara/network/networkadapter.h"
 
 namespace {
 
-const char *const maker = "Orv";
-const char *const productName = "Orv Vyro";
-const char *const programName = "Orv Zentara";
 const char *const crestLibrary = "liborv_crest.so";
-// The oldest camera library zentara starts with.
-const uint32_t minimumSdkMajor = 4;
-const uint32_t minimumSdkMinor = 81;
 const int networkTimeoutMs = 30000;
 
 QString daemonVersion(uint32_t command)
@@ -82,18 +78,18 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     setWindowTitle(tr("General information"));
     setObjectName(QStringLiteral("generalInfoDlg"));
 
-    auto *nameLabel = new QLabel(QLatin1String(programName), this);
+    auto *nameLabel = new QLabel(vyrokit::ProductInfo::maker() + QLatin1String(" Zentara"), this);
     QFont nameFont = nameLabel->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameLabel->setFont(nameFont);
-    auto *noticeLabel = new QLabel(
-        tr("Camera management for %1 cameras over USB and GigE.").arg(QLatin1String(productName)),
-        this);
+    auto *noticeLabel = new QLabel(tr("Camera management for %1 cameras over USB and GigE.")
+                                       .arg(vyrokit::ProductInfo::family()),
+                                   this);
     noticeLabel->setWordWrap(true);
     auto *rightsLabel =
         new QLabel(tr("Copyright %1. This program is provided as is, without warranty of any kind.")
-                       .arg(QLatin1String(maker)),
+                       .arg(vyrokit::ProductInfo::maker()),
                    this);
     rightsLabel->setWordWrap(true);
     m_aboutQtLabel = new QLabel(this);
@@ -115,8 +111,8 @@ GeneralInfoDlg::GeneralInfoDlg(const QString &language, QWidget *parent)
     m_updateLabel->setWordWrap(true);
     m_updateLabel->hide();
 
-    auto *versionGroup =
-        new QGroupBox(tr("%1 drivers and 3rd party interfaces").arg(QLatin1String(maker)), this);
+    auto *versionGroup = new QGroupBox(
+        tr("%1 drivers and 3rd party interfaces").arg(vyrokit::ProductInfo::maker()), this);
     m_versionLayout = new QVBoxLayout(versionGroup);
     auto *hardwareGroup = new QGroupBox(tr("USB controller and network adapters"), this);
     auto *hardwareLayout = new QVBoxLayout(hardwareGroup);
@@ -205,19 +201,18 @@ void GeneralInfoDlg::readInstalledVersions()
     m_programRows = {
         {tr("Version"), QStringLiteral(VYRO_VERSION_TEXT), QStringLiteral("Zentara")},
         {tr("Min. SDK version"),
-         QStringLiteral("%1.%2.0000")
-             .arg(minimumSdkMajor)
-             .arg(minimumSdkMinor, 2, 10, QLatin1Char('0')),
+         vyrokit::PackedVersion(LibraryVersion::minimumMajor, LibraryVersion::minimumMinor, 0)
+             .text(),
          QString()},
     };
 
     const QString crest = LibrarySearch::locate(QLatin1String(crestLibrary));
     m_driverRows = {
-        {QStringLiteral("lib%1_api").arg(QLatin1String(productName)),
+        {QStringLiteral("lib%1_api").arg(vyrokit::ProductInfo::family()),
          vyrokit::PackedVersion::text(vy_GetDLLVersion()), QStringLiteral("Library")},
-        {QStringLiteral("%1d USB").arg(QLatin1String(productName)),
+        {QStringLiteral("%1d USB").arg(vyrokit::ProductInfo::family()),
          daemonVersion(VY_FUNC_USB_DAEMON_INFO), QStringLiteral("UsbDaemon")},
-        {QStringLiteral("%1d ETH").arg(QLatin1String(productName)),
+        {QStringLiteral("%1d ETH").arg(vyrokit::ProductInfo::family()),
          daemonVersion(VY_FUNC_ETH_DAEMON_INFO), QStringLiteral("EthDaemon")},
         {QStringLiteral("orv_crest.so"),
          crest.isEmpty() ? tr("Not Found!") : tr("Found at: %1").arg(crest), QString()},
@@ -251,8 +246,8 @@ QTreeWidget *GeneralInfoDlg::buildVersionTree() const
         QString title;
         const QVector<VersionRow> &rows;
     } groups[] = {
-        {tr("%1 Zentara").arg(QLatin1String(maker)), m_programRows},
-        {tr("%1 drivers").arg(QLatin1String(productName)), m_driverRows},
+        {tr("%1 Zentara").arg(vyrokit::ProductInfo::maker()), m_programRows},
+        {tr("%1 drivers").arg(vyrokit::ProductInfo::family()), m_driverRows},
         {tr("Operating system"), m_systemRows},
     };
     for (const auto &group : groups) {

@@ -1057,285 +1057,297 @@ FPN-Kalibrierung starten?</translation>
 <context>
     <name>GeneralInfoDlg</name>
     <message>
-        <location filename="generalinfodlg.cpp" line="82"/>
+        <location filename="generalinfodlg.cpp" line="78"/>
         <source>General information</source>
         <translation>Allgemeine Informationen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="91"/>
+        <location filename="generalinfodlg.cpp" line="86"/>
         <source>Camera management for %1 cameras over USB and GigE.</source>
         <translation>Kameraverwaltung für %1-Kameras über USB und GigE.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="95"/>
+        <location filename="generalinfodlg.cpp" line="91"/>
         <source>Copyright %1. This program is provided as is, without warranty of any kind.</source>
         <translation>Copyright %1. Dieses Programm wird ohne Gewähr und ohne jede Garantie bereitgestellt.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="103"/>
+        <location filename="generalinfodlg.cpp" line="99"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="109"/>
-        <location filename="generalinfodlg.cpp" line="513"/>
+        <location filename="generalinfodlg.cpp" line="105"/>
+        <location filename="generalinfodlg.cpp" line="508"/>
         <source>Download updates</source>
         <translation>Updates herunterladen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="111"/>
+        <location filename="generalinfodlg.cpp" line="107"/>
         <source>Check updates</source>
         <translation>Nach Updates suchen</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="119"/>
+        <location filename="generalinfodlg.cpp" line="115"/>
         <source>%1 drivers and 3rd party interfaces</source>
         <translation>%1-Treiber und Schnittstellen von Drittanbietern</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="121"/>
+        <location filename="generalinfodlg.cpp" line="117"/>
         <source>USB controller and network adapters</source>
         <translation>USB-Controller und Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="160"/>
+        <location filename="generalinfodlg.cpp" line="156"/>
         <source>Searching USB controllers...</source>
         <translation>USB-Controller werden gesucht...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="206"/>
-        <location filename="generalinfodlg.cpp" line="242"/>
+        <location filename="generalinfodlg.cpp" line="202"/>
+        <location filename="generalinfodlg.cpp" line="237"/>
         <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="207"/>
+        <location filename="generalinfodlg.cpp" line="203"/>
         <source>Min. SDK version</source>
         <translation>Min. SDK-Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="223"/>
+        <location filename="generalinfodlg.cpp" line="218"/>
         <source>Not Found!</source>
         <translation>Nicht gefunden!</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="223"/>
+        <location filename="generalinfodlg.cpp" line="218"/>
         <source>Found at: %1</source>
         <translation>Gefunden in: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="227"/>
+        <location filename="generalinfodlg.cpp" line="222"/>
         <source>Build architecture</source>
         <translation>Build-Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="228"/>
+        <location filename="generalinfodlg.cpp" line="223"/>
         <source>Current architecture</source>
         <translation>Aktuelle Architektur</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="229"/>
+        <location filename="generalinfodlg.cpp" line="224"/>
         <source>Host name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="230"/>
+        <location filename="generalinfodlg.cpp" line="225"/>
         <source>Endianess</source>
         <translation>Byte-Reihenfolge</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="230"/>
+        <location filename="generalinfodlg.cpp" line="225"/>
         <source>Little</source>
         <translation>Little Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="230"/>
+        <location filename="generalinfodlg.cpp" line="225"/>
         <source>Big</source>
         <translation>Big Endian</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="232"/>
+        <location filename="generalinfodlg.cpp" line="227"/>
         <source>Kernel</source>
         <translation>Kernel</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="234"/>
+        <location filename="generalinfodlg.cpp" line="229"/>
         <source>Product name</source>
         <translation>Produktname</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="242"/>
+        <location filename="generalinfodlg.cpp" line="237"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="244"/>
+        <location filename="generalinfodlg.cpp" line="239"/>
         <source>Latest version</source>
         <translation>Neueste Version</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="254"/>
+        <location filename="generalinfodlg.cpp" line="249"/>
         <source>%1 Zentara</source>
         <translation>%1 Zentara</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="255"/>
+        <location filename="generalinfodlg.cpp" line="250"/>
         <source>%1 drivers</source>
         <translation>%1-Treiber</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="256"/>
+        <location filename="generalinfodlg.cpp" line="251"/>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="279"/>
+        <location filename="generalinfodlg.cpp" line="274"/>
         <source>%1 (update available)</source>
         <translation>%1 (Update verfügbar)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="284"/>
+        <location filename="generalinfodlg.cpp" line="279"/>
         <source>A newer version than the installed one is available.</source>
         <translation>Eine neuere als die installierte Version ist verfügbar.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="310"/>
+        <location filename="generalinfodlg.cpp" line="305"/>
         <source>USB interfaces(s)</source>
         <translation>USB-Schnittstelle(n)</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="317"/>
+        <location filename="generalinfodlg.cpp" line="312"/>
         <source>USB 1.0 host controller</source>
         <translation>USB-1.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="318"/>
+        <location filename="generalinfodlg.cpp" line="313"/>
         <source>USB 2.0 host controller</source>
         <translation>USB-2.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="319"/>
+        <location filename="generalinfodlg.cpp" line="314"/>
         <source>USB 3.0 host controller</source>
         <translation>USB-3.0-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="320"/>
+        <location filename="generalinfodlg.cpp" line="315"/>
         <source>USB 3.1 host controller</source>
         <translation>USB-3.1-Host-Controller</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="344"/>
+        <location filename="generalinfodlg.cpp" line="339"/>
         <source>No USB controller found</source>
         <translation>Kein USB-Controller gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="347"/>
+        <location filename="generalinfodlg.cpp" line="342"/>
         <source>Network adapter(s)</source>
         <translation>Netzwerkadapter</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="354"/>
+        <location filename="generalinfodlg.cpp" line="349"/>
         <source>MAC address:   %1</source>
         <translation>MAC-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="355"/>
+        <location filename="generalinfodlg.cpp" line="350"/>
         <source>Adapter:   %1</source>
         <translation>Adapter:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="356"/>
+        <location filename="generalinfodlg.cpp" line="351"/>
         <source>DHCP:   %1</source>
         <translation>DHCP:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="356"/>
+        <location filename="generalinfodlg.cpp" line="351"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="356"/>
+        <location filename="generalinfodlg.cpp" line="351"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="359"/>
+        <location filename="generalinfodlg.cpp" line="354"/>
         <source>IP address:   %1</source>
         <translation>IP-Adresse:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="360"/>
+        <location filename="generalinfodlg.cpp" line="355"/>
         <source>IP subnetmask:   %1</source>
         <translation>IP-Subnetzmaske:   %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="367"/>
+        <location filename="generalinfodlg.cpp" line="362"/>
         <source>No network adapter found</source>
         <translation>Kein Netzwerkadapter gefunden</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="394"/>
+        <location filename="generalinfodlg.cpp" line="389"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="395"/>
+        <location filename="generalinfodlg.cpp" line="390"/>
         <source>Unable to check updates. Error: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich. Fehler: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="403"/>
+        <location filename="generalinfodlg.cpp" line="398"/>
         <source>Checking for updates...</source>
         <translation>Suche nach Updates...</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="450"/>
+        <location filename="generalinfodlg.cpp" line="445"/>
         <source>The update file is larger than %1 KiB; the download was stopped.</source>
         <translation>Die Update-Datei ist größer als %1 KiB; der Download wurde abgebrochen.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="454"/>
+        <location filename="generalinfodlg.cpp" line="449"/>
         <source>Unable to check updates: the update server did not send the update file in time.</source>
         <translation>Die Suche nach Updates ist nicht möglich: Der Update-Server hat die Update-Datei nicht rechtzeitig gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="458"/>
+        <location filename="generalinfodlg.cpp" line="453"/>
         <source>Unable to check updates: %1</source>
         <translation>Die Suche nach Updates ist nicht möglich: %1</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="462"/>
+        <location filename="generalinfodlg.cpp" line="457"/>
         <source>The update server sent an empty file.</source>
         <translation>Der Update-Server hat eine leere Datei gesendet.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="465"/>
+        <location filename="generalinfodlg.cpp" line="460"/>
         <source>The update server&apos;s answer is not an update file.</source>
         <translation>Die Antwort des Update-Servers ist keine Update-Datei.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="484"/>
+        <location filename="generalinfodlg.cpp" line="479"/>
         <source>The update file lists no version of the installed parts.</source>
         <translation>Die Update-Datei nennt keine Version der installierten Komponenten.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="487"/>
+        <location filename="generalinfodlg.cpp" line="482"/>
         <source>Newer versions are available; see the column &quot;Latest version&quot; and use &quot;Download updates&quot;.</source>
         <translation>Neuere Versionen sind verfügbar; siehe Spalte &quot;Neueste Version&quot; und &quot;Updates herunterladen&quot;.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="491"/>
+        <location filename="generalinfodlg.cpp" line="486"/>
         <source>The installed versions are up to date.</source>
         <translation>Die installierten Versionen sind aktuell.</translation>
     </message>
     <message>
-        <location filename="generalinfodlg.cpp" line="514"/>
+        <location filename="generalinfodlg.cpp" line="509"/>
         <source>No web browser could be started to show the download page.
 
 Please open %1 yourself.</source>
         <translation>Es konnte kein Webbrowser gestartet werden, um die Download-Seite zu zeigen.
 
 Bitte öffnen Sie %1 selbst.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryVersion</name>
+    <message>
+        <location filename="libraryversion.cpp" line="17"/>
+        <source>%4 Zentara %1 doesn&apos;t work with
+lib%4_api &lt; %2.%3!
+use a newer lib%4!</source>
+        <translation>%4 Zentara %1 funktioniert nicht mit
+lib%4_api &lt; %2.%3!
+Bitte verwenden Sie eine neuere lib%4!</translation>
     </message>
 </context>
 <context>

@@ -13,10 +13,10 @@
 #include "vyrokit/cameralistreader.h"
 #include "vyrokit/sdkerror.h"
 #include "vyrokit/sdkquery.h"
+#include "zentara/devinfo/libraryversion.h"
 #include "zentara/inventory/camera.h"
 #include "zentara/inventory/cameralistmodel.h"
 #include "zentara/inventory/camerastatus.h"
-#include "zentara/shell/libraryversion.h"
 
 using zentara::Camera;
 using zentara::CameraListModel;

@@ -7,9 +7,9 @@
 #include <QTranslator>
 
 #include "vyrokit/productinfo.h"
+#include "zentara/devinfo/libraryversion.h"
 #include "zentara/shell/cameratable.h"
 #include "zentara/shell/commandline.h"
-#include "zentara/shell/libraryversion.h"
 #include "zentara/shell/qvyrozentara.h"
 #include "zentara/shell/tooldialogrunner.h"
 

@@ -89,18 +89,6 @@ Dies kann bis zu %1 Sekunden dauern.</translation>
     </message>
 </context>
 <context>
-    <name>LibraryVersion</name>
-    <message>
-        <location filename="libraryversion.cpp" line="17"/>
-        <source>%4 Zentara %1 doesn&apos;t work with
-lib%4_api &lt; %2.%3!
-use a newer lib%4!</source>
-        <translation>%4 Zentara %1 funktioniert nicht mit
-lib%4_api &lt; %2.%3!
-Bitte verwenden Sie eine neuere lib%4!</translation>
-    </message>
-</context>
-<context>
     <name>QVyroZentara</name>
     <message>
         <location filename="qvyrozentara.cpp" line="376"/>

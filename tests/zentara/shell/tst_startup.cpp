@@ -9,8 +9,8 @@
 #include "tests/support/testmain.h"
 #include "tests/zentara/shell/recordingdialogrunner.h"
 #include "tests/zentara/shell/shelltest.h"
+#include "zentara/devinfo/libraryversion.h"
 #include "zentara/shell/commandline.h"
-#include "zentara/shell/libraryversion.h"
 #include "zentara/shell/startup.h"
 
 #include "vyro_version.h"

@@ -1,5 +1,5 @@
 // libraryversion.cpp: the start-up check of the camera library's version.
-#include "zentara/shell/libraryversion.h"
+#include "zentara/devinfo/libraryversion.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 // libraryversion.h: the start-up check of the camera library's version.
-#ifndef ZENTARA_SHELL_LIBRARYVERSION_H
-#define ZENTARA_SHELL_LIBRARYVERSION_H
+#ifndef ZENTARA_DEVINFO_LIBRARYVERSION_H
+#define ZENTARA_DEVINFO_LIBRARYVERSION_H
 
 #include <QCoreApplication>
 #include <QString>
@@ -27,4 +27,4 @@ public:
     static bool check(QWidget *parent = nullptr);
 };
 
-#endif // ZENTARA_SHELL_LIBRARYVERSION_H
+#endif // ZENTARA_DEVINFO_LIBRARYVERSION_H
