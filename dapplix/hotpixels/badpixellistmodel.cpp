@@ -11,6 +11,15 @@
 
 using dapplix::Camera;
 
+namespace {
+
+VY_HCAM handleOf(const Camera *camera)
+{
+    return camera ? camera->handle() : 0;
+}
+
+} // namespace
+
 BadpixelListModel::BadpixelListModel(QObject *parent)
     : QAbstractTableModel(parent), m_headers{tr("x"), tr("y"), tr("class")}
 {
@@ -246,7 +255,7 @@ void BadpixelListModel::writeBadpixelList(Camera *cam)
     if (int(m_entries.size()) - m_factoryCount > m_maxUser)
         throwFailure(tr("Can't write more than %1 hot pixel entries.").arg(m_maxUser));
     QString problem;
-    if (!CameraBadpixelList::write(cam ? cam->handle() : 0, userPositions(), &problem))
+    if (!CameraBadpixelList::write(handleOf(cam), userPositions(), &problem))
         throwFailure(problem);
     m_cameraUserList = sortedUserPositions();
 }
@@ -285,8 +294,7 @@ void BadpixelListModel::replaceUserEntries(const std::vector<Badpixel> &fresh)
 void BadpixelListModel::saveAsFile(Camera *cam, const QString &filename)
 {
     QString problem;
-    if (!CameraBadpixelList::saveToFile(cam ? cam->handle() : 0, userPositions(), filename,
-                                        &problem))
+    if (!CameraBadpixelList::saveToFile(handleOf(cam), userPositions(), filename, &problem))
         throwFailure(problem);
 }
 
@@ -294,15 +302,9 @@ void BadpixelListModel::loadFromFile(Camera *cam, const QString &filename)
 {
     // The user's entries stay until the file's entries are in hand.
     QString problem;
-    const auto loaded =
-        CameraBadpixelList::loadFromFile(cam ? cam->handle() : 0, filename, &problem);
-    if (loaded) {
-        std::vector<Badpixel> fresh;
-        fresh.reserve(loaded->size());
-        for (QPoint p : *loaded)
-            fresh.push_back({quint16(p.x()), quint16(p.y()), Badpixel::User});
-        replaceUserEntries(fresh);
-    }
+    const auto loaded = CameraBadpixelList::loadFromFile(handleOf(cam), filename, &problem);
+    if (loaded)
+        replaceUserEntries(*loaded);
     if (!problem.isEmpty())
         throwFailure(problem);
 }

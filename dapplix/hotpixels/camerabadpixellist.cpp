@@ -119,7 +119,7 @@ int CameraBadpixelList::readSoftwareBadpixelList(VY_HCAM handle, std::vector<qui
         return VY_INVALID_PARAMETER;
     list.assign(2 * size_t(n) + 1, 0);
     list[0] = quint16(n);
-    ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST, list.data(), quint32(4 * n + 2));
+    ret = vy_HotPixel(handle, VY_HOTPIXEL_GET_SOFTWARE_LIST, list.data(), bufferBytes(list));
     // Never trust a count word larger than what was read.
     list[0] = quint16(std::min<int>(list[0], n));
     return ret;
@@ -158,7 +158,7 @@ bool CameraBadpixelList::saveToFile(VY_HCAM handle, const std::vector<QPoint> &u
     return true;
 }
 
-std::optional<std::vector<QPoint>>
+std::optional<std::vector<Badpixel>>
 CameraBadpixelList::loadFromFile(VY_HCAM handle, const QString &filename, QString *problem)
 {
     // Each failure's text is taken right after its call: later calls may fail otherwise.
@@ -189,9 +189,9 @@ CameraBadpixelList::loadFromFile(VY_HCAM handle, const QString &filename, QStrin
     }
     if (restored != VY_SUCCESS)
         fail(vyrokit::SdkError::text(handle, restored));
-    std::vector<QPoint> positions;
-    positions.reserve(loaded[0]);
+    std::vector<Badpixel> entries;
+    entries.reserve(loaded[0]);
     for (size_t i = 0; i < loaded[0]; ++i)
-        positions.emplace_back(loaded[1 + 2 * i], loaded[2 + 2 * i]);
-    return positions;
+        entries.push_back({loaded[1 + 2 * i], loaded[2 + 2 * i], Badpixel::User});
+    return entries;
 }

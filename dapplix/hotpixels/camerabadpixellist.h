@@ -36,10 +36,11 @@ public:
     // software list is put back afterwards.
     static bool saveToFile(VY_HCAM handle, const std::vector<QPoint> &user, const QString &filename,
                            QString *problem);
-    // The positions the SDK loads from the named file, once they were read; problem is set on
-    // every failure, including one to put the camera's software list back after the read.
-    static std::optional<std::vector<QPoint>> loadFromFile(VY_HCAM handle, const QString &filename,
-                                                           QString *problem);
+    // The entries the SDK loads from the named file, as user entries, once they were read;
+    // problem is set on every failure, including one to put the camera's software list back
+    // after the read.
+    static std::optional<std::vector<Badpixel>>
+    loadFromFile(VY_HCAM handle, const QString &filename, QString *problem);
 
     // Copies the camera's software list (word 0 the count, then the pairs) into list.
     static int readSoftwareBadpixelList(VY_HCAM handle, std::vector<quint16> &list);

@@ -4,32 +4,32 @@
 <context>
     <name>BadpixelListModel</name>
     <message>
-        <location filename="badpixellistmodel.cpp" line="15"/>
+        <location filename="badpixellistmodel.cpp" line="24"/>
         <source>x</source>
         <translation>x</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="15"/>
+        <location filename="badpixellistmodel.cpp" line="24"/>
         <source>y</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="15"/>
+        <location filename="badpixellistmodel.cpp" line="24"/>
         <source>class</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="200"/>
+        <location filename="badpixellistmodel.cpp" line="209"/>
         <source>The hot pixel list of the camera could not be read (%1). The list shown may be incomplete; it is not written to the camera until it has been read.</source>
         <translation>Die Hotpixel-Liste der Kamera konnte nicht gelesen werden (%1). Die angezeigte Liste ist möglicherweise unvollständig; sie wird nicht in die Kamera geschrieben, bis sie gelesen wurde.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="247"/>
+        <location filename="badpixellistmodel.cpp" line="256"/>
         <source>Can&apos;t write more than %1 hot pixel entries.</source>
         <translation>Es können nicht mehr als %1 Hotpixel-Einträge geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="badpixellistmodel.cpp" line="325"/>
+        <location filename="badpixellistmodel.cpp" line="327"/>
         <source>Sort Error</source>
         <translation>Sortierfehler</translation>
     </message>
